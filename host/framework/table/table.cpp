@@ -1,0 +1,273 @@
+// Table access over a storage backend.
+#include "host/framework/table/table.h"
+
+#include "host/framework/services/error_class.h"
+
+namespace crv {
+
+// Where reading in key order stands: the key, the range, the starting point
+// and the last row read, so that reading can resume after a write.
+struct Table::Position {
+  const KeyDef* key = nullptr;
+  ScanSpec::Start start = ScanSpec::Start::First;
+  std::size_t startParts = 0;
+  std::unique_ptr<Record> startValues;
+  std::size_t rangeParts = 0;
+  std::unique_ptr<Record> rangeValues;
+  bool hasLast = false;
+  std::unique_ptr<Record> lastValues;
+  RowId lastRow = 0;
+  std::unique_ptr<Cursor> cursor;
+  bool cursorReverse = false;
+  std::uint64_t generation = 0;
+};
+
+std::string_view tableStatusName(TableStatus status) {
+  switch (status) {
+    case TableStatus::Ok: return "ok";
+    case TableStatus::NotFound: return "not found";
+    case TableStatus::EndOfFile: return "end of file";
+    case TableStatus::DuplicateKey: return "duplicate key";
+    case TableStatus::Locked: return "locked";
+    case TableStatus::Failed: return "failed";
+  }
+  return "failed";
+}
+
+Table::Table(const TableDef& def, Record& buffer) : def_(&def), buffer_(&buffer) {}
+
+Table::~Table() = default;
+
+void Table::attach(Connection* connection) {
+  connection_ = connection;
+  store_ = nullptr;
+  position_.reset();
+  currentRow_ = 0;
+  primedRow_ = 0;
+}
+
+TableStore& Table::store() {
+  if (!store_) store_ = &connection_->store(*def_);
+  return *store_;
+}
+
+TableStatus Table::finish(const TableError& error) {
+  lastError_ = error;
+  if (!error.failed()) {
+    RuntimeErrors::clear();
+    return TableStatus::Ok;
+  }
+  lastError_.table = def_->name();
+  RuntimeErrors::set(lastError_);
+  switch (error.code) {
+    case ErrorCode::RecordNotFound: return TableStatus::NotFound;
+    case ErrorCode::RecordNotAvailable: return TableStatus::EndOfFile;
+    case ErrorCode::DuplicateKey: return TableStatus::DuplicateKey;
+    case ErrorCode::FileLocked: return TableStatus::Locked;
+    default: return TableStatus::Failed;
+  }
+}
+
+TableStatus Table::reportIfFailed(TableStatus status, TableOp op) {
+  if (status != TableStatus::Ok && errors_) errors_->reportTableError(lastError_, op);
+  return status;
+}
+
+bool Table::ready() {
+  if (connection_ && useCount_ > 0) return true;
+  finish(makeError(ErrorCode::FileNotOpen));
+  return false;
+}
+
+TableStatus Table::open() {
+  if (!connection_) return finish(makeError(ErrorCode::FileNotOpen));
+  ++useCount_;
+  return finish({});
+}
+
+void Table::close() {
+  if (useCount_ == 0) return;
+  if (--useCount_ == 0) {
+    position_.reset();
+    currentRow_ = 0;
+  }
+}
+
+TableStatus Table::fetch(const KeyDef& key) {
+  if (!ready()) return TableStatus::Failed;
+  RowId row = 0;
+  const TableStatus status = finish(store().fetch(def_->resolve(key), *buffer_, *buffer_, row));
+  if (status == TableStatus::Ok) currentRow_ = row;
+  return status;
+}
+
+TableStatus Table::reread() {
+  if (!ready()) return TableStatus::Failed;
+  if (currentRow_ == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
+  return finish(store().fetchRow(currentRow_, *buffer_));
+}
+
+TableStatus Table::begin(const KeyDef& key, ScanSpec::Start start, std::size_t parts,
+                         std::size_t rangeParts) {
+  if (!ready()) return TableStatus::Failed;
+  const KeyDef& own = def_->resolve(key);
+  auto position = std::make_unique<Position>();
+  position->key = &own;
+  position->start = start;
+  position->startParts = parts == 0 ? own.size() : std::min(parts, own.size());
+  if (start != ScanSpec::Start::First) {
+    position->startValues = def_->newRecord();
+    position->startValues->copyFrom(*buffer_);
+  }
+  position->rangeParts = std::min(rangeParts, own.size());
+  if (rangeParts > 0) {
+    position->rangeValues = def_->newRecord();
+    position->rangeValues->copyFrom(*buffer_);
+  }
+  position->lastValues = def_->newRecord();
+  position_ = std::move(position);
+  return finish({});
+}
+
+TableStatus Table::set(const KeyDef& key) { return begin(key, ScanSpec::Start::First, 0, 0); }
+
+TableStatus Table::setFrom(const KeyDef& key, std::size_t parts) {
+  return begin(key, ScanSpec::Start::AtValues, parts, 0);
+}
+
+TableStatus Table::setRange(const KeyDef& key, std::size_t parts) {
+  return begin(key, ScanSpec::Start::First, 0, parts == 0 ? key.size() : parts);
+}
+
+TableStatus Table::next() { return read(false); }
+TableStatus Table::previous() { return read(true); }
+
+TableStatus Table::read(bool reverse) {
+  if (!ready()) return TableStatus::Failed;
+  if (!position_) return finish(makeError(ErrorCode::RecordNotAvailable));
+  Position& p = *position_;
+  const bool stale = !p.cursor || p.cursorReverse != reverse ||
+                     p.generation != connection_->writeGeneration();
+  if (stale) {
+    ScanSpec spec;
+    spec.key = p.key;
+    spec.reverse = reverse;
+    spec.rangeParts = p.rangeParts;
+    spec.rangeLow = p.rangeValues.get();
+    spec.rangeHigh = p.rangeValues.get();
+    if (p.hasLast) {
+      spec.start = ScanSpec::Start::AfterRow;
+      spec.startValues = p.lastValues.get();
+      spec.startParts = p.key->size();
+      spec.startRow = p.lastRow;
+    } else {
+      spec.start = p.start;
+      spec.startValues = p.startValues.get();
+      spec.startParts = p.startParts;
+    }
+    p.cursor.reset();
+    p.cursor = store().scan(spec);
+    p.cursorReverse = reverse;
+    p.generation = connection_->writeGeneration();
+  }
+  RowId row = 0;
+  const TableStatus status = finish(p.cursor->next(*buffer_, row));
+  if (status == TableStatus::Ok) {
+    currentRow_ = row;
+    rememberPosition(row);
+  } else {
+    p.cursor.reset();
+  }
+  return status;
+}
+
+void Table::rememberPosition(RowId row) {
+  Position& p = *position_;
+  for (std::size_t i = 0; i < p.key->size(); ++i) {
+    FieldRef from = buffer_->field(p.key->fields[i]);
+    FieldRef to = p.lastValues->field(p.key->fields[i]);
+    switch (from.kind()) {
+      case FieldKind::Text: to.setText(from.text()); break;
+      case FieldKind::Real: to.setReal(from.real()); break;
+      default: to.setInteger(from.integer()); break;
+    }
+  }
+  p.lastRow = row;
+  p.hasLast = true;
+}
+
+TableStatus Table::tryInsert() {
+  if (!ready()) return TableStatus::Failed;
+  const int autoField = def_->autoNumberField();
+  if (primedRow_ != 0 && autoField >= 0 &&
+      buffer_->field(static_cast<std::size_t>(autoField)).integer() == primedNumber_) {
+    const TableStatus status = finish(store().update(primedRow_, *buffer_));
+    if (status == TableStatus::Ok) {
+      currentRow_ = primedRow_;
+      primedRow_ = 0;
+    }
+    return status;
+  }
+  RowId row = 0;
+  const TableStatus status = finish(store().insert(*buffer_, row));
+  if (status == TableStatus::Ok) currentRow_ = row;
+  return status;
+}
+
+TableStatus Table::tryUpdate() {
+  if (!ready()) return TableStatus::Failed;
+  if (currentRow_ == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
+  return finish(store().update(currentRow_, *buffer_));
+}
+
+TableStatus Table::tryRemove() {
+  if (!ready()) return TableStatus::Failed;
+  if (currentRow_ == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
+  const TableStatus status = finish(store().remove(currentRow_));
+  if (status == TableStatus::Ok) {
+    if (currentRow_ == primedRow_) primedRow_ = 0;
+    currentRow_ = 0;
+  }
+  return status;
+}
+
+TableStatus Table::insert() { return reportIfFailed(tryInsert(), TableOp::Inserting); }
+TableStatus Table::update() { return reportIfFailed(tryUpdate(), TableOp::Saving); }
+TableStatus Table::remove() { return reportIfFailed(tryRemove(), TableOp::Deleting); }
+
+TableStatus Table::primeAutoInc() {
+  if (!ready()) return TableStatus::Failed;
+  const int autoField = def_->autoNumberField();
+  if (autoField < 0) return finish({});
+  FieldRef number = buffer_->field(static_cast<std::size_t>(autoField));
+  number.setInteger(0);
+  RowId row = 0;
+  const TableStatus status = finish(store().insert(*buffer_, row));
+  if (status != TableStatus::Ok) {
+    number.setInteger(0);
+    return reportIfFailed(status, TableOp::Autoincrementing);
+  }
+  primedRow_ = row;
+  primedNumber_ = number.integer();
+  currentRow_ = row;
+  return status;
+}
+
+TableStatus Table::cancelAutoInc() {
+  if (!ready()) return TableStatus::Failed;
+  if (primedRow_ == 0) return finish({});
+  const RowId row = primedRow_;
+  primedRow_ = 0;
+  if (currentRow_ == row) currentRow_ = 0;
+  return reportIfFailed(finish(store().remove(row)), TableOp::Deleting);
+}
+
+std::int64_t Table::records() {
+  if (!ready()) return 0;
+  std::int64_t rows = 0;
+  ScanSpec spec;
+  if (finish(store().count(spec, rows)) != TableStatus::Ok) return 0;
+  return rows;
+}
+
+}  // namespace crv

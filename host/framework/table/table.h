@@ -1,0 +1,120 @@
+// Table access: one table seen through one record buffer.
+//
+// A Table reads rows into its buffer and writes the buffer back, the way the
+// procedures of the module work: fill key fields in the buffer, fetch or set
+// a position and read next or previous, change fields, update. Writes go to
+// the row last read or added. The same table may be reached through several
+// Table objects with buffers of their own (an alias), each with its own
+// position.
+//
+// Reads in key order hold a live cursor of the backend; when anything is
+// written through the same connection, the next read starts again right
+// after the last row read, so loops that update the rows they read see every
+// row once.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "host/framework/storage/storage_backend.h"
+
+namespace crv {
+
+class ErrorClass;
+
+enum class TableStatus { Ok, NotFound, EndOfFile, DuplicateKey, Locked, Failed };
+
+std::string_view tableStatusName(TableStatus status);
+
+class Table {
+ public:
+  Table(const TableDef& def, Record& buffer);
+  ~Table();
+  Table(const Table&) = delete;
+  Table& operator=(const Table&) = delete;
+
+  const TableDef& def() const { return *def_; }
+  const std::string& name() const { return def_->name(); }
+  Record& buffer() { return *buffer_; }
+
+  // The company database the table reads and writes; nullptr detaches.
+  void attach(Connection* connection);
+  Connection* connection() const { return connection_; }
+
+  void setErrorReporter(ErrorClass* errors) { errors_ = errors; }
+  ErrorClass* errorReporter() const { return errors_; }
+
+  // Use counts: the table is usable while at least one open is outstanding.
+  TableStatus open();
+  void close();
+  int useCount() const { return useCount_; }
+  bool isOpen() const { return useCount_ > 0; }
+
+  // Reads the first row whose key fields equal the buffer's.
+  TableStatus fetch(const KeyDef& key);
+  // Re-reads the current row.
+  TableStatus reread();
+
+  // Positions before the first row of the key (or after the last one when
+  // reading backwards).
+  TableStatus set(const KeyDef& key);
+  // Positions at the buffer's values of the key's leading `parts` fields
+  // (all fields when 0): next() reads rows at or after them, previous()
+  // rows at or before them.
+  TableStatus setFrom(const KeyDef& key, std::size_t parts = 0);
+  // Limits reading to the rows whose leading `parts` key fields equal the
+  // buffer's, positioned at the first of them.
+  TableStatus setRange(const KeyDef& key, std::size_t parts);
+  TableStatus next();
+  TableStatus previous();
+
+  // Writes that report failures through the error reporter...
+  TableStatus insert();
+  TableStatus update();
+  TableStatus remove();
+  // ...and the same without reporting, for callers that report themselves.
+  TableStatus tryInsert();
+  TableStatus tryUpdate();
+  TableStatus tryRemove();
+
+  // Reserves the next auto-number by adding the buffer as a row at once, so
+  // that other stations cannot take the number; a later insert() writes the
+  // completed buffer over that row, cancelAutoInc() removes it.
+  TableStatus primeAutoInc();
+  TableStatus cancelAutoInc();
+  bool isPrimed() const { return primedRow_ != 0; }
+
+  std::int64_t records();
+  const TableError& lastError() const { return lastError_; }
+  RowId currentRow() const { return currentRow_; }
+
+ private:
+  struct Position;
+
+  TableStatus finish(const TableError& error);
+  TableStatus reportIfFailed(TableStatus status, TableOp op);
+  TableStatus read(bool reverse);
+  TableStatus begin(const KeyDef& key, ScanSpec::Start start, std::size_t parts,
+                    std::size_t rangeParts);
+  bool ready();
+  TableStore& store();
+  void rememberPosition(RowId row);
+
+  const TableDef* def_;
+  Record* buffer_;
+  Connection* connection_ = nullptr;
+  TableStore* store_ = nullptr;
+  ErrorClass* errors_ = nullptr;
+  int useCount_ = 0;
+  RowId currentRow_ = 0;
+  RowId primedRow_ = 0;
+  std::int64_t primedNumber_ = 0;
+  TableError lastError_;
+  std::unique_ptr<Position> position_;
+};
+
+// Runs a table operation's status to a yes/no where only success matters.
+inline bool ok(TableStatus status) { return status == TableStatus::Ok; }
+
+}  // namespace crv

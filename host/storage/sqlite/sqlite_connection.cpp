@@ -1,0 +1,374 @@
+// Table access and transactions on an SQLite company database.
+#include "host/storage/sqlite/sqlite_connection.h"
+
+#include <cstring>
+
+namespace crv::sqlite {
+
+class SqliteCursor final : public Cursor {
+ public:
+  SqliteCursor(SqliteConnection& connection, SqliteTableStore& store,
+               std::unique_ptr<Statement> statement)
+      : connection_(&connection), store_(&store), statement_(std::move(statement)) {
+    connection_->enlist(this);
+  }
+  ~SqliteCursor() override {
+    connection_->delist(this);
+    statement_->reset();
+    store_->giveBack(std::move(statement_));
+  }
+
+  TableError next(Record& out, RowId& row) override {
+    if (invalidated_) {
+      TableError error = makeError(ErrorCode::FileSystem);
+      error.fileMessage = "reading was interrupted by a write; set the position again";
+      return error;
+    }
+    if (done_) return makeError(ErrorCode::RecordNotAvailable);
+    const int rc = sqlite3_step(statement_->get());
+    if (rc == SQLITE_ROW) {
+      store_->readRow(*statement_, out, row);
+      return {};
+    }
+    done_ = true;
+    statement_->reset();
+    if (rc == SQLITE_DONE) return makeError(ErrorCode::RecordNotAvailable);
+    return errorFor(connection_->handle(), rc);
+  }
+
+  void invalidate() {
+    invalidated_ = true;
+    statement_->reset();
+  }
+
+ private:
+  SqliteConnection* connection_;
+  SqliteTableStore* store_;
+  std::unique_ptr<Statement> statement_;
+  bool done_ = false;
+  bool invalidated_ = false;
+};
+
+namespace {
+
+std::string blankTest(const RecordLayout& layout, const KeyDef& key) {
+  std::string test = "NOT (";
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    const FieldDef& field = layout.at(static_cast<std::size_t>(layout.indexOf(key.fields[i])));
+    if (i > 0) test += " AND ";
+    test += quote(field.name) + (field.kind == FieldKind::Text ? " = ''" : " = 0");
+  }
+  return test + ")";
+}
+
+}  // namespace
+
+// The predicate of a partial index, shared with the schema code so that
+// queries name exactly the index's condition.
+std::string partialCondition(const TableDef& def, const KeyDef& key) {
+  return blankTest(def.layout(), key);
+}
+
+SqliteTableStore::SqliteTableStore(SqliteConnection& connection, const TableDef& def)
+    : connection_(&connection), def_(&def) {
+  const int autoField = def.autoNumberField();
+  rowColumn_ = autoField >= 0 ? def.layout().at(static_cast<std::size_t>(autoField)).name : "_row";
+  selectList_ = quote(rowColumn_);
+  for (std::size_t i = 0; i < def.layout().size(); ++i) {
+    selectList_ += ", " + quote(def.layout().at(i).name);
+    if (static_cast<int>(i) != autoField) writableFields_.push_back(static_cast<int>(i));
+  }
+}
+
+Statement& SqliteTableStore::cached(const std::string& name, const std::string& sql) {
+  auto& slot = statements_[name];
+  if (!slot) slot = std::make_unique<Statement>(connection_->handle(), sql);
+  return *slot;
+}
+
+std::unique_ptr<Statement> SqliteTableStore::borrow(const std::string& sql) {
+  auto it = idle_.find(sql);
+  if (it != idle_.end()) {
+    auto statement = std::move(it->second);
+    idle_.erase(it);
+    return statement;
+  }
+  return std::make_unique<Statement>(connection_->handle(), sql);
+}
+
+void SqliteTableStore::giveBack(std::unique_ptr<Statement> statement) {
+  statement->reset();
+  std::string sql = statement->sql();
+  idle_.emplace(std::move(sql), std::move(statement));
+}
+
+void SqliteTableStore::readRow(const Statement& statement, Record& out, RowId& row) const {
+  row = sqlite3_column_int64(statement.get(), 0);
+  const RecordLayout& layout = def_->layout();
+  for (std::size_t i = 0; i < layout.size(); ++i) statement.read(static_cast<int>(i) + 1, out.field(i));
+}
+
+TableError SqliteTableStore::step(Statement& statement) {
+  const int rc = sqlite3_step(statement.get());
+  TableError error;
+  if (rc != SQLITE_DONE && rc != SQLITE_ROW) error = errorFor(connection_->handle(), rc);
+  statement.reset();
+  return error;
+}
+
+TableError SqliteTableStore::insert(Record& record, RowId& row) {
+  const int autoField = def_->autoNumberField();
+  const bool numbered = autoField >= 0 && record.field(static_cast<std::size_t>(autoField)).integer() != 0;
+  const char* name = numbered ? "insert-numbered" : "insert";
+  auto& statement = [&]() -> Statement& {
+    auto it = statements_.find(name);
+    if (it != statements_.end()) return *it->second;
+    std::string columns;
+    std::string values;
+    for (std::size_t i = 0; i < def_->layout().size(); ++i) {
+      if (static_cast<int>(i) == autoField && !numbered) continue;
+      if (!columns.empty()) {
+        columns += ", ";
+        values += ", ";
+      }
+      columns += quote(def_->layout().at(i).name);
+      values += "?";
+    }
+    return cached(name, "INSERT INTO " + quote(def_->name()) + " (" + columns + ") VALUES (" + values + ")");
+  }();
+  connection_->wrote();
+  int index = 1;
+  for (std::size_t i = 0; i < def_->layout().size(); ++i) {
+    if (static_cast<int>(i) == autoField && !numbered) continue;
+    statement.bind(index++, record.field(i));
+  }
+  TableError error = step(statement);
+  if (error.failed()) return error;
+  row = sqlite3_last_insert_rowid(connection_->handle());
+  if (autoField >= 0 && !numbered) record.field(static_cast<std::size_t>(autoField)).setInteger(row);
+  return {};
+}
+
+TableError SqliteTableStore::update(RowId row, const Record& record) {
+  auto it = statements_.find("update");
+  Statement* statement = it != statements_.end() ? it->second.get() : nullptr;
+  if (!statement) {
+    std::string sets;
+    for (int i : writableFields_) {
+      if (!sets.empty()) sets += ", ";
+      sets += quote(def_->layout().at(static_cast<std::size_t>(i)).name) + " = ?";
+    }
+    statement = &cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + " WHERE " +
+                                      quote(rowColumn_) + " = ?");
+  }
+  connection_->wrote();
+  auto& source = const_cast<Record&>(record);
+  int index = 1;
+  for (int i : writableFields_) statement->bind(index++, source.field(static_cast<std::size_t>(i)));
+  statement->bindInt(index, row);
+  TableError error = step(*statement);
+  if (error.failed()) return error;
+  if (sqlite3_changes(connection_->handle()) == 0) return makeError(ErrorCode::RecordNotAvailable);
+  return {};
+}
+
+TableError SqliteTableStore::remove(RowId row) {
+  Statement& statement =
+      cached("delete", "DELETE FROM " + quote(def_->name()) + " WHERE " + quote(rowColumn_) + " = ?");
+  connection_->wrote();
+  statement.bindInt(1, row);
+  TableError error = step(statement);
+  if (error.failed()) return error;
+  if (sqlite3_changes(connection_->handle()) == 0) return makeError(ErrorCode::RecordNotAvailable);
+  return {};
+}
+
+TableError SqliteTableStore::fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) {
+  const std::string name = std::string("fetch:") + key.name;
+  auto it = statements_.find(name);
+  Statement* statement = it != statements_.end() ? it->second.get() : nullptr;
+  if (!statement) {
+    std::string where;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+      if (i > 0) where += " AND ";
+      where += quote(key.fields[i]) + " = ?";
+    }
+    if (key.excludeBlank) where += " AND " + partialCondition(*def_, key);
+    ScanSpec order;
+    order.key = &key;
+    statement = &cached(name, "SELECT " + selectList_ + " FROM " + quote(def_->name()) + " WHERE " +
+                                  where + orderFor(order) + " LIMIT 1");
+  }
+  auto& source = const_cast<Record&>(values);
+  for (std::size_t i = 0; i < key.size(); ++i)
+    statement->bind(static_cast<int>(i) + 1, source.field(key.fields[i]));
+  const int rc = sqlite3_step(statement->get());
+  TableError error;
+  if (rc == SQLITE_ROW) readRow(*statement, out, row);
+  else if (rc == SQLITE_DONE) error = makeError(ErrorCode::RecordNotFound);
+  else error = errorFor(connection_->handle(), rc);
+  statement->reset();
+  return error;
+}
+
+TableError SqliteTableStore::fetchRow(RowId row, Record& out) {
+  Statement& statement = cached("fetch-row", "SELECT " + selectList_ + " FROM " + quote(def_->name()) +
+                                                 " WHERE " + quote(rowColumn_) + " = ?");
+  statement.bindInt(1, row);
+  const int rc = sqlite3_step(statement.get());
+  TableError error;
+  RowId found = 0;
+  if (rc == SQLITE_ROW) readRow(statement, out, found);
+  else if (rc == SQLITE_DONE) error = makeError(ErrorCode::RecordNotFound);
+  else error = errorFor(connection_->handle(), rc);
+  statement.reset();
+  return error;
+}
+
+std::string SqliteTableStore::whereFor(const ScanSpec& spec) const {
+  std::vector<std::string> terms;
+  const KeyDef* key = spec.key;
+  if (key && key->excludeBlank) terms.push_back(partialCondition(*def_, *key));
+  if (key) {
+    for (std::size_t i = 0; i < spec.rangeParts; ++i) {
+      if (spec.rangeLow == spec.rangeHigh) terms.push_back(quote(key->fields[i]) + " = ?");
+      else terms.push_back(quote(key->fields[i]) + " BETWEEN ? AND ?");
+    }
+    if (spec.start != ScanSpec::Start::First) {
+      const bool after = spec.start == ScanSpec::Start::AfterRow;
+      const std::size_t parts = after ? key->size() : spec.startParts;
+      std::string left = "(";
+      std::string right = "(";
+      for (std::size_t i = 0; i < parts; ++i) {
+        left += (i ? ", " : "") + quote(key->fields[i]);
+        right += i ? ", ?" : "?";
+      }
+      if (after) {
+        left += ", " + quote(rowColumn_);
+        right += ", ?";
+      }
+      const char* op = after ? (spec.reverse ? " < " : " > ") : (spec.reverse ? " <= " : " >= ");
+      if (parts > 0) terms.push_back(left + ")" + op + right + ")");
+    }
+  }
+  std::string where;
+  for (const auto& term : terms) where += (where.empty() ? " WHERE " : " AND ") + term;
+  return where;
+}
+
+std::string SqliteTableStore::orderFor(const ScanSpec& spec) const {
+  const char* direction = spec.reverse ? " DESC" : "";
+  std::string order = " ORDER BY ";
+  if (spec.key)
+    for (std::size_t i = 0; i < spec.key->size(); ++i) order += quote(spec.key->fields[i]) + direction + ", ";
+  return order + quote(rowColumn_) + direction;
+}
+
+int SqliteTableStore::bindScan(Statement& statement, const ScanSpec& spec) const {
+  int index = 1;
+  const KeyDef* key = spec.key;
+  if (!key) return index;
+  auto* low = const_cast<Record*>(spec.rangeLow);
+  auto* high = const_cast<Record*>(spec.rangeHigh);
+  for (std::size_t i = 0; i < spec.rangeParts; ++i) {
+    statement.bind(index++, low->field(key->fields[i]));
+    if (low != high) statement.bind(index++, high->field(key->fields[i]));
+  }
+  if (spec.start != ScanSpec::Start::First) {
+    auto* values = const_cast<Record*>(spec.startValues);
+    const bool after = spec.start == ScanSpec::Start::AfterRow;
+    const std::size_t parts = after ? key->size() : spec.startParts;
+    for (std::size_t i = 0; i < parts; ++i) statement.bind(index++, values->field(key->fields[i]));
+    if (after) statement.bindInt(index++, spec.startRow);
+  }
+  return index;
+}
+
+std::unique_ptr<Cursor> SqliteTableStore::scan(const ScanSpec& spec) {
+  const std::string sql =
+      "SELECT " + selectList_ + " FROM " + quote(def_->name()) + whereFor(spec) + orderFor(spec);
+  auto statement = borrow(sql);
+  bindScan(*statement, spec);
+  return std::make_unique<SqliteCursor>(*connection_, *this, std::move(statement));
+}
+
+TableError SqliteTableStore::count(const ScanSpec& spec, std::int64_t& rows) {
+  const std::string sql = "SELECT COUNT(*) FROM " + quote(def_->name()) + whereFor(spec);
+  auto statement = borrow(sql);
+  bindScan(*statement, spec);
+  const int rc = sqlite3_step(statement->get());
+  TableError error;
+  if (rc == SQLITE_ROW) rows = sqlite3_column_int64(statement->get(), 0);
+  else error = errorFor(connection_->handle(), rc);
+  giveBack(std::move(statement));
+  return error;
+}
+
+SqliteConnection::SqliteConnection(sqlite3* db, std::string location, int schemaVersion)
+    : db_(db), location_(std::move(location)), schemaVersion_(schemaVersion) {}
+
+SqliteConnection::~SqliteConnection() {
+  for (SqliteCursor* cursor : cursors_) cursor->invalidate();
+  stores_.clear();
+  sqlite3_close_v2(db_);
+}
+
+TableStore& SqliteConnection::store(const TableDef& def) {
+  auto& slot = stores_[def.name()];
+  if (!slot) slot = std::make_unique<SqliteTableStore>(*this, def);
+  return *slot;
+}
+
+void SqliteConnection::resetCursors() {
+  for (SqliteCursor* cursor : cursors_) cursor->invalidate();
+  ++generation_;
+}
+
+TableError SqliteConnection::exec(const std::string& sql) {
+  char* message = nullptr;
+  const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message);
+  sqlite3_free(message);
+  return rc == SQLITE_OK ? TableError{} : errorFor(db_, rc);
+}
+
+TableError SqliteConnection::begin(std::chrono::milliseconds wait) {
+  resetCursors();
+  if (depth_ > 0) {
+    TableError error = exec("SAVEPOINT level" + std::to_string(depth_));
+    if (!error.failed()) ++depth_;
+    return error;
+  }
+  sqlite3_busy_timeout(db_, static_cast<int>(wait.count()));
+  TableError error = exec("BEGIN IMMEDIATE");
+  sqlite3_busy_timeout(db_, defaultBusyMilliseconds);
+  if (!error.failed()) depth_ = 1;
+  return error;
+}
+
+TableError SqliteConnection::commit() {
+  if (depth_ == 0) return makeError(ErrorCode::RecordNotAvailable);
+  resetCursors();
+  if (depth_ > 1) {
+    --depth_;
+    return exec("RELEASE level" + std::to_string(depth_));
+  }
+  TableError error = exec("COMMIT");
+  if (!error.failed()) depth_ = 0;
+  return error;
+}
+
+TableError SqliteConnection::rollback() {
+  if (depth_ == 0) return {};
+  resetCursors();
+  if (depth_ > 1) {
+    --depth_;
+    const std::string name = "level" + std::to_string(depth_);
+    TableError error = exec("ROLLBACK TO " + name);
+    exec("RELEASE " + name);
+    return error;
+  }
+  depth_ = 0;
+  return exec("ROLLBACK");
+}
+
+}  // namespace crv::sqlite

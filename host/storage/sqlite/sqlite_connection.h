@@ -1,0 +1,92 @@
+// An open SQLite company database and the access to each of its tables.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/framework/storage/storage_backend.h"
+#include "host/storage/sqlite/sqlite_statement.h"
+
+namespace crv::sqlite {
+
+class SqliteConnection;
+class SqliteCursor;
+
+class SqliteTableStore final : public TableStore {
+ public:
+  SqliteTableStore(SqliteConnection& connection, const TableDef& def);
+
+  TableError insert(Record& record, RowId& row) override;
+  TableError update(RowId row, const Record& record) override;
+  TableError remove(RowId row) override;
+  TableError fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) override;
+  TableError fetchRow(RowId row, Record& out) override;
+  std::unique_ptr<Cursor> scan(const ScanSpec& spec) override;
+  TableError count(const ScanSpec& spec, std::int64_t& rows) override;
+
+  // Statements for scans are lent to one cursor at a time.
+  std::unique_ptr<Statement> borrow(const std::string& sql);
+  void giveBack(std::unique_ptr<Statement> statement);
+
+  const TableDef& def() const { return *def_; }
+  void readRow(const Statement& statement, Record& out, RowId& row) const;
+
+ private:
+  Statement& cached(const std::string& name, const std::string& sql);
+  std::string whereFor(const ScanSpec& spec) const;
+  std::string orderFor(const ScanSpec& spec) const;
+  int bindScan(Statement& statement, const ScanSpec& spec) const;
+  TableError step(Statement& statement);
+
+  SqliteConnection* connection_;
+  const TableDef* def_;
+  std::string rowColumn_;
+  std::string selectList_;
+  std::vector<int> writableFields_;  // every field but the auto-number one
+  std::map<std::string, std::unique_ptr<Statement>> statements_;
+  std::multimap<std::string, std::unique_ptr<Statement>> idle_;
+};
+
+class SqliteConnection final : public Connection {
+ public:
+  SqliteConnection(sqlite3* db, std::string location, int schemaVersion);
+  ~SqliteConnection() override;
+
+  TableStore& store(const TableDef& def) override;
+  TableError begin(std::chrono::milliseconds wait) override;
+  TableError commit() override;
+  TableError rollback() override;
+  int transactionDepth() const override { return depth_; }
+  std::uint64_t writeGeneration() const override { return generation_; }
+  std::string location() const override { return location_; }
+  int schemaVersion() const override { return schemaVersion_; }
+
+  sqlite3* handle() const { return db_; }
+  // Called before every write: live cursors would otherwise hold an old
+  // snapshot that keeps the write from taking the lock.
+  void wrote() { resetCursors(); }
+  // Live cursors are reset when a transaction begins or ends.
+  void enlist(SqliteCursor* cursor) { cursors_.insert(cursor); }
+  void delist(SqliteCursor* cursor) { cursors_.erase(cursor); }
+
+  static constexpr int defaultBusyMilliseconds = 5000;
+
+ private:
+  TableError exec(const std::string& sql);
+  void resetCursors();
+
+  sqlite3* db_;
+  std::string location_;
+  int schemaVersion_;
+  int depth_ = 0;
+  std::uint64_t generation_ = 1;
+  std::map<std::string, std::unique_ptr<SqliteTableStore>> stores_;
+  std::set<SqliteCursor*> cursors_;
+};
+
+}  // namespace crv::sqlite

@@ -1,0 +1,40 @@
+// Prepared SQLite statements and the exchange of record fields with them.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <string>
+
+#include "host/framework/record/record.h"
+#include "host/framework/table/table_error.h"
+
+namespace crv::sqlite {
+
+// An owned prepared statement.
+class Statement {
+ public:
+  Statement(sqlite3* db, const std::string& sql);
+  ~Statement();
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  sqlite3_stmt* get() const { return stmt_; }
+  const std::string& sql() const { return sql_; }
+  void reset();
+
+  // Binds one field of a record at the 1-based parameter index.
+  void bind(int index, FieldRef field);
+  void bindInt(int index, std::int64_t value);
+  // Reads result column `column` into a field.
+  void read(int column, FieldRef field) const;
+
+ private:
+  sqlite3_stmt* stmt_ = nullptr;
+  std::string sql_;
+};
+
+// The runtime error for an SQLite result code.
+TableError errorFor(sqlite3* db, int rc);
+std::string quote(std::string_view identifier);
+
+}  // namespace crv::sqlite
