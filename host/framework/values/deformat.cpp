@@ -74,7 +74,7 @@ std::optional<std::string> readNumber(std::string_view typed) {
   }
   if (whole.empty() && fraction.empty()) return std::nullopt;
   whole.erase(0, whole.find_first_not_of('0'));
-  if (whole.empty()) whole = "0";
+  if (whole.empty()) whole.push_back('0');
   std::string result = whole;
   if (!fraction.empty()) result += "." + fraction;
   bool isZero = whole == "0" && fraction.find_first_not_of('0') == std::string::npos;

@@ -89,7 +89,7 @@ TEST(Decimal, OverflowThrows) {
   EXPECT_THROW(max.rescale<4>(), std::overflow_error);
   EXPECT_THROW(multiply<2>(max, Amount(2)), std::overflow_error);
   EXPECT_THROW(multiply(Quantity(1000000), 1e20), std::overflow_error);
-  EXPECT_THROW(Quantity(std::numeric_limits<std::int64_t>::max()), std::overflow_error);
+  EXPECT_THROW(Quantity{std::numeric_limits<std::int64_t>::max()}, std::overflow_error);
   EXPECT_THROW(Amount::fromDouble(1e30), std::overflow_error);
   EXPECT_THROW(Amount::fromDouble(std::nan("")), std::overflow_error);
   EXPECT_THROW(divide<2>(max, Amount::fromRaw(1)), std::overflow_error);
