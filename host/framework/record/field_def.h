@@ -14,6 +14,10 @@
 
 namespace crv {
 
+// GCC warns that scoped enumerators shadow the value types of the same
+// name (Id, Amount, ...), which they cannot: they are always qualified.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wshadow"
 enum class FieldKind : std::uint8_t {
   Id,        // unsigned 32-bit identifier
   UShort,    // unsigned 16-bit whole number
@@ -26,6 +30,7 @@ enum class FieldKind : std::uint8_t {
   Time,      // hundredths of a second since midnight plus one, 0 = none
   Text,      // fixed-width text padded with spaces
 };
+#pragma GCC diagnostic pop
 
 std::string_view fieldKindName(FieldKind kind);
 

@@ -75,6 +75,9 @@ class LayoutBuilder {
 class FieldRef {
  public:
   FieldRef(Record& record, const FieldDef& def);
+  // A value outside any record (a procedure's local value); `def` must
+  // outlive the reference and its offset is ignored.
+  FieldRef(void* address, const FieldDef& def) : base_(static_cast<char*>(address)), def_(&def) {}
 
   const FieldDef& def() const { return *def_; }
   const std::string& name() const { return def_->name; }

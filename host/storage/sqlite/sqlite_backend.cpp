@@ -190,8 +190,10 @@ std::unique_ptr<Connection> SqliteBackend::open(const std::string& location, con
 
   db.exec("PRAGMA journal_mode=WAL");
   db.exec("PRAGMA synchronous=FULL");
-  if (version == schema.version && appId == applicationId) return connection;
 
+  // Tables, columns and indexes this program knows are laid out on every
+  // open, so a database of the same version made by an older build gains
+  // what was added since; existing ones are left alone.
   db.exec("BEGIN IMMEDIATE");
   try {
     for (const TableDef* def : schema.tables) createTable(db, *def);
