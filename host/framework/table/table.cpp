@@ -139,6 +139,12 @@ TableStatus Table::setRange(const KeyDef& key, std::size_t parts) {
   return begin(key, ScanSpec::Start::First, 0, parts == 0 ? key.size() : parts);
 }
 
+TableStatus Table::setAfter(const KeyDef& key, RowId row) {
+  const TableStatus status = begin(key, ScanSpec::Start::First, 0, 0);
+  if (status == TableStatus::Ok) rememberPosition(row);
+  return status;
+}
+
 TableStatus Table::next() { return read(false); }
 TableStatus Table::previous() { return read(true); }
 

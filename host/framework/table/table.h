@@ -66,6 +66,11 @@ class Table {
   // Limits reading to the rows whose leading `parts` key fields equal the
   // buffer's, positioned at the first of them.
   TableStatus setRange(const KeyDef& key, std::size_t parts);
+  // Positions just past one row: the buffer's values of the key together
+  // with the row's identity. next() reads the rows after it and previous()
+  // the rows before it, so rows with equal keys are neither skipped nor
+  // read twice.
+  TableStatus setAfter(const KeyDef& key, RowId row);
   TableStatus next();
   TableStatus previous();
 

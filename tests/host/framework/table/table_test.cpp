@@ -121,6 +121,24 @@ TEST_F(TableTest, EqualKeysAreReadOnceEachEvenWhenRowsAreUpdatedWhileReading) {
   while (POMaster.next() == TableStatus::Ok) EXPECT_EQ(POM.TaxAmount.raw(), 100);
 }
 
+TEST_F(TableTest, SetAfterARowContinuesAmongEqualKeysWithoutSkippingOrRepeating) {
+  std::vector<Id> ids;
+  for (int i = 0; i < 4; ++i) ids.push_back(addOrder("SAME", 1));
+  addOrder("LATER", 1);
+  addOrder("EARLY", 1);
+  POM.PONumber = "SAME";
+  POMaster.setAfter(POM.KeyPONumber, ids[1]);
+  std::vector<std::string> after;
+  while (POMaster.next() == TableStatus::Ok) after.push_back(POM.PONumber.str() + std::to_string(POM.POID));
+  EXPECT_EQ(after, (std::vector<std::string>{"SAME" + std::to_string(ids[2]), "SAME" + std::to_string(ids[3])}));
+
+  POM.PONumber = "SAME";
+  POMaster.setAfter(POM.KeyPONumber, ids[1]);
+  std::vector<std::string> before;
+  while (POMaster.previous() == TableStatus::Ok) before.push_back(POM.PONumber.str());
+  EXPECT_EQ(before, (std::vector<std::string>{"SAME", "LATER", "EARLY"}));
+}
+
 TEST_F(TableTest, RangeLimitsReadingToTheLinesOfOneOrder) {
   const Id first = addOrder("PO-1", 1);
   const Id second = addOrder("PO-2", 1);
