@@ -1,0 +1,69 @@
+// Puts a list over a table into a window: the window's List control draws
+// the BrowseClass through ListModel, its buttons call the form procedure,
+// a locator entry positions the list, and a list procedure called to choose
+// a row ends with the chosen record in the table's buffer.
+//
+// The component is added to the procedure's WindowManager, which hands it
+// every event before the procedure's own handlers. On the window's opening
+// it starts the list (choosing when the procedure was called with
+// SelectRecord; the Select button shows only then); when the procedure asks
+// its components for a fresh look it reloads the page around the
+// highlighted row. Insert, Change, Delete and View buttons (and the Insert
+// and Delete keys in the list) run BrowseClass::ask(); Select, or Enter or a
+// double click on the list while choosing, completes the procedure with the
+// highlighted row; outside selection a double click changes the row.
+#pragma once
+
+#include <string>
+
+#include "host/framework/ui/browse_class.h"
+#include "host/framework/ui/window_component.h"
+
+namespace crv::ui {
+
+class Control;
+
+class BrowseComponent : public WindowComponent {
+ public:
+  // Equates of the list's buttons; empty for a button the window lacks.
+  struct Buttons {
+    std::string insert;
+    std::string change;
+    std::string remove;
+    std::string view;
+    std::string select;
+  };
+
+  // `listEquate` names the window's List control.
+  BrowseComponent(BrowseClass& browse, std::string listEquate, Buttons buttons = {});
+
+  // An entry whose text, as typed or when completed, locates the list.
+  BrowseComponent& setLocator(std::string entryEquate);
+
+  BrowseClass& browse() { return *browse_; }
+
+  Level takeEvent(WindowManager& manager, const Event& event) override;
+  void reset(WindowManager& manager) override;
+  void kill(WindowManager& manager) override;
+
+ private:
+  Control* find(WindowManager& manager, const std::string& equate) const;
+  bool usable(const Control* button) const;
+  Level ask(WindowManager& manager, int request);
+  Level choose(WindowManager& manager);
+
+  BrowseClass* browse_;
+  std::string listEquate_;
+  Buttons buttons_;
+  std::string locatorEquate_;
+  bool started_ = false;
+  Control* list_ = nullptr;
+  Control* insert_ = nullptr;
+  Control* change_ = nullptr;
+  Control* remove_ = nullptr;
+  Control* view_ = nullptr;
+  Control* select_ = nullptr;
+  Control* locator_ = nullptr;
+};
+
+}  // namespace crv::ui
