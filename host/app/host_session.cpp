@@ -13,6 +13,7 @@ using ModuleKill = void();
 
 HostSession::HostSession(const std::filesystem::path& companyFolder) {
   company_ = Company::open(companyFolder);
+  services_ = std::make_unique<CompanyServices>();
   settings_.init((companyFolder / settingsFileName).string());
   setSharedValues();
   module_ = std::make_unique<ModuleLibrary>("CRVPO");
@@ -24,6 +25,7 @@ HostSession::~HostSession() {
     if (void* kill = module_->find("CRVPO_KILL")) reinterpret_cast<ModuleKill*>(kill)();
     module_.reset();
   }
+  services_.reset();
   company_.reset();
 }
 
@@ -36,6 +38,7 @@ void HostSession::setSharedValues() {
 
   const char* user = std::getenv("CRV_USER");
   UserID = user && *user ? user : "ADM";
+  ui::changeHistory().setUser(UserID.str());
 
   Systems.open();
   Systems.set(SYS.KeySystemID);

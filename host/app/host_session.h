@@ -9,6 +9,7 @@
 
 #include "host/app/module_library.h"
 #include "host/data/company.h"
+#include "host/data/company_services.h"
 #include "host/framework/services/error_class.h"
 #include "host/framework/services/ini_class.h"
 
@@ -36,6 +37,7 @@ class HostSession {
   ErrorClass errors_;
   INIClass settings_;
   std::unique_ptr<Company> company_;
+  std::unique_ptr<CompanyServices> services_;
   std::unique_ptr<ModuleLibrary> module_;
 };
 
