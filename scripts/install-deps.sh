@@ -7,6 +7,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core
+  libjpeg-dev libcurl4-openssl-dev poppler-utils
+  qt6-base-dev xvfb xauth
 )
 
 missing=()

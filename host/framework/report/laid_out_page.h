@@ -1,0 +1,73 @@
+// A page after layout: positioned drawing primitives in page coordinates
+// (points from the page's top-left corner), in drawing order. Renderers
+// draw these and nothing else, so a PDF page and the previewer's picture
+// show the same thing.
+//
+// Texts are single lines already placed: `x` is where the text starts after
+// alignment in its box, `y` the top of its line (the baseline is the font's
+// ascent below it). dump() lists a page as plain text for comparisons.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "host/framework/report/band_item.h"
+#include "host/framework/report/color.h"
+#include "host/framework/report/font.h"
+
+namespace crv {
+
+struct PlacedText {
+  double x = 0;
+  double y = 0;
+  std::string text;
+  Font font;
+  Color color;
+};
+
+struct PlacedLine {
+  double x1 = 0;
+  double y1 = 0;
+  double x2 = 0;
+  double y2 = 0;
+  double thickness = 0.5;
+  Color color;
+};
+
+struct PlacedBox {
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double height = 0;
+  double thickness = 0.5;
+  Color color;
+  std::optional<Color> fill;
+};
+
+struct PlacedImage {
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double height = 0;
+  std::string path;
+  ImageBytes bytes;
+};
+
+using PagePrimitive = std::variant<PlacedText, PlacedLine, PlacedBox, PlacedImage>;
+
+struct LaidOutPage {
+  double width = 0;
+  double height = 0;
+  int sequence = 0;  // 1, 2, ... over the whole run
+  int number = 0;    // page number within its numbering
+  int count = 0;     // pages in its numbering ("of M")
+  std::vector<PagePrimitive> primitives;
+
+  // One header line, then one line per primitive; coordinates with one
+  // decimal, images by file name only (or their byte count).
+  std::string dump() const;
+};
+
+}  // namespace crv

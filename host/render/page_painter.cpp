@@ -1,0 +1,85 @@
+// Texts go through one reused pango layout (real text with its glyphs'
+// Unicode in a PDF, so the text can be searched and copied); rules and boxes
+// are cairo paths; images are scaled surfaces.
+#include "host/render/page_painter.h"
+
+#include "host/render/pango_support.h"
+
+namespace crv::render {
+
+PagePainter::PagePainter(cairo_t* context, ImageCache& images) : cairo_(context), images_(images) {
+  layout_ = pango_cairo_create_layout(cairo_);
+  applyFontOptions(pango_layout_get_context(layout_));
+  pango_layout_context_changed(layout_);
+}
+
+PagePainter::~PagePainter() {
+  for (auto& [key, description] : fonts_) pango_font_description_free(description);
+  g_object_unref(layout_);
+}
+
+void PagePainter::paint(const LaidOutPage& page) {
+  for (const PagePrimitive& primitive : page.primitives)
+    std::visit([this](const auto& shape) { draw(shape); }, primitive);
+}
+
+void PagePainter::setColor(const Color& color) {
+  cairo_set_source_rgb(cairo_, color.red / 255.0, color.green / 255.0, color.blue / 255.0);
+}
+
+void PagePainter::draw(const PlacedText& text) {
+  std::string key = fontKey(text.font);
+  if (key != layoutFont_) {
+    auto [at, added] = fonts_.try_emplace(key, nullptr);
+    if (added) at->second = describeFont(text.font);
+    pango_layout_set_font_description(layout_, at->second);
+    layoutFont_ = key;
+  }
+  std::string valid = validUtf8(text.text);
+  pango_layout_set_text(layout_, valid.data(), static_cast<int>(valid.size()));
+  setColor(text.color);
+  cairo_move_to(cairo_, text.x, text.y);
+  pango_cairo_show_layout(cairo_, layout_);
+}
+
+void PagePainter::draw(const PlacedLine& line) {
+  if (line.thickness <= 0) return;
+  setColor(line.color);
+  cairo_set_line_width(cairo_, line.thickness);
+  cairo_move_to(cairo_, line.x1, line.y1);
+  cairo_line_to(cairo_, line.x2, line.y2);
+  cairo_stroke(cairo_);
+}
+
+void PagePainter::draw(const PlacedBox& box) {
+  cairo_rectangle(cairo_, box.x, box.y, box.width, box.height);
+  if (box.fill) {
+    setColor(*box.fill);
+    cairo_fill_preserve(cairo_);
+  }
+  if (box.thickness > 0) {
+    setColor(box.color);
+    cairo_set_line_width(cairo_, box.thickness);
+    cairo_stroke(cairo_);
+  } else {
+    cairo_new_path(cairo_);
+  }
+}
+
+void PagePainter::draw(const PlacedImage& image) {
+  cairo_surface_t* surface = images_.surface(image);
+  if (!surface || image.width <= 0 || image.height <= 0) return;
+  int pixelsWide = cairo_image_surface_get_width(surface);
+  int pixelsHigh = cairo_image_surface_get_height(surface);
+  if (pixelsWide <= 0 || pixelsHigh <= 0) return;
+  cairo_save(cairo_);
+  cairo_translate(cairo_, image.x, image.y);
+  cairo_scale(cairo_, image.width / pixelsWide, image.height / pixelsHigh);
+  cairo_set_source_surface(cairo_, surface, 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(cairo_), CAIRO_FILTER_GOOD);
+  cairo_rectangle(cairo_, 0, 0, pixelsWide, pixelsHigh);
+  cairo_fill(cairo_);
+  cairo_restore(cairo_);
+}
+
+}  // namespace crv::render

@@ -1,0 +1,41 @@
+// Draws a laid-out page onto a cairo context whose user space is in points
+// with the origin at the page's top-left corner; the PDF and PNG renderers
+// differ only in the surface under the context.
+#pragma once
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <string>
+#include <unordered_map>
+
+#include "host/framework/report/laid_out_page.h"
+#include "host/render/image_cache.h"
+
+namespace crv::render {
+
+class PagePainter {
+ public:
+  // The context and the image cache must outlive the painter.
+  PagePainter(cairo_t* context, ImageCache& images);
+  ~PagePainter();
+  PagePainter(const PagePainter&) = delete;
+  PagePainter& operator=(const PagePainter&) = delete;
+
+  void paint(const LaidOutPage& page);
+
+ private:
+  void draw(const PlacedText& text);
+  void draw(const PlacedLine& line);
+  void draw(const PlacedBox& box);
+  void draw(const PlacedImage& image);
+  void setColor(const Color& color);
+
+  cairo_t* cairo_;
+  ImageCache& images_;
+  PangoLayout* layout_ = nullptr;
+  std::string layoutFont_;
+  std::unordered_map<std::string, PangoFontDescription*> fonts_;
+};
+
+}  // namespace crv::render
