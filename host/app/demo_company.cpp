@@ -128,6 +128,7 @@ void addCompany() {
   SYS.DefaultEquipmentAccount = "6300-00";
   SYS.JobIDLen = jobIdLen;
   SYS.CostCodeLen = costCodeLen;
+  SYS.AccountMask = accountMask;
   put(Systems);
 
   CTRL.clear();

@@ -72,6 +72,7 @@ inline constexpr std::string_view mainLocation = "MAIN";
 inline constexpr std::string_view excavator = "EX-200";
 inline constexpr std::string_view repairCategory = "REPAIR";
 inline constexpr std::string_view suppliesAccount = "6100-00";
+inline constexpr std::string_view accountMask = "####-##";  // SYS:AccountMask; every account fits it
 
 // Customers.
 inline constexpr Id customerWithShipTos = 201;  // two alternate ship-to addresses

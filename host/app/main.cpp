@@ -1,8 +1,13 @@
 // The host application's command line.
 //
-//   crvhost                     open the demo company (created on first run)
+//   crvhost                     the desktop application on the demo company
+//                               (created on first run)
+//   crvhost open FOLDER         the desktop application on another company
 //   crvhost show FOLDER         open a company and print what it holds
 //   crvhost create-demo FOLDER  create the demo company in FOLDER
+//   crvhost recalc FOLDER       rebuild committed costs in a company
+//   crvhost print FOLDER ...    print purchase orders to a PDF file
+//   crvhost script FOLDER FILE  play a script against a company
 //   crvhost --help
 #include <cstdlib>
 #include <iostream>
@@ -13,6 +18,8 @@
 #include "host/app/demo_company.h"
 #include "host/app/host_session.h"
 #include "host/app/module_library.h"
+#include "host/app/script_command.h"
+#include "host/desktop/desktop_app.h"
 
 namespace {
 
@@ -24,9 +31,16 @@ void printHelp(std::ostream& out) {
          "Purchase orders for contractors.\n"
          "\n"
          "Commands:\n"
-         "  (none)               open the demo company, creating it on first run\n"
+         "  (none)               open the demo company in the desktop application,\n"
+         "                       creating it on first run\n"
+         "  open FOLDER          open the company in FOLDER in the desktop application\n"
          "  show FOLDER          open the company in FOLDER and print what it holds\n"
          "  create-demo FOLDER   create the demo company in FOLDER\n"
+         "  recalc FOLDER        rebuild committed costs from the open purchase orders\n"
+         "  print FOLDER (PONUMBER|--limits) [OUT.pdf] [--email]\n"
+         "                       print one order, or the orders under the \"Generate POs\"\n"
+         "                       limits, to a PDF file and optionally e-mail it\n"
+         "  script FOLDER FILE   play a script (docs/SCRIPTS.md) against the company in FOLDER\n"
          "  --help               show this text\n"
          "\n"
          "The demo company lives in $XDG_DATA_HOME/crvpo/demo (or ~/.local/share/crvpo/demo).\n"
@@ -52,11 +66,43 @@ int createDemo(const fs::path& folder) {
   return 0;
 }
 
-int run(const std::vector<std::string>& args) {
+// Runs the purchase-order module's recalculation, which prints as it goes.
+int recalc(const fs::path& folder) {
+  crv::HostSession session(folder);
+  using Console = int(std::ostream*);
+  return session.module().entry<Console>("RecalcCommittedConsole")(&std::cout);
+}
+
+// Prints purchase orders to a PDF without a window.
+int print(const std::vector<std::string>& args) {
+  std::string number;
+  std::string pdf;
+  int email = 0;
+  for (std::size_t i = 2; i < args.size(); ++i) {
+    if (args[i] == "--email") {
+      email = 1;
+    } else if (args[i] == "--limits") {
+      number.clear();
+    } else if (i == 2) {
+      number = args[i];
+    } else {
+      pdf = fs::absolute(args[i]).string();
+    }
+  }
+  crv::HostSession session(args[1]);
+  using Console = int(const char*, const char*, int, std::ostream*);
+  return session.module().entry<Console>("PrintPurchaseOrderConsole")(number.c_str(), pdf.c_str(), email, &std::cout);
+}
+
+int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (args.empty()) {
+    if (!crv::desktop::hasDisplay()) {
+      crv::desktop::explainNoDisplay(std::cerr);
+      return 2;
+    }
     const fs::path folder = demoFolder();
     if (!crv::Company::exists(folder)) createDemo(folder);
-    return show(folder);
+    return crv::desktop::runDesktop(folder, argc, argv);
   }
   const std::string& command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
@@ -65,6 +111,10 @@ int run(const std::vector<std::string>& args) {
   }
   if ((command == "show" || command == "create-demo") && args.size() == 2)
     return command == "show" ? show(args[1]) : createDemo(args[1]);
+  if (command == "recalc" && args.size() == 2) return recalc(args[1]);
+  if (command == "print" && args.size() >= 3 && args.size() <= 5) return print(args);
+  if (command == "open" && args.size() == 2) return crv::desktop::runDesktop(args[1], argc, argv);
+  if (command == "script" && args.size() == 3) return crv::runScriptCommand(args[1], args[2], std::cout, std::cerr);
   std::cerr << "crvhost: unknown command or missing argument: " << command << "\n\n";
   printHelp(std::cerr);
   return 2;
@@ -74,7 +124,7 @@ int run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   try {
-    return run(std::vector<std::string>(argv + 1, argv + argc));
+    return run(std::vector<std::string>(argv + 1, argv + argc), argc, argv);
   } catch (const std::exception& error) {
     std::cerr << "crvhost: " << error.what() << "\n";
     return 1;

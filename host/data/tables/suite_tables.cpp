@@ -121,7 +121,7 @@ void SystemsRecord::describe(LayoutBuilder& b) const {
       CRV_FIELD(POShowPriorityVendors) CRV_FIELD(POWarnOverBudget) CRV_FIELD(POChangeOrders)
       CRV_FIELD(PrintPhoneOnForms) CRV_FIELD(UseUniversalLogo) CRV_FIELD(POFormType) CRV_FIELD(PODesignerForm)
       CRV_FIELD(DefaultJobAccount) CRV_FIELD(DefaultEquipmentAccount) CRV_FIELD(JobIDLen)
-      CRV_FIELD(CostCodeLen);
+      CRV_FIELD(CostCodeLen) CRV_FIELD(AccountMask);
 }
 
 void SystemsRecord::define(TableDef& def) { def.autoNumber("SystemID").key(KeySystemID); }

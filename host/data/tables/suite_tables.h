@@ -191,6 +191,9 @@ struct SystemsRecord final : Record {
   Text<12> DefaultEquipmentAccount;
   Byte JobIDLen{};
   Byte CostCodeLen{};
+  // Layout of general-ledger account numbers: '#' is one character of the
+  // number, anything else a separator written as it stands ("####-##").
+  Text<12> AccountMask;
 
   static constexpr KeyDef KeySystemID{"KeySystemID", {"SystemID"}, true};
 

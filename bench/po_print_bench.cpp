@@ -1,0 +1,126 @@
+// Prints a batch of purchase orders on the standard form to one PDF file:
+// by default 1,000 orders of 10 lines in a new company, built through the
+// print batch like a "Generate POs" run. Prints the batch build time, pages
+// per second of the form run and the peak resident memory (VmHWM) after
+// 100, 500 and all orders, so that memory growing with the pages already
+// written would show.
+//
+//   po_print_bench [orders] [pdf file]   (default 1000, a temporary file)
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/purchase_order_pdf.h"
+#include "host/data/company.h"
+#include "host/data/shared_values.h"
+#include "host/data/tables/payables_tables.h"
+#include "host/data/tables/purchasing_tables.h"
+#include "host/data/tables/suite_tables.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long statusKiB(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + std::string(key).size());
+  return 0;
+}
+
+void fillCompany(int orders) {
+  crv::SYS.clear();
+  crv::SYS.CompanyName = "Bench Contracting Ltd.";
+  crv::SYS.Address1 = "12 Harbour Road";
+  crv::SYS.City = "Halifax";
+  crv::SYS.State = "NS";
+  crv::SYS.Zip = "B3H 1A1";
+  crv::SYS.Phone = "902-555-0100";
+  crv::Systems.insert();
+  for (crv::Id v = 1; v <= 20; ++v) {
+    crv::APV.clear();
+    crv::APV.VendorID = v;
+    crv::APV.VendorName = "Vendor " + std::to_string(v) + " Supply Co.";
+    crv::APV.Address = "120 Industrial Way";
+    crv::APV.City = "Springfield";
+    crv::APV.State = "IL";
+    crv::APV.Zip = "62701";
+    crv::APVendor.insert();
+  }
+  for (int o = 1; o <= orders; ++o) {
+    crv::POM.clear();
+    crv::POMaster.primeAutoInc();
+    crv::POM.PONumber = std::to_string(100000 + o);
+    crv::POM.VendorID = static_cast<crv::Id>(o % 20 + 1);
+    crv::POM.IssueDate = crv::Date::compose(7, 4, 2026);
+    crv::POM.ShipToName = "Harbour Tower";
+    crv::POM.ShipToAddress1 = "1 Quay Street";
+    crv::POM.ShipToCity = "Halifax";
+    crv::POM.ShipToState = "NS";
+    crv::POM.TaxRate = 5.0;
+    crv::POM.PreTaxAmount = crv::Amount(1850);
+    crv::POM.POAmount = crv::Amount::fromRaw(194250);
+    crv::POMaster.insert();
+    for (int l = 1; l <= 10; ++l) {
+      crv::POD.clear();
+      crv::PODetail.primeAutoInc();
+      crv::POD.POID = crv::POM.POID;
+      crv::POD.SequenceNo = static_cast<crv::Id>(l);
+      crv::POD.ItemID = "ITEM-" + std::to_string(l);
+      crv::POD.Description = "Concrete block 8x8x16, lot " + std::to_string(l);
+      crv::POD.QtyOrdered = crv::Quantity(l);
+      crv::POD.UnitPrice = 18.5;
+      crv::POD.UnitName = "EA";
+      crv::POD.TotalAmount = crv::Amount::fromRaw(1850L * l);
+      crv::POD.Taxable = 1;
+      crv::PODetail.insert();
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int orders = argc > 1 ? std::atoi(argv[1]) : 1000;
+  const auto folder = std::filesystem::temp_directory_path() / ("po_print_bench_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path pdf = argc > 2 ? std::filesystem::path(argv[2]) : folder / "batch.pdf";
+  int result = 0;
+  {
+    auto company = crv::Company::open(folder, true);
+    crv::DataPath = folder.string();
+    crv::UserID = "BEN";
+    crv::CompanyName = "Bench Contracting Ltd.";
+    for (crv::Table* t : {&crv::Systems, &crv::APVendor, &crv::POMaster, &crv::PODetail}) t->open();
+    fillCompany(orders);
+
+    const auto buildStart = Clock::now();
+    crv::DecimalVariable = crv::Amount();
+    CreatePOPrint();
+    const double buildSeconds = std::chrono::duration<double>(Clock::now() - buildStart).count();
+    std::printf("batch of %d orders built in %.2f s\n", orders, buildSeconds);
+    std::printf("%8s %10s %10s\n", "orders", "VmHWM KiB", "VmRSS KiB");
+
+    int printed = 0;
+    const auto start = Clock::now();
+    const crvpo::PdfPrintResult run = crvpo::printStandardFormToPdf(pdf, [&] {
+      ++printed;
+      if (printed == 100 || printed == 500 || printed == orders)
+        std::printf("%8d %10ld %10ld\n", printed, statusKiB("VmHWM:"), statusKiB("VmRSS:"));
+    });
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    std::printf("%d orders, %d pages in %.2f s: %.1f pages/s; PDF %.1f MiB\n", run.orders, run.pages, seconds,
+                run.pages / seconds, static_cast<double>(std::filesystem::file_size(pdf)) / (1024.0 * 1024.0));
+    result = run.pages > 0 ? 0 : 1;
+    for (crv::Table* t : {&crv::Systems, &crv::APVendor, &crv::POMaster, &crv::PODetail}) t->close();
+  }
+  if (argc <= 2) std::filesystem::remove_all(folder);
+  return result;
+}

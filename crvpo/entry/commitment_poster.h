@@ -1,0 +1,51 @@
+// Moves committed figures: money on job cost lines (JCC:Committed) and
+// stock on order of inventory items (INM:QtyOnOrder).
+//
+// The save and the deletion of an order and the deletion of a line all
+// post through it. A cost line or item that does not exist is skipped
+// without a word (a line may name a job or item that was removed); any
+// other failed read or write is answered so that the caller can roll its
+// transaction back.
+#pragma once
+
+#include <string_view>
+
+#include "crvpo/entry/local_table.h"
+#include "crvpo/entry/opening_commitments.h"
+#include "crvpo/entry/operation_outcome.h"
+#include "host/data/tables/inventory_tables.h"
+#include "host/data/tables/job_cost_tables.h"
+
+namespace crvpo {
+
+class CommitmentPoster {
+ public:
+  explicit CommitmentPoster(crv::Connection& connection) : costs_(connection), items_(connection) {}
+
+  // JCC:Committed of the cost line with identifier `jobCostId` += amount.
+  StepResult addCommitted(std::string_view jobCostId, crv::Amount amount);
+  // INM:QtyOnOrder of `item` += quantity.
+  StepResult addOnOrder(std::string_view item, crv::Quantity quantity);
+  // Posts (sign +1) or takes back (sign -1) one commitment.
+  StepResult apply(const Commitment& entry, int sign);
+
+  // Fetches a cost line or item into the buffers below: Ok, NotFound (to
+  // be skipped) or a failure.
+  StepResult fetchCost(std::string_view jobCostId, bool& found);
+  StepResult fetchItem(std::string_view item, bool& found);
+
+  LocalTable<crv::JCCostRecord>& costs() { return costs_; }
+  LocalTable<crv::INMasterRecord>& items() { return items_; }
+
+ private:
+  LocalTable<crv::JCCostRecord> costs_;
+  LocalTable<crv::INMasterRecord> items_;
+};
+
+// Reads a row by key: found, not found, or the failure of the read.
+StepResult fetchRow(crv::Table& table, const crv::KeyDef& key, bool& found);
+// Writes the current row back; the failure names the table.
+StepResult updateRow(crv::Table& table);
+StepResult removeRow(crv::Table& table);
+
+}  // namespace crvpo

@@ -1,0 +1,36 @@
+// Undoing a job line's committed cost when the line is deleted from the
+// header form's line list (after the user confirmed the delete, before the
+// line row goes).
+//
+// Only what was posted is undone: a line that was part of the order when
+// the form opened carries an opening entry, and a save posted exactly that
+// entry's amount to that entry's cost line. That amount comes off at once
+// and the entry leaves the opening list, so the take-back of the next OK
+// does not subtract it a second time, and a Cancel leaves the figures
+// right as well. A line added since the form opened was never posted and
+// changes nothing. Inventory and other lines change nothing here; their
+// opening entries are taken back at OK as usual.
+#pragma once
+
+#include "crvpo/entry/opening_commitments.h"
+#include "crvpo/entry/operation_outcome.h"
+
+namespace crvpo {
+
+class LineDeletionAdjustment {
+ public:
+  explicit LineDeletionAdjustment(crv::Connection& connection) : connection_(&connection) {}
+
+  void setShowMessages(bool show) { showMessages_ = show; }
+
+  // Adjusts for `line` (as the list left it in its buffer). A failed write
+  // is shown (" Saving JCCost"); the outcome then says the line should
+  // stay, and the opening entry is kept.
+  OperationOutcome apply(const crv::PODetailRecord& line, OpeningCommitments& opening);
+
+ private:
+  crv::Connection* connection_;
+  bool showMessages_ = true;
+};
+
+}  // namespace crvpo

@@ -1,0 +1,20 @@
+// The committed-cost recalculation for the command line: runs it on the
+// company open in this process and prints the progress, every cost line,
+// change-order detail and order whose figures moved, and a summary.
+#pragma once
+
+#include <ostream>
+
+#include "host/framework/services/module_export.h"
+
+namespace crvpo {
+
+// Answers the process exit code: 0 when the run had no table errors.
+int recalcCommittedConsole(std::ostream& out);
+
+}  // namespace crvpo
+
+extern "C" {
+// The host's "recalc" command resolves this by name.
+CRV_EXPORT int RecalcCommittedConsole(std::ostream* out);
+}

@@ -1,0 +1,137 @@
+// PDF names, recipients, mail settings and sending for printed orders.
+#include "crvpo/reports/po_delivery.h"
+
+#include "crvpo/reports/address_lines.h"
+#include "host/data/shared_values.h"
+#include "host/data/tables/payables_tables.h"
+#include "host/data/tables/suite_tables.h"
+#include "host/framework/services/ini_class.h"
+#include "host/framework/services/message_box.h"
+#include "host/framework/table/table.h"
+#include "host/mail/pdf_emailer.h"
+
+namespace crvpo {
+
+using crv::TableStatus;
+
+DeliveryState& deliveryState() {
+  static DeliveryState state;
+  return state;
+}
+
+std::filesystem::path orderPdfFileName(std::string_view dataPath, std::string_view poNumber,
+                                       std::string_view companyName) {
+  return std::filesystem::path(std::string(clipped(dataPath))) /
+         ("Purchase Order " + std::string(clipped(poNumber)) + " from " + std::string(clipped(companyName)) +
+          ".pdf");
+}
+
+std::filesystem::path batchPdfFileName(std::string_view dataPath) {
+  return std::filesystem::path(std::string(clipped(dataPath))) / "Purchase Orders.pdf";
+}
+
+bool gatherRecipients(crv::Id vendorId) {
+  auto& list = deliveryState().recipients;
+  list.clear();
+  crv::APVendor.open();
+  crv::Contact.open();
+  crv::APV.clear();
+  crv::APV.VendorID = vendorId;
+  if (crv::APVendor.fetch(crv::APV.KeyVendorID) == TableStatus::Ok) {
+    if (!crv::APV.Email.empty()) {
+      const std::string name = crv::APV.Contact.empty() ? crv::APV.VendorName.str() : crv::APV.Contact.str();
+      list.push_back({false, name, std::string(clipped(crv::APV.Email.padded().substr(0, 50)))});
+    }
+    crv::CON.clear();
+    crv::CON.VendorID = vendorId;
+    if (crv::Contact.setRange(crv::CON.KeyVendorID, 1) == TableStatus::Ok) {
+      while (crv::Contact.next() == TableStatus::Ok) {
+        if (crv::CON.Email.empty()) continue;
+        list.push_back({false, crv::CON.FirstName.str() + " " + crv::CON.LastName.str(),
+                        std::string(clipped(crv::CON.Email.padded().substr(0, 50)))});
+      }
+    }
+  }
+  crv::Contact.close();
+  crv::APVendor.close();
+  if (list.empty()) {
+    list.push_back({true, std::string(recipientPlaceholder), std::string()});
+    return false;
+  }
+  list.front().tagged = true;
+  return list.size() > 1;
+}
+
+std::string userSignature() {
+  crv::UserFile.open();
+  crv::USR.clear();
+  crv::USR.UserID = crv::UserID.view();
+  std::string signature;
+  if (crv::UserFile.fetch(crv::USR.KeyUserID) == TableStatus::Ok) signature = crv::USR.EmailSignature.str();
+  crv::UserFile.close();
+  return signature;
+}
+
+crv::MailSettings companyMailSettings() {
+  crv::MailSettings settings;
+  const std::filesystem::path folder(crv::DataPath);
+  crv::INIClass ini;
+  ini.init(folder / "Mail.ini");
+  settings.server = ini.fetch("SMTP", "Server");
+  settings.port = static_cast<int>(ini.fetchNumber("SMTP", "Port", 0));
+  const std::string security = ini.fetch("SMTP", "Security", "StartTls");
+  settings.security = security == "None"          ? crv::MailSecurity::None
+                      : security == "ImplicitTls" ? crv::MailSecurity::ImplicitTls
+                                                  : crv::MailSecurity::StartTls;
+  settings.user = ini.fetch("SMTP", "User");
+  settings.password = ini.fetch("SMTP", "Password");
+  settings.verifyCertificate = ini.fetchNumber("SMTP", "VerifyCertificate", 1) != 0;
+  settings.timeoutSeconds = static_cast<int>(ini.fetchNumber("SMTP", "Timeout", 60));
+  settings.senderAddress = ini.fetch("SMTP", "SenderAddress");
+  settings.senderName = ini.fetch("SMTP", "SenderName");
+  if (settings.senderAddress.empty()) {
+    crv::UserFile.open();
+    crv::USR.clear();
+    crv::USR.UserID = crv::UserID.view();
+    if (crv::UserFile.fetch(crv::USR.KeyUserID) == TableStatus::Ok) {
+      settings.senderAddress = crv::USR.Email.str();
+      if (settings.senderName.empty()) settings.senderName = crv::USR.FirstName.str() + " " + crv::USR.LastName.str();
+    }
+    crv::UserFile.close();
+  }
+  settings.outboxFolder = folder / "Outbox";
+  return settings;
+}
+
+crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& subject, const std::string& body,
+                         const crv::MailSettings& settings) {
+  std::vector<crv::Mailbox> to;
+  for (const Recipient& r : deliveryState().recipients) {
+    if (r.tagged) to.push_back({r.name, r.email});
+  }
+  crv::MailResult result = crv::PdfEmailer(settings).send(pdf, subject, body, to);
+  if (!result) {
+    crv::message(result.error, "E-mail Not Sent", crv::Icon::Exclamation);
+    return result;
+  }
+  crv::EmailLog.open();
+  for (const crv::Mailbox& box : to) {
+    if (box.address.empty()) continue;
+    crv::EML.clear();
+    if (crv::EmailLog.primeAutoInc() != TableStatus::Ok) continue;
+    crv::EML.Date = crv::Date::today();
+    crv::EML.Time = crv::Time::now();
+    crv::EML.UserID = crv::UserID.view();
+    crv::EML.Module = "CRVPO";
+    crv::EML.ToAddress = box.address;
+    crv::EML.ToName = box.name;
+    crv::EML.Subject = subject;
+    crv::EML.FileName = pdf.string();
+    crv::EML.Status = settings.server.empty() ? "Outbox" : "Sent";
+    crv::EmailLog.insert();
+  }
+  crv::EmailLog.close();
+  return result;
+}
+
+}  // namespace crvpo

@@ -1,0 +1,282 @@
+// The form run, its delivery and the print entries.
+#include "crvpo/reports/purchase_order_print.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+#include <ostream>
+
+#include "crvpo/reports/address_lines.h"
+#include "crvpo/reports/po_delivery.h"
+#include "crvpo/reports/po_email_select.h"
+#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/print_state.h"
+#include "crvpo/reports/purchase_order_pdf.h"
+#include "crvpo/reports/report_previewer.h"
+#include "crvpo/reports/report_texts.h"
+#include "host/data/shared_values.h"
+#include "host/data/tables/purchasing_tables.h"
+#include "host/data/tables/suite_tables.h"
+#include "host/framework/services/global_request.h"
+#include "host/framework/services/message_box.h"
+#include "host/framework/table/table.h"
+#include "host/framework/ui/front_end.h"
+#include "host/render/render_error.h"
+
+namespace crvpo {
+
+namespace {
+
+std::string runCommand(const std::string& command) {
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  std::string out;
+  char buffer[512];
+  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) out += buffer;
+  return out;
+}
+
+std::string shellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+int batchRows() {
+  crv::POPrint.open();
+  int rows = 0;
+  crv::POP.clear();
+  crv::POP.UserID = crv::UserID.view();
+  if (crv::POPrint.setRange(crv::POP.KeyUserID, 1) == crv::TableStatus::Ok) {
+    while (crv::POPrint.next() == crv::TableStatus::Ok) ++rows;
+  }
+  crv::POPrint.close();
+  return rows;
+}
+
+void tellNothingPrinted(bool previewing) {
+  const ReportTexts texts = ReportTexts::loadDefault();
+  if (!previewing) {
+    crv::message(texts.NothingToPrntText, texts.NothingToPrntTitle, crv::Icon::Exclamation, texts.ButtonOk);
+    return;
+  }
+  crv::POMaster.open();
+  const std::int64_t records = crv::POMaster.records();
+  crv::POMaster.close();
+  std::string text;
+  if (records == 0) {
+    text = "The primary file has no records!";
+  } else if (records == 1) {
+    text = "Your Limits have excluded the one record!";
+  } else if (records == 2) {
+    text = "Your Limits have excluded both records!";
+  } else {
+    text = "Your Limits have excluded all " + std::to_string(records) + " records!";
+  }
+  crv::message(text, "Nothing to Print...", crv::Icon::Exclamation, texts.ButtonOk);
+}
+
+// Lays the batch out into a temporary file; sets the PDF name per order and
+// gathers what the e-mail needs.
+PdfPrintResult layOutBatch(const std::filesystem::path& file, std::vector<crv::LaidOutPage>* keep = nullptr) {
+  return printStandardFormToPdf(file, [] {
+    DeliveryState& delivery = deliveryState();
+    if (!crv::DecimalVariable.isZero()) {
+      delivery.rememberedVendor = crv::POP.VendorID;
+    } else {
+      delivery.recipients.clear();
+    }
+    crv::PDFFileName = orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
+  }, keep);
+}
+
+std::filesystem::path temporaryPdf() {
+  return std::filesystem::temp_directory_path() / ("crvpo-" + std::to_string(getpid()) + "-form.pdf");
+}
+
+}  // namespace
+
+std::string orderEmailBody(const std::string& signature) {
+  std::string body = "Please see attached Purchase Order.";
+  if (!clipped(signature).empty()) body += "\n\n" + std::string(clipped(signature));
+  return body;
+}
+
+bool printToDefaultPrinter(const std::filesystem::path& pdf, int copies) {
+  const bool haveCups = std::system("command -v lp >/dev/null 2>&1 && command -v lpstat >/dev/null 2>&1") == 0;
+  const std::string status = haveCups ? runCommand("lpstat -d 2>/dev/null") : std::string();
+  if (status.find("system default destination:") == std::string::npos) {
+    const ReportTexts texts = ReportTexts::loadDefault();
+    crv::message(texts.NoDfltPrtrText, texts.NoDfltPrtrTitle, crv::Icon::Exclamation, texts.ButtonOk);
+    return false;
+  }
+  const std::string command =
+      "lp -s -n " + std::to_string(copies < 1 ? 1 : copies) + " " + shellQuoted(pdf.string()) + " >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0) {
+    crv::message("The report could not be sent to the printer.", "WARNING!", crv::Icon::Exclamation, "&Ok");
+    return false;
+  }
+  return true;
+}
+
+bool deliverAfterPreview(const std::filesystem::path& laidOut) {
+  DeliveryState& delivery = deliveryState();
+  delivery.viewPdf = false;
+  if (delivery.emailMe) {
+    delivery.makePdf = true;
+  } else if (delivery.makePdf) {
+    crv::ui::FileDialogRequest request;
+    request.title = "PDF File Name and Location";
+    request.filter = "PDF Files|*.pdf|All Files|*.*";
+    const std::filesystem::path proposed(crv::PDFFileName.str());
+    request.folder = proposed.parent_path();
+    request.fileName = proposed.filename().string();
+    const auto chosen = crv::ui::frontEnd().saveFile(request);
+    if (chosen) {
+      crv::PDFFileName = chosen->string();
+      delivery.viewPdf = crv::message("Do you wish to view the PDF file when it is created?", "View PDF?",
+                                      crv::Icon::Question, "&Yes|&No") == 1;
+    } else {
+      delivery.makePdf = false;
+    }
+  }
+  if (!delivery.makePdf) return false;
+
+  const std::filesystem::path target(crv::PDFFileName.str());
+  std::error_code error;
+  std::filesystem::copy_file(laidOut, target, std::filesystem::copy_options::overwrite_existing, error);
+  if (error) {
+    crv::message("The PDF file " + target.string() + " could not be written: " + error.message(), "PDF File",
+                 crv::Icon::Exclamation);
+    return false;
+  }
+  if (delivery.viewPdf) crv::ui::frontEnd().openDocument(target);
+  if (delivery.emailMe) {
+    emailPdf(target, std::string(printState().EmailSubject.view()), std::string(clipped(delivery.emailBody)),
+             companyMailSettings());
+  }
+  return true;
+}
+
+}  // namespace crvpo
+
+void PrintPurchaseOrderStandard() {
+  using namespace crvpo;
+  const bool previewing = crv::GLO.PrintPreview != 0;
+  const std::filesystem::path laidOut = temporaryPdf();
+  DeliveryState& delivery = deliveryState();
+  delivery.emailMe = false;
+  delivery.exportMe = false;
+  delivery.makePdf = false;
+  std::vector<crv::LaidOutPage> pages;
+  PdfPrintResult result;
+  try {
+    result = layOutBatch(laidOut, previewing ? &pages : nullptr);
+  } catch (const crv::RenderError& error) {
+    crv::message(error.what(), "Printing Report", crv::Icon::Stop);
+    crv::GlobalResponse = crv::RequestCancelled;
+    return;
+  }
+  if (result.pages == 0) {
+    tellNothingPrinted(previewing);
+    crv::GlobalResponse = crv::RequestCancelled;
+    return;
+  }
+  if (batchRows() > 1) crv::PDFFileName = batchPdfFileName(crv::DataPath).string();
+
+  bool printed = false;
+  if (previewing) {
+    PreviewOptions options;
+    options.zoom = crv::GLO.PreviewZoom;
+    printed = previewPages(std::move(pages), laidOut, options) == 1;
+  } else {
+    printed = printToDefaultPrinter(laidOut);
+  }
+  if (delivery.emailMe && !crv::DecimalVariable.isZero()) {
+    if (gatherRecipients(delivery.rememberedVendor)) POEmailSelect();
+  }
+  deliverAfterPreview(laidOut);
+  std::error_code ignored;
+  std::filesystem::remove(laidOut, ignored);
+  crv::GlobalResponse = printed ? crv::RequestCompleted : crv::RequestCancelled;
+}
+
+void PrintPurchaseOrderServer() {
+  using namespace crvpo;
+  if (crv::Systems.open() != crv::TableStatus::Ok) {
+    crv::message(crv::Systems.lastError().describe() + " Accessing Systems");
+  }
+  if (crv::UserFile.open() != crv::TableStatus::Ok) {
+    crv::message(crv::UserFile.lastError().describe() + " Accessing UserFile");
+  }
+  crv::PDFFileName = (std::filesystem::path(crv::DataPath) / "Purchase Order.pdf").string();
+  DeliveryState& delivery = deliveryState();
+  delivery.emailMe = false;
+  delivery.makePdf = false;
+  delivery.emailBody = orderEmailBody(userSignature());
+  crv::UserFile.close();
+  crv::Systems.close();
+  CreatePOPrint();
+  PrintPurchaseOrderStandard();
+}
+
+int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, std::ostream* out) {
+  using namespace crvpo;
+  const std::string number(clipped(poNumber ? std::string_view(poNumber) : std::string_view()));
+  crv::DecimalVariable = crv::Amount();
+  if (!number.empty()) {
+    crv::POMaster.open();
+    crv::POM.clear();
+    crv::POM.PONumber = number;
+    const bool found = crv::POMaster.fetch(crv::POM.KeyPONumber) == crv::TableStatus::Ok;
+    crv::POMaster.close();
+    if (!found) {
+      if (out) *out << "No purchase order numbered " << number << ".\n";
+      return 1;
+    }
+    crv::DecimalVariable = crv::Amount(static_cast<std::int64_t>(crv::POM.POID));
+  }
+  DeliveryState& delivery = deliveryState();
+  delivery.emailBody = orderEmailBody(userSignature());
+  CreatePOPrint();
+  std::filesystem::path target;
+  if (pdf && *pdf) {
+    target = pdf;
+  } else if (!number.empty()) {
+    target = orderPdfFileName(crv::DataPath, number, crv::CompanyName.view());
+  } else {
+    target = batchPdfFileName(crv::DataPath);
+  }
+  PdfPrintResult result;
+  try {
+    result = layOutBatch(target);
+  } catch (const crv::RenderError& error) {
+    if (out) *out << "error: " << error.what() << "\n";
+    return 2;
+  }
+  if (result.pages == 0) {
+    if (out) *out << "Nothing to print.\n";
+    return 1;
+  }
+  if (out) {
+    *out << "Printed " << result.orders << " order(s), " << result.pages << " page(s) to " << target.string() << "\n";
+  }
+  if (email == 0) return 0;
+  if (!number.empty()) {
+    gatherRecipients(delivery.rememberedVendor);
+  } else {
+    delivery.recipients.clear();
+  }
+  const crv::MailResult sent =
+      emailPdf(target, std::string(printState().EmailSubject.view()), delivery.emailBody, companyMailSettings());
+  if (out) {
+    if (!sent) {
+      *out << "Not e-mailed: " << sent.error << "\n";
+    } else if (sent.outboxFile.empty()) {
+      *out << "E-mailed over SMTP\n";
+    } else {
+      *out << "E-mail written to " << sent.outboxFile.string() << "\n";
+    }
+  }
+  return sent ? 0 : 2;
+}

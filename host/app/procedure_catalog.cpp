@@ -1,0 +1,90 @@
+// The host's table of procedures and their resolution by name.
+#include "host/app/procedure_catalog.h"
+
+#include "host/app/module_library.h"
+#include "host/app/update_systems.h"
+
+namespace crv {
+
+const std::vector<CatalogEntry>& catalogEntries() {
+  static const std::vector<CatalogEntry> entries = {
+      // The purchase-order module.
+      {"&Purchasing", "&Purchase Orders", "CRVPO", "BrowsePOMaster", "orders"},
+      {"&Purchasing", "&Search Purchase Orders", "CRVPO", "SearchPOMaster", "search"},
+      {"&Purchasing", "&Reconcile Purchase Orders", "CRVPO", "BrowsePOReconcile", "reconcile"},
+      {"&Purchasing", "Recalculate &Committed Costs", "CRVPO", "RecalcCommitted", "recalc"},
+      {"&Purchasing", "&Import Purchase Orders", "CRVPO", "ImportPOMaster", "import"},
+      {"&Purchasing", "&Export Tagged Orders", "CRVPO", "ExportPO", "export"},
+      {"&Reports", "Print Purchase &Orders", "CRVPO", "LimitPrintPOs", "print"},
+      {"&Reports", "Purchase Order &Listing", "CRVPO", "PrintPOListing", "report"},
+      {"&Reports", "Listing &Formats", "CRVPO", "BrowsePOListLimits", "report"},
+      // Master data kept by the sibling modules.
+      {"&Lists", "&Vendors", "CRVAP", "BrowseAPVendor", "vendors"},
+      {"&Lists", "&Jobs", "CRVJC", "BrowseJCHeader", "jobs"},
+      {"&Lists", "Inventory &Items", "CRVIN", "BrowseINMaster", "items"},
+      {"&Lists", "&Equipment", "CRVEQ", "BrowseEQHeader", "equipment"},
+      {"&Lists", "General Ledger &Accounts", "CRVGL", "BrowseGLMaster", "accounts"},
+      {"&Lists", "&Customers", "CRVAR", "BrowseARCust", "customers"},
+      {"&Setup", "&Company Settings", "", "UpdateSystems", "settings"},
+      // Forms and lookups that other windows call; scripts may call them too.
+      {"", "", "CRVPO", "UpdatePOMaster", ""},
+      {"", "", "CRVPO", "UpdatePODetail", ""},
+      {"", "", "CRVPO", "PickPOMaster", ""},
+      {"", "", "CRVAP", "UpdateAPVendor", ""},
+      {"", "", "CRVAP", "BrowseAPVendorAlias", ""},
+      {"", "", "CRVAR", "BrowseARShipTo", ""},
+      {"", "", "CRVJC", "SelectJobByName", ""},
+      {"", "", "CRVJC", "BrowseJCCost", ""},
+      {"", "", "CRVJC", "BrowseJCCode", ""},
+      {"", "", "CRVJC", "LookupChangeOrder", ""},
+      {"", "", "CRVIN", "BrowseINVendor", ""},
+      {"", "", "CRVIN", "UpdateINVendor", ""},
+      {"", "", "CRVIN", "BrowseINLoc", ""},
+      {"", "", "CRVIN", "BrowseINBin", ""},
+      {"", "", "CRVEQ", "BrowseEQCost", ""},
+      {"", "", "CRVMISC", "BrowseText", ""},
+      {"", "", "CRVMISC", "EditAccountNum", ""},
+      {"", "", "CRVMISC", "GetCase", ""},
+  };
+  return entries;
+}
+
+ProcedureCatalog::ProcedureCatalog(ModuleLibrary& module) : module_(&module) {}
+
+ProcedureCatalog::~ProcedureCatalog() = default;
+
+void* ProcedureCatalog::find(std::string_view library, std::string_view symbol) {
+  if (library == "CRVPO") return module_->find(std::string(symbol));
+  auto it = siblings_.find(library);
+  if (it == siblings_.end()) {
+    std::unique_ptr<ModuleLibrary> loaded;
+    try {
+      loaded = std::make_unique<ModuleLibrary>(std::string(library));
+    } catch (const ModuleLoadError&) {
+      // A sibling that is not installed offers nothing; its entries stay off
+      // the menus.
+    }
+    it = siblings_.emplace(std::string(library), std::move(loaded)).first;
+  }
+  return it->second ? it->second->find(std::string(symbol)) : nullptr;
+}
+
+std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
+  if (entry.library.empty()) {
+    if (entry.symbol == "UpdateSystems") return updateSystems;
+    return {};
+  }
+  using Procedure = void();
+  void* address = find(entry.library, entry.symbol);
+  if (!address) return {};
+  return reinterpret_cast<Procedure*>(address);
+}
+
+ui::ProcedureMap ProcedureCatalog::procedures() {
+  ui::ProcedureMap map;
+  for (const CatalogEntry& entry : catalogEntries())
+    if (auto procedure = resolve(entry)) map.emplace(std::string(entry.symbol), std::move(procedure));
+  return map;
+}
+
+}  // namespace crv

@@ -1,0 +1,330 @@
+// Laying out a window's controls.
+#include "host/desktop/form_builder.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace crv::desktop {
+namespace {
+
+using ui::Control;
+using ui::ControlKind;
+
+constexpr int wideField = 40;  // characters from which a field takes the width it gets
+
+bool isField(const Control& c) {
+  switch (c.kind()) {
+    case ControlKind::Entry:
+    case ControlKind::Text:
+    case ControlKind::DropList:
+    case ControlKind::DropCombo:
+    case ControlKind::Check:
+    case ControlKind::Option: return true;
+    case ControlKind::String: return c.binding().bound();
+    default: return false;
+  }
+}
+
+bool isDialogButton(const Control& c) {
+  switch (c.role()) {
+    case ui::ButtonRole::Ok:
+    case ui::ButtonRole::Cancel:
+    case ui::ButtonRole::Close:
+    case ui::ButtonRole::Help: return true;
+    default: return c.isDefault();
+  }
+}
+
+}  // namespace
+
+FormBuilder::FormBuilder(ui::Window& window, EventSink& sink) : window_(window), sink_(sink) {}
+
+void FormBuilder::plan() {
+  const auto& controls = window_.controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    Control& c = *controls[i];
+    if (c.prompt()) {
+      promptOf_[&c] = c.prompt();
+      promptFor_[c.prompt()] = &c;
+    }
+  }
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    Control& c = *controls[i];
+    // A prompt not tied to a field labels the field right after it.
+    if (c.kind() == ControlKind::Prompt && !promptFor_.count(&c) && i + 1 < controls.size()) {
+      Control& next = *controls[i + 1];
+      if (isField(next) && !promptOf_.count(&next) && next.parent() == c.parent()) {
+        promptOf_[&next] = &c;
+        promptFor_[&c] = &next;
+      }
+    }
+    // Values shown right after an entry (past its lookup button) belong on
+    // its line.
+    if (c.kind() == ControlKind::Entry || c.kind() == ControlKind::DropList || c.kind() == ControlKind::DropCombo) {
+      std::size_t j = i + 1;
+      if (j < controls.size() && controls[j].get() == c.lookupButton()) ++j;
+      while (j < controls.size()) {
+        Control& next = *controls[j];
+        const bool companion = next.kind() == ControlKind::String && next.binding().bound() &&
+                               next.parent() == c.parent() && !next.prompt() && !promptOf_.count(&next);
+        if (!companion) break;
+        companions_[&c].push_back(&next);
+        companionOf_[&next] = &c;
+        ++j;
+      }
+    }
+  }
+}
+
+bool FormBuilder::placedWithOther(const Control& c) const {
+  if (c.kind() == ControlKind::Prompt && promptFor_.count(&c)) return true;
+  if (c.kind() == ControlKind::Button && c.serves()) return true;
+  if (companionOf_.count(&c)) return true;
+  return c.kind() == ControlKind::Radio || c.kind() == ControlKind::Tab;
+}
+
+ControlAdapter* FormBuilder::make(Control& control, QWidget& parent) {
+  auto adapter = makeAdapter(control, sink_, &parent);
+  if (!adapter) return nullptr;
+  ControlAdapter* made = adapter.get();
+  byControl_[&control] = made;
+  adapters_.push_back(std::move(adapter));
+  return made;
+}
+
+void FormBuilder::sizeField(Control& field, QWidget& widget) {
+  const int chars = fieldChars(field);
+  const bool digits = field.picture() && field.picture()->kind() != PictureKind::String;
+  switch (field.kind()) {
+    case ControlKind::Entry:
+    case ControlKind::DropCombo:
+      if (chars >= wideField) widget.setMinimumWidth(fieldWidth(widget, 32, false));
+      else widget.setFixedWidth(fieldWidth(widget, chars ? chars : 20, digits));
+      break;
+    case ControlKind::DropList: {
+      int widest = 0;
+      for (const auto& choice : field.choices())
+        widest = std::max(widest, widget.fontMetrics().horizontalAdvance(QString::fromStdString(choice.text)));
+      widget.setMinimumWidth(std::max(widest + 48, 120));
+      break;
+    }
+    case ControlKind::String:
+      if (chars) widget.setMinimumWidth(fieldWidth(widget, std::min(chars, wideField), digits));
+      break;
+    default: break;
+  }
+}
+
+// The field with its lookup button and the values shown beside it.
+QWidget* FormBuilder::fieldLine(Control& field, QWidget& parent) {
+  ControlAdapter* adapter = make(field, parent);
+  QWidget* widget = adapter ? adapter->widget() : nullptr;
+  if (!widget) return nullptr;
+  sizeField(field, *widget);
+  const auto companions = companions_.find(&field);
+  const bool alone = !field.lookupButton() && companions == companions_.end();
+  if (alone) return widget;
+  auto* line = new QWidget(&parent);
+  auto* layout = new QHBoxLayout(line);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(4);
+  widget->setParent(line);
+  layout->addWidget(widget);
+  if (Control* lookup = field.lookupButton()) {
+    if (ControlAdapter* button = make(*lookup, *line)) {
+      button->widget()->setFixedHeight(widget->sizeHint().height());
+      layout->addWidget(button->widget());
+    }
+  }
+  if (companions != companions_.end()) {
+    layout->addSpacing(8);
+    for (Control* value : companions->second)
+      if (ControlAdapter* shown = make(*value, *line)) {
+        sizeField(*value, *shown->widget());
+        layout->addWidget(shown->widget(), 1);
+      }
+  }
+  if (companions == companions_.end()) layout->addStretch(1);
+  return line;
+}
+
+void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& outer, bool topLevel) {
+  QGridLayout* grid = nullptr;
+  int row = 0;
+  auto currentGrid = [&]() -> QGridLayout& {
+    if (!grid) {
+      grid = new QGridLayout;
+      grid->setHorizontalSpacing(12);
+      grid->setVerticalSpacing(6);
+      grid->setColumnStretch(1, 1);
+      // Every form in the window puts its fields at the same distance from
+      // its prompts, so boxes under each other line up.
+      grid->setColumnMinimumWidth(0, promptWidth_);
+      outer.addLayout(grid);
+      row = 0;
+    }
+    return *grid;
+  };
+  // Lists and sheets break the prompt column: what follows starts a new
+  // grid, so a long list does not stretch the prompts' column.
+  auto endGrid = [&] { grid = nullptr; };
+
+  std::vector<Control*> actions;  // buttons of this container, laid out in a row
+  std::vector<Control*> dialogButtons;
+  auto flushButtons = [&](bool atEnd) {
+    if (actions.empty() && dialogButtons.empty()) return;
+    auto* line = new QHBoxLayout;
+    line->setSpacing(6);
+    for (Control* b : actions)
+      if (ControlAdapter* a = make(*b, area)) line->addWidget(a->widget());
+    line->addStretch(1);
+    for (Control* b : dialogButtons)
+      if (ControlAdapter* a = make(*b, area)) line->addWidget(a->widget());
+    if (atEnd && topLevel) {
+      auto* rule = new QFrame(&area);
+      rule->setFrameShape(QFrame::HLine);
+      rule->setFrameShadow(QFrame::Sunken);
+      outer.addSpacing(4);
+      outer.addWidget(rule);
+    }
+    outer.addLayout(line);
+    actions.clear();
+    dialogButtons.clear();
+    endGrid();
+  };
+
+  for (const auto& owned : window_.controls()) {
+    Control& c = *owned;
+    if (c.parent() != container || placedWithOther(c)) continue;
+    if (c.kind() == ControlKind::Button) {
+      // Buttons inside a box stay where they are in the order; the
+      // window's own buttons gather at the bottom.
+      if (topLevel && isDialogButton(c)) dialogButtons.push_back(&c);
+      else actions.push_back(&c);
+      continue;
+    }
+    if (!topLevel) flushButtons(false);
+    switch (c.kind()) {
+      case ControlKind::Group:
+      case ControlKind::Panel: {
+        ControlAdapter* box = make(c, area);
+        if (!box) break;
+        auto* inner = new QVBoxLayout(box->widget());
+        inner->setContentsMargins(10, c.kind() == ControlKind::Group ? 8 : 10, 10, 10);
+        inner->setSpacing(6);
+        fill(&c, *box->widget(), *inner, false);
+        currentGrid().addWidget(box->widget(), row++, 0, 1, 2);
+        break;
+      }
+      case ControlKind::Sheet: {
+        ControlAdapter* sheet = make(c, area);
+        if (!sheet) break;
+        for (Control* tab : c.members()) {
+          QWidget* page = sheet->childArea(*tab);
+          if (!page) continue;
+          auto* inner = new QVBoxLayout(page);
+          inner->setContentsMargins(10, 10, 10, 10);
+          inner->setSpacing(8);
+          fill(tab, *page, *inner, false);
+          inner->addStretch(1);
+        }
+        endGrid();
+        outer.addWidget(sheet->widget());
+        break;
+      }
+      case ControlKind::List: {
+        ControlAdapter* list = make(c, area);
+        if (!list) break;
+        endGrid();
+        outer.addWidget(list->widget(), 1);
+        break;
+      }
+      case ControlKind::Prompt: {
+        // A prompt on its own: a heading across the form.
+        ControlAdapter* label = make(c, area);
+        if (label) currentGrid().addWidget(label->widget(), row++, 0, 1, 2);
+        break;
+      }
+      case ControlKind::Progress:
+      case ControlKind::Image: {
+        ControlAdapter* made = make(c, area);
+        if (made) currentGrid().addWidget(made->widget(), row++, 0, 1, 2);
+        break;
+      }
+      case ControlKind::String:
+        if (!c.binding().bound() && !promptOf_.count(&c)) {
+          ControlAdapter* label = make(c, area);
+          if (label) currentGrid().addWidget(label->widget(), row++, 0, 1, 2);
+          break;
+        }
+        [[fallthrough]];
+      default: {
+        QGridLayout& g = currentGrid();
+        const auto prompt = promptOf_.find(&c);
+        QLabel* label = nullptr;
+        if (prompt != promptOf_.end()) {
+          if (ControlAdapter* p = make(*prompt->second, area)) {
+            label = qobject_cast<QLabel*>(p->widget());
+            g.addWidget(p->widget(), row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+          }
+        }
+        QWidget* line = fieldLine(c, area);
+        if (!line) break;
+        if (c.kind() == ControlKind::Text) g.addWidget(line, row, 1);
+        else g.addWidget(line, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        if (label && byControl_.count(&c)) label->setBuddy(byControl_[&c]->focusTarget());
+        ++row;
+        break;
+      }
+    }
+  }
+  flushButtons(true);
+}
+
+int FormBuilder::widestPrompt(const QWidget& root) const {
+  int widest = 0;
+  for (const auto& [field, prompt] : promptOf_) {
+    QString text = QString::fromStdString(prompt->text());
+    text.remove('&');
+    widest = std::max(widest, root.fontMetrics().horizontalAdvance(text));
+  }
+  return widest;
+}
+
+void FormBuilder::setTabOrder() {
+  QWidget* previous = nullptr;
+  for (const auto& owned : window_.controls()) {
+    auto it = byControl_.find(owned.get());
+    if (it == byControl_.end()) continue;
+    QWidget* target = it->second->focusTarget();
+    if (!target || target->focusPolicy() == Qt::NoFocus) continue;
+    if (previous) QWidget::setTabOrder(previous, target);
+    previous = target;
+  }
+}
+
+std::vector<std::unique_ptr<ControlAdapter>> FormBuilder::build(QWidget& root) {
+  plan();
+  promptWidth_ = widestPrompt(root);
+  auto* layout = new QVBoxLayout(&root);
+  layout->setContentsMargins(14, 14, 14, 12);
+  layout->setSpacing(10);
+  fill(nullptr, root, *layout, true);
+  setTabOrder();
+  // Adapters in window order, so that syncing follows the order a person
+  // reads the window in.
+  std::vector<std::unique_ptr<ControlAdapter>> ordered;
+  for (const auto& owned : window_.controls()) {
+    auto it = std::find_if(adapters_.begin(), adapters_.end(),
+                           [&](const auto& a) { return a && &a->control() == owned.get(); });
+    if (it != adapters_.end()) ordered.push_back(std::move(*it));
+  }
+  return ordered;
+}
+
+}  // namespace crv::desktop

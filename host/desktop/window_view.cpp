@@ -1,0 +1,223 @@
+// The dialog of one window.
+#include "host/desktop/window_view.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "host/desktop/form_builder.h"
+#include "host/desktop/icon_library.h"
+#include "host/desktop/key_map.h"
+#include "host/desktop/screenshots.h"
+
+namespace crv::desktop {
+
+using ui::ControlKind;
+using ui::Event;
+using ui::EventKind;
+using ui::Key;
+
+WindowView::WindowView(ui::Window& window, QWidget* parent, const Screenshots& screenshots)
+    : QDialog(parent), window_(&window), screenshots_(&screenshots) {
+  setWindowModality(Qt::WindowModal);
+  setSizeGripEnabled(true);
+  setWindowIcon(window.icon().empty() ? applicationIcon() : icon(window.icon()));
+  adapters_ = FormBuilder(window, *this).build(*this);
+  for (const auto& adapter : adapters_) {
+    byControl_[&adapter->control()] = adapter.get();
+    if (adapter->widget()) byWidget_[adapter->widget()] = adapter.get();
+    if (adapter->focusTarget()) byWidget_[adapter->focusTarget()] = adapter.get();
+  }
+  watch(*this);
+  for (QWidget* child : findChildren<QWidget*>()) watch(*child);
+  sync();
+}
+
+WindowView::~WindowView() = default;
+
+void WindowView::watch(QWidget& widget) { widget.installEventFilter(this); }
+
+QWidget* WindowView::widgetFor(const ui::Control& control) const {
+  auto it = byControl_.find(&control);
+  return it == byControl_.end() ? nullptr : it->second->focusTarget();
+}
+
+ControlAdapter* WindowView::adapterOf(QObject* object) const {
+  for (QObject* o = object; o && o != this; o = o->parent()) {
+    auto* widget = qobject_cast<QWidget*>(o);
+    if (!widget) continue;
+    auto it = byWidget_.find(widget);
+    if (it != byWidget_.end()) return it->second;
+  }
+  return nullptr;
+}
+
+void WindowView::post(Event event) {
+  queue_.push_back(std::move(event));
+  if (loop_) loop_->quit();
+}
+
+void WindowView::flushTyping() {
+  if (ControlAdapter* adapter = adapterOf(QApplication::focusWidget())) adapter->flush();
+}
+
+void WindowView::sync() {
+  syncing_ = true;
+  const QString title = QString::fromStdString(window_->title());
+  if (windowTitle() != title) setWindowTitle(title);
+  for (const auto& adapter : adapters_) adapter->sync();
+  followFocus();
+  syncing_ = false;
+  if (!sized_) {
+    sized_ = true;
+    adjustSize();
+    // Lists get room for their columns; forms keep the size they need.
+    setMinimumSize(sizeHint().boundedTo(QSize(1200, 900)).expandedTo(QSize(380, 0)));
+    resize(minimumSize());
+  }
+}
+
+void WindowView::followFocus() {
+  const ui::Control* focus = window_->focus();
+  if (focus == expectedFocus_ && !objected_) return;
+  if (objected_) {
+    // The person reacts to the objection before anything else they did.
+    queue_.clear();
+    objected_ = false;
+  } else {
+    std::erase_if(queue_, [](const Event& e) { return e.kind == EventKind::Selected; });
+  }
+  expectedFocus_ = focus;
+  auto it = byControl_.find(focus);
+  if (it == byControl_.end() || !it->second->focusTarget()) return;
+  QWidget* target = it->second->focusTarget();
+  if (target->isVisibleTo(this) && target->isEnabled()) {
+    target->setFocus(Qt::OtherFocusReason);
+    it->second->focusedByProcedure();
+  }
+}
+
+Event WindowView::waitForEvent() {
+  for (;;) {
+    sync();
+    if (!isVisible()) show();
+    if (!pictured_ && screenshots_->enabled()) {
+      pictured_ = true;
+      screenshots_->saveSoon(*this, "window", window_->title());
+    }
+    if (!queue_.empty()) break;
+    QEventLoop loop;
+    bool timedOut = false;
+    QTimer timer;
+    if (window_->timer() > 0) {
+      timer.setSingleShot(true);
+      QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        loop.quit();
+      });
+      timer.start(window_->timer() * 10);
+    }
+    loop_ = &loop;
+    loop.exec();
+    loop_ = nullptr;
+    if (!queue_.empty()) break;
+    if (timedOut) return Event::window(EventKind::Timer);
+  }
+  Event event = std::move(queue_.front());
+  queue_.pop_front();
+  if (event.kind == EventKind::Selected) expectedFocus_ = event.control;
+  return event;
+}
+
+bool WindowView::takeKey(QKeyEvent& event, ControlAdapter* adapter) {
+  const Key key = modelKey(event);
+  if (key == Key::None) return false;
+  ui::Control* focus = adapter ? &adapter->control() : window_->focus();
+  const bool editing = adapter && adapter->editsText();
+  const bool multiline = adapter && adapter->control().kind() == ControlKind::Text;
+  // Editing keys belong to the field being typed into.
+  switch (key) {
+    case Key::Delete:
+    case Key::Backspace:
+    case Key::Left:
+    case Key::Right:
+    case Key::Home:
+    case Key::End:
+    case Key::Space:
+    case Key::Insert:
+      if (editing) return false;
+      break;
+    case Key::Enter:
+    case Key::Up:
+    case Key::Down:
+    case Key::PageUp:
+    case Key::PageDown:
+      if (multiline) return false;
+      break;
+    default: break;
+  }
+  if (window_->isAlerted(key)) {
+    flushTyping();
+    Event alert = focus ? Event::field(EventKind::AlertKey, *focus) : Event::window(EventKind::AlertKey);
+    alert.key = key;
+    post(std::move(alert));
+    return true;
+  }
+  switch (key) {
+    case Key::Escape: post(Event::window(EventKind::CloseWindow)); return true;
+    case Key::Enter: {
+      if (focus && (focus->kind() == ControlKind::Button || focus->kind() == ControlKind::List) && adapter) {
+        post(Event::field(EventKind::Accepted, *focus));
+        return true;
+      }
+      flushTyping();
+      ui::Control* target = window_->defaultButton();
+      if (target && target->isVisible() && target->isEnabled()) post(Event::field(EventKind::Accepted, *target));
+      else focusNextChild();
+      return true;
+    }
+    case Key::Up:
+    case Key::Down:
+    case Key::PageUp:
+    case Key::PageDown: return adapter && adapter->takeKey(key);
+    default: return false;
+  }
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      return takeKey(*key, adapterOf(watched));
+    }
+    case QEvent::FocusIn: {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      const bool byPerson = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                            reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+      ControlAdapter* adapter = adapterOf(watched);
+      if (byPerson && !syncing_ && adapter && &adapter->control() != window_->focus())
+        post(Event::field(EventKind::Selected, adapter->control()));
+      return false;
+    }
+    case QEvent::FocusOut:
+      if (ControlAdapter* adapter = adapterOf(watched); adapter && !syncing_) adapter->flush();
+      return false;
+    default: return false;
+  }
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+  if (!takeKey(*event, nullptr)) QDialog::keyPressEvent(event);
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  // The procedure decides whether the window closes.
+  event->ignore();
+  post(Event::window(EventKind::CloseWindow));
+}
+
+void WindowView::reject() { post(Event::window(EventKind::CloseWindow)); }
+
+}  // namespace crv::desktop

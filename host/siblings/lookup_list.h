@@ -1,0 +1,85 @@
+// The window of a sibling module's lookup list: a list over one table with
+// a locator entry, its sort orders on tabs when it has several, and Select
+// and Cancel when it was called to choose a row.
+//
+// The list comes ready-made (columns, sort orders with their ranges) from
+// the procedure, which may override the BrowseClass to fill computed
+// columns. Called with GlobalRequest = SelectRecord, Select (or Enter or a
+// double click on a row) leaves the highlighted record in the table's
+// buffer and answers RequestCompleted; Cancel answers RequestCancelled. A
+// list with no rows opens all the same, and Select then does nothing.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/framework/services/global_request.h"
+#include "host/framework/ui/browse_class.h"
+#include "host/framework/ui/browse_component.h"
+#include "host/framework/ui/window_manager.h"
+
+namespace crv::siblings {
+
+class LookupList : public ui::WindowManager {
+ public:
+  static constexpr int pageRows = 12;
+
+  struct Titles {
+    std::string list;    // outside selection: "Jobs"
+    std::string select;  // when choosing: "Select a Job"
+  };
+
+  // `tabs` names the list's sort orders, one per order; a list with a
+  // single order has no tabs.
+  LookupList(std::string procedure, std::unique_ptr<ui::BrowseClass> browse, const Titles& titles,
+             const std::vector<std::string>& tabs = {})
+      : WindowManager(std::move(procedure)), browse_(std::move(browse)), component_(*browse_, "?Browse", buttons()) {
+    addTable(browse_->table());
+    window().setTitle(titles.list);
+    setTitleFor(SelectRecord, titles.select);
+    if (tabs.size() > 1) {
+      ui::Control& sheet = window().add(ui::ControlKind::Sheet, "?Sorts");
+      for (std::size_t i = 0; i < tabs.size(); ++i)
+        window().add(ui::ControlKind::Tab, "?Sorts:Tab" + std::to_string(i + 1), tabs[i]).in(sheet);
+      sheet.choose(0);
+      onNewSelection("?Sorts", [this] { sortChosen(); });
+    }
+    ui::Control& locator =
+        window().addField("&Locate:", "?Locator", ui::Binding::local(locator_, "LOC:Locator")).setImmediate();
+    window().addList("?Browse", browse_.get());
+    window().addButton("?Select", "&Select").setDefault();
+    window().addButton("?Close", request() == SelectRecord ? "Cancel" : "Close", ui::ButtonRole::Close);
+    window().select(locator);
+    component_.setLocator("?Locator");
+    addComponent(component_);
+  }
+
+ protected:
+  ui::BrowseClass& browse() { return *browse_; }
+
+ private:
+  static ui::BrowseComponent::Buttons buttons() {
+    ui::BrowseComponent::Buttons b;
+    b.select = "?Select";
+    return b;
+  }
+
+  // A new tab sorts the list by its order; the locator text belonged to
+  // the old order's first field and is dropped.
+  void sortChosen() {
+    const int tab = control("?Sorts").currentTab();
+    if (tab < 0 || tab >= browse_->sortCount()) return;
+    locator_.clear();
+    browse_->setSort(tab);
+    window().touch();
+  }
+
+  std::unique_ptr<ui::BrowseClass> browse_;
+  ui::BrowseComponent component_;
+  std::string locator_;
+};
+
+}  // namespace crv::siblings

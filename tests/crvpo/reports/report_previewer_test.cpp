@@ -1,0 +1,100 @@
+// The previewer run by the print entry: pages and navigation, and the
+// e-mail button leading to the PDF under the order's name and a message in
+// the outbox. Keeps the first page's picture under the build folder.
+#include "crvpo/reports/report_previewer.h"
+
+#include "crvpo/reports/po_delivery.h"
+#include "crvpo/reports/po_email_select.h"
+#include "crvpo/reports/purchase_order_print.h"
+#include "host/framework/ui/headless/headless_driver.h"
+#include "tests/crvpo/reports/print_fixture.h"
+
+namespace crvpo {
+namespace {
+
+using namespace crv;
+
+class ReportPreviewerTest : public test::PrintFixture {
+ protected:
+  void SetUp() override {
+    test::PrintFixture::SetUp();
+    deliveryState() = DeliveryState{};
+    GLO.PrintPreview = 1;
+    GLO.PreviewZoom = 0;
+  }
+  void TearDown() override {
+    GLO.PrintPreview = 0;
+    deliveryState() = DeliveryState{};
+    test::PrintFixture::TearDown();
+  }
+};
+
+TEST_F(ReportPreviewerTest, PreviewThenEmailWritesThePdfAndTheOutboxMessage) {
+  addSystems();
+  addVendor(10, "Stone Supply", "1 Supply Road", "", "orders@stone.example");
+  const Id poid = addOrder("1200");
+  for (Id line = 1; line <= 40; ++line) addLine(poid, line, "BLK", "Concrete block", Amount(10));
+  USR.clear();
+  USR.UserID = "ABC";
+  USR.EmailSignature = "Pat Buyer";
+  UserFile.open();
+  ASSERT_EQ(UserFile.insert(), TableStatus::Ok);
+  UserFile.close();
+
+  ui::HeadlessDriver driver;
+  DecimalVariable = Amount(static_cast<std::int64_t>(poid));
+  driver.start([] { PrintPurchaseOrderServer(); }, "PrintPurchaseOrderServer");
+  driver.expectWindow("Print Preview");
+  EXPECT_EQ(driver.shown("?PageNo"), "Page 1 of 2");
+  EXPECT_TRUE(driver.isDisabled("?Prev"));
+  const std::filesystem::path picture(driver.control("?Page").text());
+  ASSERT_TRUE(std::filesystem::exists(picture));
+  std::filesystem::copy_file(picture, std::filesystem::path(CRV_TEST_BIN_DIR) / "po_form_page1.png",
+                             std::filesystem::copy_options::overwrite_existing);
+  driver.press("?Next");
+  EXPECT_EQ(driver.shown("?PageNo"), "Page 2 of 2");
+  EXPECT_TRUE(driver.isDisabled("?Next"));
+  driver.press("?Email");
+  driver.expectFinished();
+
+  const auto pdf = folder / "Purchase Order 1200 from Acme Builders.pdf";
+  EXPECT_TRUE(std::filesystem::exists(pdf));
+  ASSERT_TRUE(std::filesystem::exists(folder / "Outbox"));
+  int messagesInOutbox = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder / "Outbox")) {
+    if (entry.path().extension() == ".eml") ++messagesInOutbox;
+  }
+  EXPECT_EQ(messagesInOutbox, 1);
+  EXPECT_EQ(deliveryState().emailBody, "Please see attached Purchase Order.\n\nPat Buyer");
+  EXPECT_EQ(EmailLog.records(), 1);
+}
+
+TEST_F(ReportPreviewerTest, EmailSelectKeepsTheTickedRecipientsOrCallsOffTheEmail) {
+  deliveryState().emailMe = true;
+  deliveryState().recipients = {{true, "Stone Supply", "orders@stone.example"}, {false, "Ann Lee", "ann@x.example"}};
+  ui::HeadlessDriver driver;
+  driver.start([] { POEmailSelect(); }, "POEmailSelect");
+  driver.expectWindow("Select Email Recipient(s)");
+  driver.press("?Toggle");
+  driver.press("?Proceed");
+  driver.expectMessage("Continue Without Emailing?");
+  driver.answer("&No");
+  driver.highlight("?List", 1);
+  driver.press("?Toggle");
+  driver.press("?Proceed");
+  driver.expectFinished();
+  ASSERT_EQ(deliveryState().recipients.size(), 1u);
+  EXPECT_EQ(deliveryState().recipients[0].name, "Ann Lee");
+  EXPECT_TRUE(deliveryState().emailMe);
+
+  driver.start([] { POEmailSelect(); }, "POEmailSelect");
+  driver.press("?Toggle");
+  driver.press("?Proceed");
+  driver.answer("&Yes");
+  driver.expectFinished();
+  EXPECT_TRUE(deliveryState().recipients.empty());
+  EXPECT_FALSE(deliveryState().emailMe);
+}
+
+}  // namespace
+}  // namespace crvpo
