@@ -24,7 +24,7 @@ using RowId = std::int64_t;
 
 // What a scan reads: the rows of a key, in key order or reversed, from a
 // starting point, optionally within a range of the key's leading fields.
-struct ScanSpec {
+struct ScanRequest {
   enum class Start {
     First,     // the first row in the reading direction
     AtValues,  // the first row whose leading `startParts` key fields are at
@@ -65,8 +65,8 @@ class TableStore {
   // `values` and `out` may be the same record; on failure `out` is untouched.
   virtual TableError fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) = 0;
   virtual TableError fetchRow(RowId row, Record& out) = 0;
-  virtual std::unique_ptr<Cursor> scan(const ScanSpec& spec) = 0;
-  virtual TableError count(const ScanSpec& spec, std::int64_t& rows) = 0;
+  virtual std::unique_ptr<Cursor> scan(const ScanRequest& request) = 0;
+  virtual TableError count(const ScanRequest& request, std::int64_t& rows) = 0;
 };
 
 // A change of schema version, run inside a transaction on open.

@@ -9,7 +9,7 @@ namespace crv {
 // and the last row read, so that reading can resume after a write.
 struct Table::Position {
   const KeyDef* key = nullptr;
-  ScanSpec::Start start = ScanSpec::Start::First;
+  ScanRequest::Start start = ScanRequest::Start::First;
   std::size_t startParts = 0;
   std::unique_ptr<Record> startValues;
   std::size_t rangeParts = 0;
@@ -107,7 +107,7 @@ TableStatus Table::reread() {
   return finish(store().fetchRow(currentRow_, *buffer_));
 }
 
-TableStatus Table::begin(const KeyDef& key, ScanSpec::Start start, std::size_t parts,
+TableStatus Table::begin(const KeyDef& key, ScanRequest::Start start, std::size_t parts,
                          std::size_t rangeParts) {
   if (!ready()) return TableStatus::Failed;
   const KeyDef& own = def_->resolve(key);
@@ -115,7 +115,7 @@ TableStatus Table::begin(const KeyDef& key, ScanSpec::Start start, std::size_t p
   position->key = &own;
   position->start = start;
   position->startParts = parts == 0 ? own.size() : std::min(parts, own.size());
-  if (start != ScanSpec::Start::First) {
+  if (start != ScanRequest::Start::First) {
     position->startValues = def_->newRecord();
     position->startValues->copyFrom(*buffer_);
   }
@@ -129,18 +129,18 @@ TableStatus Table::begin(const KeyDef& key, ScanSpec::Start start, std::size_t p
   return finish({});
 }
 
-TableStatus Table::set(const KeyDef& key) { return begin(key, ScanSpec::Start::First, 0, 0); }
+TableStatus Table::set(const KeyDef& key) { return begin(key, ScanRequest::Start::First, 0, 0); }
 
 TableStatus Table::setFrom(const KeyDef& key, std::size_t parts) {
-  return begin(key, ScanSpec::Start::AtValues, parts, 0);
+  return begin(key, ScanRequest::Start::AtValues, parts, 0);
 }
 
 TableStatus Table::setRange(const KeyDef& key, std::size_t parts) {
-  return begin(key, ScanSpec::Start::First, 0, parts == 0 ? key.size() : parts);
+  return begin(key, ScanRequest::Start::First, 0, parts == 0 ? key.size() : parts);
 }
 
 TableStatus Table::setAfter(const KeyDef& key, RowId row) {
-  const TableStatus status = begin(key, ScanSpec::Start::First, 0, 0);
+  const TableStatus status = begin(key, ScanRequest::Start::First, 0, 0);
   if (status == TableStatus::Ok) rememberPosition(row);
   return status;
 }
@@ -155,24 +155,24 @@ TableStatus Table::read(bool reverse) {
   const bool stale = !p.cursor || p.cursorReverse != reverse ||
                      p.generation != connection_->writeGeneration();
   if (stale) {
-    ScanSpec spec;
-    spec.key = p.key;
-    spec.reverse = reverse;
-    spec.rangeParts = p.rangeParts;
-    spec.rangeLow = p.rangeValues.get();
-    spec.rangeHigh = p.rangeValues.get();
+    ScanRequest request;
+    request.key = p.key;
+    request.reverse = reverse;
+    request.rangeParts = p.rangeParts;
+    request.rangeLow = p.rangeValues.get();
+    request.rangeHigh = p.rangeValues.get();
     if (p.hasLast) {
-      spec.start = ScanSpec::Start::AfterRow;
-      spec.startValues = p.lastValues.get();
-      spec.startParts = p.key->size();
-      spec.startRow = p.lastRow;
+      request.start = ScanRequest::Start::AfterRow;
+      request.startValues = p.lastValues.get();
+      request.startParts = p.key->size();
+      request.startRow = p.lastRow;
     } else {
-      spec.start = p.start;
-      spec.startValues = p.startValues.get();
-      spec.startParts = p.startParts;
+      request.start = p.start;
+      request.startValues = p.startValues.get();
+      request.startParts = p.startParts;
     }
     p.cursor.reset();
-    p.cursor = store().scan(spec);
+    p.cursor = store().scan(request);
     p.cursorReverse = reverse;
     p.generation = connection_->writeGeneration();
   }
@@ -271,8 +271,8 @@ TableStatus Table::cancelAutoInc() {
 std::int64_t Table::records() {
   if (!ready()) return 0;
   std::int64_t rows = 0;
-  ScanSpec spec;
-  if (finish(store().count(spec, rows)) != TableStatus::Ok) return 0;
+  ScanRequest request;
+  if (finish(store().count(request, rows)) != TableStatus::Ok) return 0;
   return rows;
 }
 

@@ -35,6 +35,8 @@ TableError makeError(int code, std::string_view table) {
 std::string TableError::describe() const {
   if (code == ErrorCode::FileSystem && !fileMessage.empty())
     return fileMessage + " (" + fileCode + ")";
+  if (code == ErrorCode::DiskFull && !fileMessage.empty())
+    return message + ": " + fileMessage + " (" + std::to_string(code) + ")";
   return message + " (" + std::to_string(code) + ")";
 }
 

@@ -194,7 +194,7 @@ TableError SqliteTableStore::fetch(const KeyDef& key, const Record& values, Reco
       where += quote(key.fields[i]) + " = ?";
     }
     if (key.excludeBlank) where += " AND " + partialCondition(*def_, key);
-    ScanSpec order;
+    ScanRequest order;
     order.key = &key;
     statement = &cached(name, "SELECT " + selectList_ + " FROM " + quote(def_->name()) + " WHERE " +
                                   where + orderFor(order) + " LIMIT 1");
@@ -225,18 +225,18 @@ TableError SqliteTableStore::fetchRow(RowId row, Record& out) {
   return error;
 }
 
-std::string SqliteTableStore::whereFor(const ScanSpec& spec) const {
+std::string SqliteTableStore::whereFor(const ScanRequest& request) const {
   std::vector<std::string> terms;
-  const KeyDef* key = spec.key;
+  const KeyDef* key = request.key;
   if (key && key->excludeBlank) terms.push_back(partialCondition(*def_, *key));
   if (key) {
-    for (std::size_t i = 0; i < spec.rangeParts; ++i) {
-      if (spec.rangeLow == spec.rangeHigh) terms.push_back(quote(key->fields[i]) + " = ?");
+    for (std::size_t i = 0; i < request.rangeParts; ++i) {
+      if (request.rangeLow == request.rangeHigh) terms.push_back(quote(key->fields[i]) + " = ?");
       else terms.push_back(quote(key->fields[i]) + " BETWEEN ? AND ?");
     }
-    if (spec.start != ScanSpec::Start::First) {
-      const bool after = spec.start == ScanSpec::Start::AfterRow;
-      const std::size_t parts = after ? key->size() : spec.startParts;
+    if (request.start != ScanRequest::Start::First) {
+      const bool after = request.start == ScanRequest::Start::AfterRow;
+      const std::size_t parts = after ? key->size() : request.startParts;
       std::string left = "(";
       std::string right = "(";
       for (std::size_t i = 0; i < parts; ++i) {
@@ -247,7 +247,7 @@ std::string SqliteTableStore::whereFor(const ScanSpec& spec) const {
         left += ", " + quote(rowColumn_);
         right += ", ?";
       }
-      const char* op = after ? (spec.reverse ? " < " : " > ") : (spec.reverse ? " <= " : " >= ");
+      const char* op = after ? (request.reverse ? " < " : " > ") : (request.reverse ? " <= " : " >= ");
       if (parts > 0) terms.push_back(left + ")" + op + right + ")");
     }
   }
@@ -256,46 +256,46 @@ std::string SqliteTableStore::whereFor(const ScanSpec& spec) const {
   return where;
 }
 
-std::string SqliteTableStore::orderFor(const ScanSpec& spec) const {
-  const char* direction = spec.reverse ? " DESC" : "";
+std::string SqliteTableStore::orderFor(const ScanRequest& request) const {
+  const char* direction = request.reverse ? " DESC" : "";
   std::string order = " ORDER BY ";
-  if (spec.key)
-    for (std::size_t i = 0; i < spec.key->size(); ++i) order += quote(spec.key->fields[i]) + direction + ", ";
+  if (request.key)
+    for (std::size_t i = 0; i < request.key->size(); ++i) order += quote(request.key->fields[i]) + direction + ", ";
   return order + quote(rowColumn_) + direction;
 }
 
-int SqliteTableStore::bindScan(Statement& statement, const ScanSpec& spec) const {
+int SqliteTableStore::bindScan(Statement& statement, const ScanRequest& request) const {
   int index = 1;
-  const KeyDef* key = spec.key;
+  const KeyDef* key = request.key;
   if (!key) return index;
-  auto* low = const_cast<Record*>(spec.rangeLow);
-  auto* high = const_cast<Record*>(spec.rangeHigh);
-  for (std::size_t i = 0; i < spec.rangeParts; ++i) {
+  auto* low = const_cast<Record*>(request.rangeLow);
+  auto* high = const_cast<Record*>(request.rangeHigh);
+  for (std::size_t i = 0; i < request.rangeParts; ++i) {
     statement.bind(index++, low->field(key->fields[i]));
     if (low != high) statement.bind(index++, high->field(key->fields[i]));
   }
-  if (spec.start != ScanSpec::Start::First) {
-    auto* values = const_cast<Record*>(spec.startValues);
-    const bool after = spec.start == ScanSpec::Start::AfterRow;
-    const std::size_t parts = after ? key->size() : spec.startParts;
+  if (request.start != ScanRequest::Start::First) {
+    auto* values = const_cast<Record*>(request.startValues);
+    const bool after = request.start == ScanRequest::Start::AfterRow;
+    const std::size_t parts = after ? key->size() : request.startParts;
     for (std::size_t i = 0; i < parts; ++i) statement.bind(index++, values->field(key->fields[i]));
-    if (after) statement.bindInt(index++, spec.startRow);
+    if (after) statement.bindInt(index++, request.startRow);
   }
   return index;
 }
 
-std::unique_ptr<Cursor> SqliteTableStore::scan(const ScanSpec& spec) {
+std::unique_ptr<Cursor> SqliteTableStore::scan(const ScanRequest& request) {
   const std::string sql =
-      "SELECT " + selectList_ + " FROM " + quote(def_->name()) + whereFor(spec) + orderFor(spec);
+      "SELECT " + selectList_ + " FROM " + quote(def_->name()) + whereFor(request) + orderFor(request);
   auto statement = borrow(sql);
-  bindScan(*statement, spec);
+  bindScan(*statement, request);
   return std::make_unique<SqliteCursor>(*connection_, *this, std::move(statement));
 }
 
-TableError SqliteTableStore::count(const ScanSpec& spec, std::int64_t& rows) {
-  const std::string sql = "SELECT COUNT(*) FROM " + quote(def_->name()) + whereFor(spec);
+TableError SqliteTableStore::count(const ScanRequest& request, std::int64_t& rows) {
+  const std::string sql = "SELECT COUNT(*) FROM " + quote(def_->name()) + whereFor(request);
   auto statement = borrow(sql);
-  bindScan(*statement, spec);
+  bindScan(*statement, request);
   const int rc = sqlite3_step(statement->get());
   TableError error;
   if (rc == SQLITE_ROW) rows = sqlite3_column_int64(statement->get(), 0);

@@ -26,8 +26,8 @@ class SqliteTableStore final : public TableStore {
   TableError remove(RowId row) override;
   TableError fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) override;
   TableError fetchRow(RowId row, Record& out) override;
-  std::unique_ptr<Cursor> scan(const ScanSpec& spec) override;
-  TableError count(const ScanSpec& spec, std::int64_t& rows) override;
+  std::unique_ptr<Cursor> scan(const ScanRequest& request) override;
+  TableError count(const ScanRequest& request, std::int64_t& rows) override;
 
   // Statements for scans are lent to one cursor at a time.
   std::unique_ptr<Statement> borrow(const std::string& sql);
@@ -38,9 +38,9 @@ class SqliteTableStore final : public TableStore {
 
  private:
   Statement& cached(const std::string& name, const std::string& sql);
-  std::string whereFor(const ScanSpec& spec) const;
-  std::string orderFor(const ScanSpec& spec) const;
-  int bindScan(Statement& statement, const ScanSpec& spec) const;
+  std::string whereFor(const ScanRequest& request) const;
+  std::string orderFor(const ScanRequest& request) const;
+  int bindScan(Statement& statement, const ScanRequest& request) const;
   TableError step(Statement& statement);
 
   SqliteConnection* connection_;

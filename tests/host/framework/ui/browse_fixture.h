@@ -46,10 +46,10 @@ class CountingStore : public TableStore {
     ++*rows_;
     return inner_->fetchRow(row, out);
   }
-  std::unique_ptr<Cursor> scan(const ScanSpec& spec) override {
-    return std::make_unique<CountingCursor>(inner_->scan(spec), *rows_);
+  std::unique_ptr<Cursor> scan(const ScanRequest& request) override {
+    return std::make_unique<CountingCursor>(inner_->scan(request), *rows_);
   }
-  TableError count(const ScanSpec& spec, std::int64_t& rows) override { return inner_->count(spec, rows); }
+  TableError count(const ScanRequest& request, std::int64_t& rows) override { return inner_->count(request, rows); }
 
  private:
   TableStore* inner_;
