@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
@@ -19,6 +20,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -32,6 +34,7 @@
 #include "host/framework/services/message_box.h"
 #include "host/framework/ui/browse_class.h"
 #include "host/framework/ui/list_model.h"
+#include "host/framework/ui/type_ahead.h"
 #include "host/framework/ui/window.h"
 #include "host/framework/values/text.h"
 
@@ -100,6 +103,7 @@ class EntryAdapter final : public ControlAdapter {
       }
     });
     QObject::connect(edit_, &QLineEdit::editingFinished, edit_, [this] { flush(); });
+    if (!control.typeAheadSection().empty()) offerTypedValues();
     setWidget(edit_);
   }
   void sync() override {
@@ -119,6 +123,24 @@ class EntryAdapter final : public ControlAdapter {
   void focusedByProcedure() override { edit_->selectAll(); }
 
  private:
+  // Values typed into this field before pop up as completions; they are
+  // read again as the person types, so a value kept a moment ago in another
+  // window is offered too.
+  void offerTypedValues() {
+    auto* kept = new QStringListModel(edit_);
+    auto* completer = new QCompleter(kept, edit_);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    edit_->setCompleter(completer);
+    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this, kept] {
+      QStringList values;
+      for (const std::string& value :
+           ui::typeAhead().completions(control().typeAheadSection(), control().typeAheadField(), ""))
+        values << qs(value);
+      if (values != kept->stringList()) kept->setStringList(values);
+    });
+  }
+
   QLineEdit* edit_;
   bool dirty_ = false;
 };
@@ -331,13 +353,10 @@ class ListAdapter final : public ControlAdapter {
   QWidget* focusTarget() const override { return view_; }
 
   bool takeKey(ui::Key key) override {
-    switch (key) {
-      case ui::Key::Up: scrollBy(-1); return true;
-      case ui::Key::Down: scrollBy(1); return true;
-      case ui::Key::PageUp: scrollBy(-pageRows()); return true;
-      case ui::Key::PageDown: scrollBy(pageRows()); return true;
-      default: return false;
-    }
+    const int rows = ui::listScrollFor(key, pageRows());
+    if (rows == 0) return false;
+    scrollBy(rows);
+    return true;
   }
 
   void sync() override {

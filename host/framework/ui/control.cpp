@@ -294,6 +294,13 @@ Control& Control::setTip(std::string tip) {
   return *this;
 }
 
+Control& Control::setTypeAhead(std::string section, std::string field) {
+  typeAheadSection_ = std::move(section);
+  typeAheadField_ = std::move(field);
+  touch();
+  return *this;
+}
+
 Control& Control::setProgress(int percent) {
   progress_ = percent < 0 ? 0 : percent > 100 ? 100 : percent;
   touch();

@@ -171,6 +171,12 @@ class Control {
   Control& setIcon(std::string icon);
   const std::string& tip() const { return tip_; }
   Control& setTip(std::string tip);
+  // The type-ahead section and field an entry's typed values are kept
+  // under; empty when the procedure did not register the entry. A front end
+  // offers the kept values as completions.
+  const std::string& typeAheadSection() const { return typeAheadSection_; }
+  const std::string& typeAheadField() const { return typeAheadField_; }
+  Control& setTypeAhead(std::string section, std::string field);
   int progress() const { return progress_; }
   Control& setProgress(int percent);
 
@@ -235,6 +241,8 @@ class Control {
   std::optional<std::uint32_t> background_;
   std::string icon_;
   std::string tip_;
+  std::string typeAheadSection_;
+  std::string typeAheadField_;
   int progress_ = 0;
   ButtonRole role_ = ButtonRole::None;
   Control* parent_ = nullptr;

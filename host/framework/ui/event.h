@@ -37,6 +37,10 @@ enum class EventKind {
 
 std::string_view eventKindName(EventKind kind);
 
+// The rows a key moves a list's highlight (arrows, page keys, Home and End)
+// for a list showing `pageRows` rows; 0 for any other key.
+int listScrollFor(Key key, int pageRows);
+
 struct Event {
   EventKind kind = EventKind::None;
   // The control the event is about; nullptr for events of the window.
@@ -48,6 +52,10 @@ struct Event {
   // tab), the highlighted list row, 1/0 for a ticked/cleared check box, the
   // rows scrolled; -1 when not used.
   int index = -1;
+  // Scroll amounts that mean "to the first row" and "to the last row" (the
+  // Home and End keys): a list jumps there without reading what lies between.
+  static constexpr int kScrollToFirst = -2147483647 - 1;
+  static constexpr int kScrollToLast = 2147483647;
   Key key = Key::None;             // AlertKey
   std::vector<std::string> files;  // Drop: full paths
 

@@ -39,7 +39,7 @@ class TypeAhead {
  public:
   static constexpr std::size_t valuesKept = 20;
 
-  // nullptr goes back to the in-memory store. Returns the store that was set.
+  // nullptr goes back to the in-memory store. Returns the previous store.
   TypeAheadStore* setStore(TypeAheadStore* store);
   // While off, nothing is remembered or offered.
   bool enabled() const;

@@ -116,6 +116,8 @@ bool WindowManager::init() {
   window_.alert(Key::F1);
   window_.alert(Key::F2);
   window_.alert(Key::F7);
+  for (const auto& [equate, section] : typeAheadSections_)
+    if (Control* control = window_.find(equate)) control->setTypeAhead(section, fieldName(control->equate()));
   if (opening() == Level::Fatal) return false;
   frontEnd().openWindow(window_);
   windowOpen_ = true;
@@ -198,7 +200,10 @@ Level WindowManager::takeEvent(const Event& event) {
       }
     }
     if (event.kind == EventKind::Scroll && control->model()) {
-      control->model()->scroll(event.index);
+      ListModel& list = *control->model();
+      if (event.index == Event::kScrollToFirst) list.home();
+      else if (event.index == Event::kScrollToLast) list.end();
+      else list.scroll(event.index);
       Event moved = event;
       moved.kind = EventKind::NewSelection;
       moved.index = -1;

@@ -5,10 +5,12 @@
 // the field, and hidden and disabled states follow the procedure.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,6 +24,7 @@
 #include "host/desktop/window_view.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/ui/type_ahead.h"
 #include "host/framework/ui/window_manager.h"
 
 namespace crv::test {
@@ -61,6 +64,7 @@ class Sampler final : public ui::WindowManager {
     w.addButton("?Hide", "&Hide the Amount");
     w.addButton("?OK", "OK", ButtonRole::Ok).setDefault();
     w.addButton("?Cancel", "Cancel", ButtonRole::Cancel);
+    useTypeAhead("Sampler", {"?Amount"});
     onAccepted("?Hide", [this] {
       window().hideField("?Amount");
       control("?Taxable").disable();
@@ -136,6 +140,35 @@ TEST_F(WindowViewTest, TypedValuesAreReadUnderTheirPicturesAndShownBack) {
   EXPECT_EQ(sampler.taxable_, 1);
   EXPECT_EQ(sampler.type_, "G/L Account");
   EXPECT_EQ(sampler.ship_, "Vendor");
+}
+
+TEST_F(WindowViewTest, ARegisteredEntryOffersWhatWasTypedThereBefore) {
+  ui::MemoryTypeAheadStore kept;
+  ui::TypeAheadStore* previousStore = ui::typeAhead().setStore(&kept);
+  const bool wasEnabled = ui::typeAhead().enabled();
+  ui::typeAhead().setEnabled(true);
+  ui::typeAhead().remember("Sampler", "Amount", "125.00");
+  ui::typeAhead().remember("Sampler", "Amount", "990.00");
+  ui::typeAhead().remember("Sampler", "Amount", "1,500.00");
+  Sampler sampler;
+  GuiRobot robot;
+  QStringList offered;
+  robot.inWindow("Every Control", [&](QWidget&) {
+    widget("?Amount")->setFocus(Qt::MouseFocusReason);
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    typeKeys("1");
+    QCompleter* completer = widget<QLineEdit>("?Amount")->completer();
+    ASSERT_NE(completer, nullptr);
+    for (int row = 0; completer->setCurrentRow(row); ++row) offered << completer->currentCompletion();
+    completer->popup()->hide();
+  });
+  robot.inWindow("Every Control", [&](QWidget&) { pressKey(Qt::Key_Escape); });
+  robot.start();
+  sampler.run();
+  ui::typeAhead().setEnabled(wasEnabled);
+  ui::typeAhead().setStore(previousStore);
+  ASSERT_EQ(robot.failure(), "");
+  EXPECT_EQ(offered, (QStringList{"1,500.00", "125.00"}));
 }
 
 TEST_F(WindowViewTest, TextThatDoesNotFitBeepsAndKeepsThePersonInTheField) {

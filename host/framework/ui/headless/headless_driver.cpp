@@ -191,7 +191,7 @@ Event HeadlessDriver::waitForEvent(Window& window) {
       phase_ = Phase::Busy;
       return event;
     }
-    if (window.timer() > 0) {
+    if (window.timer() > 0 && !timersHeld_) {
       phase_ = Phase::Busy;
       return Event::window(EventKind::Timer);
     }
@@ -521,11 +521,12 @@ void HeadlessDriver::key(std::string_view name) {
     case Key::Up:
     case Key::Down:
     case Key::PageUp:
-    case Key::PageDown: {
+    case Key::PageDown:
+    case Key::Home:
+    case Key::End: {
       if (!focus || focus->kind() != ControlKind::List || !focus->model()) return;
-      const int page = focus->model()->visibleRows();
       Event moved = Event::field(EventKind::Scroll, *focus);
-      moved.index = *key == Key::Up ? -1 : *key == Key::Down ? 1 : *key == Key::PageUp ? -page : page;
+      moved.index = listScrollFor(*key, focus->model()->visibleRows());
       deliver(lock, {moved});
       return;
     }
@@ -541,9 +542,13 @@ void HeadlessDriver::highlight(std::string_view listEquate, int row) {
   if (row < 0 || row >= list.model()->rowCount())
     failLocked(lock, "cannot " + action + ": it shows " + std::to_string(list.model()->rowCount()) + " rows");
   transcript_.push_back("highlight " + list.equate() + " " + std::to_string(row));
+  // Clicking a row puts the focus on the list, so keys move it afterwards.
+  std::vector<Event> events;
+  if (list.window().focus() != &list) events.push_back(Event::field(EventKind::Selected, list));
   Event changed = Event::field(EventKind::NewSelection, list);
   changed.index = row;
-  deliver(lock, {changed});
+  events.push_back(changed);
+  deliver(lock, std::move(events));
 }
 
 void HeadlessDriver::scroll(std::string_view listEquate, int rows) {
@@ -582,6 +587,27 @@ void HeadlessDriver::closeWindow() {
   requireWindow(lock, "close the window");
   transcript_.push_back("close");
   deliver(lock, {Event::window(EventKind::CloseWindow)});
+}
+
+void HeadlessDriver::holdTimers(bool held) {
+  Lock lock(mutex_);
+  timersHeld_ = held;
+  // A window whose timer was held runs on now, until it is idle again.
+  if (!held && phase_ == Phase::Waiting && waitingIn_ && waitingIn_->timer() > 0) {
+    phase_ = Phase::Busy;
+    changed_.notify_all();
+    waitIdle(lock);
+  }
+}
+
+void HeadlessDriver::runTimer(int times) {
+  for (int i = 0; i < times; ++i) {
+    Lock lock(mutex_);
+    Window& window = requireWindow(lock, "run the timer");
+    if (window.timer() <= 0) failLocked(lock, "window " + quote(window.title()) + " has no timer running");
+    transcript_.push_back("timer");
+    deliver(lock, {Event::window(EventKind::Timer)});
+  }
 }
 
 void HeadlessDriver::expectWindow(std::string_view title) {

@@ -21,7 +21,10 @@
 // Timer event at once, again and again, so that a process window runs to
 // its end without real time passing. Such a window is never idle: the
 // person meets it only after it stopped its timer or closed. A window that
-// keeps its timer running forever trips the deadlock guard.
+// keeps its timer running forever trips the deadlock guard. A test that
+// wants to act while such a window works (press its Cancel halfway) holds
+// the timers: a window with a timer then waits like any other, and
+// runTimer() lets its timer run out a given number of times.
 //
 // The driver installs its front end (and message service) while it lives
 // and puts the previous one back afterwards. A procedure still running
@@ -70,6 +73,8 @@ class HeadlessDriver {
   HeadlessDriver& operator=(const HeadlessDriver&) = delete;
 
   void setDeadlockGuard(std::chrono::milliseconds guard) { guard_ = guard; }
+  // Held timers run only when the person says so (runTimer).
+  void holdTimers(bool held);
 
   // Sets GlobalRequest for the next call.
   void request(int request);
@@ -105,14 +110,16 @@ class HeadlessDriver {
   // "F2", "Insert", "Escape", "Enter", ...: keys the window listens for
   // arrive as AlertKey events; otherwise Escape closes the window, Enter
   // presses the default button (or completes the focused control), Tab
-  // completes the focused control, and the arrow and page keys move a
-  // focused list.
+  // completes the focused control, and the arrow, page, Home and End keys
+  // move a focused list.
   void key(std::string_view name);
   void highlight(std::string_view listEquate, int row);  // 0-based within the loaded rows
   void scroll(std::string_view listEquate, int rows);
   void drop(std::vector<std::string> files, std::string_view equate = {});
   void popup(std::string_view equate);
   void closeWindow();
+  // Lets the window's timer run out `times` times (timers held).
+  void runTimer(int times = 1);
   // Fails unless the procedure waits in a window with this title.
   void expectWindow(std::string_view title);
 
@@ -202,6 +209,7 @@ class HeadlessDriver {
   std::optional<PendingDialog> dialog_;
   std::optional<Answer> answer_;
   bool stopping_ = false;
+  bool timersHeld_ = false;
   std::thread worker_;
   std::thread::id workerId_;
   std::string failure_;

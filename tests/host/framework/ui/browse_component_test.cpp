@@ -97,6 +97,26 @@ TEST_F(BrowseComponentTest, ButtonsRunTheFormAndTheListFollowsItsRow) {
   EXPECT_EQ(person.response(), RequestCancelled);
 }
 
+TEST_F(BrowseComponentTest, KeysMoveTheHighlightAndHomeAndEndJumpToEitherEnd) {
+  addNumbered(30);
+  HeadlessDriver person;
+  person.start([] { BrowseOrders().run(); }, "BrowseOrders");
+  person.expectWindow("Purchase Orders");
+  person.highlight("?Browse", 0);
+  ASSERT_EQ(person.focus(), "?Browse");
+  person.key("End");
+  EXPECT_EQ(person.shown("?Browse"), number(30));
+  EXPECT_EQ(person.rows("?Browse"), numbers(27, 30));
+  person.key("Up");
+  EXPECT_EQ(person.shown("?Browse"), number(29));
+  person.key("Home");
+  EXPECT_EQ(person.shown("?Browse"), number(1));
+  person.key("PageDown");
+  EXPECT_EQ(person.shown("?Browse"), number(5));
+  person.key("Escape");
+  person.expectFinished();
+}
+
 TEST_F(BrowseComponentTest, ListCalledToChooseReturnsTheHighlightedRecord) {
   addNumbered(6);
   HeadlessDriver person;
