@@ -244,51 +244,72 @@ void PurchaseOrderForm::placeLogo() {
 }
 
 int PurchaseOrderForm::printBatch(crv::Paginator& paginator, const std::function<void()>& afterOrder) {
-  text(report_.form, jobCaption_).visible = crv::GENERIC == 0;
-  const std::vector<crv::Table*> tables{&crv::POLimits, &crv::POPrint, &crv::PODetail, &crv::APVendor,
-                                        &crv::JCHeader, &crv::Systems, &crv::Images};
-  for (crv::Table* table : tables) table->open();
+  beginBatch();
+  while (printNext(paginator, afterOrder)) {
+  }
+  endBatch();
+  return printed_;
+}
 
-  int printed = 0;
+std::size_t PurchaseOrderForm::beginBatch() {
+  text(report_.form, jobCaption_).visible = crv::GENERIC == 0;
+  for (crv::Table* table : batchTables()) table->open();
+  rows_.clear();
+  next_ = 0;
+  printed_ = 0;
+  limitId_.reset();
+
   crv::POL.clear();
   crv::POLimits.set(crv::POL.KeyLimitID);
-  for (;;) {
-    const TableStatus read = crv::POLimits.next();
-    if (read != TableStatus::Ok) break;
+  while (crv::POLimits.next() == TableStatus::Ok) {
     if (crv::POL.Report != generatePOsReport) continue;
-    const crv::Id limitId = crv::POL.LimitID;
+    // The batch builder leaves exactly one "Generate POs" record.
+    limitId_ = crv::POL.LimitID;
     prepareCompany();
-
-    std::vector<crv::Id> rows;
     crv::POP.clear();
     crv::POP.UserID = crv::UserID.view();
     if (crv::POPrint.setRange(crv::POP.KeyUserID, 1) == TableStatus::Ok) {
-      while (crv::POPrint.next() == TableStatus::Ok) rows.push_back(crv::POP.RecordID);
+      while (crv::POPrint.next() == TableStatus::Ok) rows_.push_back(crv::POP.RecordID);
     }
-    for (crv::Id row : rows) {
-      crv::POP.clear();
-      crv::POP.RecordID = row;
-      if (crv::POPrint.fetch(crv::POP.KeyRecordID) != TableStatus::Ok) continue;
-      printOrder(paginator);
-      ++printed;
-      if (afterOrder) afterOrder();
-      LocalPONumber.clear();
-      totals_ = TotalLines{};
-    }
+    break;
+  }
+  return rows_.size();
+}
 
+bool PurchaseOrderForm::printNext(crv::Paginator& paginator, const std::function<void()>& afterOrder) {
+  while (next_ < rows_.size()) {
+    crv::POP.clear();
+    crv::POP.RecordID = rows_[next_++];
+    if (crv::POPrint.fetch(crv::POP.KeyRecordID) != TableStatus::Ok) continue;
+    printOrder(paginator);
+    ++printed_;
+    if (afterOrder) afterOrder();
+    LocalPONumber.clear();
+    totals_ = TotalLines{};
+    return true;
+  }
+  return false;
+}
+
+void PurchaseOrderForm::endBatch() {
+  if (limitId_) {
     crv::POL.clear();
-    crv::POL.LimitID = limitId;
+    crv::POL.LimitID = *limitId_;
     if (crv::POLimits.fetch(crv::POL.KeyLimitID) == TableStatus::Ok) {
       crv::POL.RefFrom = static_cast<std::int32_t>(printState().PONumber);
       if (crv::POLimits.tryUpdate() != TableStatus::Ok) {
         crv::message(crv::POLimits.lastError().describe() + crv::errorContext(crv::TableOp::Saving, "POLimits"));
       }
     }
-    break;  // the batch builder leaves exactly one "Generate POs" record
   }
-
+  const auto tables = batchTables();
   for (auto it = tables.rbegin(); it != tables.rend(); ++it) (*it)->close();
-  return printed;
+  limitId_.reset();
+}
+
+std::vector<crv::Table*> PurchaseOrderForm::batchTables() {
+  return {&crv::POLimits, &crv::POPrint, &crv::PODetail, &crv::APVendor,
+          &crv::JCHeader, &crv::Systems, &crv::Images};
 }
 
 void PurchaseOrderForm::buildShipTo() {

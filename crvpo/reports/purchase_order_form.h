@@ -11,6 +11,8 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,12 @@
 #include "host/framework/report/paginator.h"
 #include "host/framework/report/report.h"
 #include "host/framework/values/decimal.h"
+#include "host/framework/values/scalars.h"
 #include "host/framework/values/text.h"
+
+namespace crv {
+class Table;
+}
 
 namespace crvpo {
 
@@ -60,6 +67,14 @@ class PurchaseOrderForm {
   // `afterOrder` runs after each order with the batch row still in POP.
   int printBatch(crv::Paginator& paginator, const std::function<void()>& afterOrder = {});
 
+  // The same a row at a time, for a run that shows its progress: open the
+  // tables and gather the batch (answers its rows), print the next row
+  // (false when none is left), store the running number and close.
+  std::size_t beginBatch();
+  bool printNext(crv::Paginator& paginator, const std::function<void()>& afterOrder = {});
+  void endBatch();
+  int ordersPrinted() const { return printed_; }
+
   // Folder for the extracted logo (default: the system's temporary folder).
   void setWorkFolder(std::filesystem::path folder) { workFolder_ = std::move(folder); }
 
@@ -73,6 +88,7 @@ class PurchaseOrderForm {
   void loadVendor();
   void loadJob();
   crv::TextItem& text(crv::Band& band, std::size_t index);
+  static std::vector<crv::Table*> batchTables();
 
   crv::Report report_;
   std::filesystem::path workFolder_;
@@ -90,6 +106,12 @@ class PurchaseOrderForm {
   std::size_t logo_ = 0;
   std::vector<std::size_t> companyBlock_;
   std::vector<double> companyBlockX_;
+
+  // the batch being printed
+  std::vector<crv::Id> rows_;
+  std::size_t next_ = 0;
+  int printed_ = 0;
+  std::optional<crv::Id> limitId_;
 };
 
 }  // namespace crvpo

@@ -24,6 +24,51 @@ class KeepingSink final : public crv::PageSink {
 
 }  // namespace
 
+struct StandardFormPdfRun::Parts {
+  Parts(const std::filesystem::path& file, std::function<void()> after, std::vector<crv::LaidOutPage>* keep)
+      : pdf(file), sink(pdf, keep), paginator(form.report(), measurer, sink), afterOrder(std::move(after)) {
+    rows = static_cast<std::int64_t>(form.beginBatch());
+  }
+  PurchaseOrderForm form;
+  crv::PangoTextMeasurer measurer;
+  crv::PdfRenderer pdf;
+  KeepingSink sink;
+  crv::Paginator paginator;
+  std::function<void()> afterOrder;
+  std::int64_t rows = 0;
+  bool ended = false;
+
+  void endBatch() {
+    if (ended) return;
+    ended = true;
+    form.endBatch();
+  }
+};
+
+StandardFormPdfRun::StandardFormPdfRun(const std::filesystem::path& file, std::function<void()> afterOrder,
+                                       std::vector<crv::LaidOutPage>* keep)
+    : parts_(std::make_unique<Parts>(file, std::move(afterOrder), keep)) {}
+
+StandardFormPdfRun::~StandardFormPdfRun() {
+  if (parts_) parts_->endBatch();
+}
+
+std::int64_t StandardFormPdfRun::records() const { return parts_->rows; }
+
+bool StandardFormPdfRun::next() { return parts_->form.printNext(parts_->paginator, parts_->afterOrder); }
+
+int StandardFormPdfRun::pages() const { return parts_->paginator.pagesStarted(); }
+
+PdfPrintResult StandardFormPdfRun::finish() {
+  parts_->endBatch();
+  parts_->paginator.finish();
+  PdfPrintResult result;
+  result.orders = parts_->form.ordersPrinted();
+  result.pages = parts_->pdf.pagesWritten();
+  if (result.pages > 0) parts_->pdf.finish();
+  return result;
+}
+
 PdfPrintResult printStandardFormToPdf(const std::filesystem::path& file, const std::function<void()>& afterOrder,
                                       std::vector<crv::LaidOutPage>* keep) {
   PurchaseOrderForm form;

@@ -5,8 +5,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "crvpo/reports/report_progress.h"
 #include "host/framework/report/laid_out_page.h"
 
 namespace crvpo {
@@ -20,6 +22,28 @@ struct PdfPrintResult {
 // an existing file only when the new one is complete). Throws
 // crv::RenderError when the file cannot be written. With `keep` the
 // laid-out pages are also kept there (for the previewer).
+// The same run an order at a time, for the progress window: the PDF is
+// complete after finish(); dropped without it, no file is left.
+class StandardFormPdfRun final : public ReportWork {
+ public:
+  StandardFormPdfRun(const std::filesystem::path& file, std::function<void()> afterOrder,
+                     std::vector<crv::LaidOutPage>* keep);
+  ~StandardFormPdfRun() override;
+  StandardFormPdfRun(const StandardFormPdfRun&) = delete;
+  StandardFormPdfRun& operator=(const StandardFormPdfRun&) = delete;
+
+  std::int64_t records() const override;
+  bool next() override;
+  int pages() const override;
+  // Ends the batch (also when it was cut short) and writes the pages laid
+  // out so far; nothing is written when there are none.
+  PdfPrintResult finish();
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+};
+
 PdfPrintResult printStandardFormToPdf(const std::filesystem::path& file,
                                       const std::function<void()>& afterOrder = {},
                                       std::vector<crv::LaidOutPage>* keep = nullptr);

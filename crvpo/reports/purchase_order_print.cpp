@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "crvpo/reports/address_lines.h"
@@ -14,6 +15,7 @@
 #include "crvpo/reports/print_state.h"
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "crvpo/reports/report_previewer.h"
+#include "crvpo/reports/report_progress.h"
 #include "crvpo/reports/report_texts.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
@@ -76,18 +78,32 @@ void tellNothingPrinted(bool previewing) {
   crv::message(text, "Nothing to Print...", crv::Icon::Exclamation, texts.ButtonOk);
 }
 
-// Lays the batch out into a temporary file; sets the PDF name per order and
-// gathers what the e-mail needs.
-PdfPrintResult layOutBatch(const std::filesystem::path& file, std::vector<crv::LaidOutPage>* keep = nullptr) {
-  return printStandardFormToPdf(file, [] {
-    DeliveryState& delivery = deliveryState();
-    if (!crv::DecimalVariable.isZero()) {
-      delivery.rememberedVendor = crv::POP.VendorID;
-    } else {
-      delivery.recipients.clear();
-    }
-    crv::PDFFileName = orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
-  }, keep);
+// After each order: the PDF name for the order, and what the e-mail needs.
+void afterOrder() {
+  DeliveryState& delivery = deliveryState();
+  if (!crv::DecimalVariable.isZero()) {
+    delivery.rememberedVendor = crv::POP.VendorID;
+  } else {
+    delivery.recipients.clear();
+  }
+  crv::PDFFileName = orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
+}
+
+// Lays the batch out into `file` without a window.
+PdfPrintResult layOutBatch(const std::filesystem::path& file) { return printStandardFormToPdf(file, afterOrder); }
+
+// Lays the batch out into `file` under the progress window, keeping the
+// pages for the previewer when asked. A cancelled run that is not to be
+// shown answers nothing and leaves no file.
+std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::path& file, bool previewing,
+                                       std::vector<crv::LaidOutPage>* keep) {
+  StandardFormPdfRun run(file, afterOrder, keep);
+  // An empty batch has nothing to show progress for.
+  if (run.records() > 0 && runWithProgress(run, previewing, ReportTexts::loadDefault()) == ReportRunEnd::Abandoned) {
+    if (keep) keep->clear();
+    return std::nullopt;
+  }
+  return run.finish();
 }
 
 std::filesystem::path temporaryPdf() {
@@ -169,15 +185,19 @@ void PrintPurchaseOrderStandard() {
   delivery.exportMe = false;
   delivery.makePdf = false;
   std::vector<crv::LaidOutPage> pages;
-  PdfPrintResult result;
+  std::optional<PdfPrintResult> run;
   try {
-    result = layOutBatch(laidOut, previewing ? &pages : nullptr);
+    run = layOutBatchWithProgress(laidOut, previewing, previewing ? &pages : nullptr);
   } catch (const crv::RenderError& error) {
     crv::message(error.what(), "Printing Report", crv::Icon::Stop);
     crv::GlobalResponse = crv::RequestCancelled;
     return;
   }
-  if (result.pages == 0) {
+  if (!run) {
+    crv::GlobalResponse = crv::RequestCancelled;
+    return;
+  }
+  if (run->pages == 0) {
     tellNothingPrinted(previewing);
     crv::GlobalResponse = crv::RequestCancelled;
     return;

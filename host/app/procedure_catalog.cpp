@@ -2,6 +2,7 @@
 #include "host/app/procedure_catalog.h"
 
 #include "host/app/module_library.h"
+#include "host/app/print_purchase_order.h"
 #include "host/app/update_systems.h"
 
 namespace crv {
@@ -18,6 +19,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Reports", "Print Purchase &Orders", "CRVPO", "LimitPrintPOs", "print"},
       {"&Reports", "Purchase Order &Listing", "CRVPO", "PrintPOListing", "report"},
       {"&Reports", "Listing &Formats", "CRVPO", "BrowsePOListLimits", "report"},
+      {"&Reports", "Print a Purchase &Order...", "", "PrintPurchaseOrder", "print"},
       // Master data kept by the sibling modules.
       {"&Lists", "&Vendors", "CRVAP", "BrowseAPVendor", "vendors"},
       {"&Lists", "&Jobs", "CRVJC", "BrowseJCHeader", "jobs"},
@@ -72,6 +74,13 @@ void* ProcedureCatalog::find(std::string_view library, std::string_view symbol) 
 std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
   if (entry.library.empty()) {
     if (entry.symbol == "UpdateSystems") return updateSystems;
+    if (entry.symbol == "PrintPurchaseOrder") {
+      // Offered only when the module can print an order.
+      void* server = find("CRVPO", "PrintPurchaseOrderServer");
+      if (!server) return {};
+      auto* printEntry = reinterpret_cast<void (*)()>(server);
+      return [printEntry] { printPurchaseOrder(printEntry); };
+    }
     return {};
   }
   using Procedure = void();

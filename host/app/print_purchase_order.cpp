@@ -1,0 +1,105 @@
+// The window that prints one purchase order, and the print run after it.
+#include "host/app/print_purchase_order.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "host/data/shared_values.h"
+#include "host/data/tables/purchasing_tables.h"
+#include "host/framework/services/global_request.h"
+#include "host/framework/services/message_box.h"
+#include "host/siblings/lookup_list.h"
+
+namespace crv {
+
+using ui::Binding;
+using ui::ButtonRole;
+using ui::Level;
+
+namespace {
+
+std::unique_ptr<ui::BrowseClass> orderList() {
+  auto list = std::make_unique<ui::BrowseClass>(POMaster, siblings::LookupList::pageRows);
+  list->addColumn("Number", "PONumber", "@s15");
+  list->addColumn("Vendor", "VendorID", "@n6");
+  list->addColumn("Issued", "IssueDate", "@d2");
+  list->addColumn("Amount", "POAmount", "@n-15.2");
+  list->addSort(ui::BrowseSort(POMasterRecord::KeyPONumber, "by Number"));
+  return list;
+}
+
+// The company's orders by number, to pick one from.
+class PurchaseOrderLookup final : public siblings::LookupList {
+ public:
+  PurchaseOrderLookup()
+      : LookupList("SelectPurchaseOrder", orderList(), {"Purchase Orders", "Select a Purchase Order"}) {}
+};
+
+}  // namespace
+
+PrintPurchaseOrderWindow::PrintPurchaseOrderWindow() : WindowManager("PrintPurchaseOrder") {
+  ui::Window& w = window();
+  w.setTitle("Print a Purchase Order");
+  w.setIcon("print");
+  w.setHelp("html/Print_Purchase_Order.htm");
+  ui::Control& entry = w.addField("Purchase &Order Number:", "?PONumber", Binding::local(number_, "LOC:PONumber"),
+                                  "@s15");
+  entry.setRequired();
+  w.addLookup(entry);
+  w.addButton("?OK", "OK", ButtonRole::Ok).setDefault();
+  w.addButton("?Cancel", "Cancel", ButtonRole::Cancel);
+  w.addButton("?Help", "&Help", ButtonRole::Help);
+  onAccepted("?PONumber:Lookup", [this] { lookUp(); });
+}
+
+void PrintPurchaseOrderWindow::lookUp() {
+  const int request = GlobalRequest;
+  GlobalRequest = SelectRecord;
+  PurchaseOrderLookup lookup;
+  const bool chosen = lookup.run() == RequestCompleted;
+  GlobalRequest = request;
+  if (chosen) number_ = POM.PONumber.view();
+  window().touch();
+  select("?PONumber");
+}
+
+Level PrintPurchaseOrderWindow::validate() {
+  std::string_view typed = number_.view();
+  typed.remove_prefix(std::min(typed.find_first_not_of(' '), typed.size()));
+  const std::string number(typed);
+  POMaster.open();
+  POM.clear();
+  POM.PONumber = number;
+  const bool found = !number.empty() && POMaster.fetch(POMasterRecord::KeyPONumber) == TableStatus::Ok;
+  POMaster.close();
+  if (!found) {
+    message(number.empty() ? std::string("Type the number of the purchase order to print.")
+                           : "There is no purchase order numbered " + number + ".",
+            "Purchase Order Not Found", Icon::Exclamation);
+    select("?PONumber");
+    return Level::Notify;
+  }
+  chosen_ = POM.POID;
+  return Level::Benign;
+}
+
+void printPurchaseOrder(const std::function<void()>& printEntry) {
+  GlobalRequest = 0;
+  PrintPurchaseOrderWindow window;
+  if (window.run() != RequestCompleted || window.chosenOrder() == 0) return;
+  // The print entry reads what to print from DecimalVariable (an order's
+  // POID) and previews when PrintPreview is set; the person's own setting
+  // comes back afterwards.
+  const Flag preview = GLO.PrintPreview;
+  GLO.PrintPreview = 1;
+  DecimalVariable = Amount(static_cast<std::int64_t>(window.chosenOrder()));
+  try {
+    printEntry();
+  } catch (...) {
+    GLO.PrintPreview = preview;
+    throw;
+  }
+  GLO.PrintPreview = preview;
+}
+
+}  // namespace crv

@@ -1,0 +1,69 @@
+// `crvhost print`: one order of the demo company printed to a PDF file
+// whose text carries the order, and an unknown order number refused with a
+// message and a failing exit code, run as the installed program is.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "host/app/demo_company.h"
+#include "support/temp_folder.h"
+
+namespace crv::test {
+namespace {
+
+struct CommandRun {
+  int code = -1;
+  std::string output;
+};
+
+CommandRun runCommand(const std::string& command) {
+  CommandRun result;
+  FILE* pipe = popen(("ASAN_OPTIONS=detect_leaks=0 " + command + " 2>&1").c_str(), "r");
+  if (!pipe) return result;
+  char buffer[4096];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) result.output.append(buffer, n);
+  const int status = pclose(pipe);
+  result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+class PrintCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(program_)) GTEST_SKIP() << "crvhost not built";
+    createDemoCompany(folder_.path());
+  }
+
+  const std::filesystem::path program_ = std::filesystem::path(CRV_TEST_BIN_DIR) / "crvhost";
+  TempFolder folder_;
+};
+
+TEST_F(PrintCommandTest, PrintsOneOrderToThePdfNamed) {
+  const std::filesystem::path pdf = folder_ / "out.pdf";
+  const CommandRun printed =
+      runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " " + std::string(demo::openJobOrder) + " " +
+          quoted(pdf));
+  ASSERT_EQ(printed.code, 0) << printed.output;
+  EXPECT_NE(printed.output.find("Printed 1 order(s)"), std::string::npos) << printed.output;
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext not installed";
+  const CommandRun text = runCommand("pdftotext -layout " + quoted(pdf) + " -");
+  EXPECT_NE(text.output.find("NUMBER: " + std::string(demo::openJobOrder)), std::string::npos) << text.output;
+  EXPECT_NE(text.output.find("Columbia Lumber Supply"), std::string::npos) << text.output;
+}
+
+TEST_F(PrintCommandTest, AnUnknownOrderNumberFailsWithAMessageAndWritesNothing) {
+  const std::filesystem::path pdf = folder_ / "none.pdf";
+  const CommandRun refused = runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " 9999 " + quoted(pdf));
+  EXPECT_NE(refused.code, 0);
+  EXPECT_NE(refused.output.find("No purchase order numbered 9999."), std::string::npos) << refused.output;
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+}  // namespace
+}  // namespace crv::test
