@@ -4,29 +4,20 @@
 // lines, vendor-name swap, logo sizing.
 #include "crvpo/reports/purchase_order_form.h"
 
-#include <cstdio>
-#include <memory>
+#include <gtest/gtest.h>
 
 #include "crvpo/reports/po_print_batch.h"
 #include "crvpo/reports/purchase_order_dummy.h"
 #include "crvpo/reports/purchase_order_pdf.h"
+#include "support/pdf_text.h"
 #include "tests/crvpo/reports/print_fixture.h"
 
 namespace crvpo {
 namespace {
 
 using namespace crv;
-
-std::string pdfText(const std::filesystem::path& file) {
-  const std::string command = "pdftotext -layout '" + file.string() + "' -";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  std::string out;
-  char buffer[4096];
-  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) out += buffer;
-  return out;
-}
-
-bool havePdftotext() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
+using crv::test::havePdftotext;
+using crv::test::pdfText;
 
 class PurchaseOrderFormTest : public test::PrintFixture {
  protected:

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -25,6 +24,7 @@
 #include "host/desktop/qt_front_end.h"
 #include "host/desktop/window_view.h"
 #include "host/framework/ui/front_end.h"
+#include "support/pdf_text.h"
 #include "support/temp_folder.h"
 
 namespace crv::test {
@@ -46,17 +46,6 @@ QAbstractButton* button(QWidget& window, const QString& text) {
   for (QAbstractButton* b : window.findChildren<QAbstractButton*>())
     if (b->text() == text || b->text().remove('&') == text) return b;
   return nullptr;
-}
-
-std::string pdfText(const std::filesystem::path& file) {
-  std::string text;
-  const std::string command = "pdftotext -layout '" + file.string() + "' -";
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-    pclose(pipe);
-  }
-  return text;
 }
 
 class PrintPurchaseOrderTest : public ::testing::Test {
@@ -141,7 +130,7 @@ TEST_F(PrintPurchaseOrderTest, PreviewsTheOrderAndSavesItAsAPdfWhereTheDialogSay
   EXPECT_TRUE(std::filesystem::exists(screenshots / "previewer.png"));
   EXPECT_GT(std::filesystem::file_size(screenshots / "po-first-page.png"), 0u);
   ASSERT_TRUE(std::filesystem::exists(pdf));
-  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext not installed";
+  if (!havePdftotext()) GTEST_SKIP() << "pdftotext not installed";
   const std::string text = pdfText(pdf);
   EXPECT_NE(text.find(std::string("NUMBER: ") + std::string(demo::openJobOrder)), std::string::npos) << text;
   EXPECT_NE(text.find("Columbia Lumber Supply"), std::string::npos) << text;
