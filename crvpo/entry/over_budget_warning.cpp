@@ -21,6 +21,7 @@ class OverBudgetWarningWindow final : public crv::ui::WindowManager {
     totalCost_ = crv::JCC.CostToDate + crv::POD.TotalAmount + state.CurrentCommitted;
     crv::ui::Window& w = window();
     w.setTitle("Over Budget!");
+    w.setHelp("html/PO_Enter_Purchase_Orders.htm", "po_over_budget_warning");
     w.addString("?Heading", "This Purchase Order Item will push the selected Cost Code Over Budget!");
     w.addPrompt("?JCC:JobID:Prompt", "Job:");
     w.add(ControlKind::String, "?JCC:JobID").bind(Binding::field(crv::JCC, crv::JCC.JobID)).setPicture("@s10");

@@ -108,6 +108,11 @@ class UpdatePODetailWindow final : public crv::ui::WindowManager {
   // Settings and the shown distribution.
   void readSettings();
   bool changeOrdersOn() const { return crv::PURCHASELEVEL == 2 && crv::SYS.POChangeOrders; }
+  // Viewing a line, or a line of an order opened for viewing only: nothing
+  // can be typed, chosen or looked up, and nothing is written.
+  bool viewOnly() const { return request() == crv::ViewRecord || entryState().POViewOnly; }
+  void lockForViewing();
+  void followTypeKeys();
   void showDistribution(std::string_view type, bool withChangeOrder);
   void detailTypeChanged();
   void showTextLine(bool text);
@@ -201,7 +206,11 @@ void UpdatePODetailWindow::build() {
           "@s20");
   fieldIn(&items, "Quantity:", "?POD:QtyOrdered", Binding::field(crv::POD, crv::POD.QtyOrdered), "@n-19.4");
   fieldIn(&items, "Unit Name:", "?POD:UnitName", Binding::field(crv::POD, crv::POD.UnitName), "@s8");
-  w.addDropList("?PurchaseUnit", Binding::field(crv::POD, crv::POD.UnitName), "").in(items).hide();
+  // The purchase units of an inventory item stand in for Unit Name, under
+  // the same prompt.
+  Control& unitsPrompt = w.addPrompt("?PurchaseUnit:Prompt", "Unit Name:").in(items);
+  w.addDropList("?PurchaseUnit", Binding::field(crv::POD, crv::POD.UnitName), "").in(items).setPrompt(unitsPrompt);
+  w.hideField("?PurchaseUnit");
   fieldIn(&items, "Unit Price:", "?POD:UnitPrice", Binding::field(crv::POD, crv::POD.UnitPrice), "@n-15.5");
   fieldIn(&items, "Amount:", "?POD:TotalAmount", Binding::field(crv::POD, crv::POD.TotalAmount), "@n-13.2");
   w.addCheck("?POD:Taxable", "Taxable", Binding::field(crv::POD, crv::POD.Taxable)).in(items);
@@ -302,7 +311,7 @@ void UpdatePODetailWindow::handle() {
     showTextLine(crv::POD.TextFlag != 0);
   });
   onAccepted("?POD:Text:Lookup", [this] {
-    if (request() == crv::ViewRecord) return;
+    if (viewOnly()) return;
     crv::REPORTFILTER = "PODetail";
     crv::GlobalRequest = crv::SelectRecord;
     BrowseText();
@@ -338,6 +347,8 @@ void UpdatePODetailWindow::handle() {
   onAccepted("?POD:ChangeOrder", [this] { return changeOrderAccepted(); });
   onAccepted("?POD:ChangeOrder:Lookup", [this] { return changeOrderLookup(); });
   onAccepted("?Select", [this] { return selectVendor(); });
+  // Enter or a double click on a row of the priority list.
+  onAccepted("?PriorityList", [this] { return selectVendor(); });
   onAccepted("?Add", [this] { return editVendor(true); });
   onAccepted("?Change", [this] { return editVendor(false); });
 }
@@ -451,10 +462,7 @@ Level UpdatePODetailWindow::opening() {
     }
   }
   if (entryState().POViewOnly) control("?OK").disable();
-  if (request() == crv::ViewRecord) {
-    control("?Add").hide();
-    control("?Change").hide();
-  }
+  if (viewOnly()) lockForViewing();
 
   window().setFieldHidden("?POD:DeliverAfterDate", !crv::SYS.POShowAcceptDate);
   window().setFieldHidden("?POD:DeliveryDate", !crv::SYS.POShowDeliveryDate);
@@ -576,7 +584,7 @@ bool UpdatePODetailWindow::fetchCostLine(std::string_view job, std::string_view 
 }
 
 int UpdatePODetailWindow::runLookup(Lookup lookup) {
-  if (request() == crv::ViewRecord) return crv::RequestCancelled;
+  if (viewOnly()) return crv::RequestCancelled;
   crv::GlobalRequest = lookup == VendorItemLookup ? crv::GlobalRequest : crv::SelectRecord;
   switch (lookup) {
     case JobLookup: BrowseJCHeader(); break;
@@ -604,7 +612,7 @@ void UpdatePODetailWindow::fillPurchaseUnits() {
   }
   control("?PurchaseUnit").setChoices(std::move(choices));
   window().hideField("?POD:UnitName");
-  control("?PurchaseUnit").unhide();
+  window().unhideField("?PurchaseUnit");
 }
 
 void UpdatePODetailWindow::takeVendorItem() {
@@ -636,7 +644,7 @@ Level UpdatePODetailWindow::itemAccepted() {
   if (acceptingAll()) return Level::Benign;
   if (!fetchItem()) {
     window().unhideField("?POD:UnitName");
-    control("?PurchaseUnit").hide();
+    window().hideField("?PurchaseUnit");
     minOrderQty_ = {};
     vendorPriority_ = 0;
     minOrderUnit_ = "";
@@ -662,7 +670,7 @@ Level UpdatePODetailWindow::itemAccepted() {
 }
 
 Level UpdatePODetailWindow::itemLookup() {
-  if (request() == crv::ViewRecord) return Level::Benign;
+  if (viewOnly()) return Level::Benign;
   bool vendorHasItems = false;
   {
     crv::siblings::PrivateTable<crv::INVendorRecord> vendorItems(crv::INVendor);
@@ -753,14 +761,21 @@ Level UpdatePODetailWindow::jobNameSearch() {
   const std::string wanted = upper(typed);
   {
     crv::siblings::PrivateTable<crv::JCHeaderRecord> jobs(crv::JCHeader);
-    jobs.rec.JobName = typed.substr(0, 1);
+    // Names are kept capitalised; starting at the capital finds them
+    // whichever case the person typed.
+    jobs.rec.JobName = wanted.substr(0, 1);
     if (jobs.isOpen() && jobs.table.setFrom(crv::JCHeaderRecord::KeyJobName) == TableStatus::Ok) {
       while (jobs.table.next() == TableStatus::Ok) {
         const std::string name = jobs.rec.JobName.str();
         if (!name.empty() && std::toupper(static_cast<unsigned char>(name[0])) > wanted[0]) break;
         if (upper(name.substr(0, wanted.size())) != wanted) continue;
         if (jobs.rec.Closed == 1 || jobs.rec.Active == 0) continue;
-        crv::RXQUEUE.push_back(jobs.rec.JobID.str() + " - " + name);
+        // The identifier fills its width so that the first JobIDLen
+        // characters of an entry are the job, whatever its length.
+        std::string id = jobs.rec.JobID.str();
+        const auto width = static_cast<std::size_t>(std::max(crv::JobIDLen, 0));
+        if (id.size() < width) id.resize(width, ' ');
+        crv::RXQUEUE.push_back(id + " - " + name);
       }
     }
   }
@@ -995,7 +1010,7 @@ Level UpdatePODetailWindow::changeOrderAccepted() {
 }
 
 Level UpdatePODetailWindow::changeOrderLookup() {
-  if (request() == crv::ViewRecord) return Level::Benign;
+  if (viewOnly()) return Level::Benign;
   if (crv::POD.JobID.empty()) {
     tellNoJobForChangeOrder();
     return Level::Notify;
@@ -1056,6 +1071,7 @@ void UpdatePODetailWindow::refreshVendors() {
 }
 
 Level UpdatePODetailWindow::selectVendor() {
+  if (viewOnly()) return Level::Benign;
   const int row = vendors_.current();
   if (row < 0 || row >= static_cast<int>(vendorRows_.size())) return Level::Benign;
   crv::INV.clear();
@@ -1070,7 +1086,7 @@ Level UpdatePODetailWindow::selectVendor() {
 }
 
 Level UpdatePODetailWindow::editVendor(bool add) {
-  if (request() == crv::ViewRecord || !fetchItem()) return Level::Benign;
+  if (viewOnly() || !fetchItem()) return Level::Benign;
   if (add) {
     crv::INV.clear();
     crv::GlobalRequest = crv::InsertRecord;
@@ -1118,19 +1134,43 @@ Level UpdatePODetailWindow::validate() {
   return Level::Benign;
 }
 
-Level UpdatePODetailWindow::takeEvent(const crv::ui::Event& event) {
+void UpdatePODetailWindow::followTypeKeys() {
   // Keypad 5, 6, 3 and the decimal point choose a detail type while the
-  // Detail Type list has the focus; elsewhere they stay digits.
-  if (event.kind == crv::ui::EventKind::Selected && event.control) {
-    const bool onType = event.control->is("?POD:DetailType");
-    for (Key key : {Key::Keypad5, Key::Keypad6, Key::Keypad3, Key::KeypadDecimal}) {
-      if (onType)
-        window().alert(key);
-      else
-        window().unalert(key);
+  // Detail Type list has the focus, whether the person or a refused OK put
+  // it there; elsewhere they stay digits.
+  const Control* focus = window().focus();
+  const bool onType = focus && focus->is("?POD:DetailType") && focus->isEnabled();
+  for (Key key : {Key::Keypad5, Key::Keypad6, Key::Keypad3, Key::KeypadDecimal}) {
+    if (onType)
+      window().alert(key);
+    else
+      window().unalert(key);
+  }
+}
+
+void UpdatePODetailWindow::lockForViewing() {
+  for (const auto& owned : window().controls()) {
+    Control& c = *owned;
+    switch (c.kind()) {
+      case ControlKind::Entry:
+      case ControlKind::Text: c.setReadOnly(true); break;
+      case ControlKind::Check:
+      case ControlKind::DropList:
+      case ControlKind::DropCombo: c.disable(); break;
+      case ControlKind::Button:
+        if (c.role() == ButtonRole::Lookup || c.role() == ButtonRole::Calendar) c.disable();
+        break;
+      default: break;
     }
   }
+  control("?Select").hide();
+  control("?Add").hide();
+  control("?Change").hide();
+}
+
+Level UpdatePODetailWindow::takeEvent(const crv::ui::Event& event) {
   const Level level = WindowManager::takeEvent(event);
+  followTypeKeys();
   // Keeps the amount in step with a price or quantity changed by any means.
   if (crv::POD.UnitPrice != lastUnitPrice_ || crv::POD.QtyOrdered.rescale<2>().rescale<4>() != lastQuantity_)
     applyAmountRule();

@@ -40,6 +40,12 @@ bool isDialogButton(const Control& c) {
   }
 }
 
+bool holdsControls(const ui::Window& window, const Control& container) {
+  for (const auto& owned : window.controls())
+    if (owned->parent() == &container) return true;
+  return false;
+}
+
 }  // namespace
 
 FormBuilder::FormBuilder(ui::Window& window, EventSink& sink) : window_(window), sink_(sink) {}
@@ -214,6 +220,14 @@ void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& out
       case ControlKind::Panel: {
         ControlAdapter* box = make(c, area);
         if (!box) break;
+        auto* frame = qobject_cast<QFrame*>(box->widget());
+        if (c.kind() == ControlKind::Panel && frame && !holdsControls(window_, c)) {
+          // A panel holding nothing is a rule across the form.
+          frame->setFrameShape(QFrame::HLine);
+          frame->setFrameShadow(QFrame::Sunken);
+          currentGrid().addWidget(frame, row++, 0, 1, 2);
+          break;
+        }
         auto* inner = new QVBoxLayout(box->widget());
         inner->setContentsMargins(10, c.kind() == ControlKind::Group ? 8 : 10, 10, 10);
         inner->setSpacing(6);

@@ -1,7 +1,8 @@
 // The demo company for the line-form tests: created once per test suite,
 // copied afresh for every test so each starts from the same rows, with the
 // suite's switches set as a job-cost company with inventory and equipment
-// purchasing, and the entry hand-over values blank.
+// purchasing, and the entry hand-over values blank. LineFormDrivingTest
+// adds opening the line form through the headless driver.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "crvpo/entry/entry_state.h"
+#include "crvpo/entry/update_po_detail.h"
 #include "host/app/demo_company.h"
 #include "host/data/company.h"
 #include "host/data/shared_values.h"
@@ -18,6 +20,7 @@
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/services/global_request.h"
+#include "host/framework/ui/headless/headless_driver.h"
 #include "support/temp_folder.h"
 
 namespace crvpo::test {
@@ -99,5 +102,28 @@ class LineFormTest : public ::testing::Test {
 };
 
 inline crv::test::TempFolder* LineFormTest::demo = nullptr;
+
+// The line form as the header form opens it, played through the headless
+// driver.
+class LineFormDrivingTest : public LineFormTest {
+ protected:
+  void open(crv::ui::HeadlessDriver& person, int request, std::string_view title) {
+    person.request(request);
+    person.start([] { updatePODetail(); }, "UpdatePODetail");
+    person.expectWindow(title);
+  }
+  void insertOn(crv::ui::HeadlessDriver& person, std::string_view order) {
+    loadOrder(order);
+    open(person, crv::InsertRecord, "Adding Purchase Order Detail");
+  }
+  // A line as stored, read back by its DetailID into POD.
+  void reread(crv::Id detail) {
+    crv::PODetail.open();
+    crv::POD.clear();
+    crv::POD.DetailID = detail;
+    ASSERT_EQ(crv::PODetail.fetch(crv::PODetailRecord::KeyDetailID), crv::TableStatus::Ok);
+    crv::PODetail.close();
+  }
+};
 
 }  // namespace crvpo::test

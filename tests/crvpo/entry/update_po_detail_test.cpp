@@ -16,26 +16,7 @@ namespace {
 
 using crv::ui::HeadlessDriver;
 
-class UpdatePODetailTest : public LineFormTest {
- protected:
-  void open(HeadlessDriver& person, int request, std::string_view title) {
-    person.request(request);
-    person.start([] { updatePODetail(); }, "UpdatePODetail");
-    person.expectWindow(title);
-  }
-  void insertOn(HeadlessDriver& person, std::string_view order) {
-    loadOrder(order);
-    open(person, crv::InsertRecord, "Adding Purchase Order Detail");
-  }
-  // The line just written, read back by its DetailID.
-  void reread(crv::Id detail) {
-    crv::PODetail.open();
-    crv::POD.clear();
-    crv::POD.DetailID = detail;
-    ASSERT_EQ(crv::PODetail.fetch(crv::PODetailRecord::KeyDetailID), crv::TableStatus::Ok);
-    crv::PODetail.close();
-  }
-};
+class UpdatePODetailTest : public LineFormDrivingTest {};
 
 TEST_F(UpdatePODetailTest, VendorItemRecordPricesTheLineAndSetsTheMinimumQuantity) {
   HeadlessDriver person;
