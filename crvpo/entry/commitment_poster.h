@@ -10,7 +10,7 @@
 
 #include <string_view>
 
-#include "crvpo/entry/local_table.h"
+#include "host/framework/table/private_table.h"
 #include "crvpo/entry/opening_commitments.h"
 #include "crvpo/entry/operation_outcome.h"
 #include "host/data/tables/inventory_tables.h"
@@ -34,12 +34,12 @@ class CommitmentPoster {
   StepResult fetchCost(std::string_view jobCostId, bool& found);
   StepResult fetchItem(std::string_view item, bool& found);
 
-  LocalTable<crv::JCCostRecord>& costs() { return costs_; }
-  LocalTable<crv::INMasterRecord>& items() { return items_; }
+  crv::PrivateTable<crv::JCCostRecord>& costs() { return costs_; }
+  crv::PrivateTable<crv::INMasterRecord>& items() { return items_; }
 
  private:
-  LocalTable<crv::JCCostRecord> costs_;
-  LocalTable<crv::INMasterRecord> items_;
+  crv::PrivateTable<crv::JCCostRecord> costs_;
+  crv::PrivateTable<crv::INMasterRecord> items_;
 };
 
 // Reads a row by key: found, not found, or the failure of the read.

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "crvpo/entry/local_table.h"
+#include "host/framework/table/private_table.h"
 
 namespace crvpo {
 
@@ -28,7 +28,7 @@ std::optional<Commitment> OpeningCommitments::of(const crv::PODetailRecord& line
 
 std::optional<OpeningCommitments> OpeningCommitments::ofOrder(crv::Connection& connection, crv::Id poid) {
   OpeningCommitments list;
-  LocalTable<crv::PODetailRecord> lines(connection);
+  crv::PrivateTable<crv::PODetailRecord> lines(connection);
   lines.rec.POID = poid;
   if (lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok) return std::nullopt;
   for (;;) {

@@ -1,7 +1,7 @@
 // Writing the user-activity record of an order.
 #include "crvpo/entry/order_activity_log.h"
 
-#include "crvpo/entry/local_table.h"
+#include "host/framework/table/private_table.h"
 #include "crvpo/entry/operation_outcome.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/payables_tables.h"
@@ -19,7 +19,7 @@ std::string OrderActivityLog::activityText(OrderActivity activity, const crv::PO
     case OrderActivity::Deleted: text = "Deleted Purchase Order"; break;
   }
   if (!order.PONumber.empty()) text += " #" + order.PONumber.str();
-  LocalTable<crv::APVendorRecord> vendors(*connection_);
+  crv::PrivateTable<crv::APVendorRecord> vendors(*connection_);
   vendors.rec.VendorID = order.VendorID;
   const bool found = vendors.table.fetch(crv::APVendorRecord::KeyVendorID) == crv::TableStatus::Ok;
   text += " for Vendor (" + std::to_string(order.VendorID) + ") " + (found ? vendors.rec.VendorName.str() : "");
@@ -28,7 +28,7 @@ std::string OrderActivityLog::activityText(OrderActivity activity, const crv::PO
 
 std::optional<std::string> OrderActivityLog::write(OrderActivity activity, const crv::POMasterRecord& order) {
   if (!enabled()) return std::nullopt;
-  LocalTable<crv::UserLogRecord> log(*connection_);
+  crv::PrivateTable<crv::UserLogRecord> log(*connection_);
   log.rec.clear();
   log.rec.UserID = crv::UserID.view();
   log.rec.Date = crv::Date::today();

@@ -2,12 +2,12 @@
 #include "crvpo/entry/po_number_counter.h"
 
 #include "crvpo/entry/line_commitment.h"
-#include "crvpo/entry/local_table.h"
+#include "host/framework/table/private_table.h"
 
 namespace crvpo {
 
 std::optional<crv::SystemsRecord> PONumberCounter::readSettings() const {
-  LocalTable<crv::SystemsRecord> systems(*connection_);
+  crv::PrivateTable<crv::SystemsRecord> systems(*connection_);
   systems.table.set(crv::SystemsRecord::KeySystemID);
   if (systems.table.next() != crv::TableStatus::Ok) return std::nullopt;
   return systems.rec;

@@ -24,7 +24,7 @@ StepResult undoInventoryLine(crv::Connection& connection, CommitmentPoster& post
 
   double factor = 1;
   if (line.QtyOrdered.isZero() && line.ConversionID != 0) {
-    LocalTable<crv::INCnvrtRecord> conversions(connection);
+    crv::PrivateTable<crv::INCnvrtRecord> conversions(connection);
     conversions.rec.ConversionID = line.ConversionID;
     bool known = false;
     if (auto failure = fetchRow(conversions.table, crv::INCnvrtRecord::KeyConversionID, known)) return failure;
@@ -35,7 +35,7 @@ StepResult undoInventoryLine(crv::Connection& connection, CommitmentPoster& post
 
   if (!line.QtyRcvdNotInvoiced.isZero()) {
     item.QtyOnHand -= received;
-    LocalTable<crv::INItemRecord> stock(connection);
+    crv::PrivateTable<crv::INItemRecord> stock(connection);
     stock.rec.ItemID = item.ItemID;
     stock.rec.LocationID = item.DefaultLocationID;
     stock.rec.BinID = item.DefaultBinID;
@@ -45,7 +45,7 @@ StepResult undoInventoryLine(crv::Connection& connection, CommitmentPoster& post
       stock.rec.QtyOnHand -= received;
       if (auto failure = updateRow(stock.table)) return failure;
     }
-    LocalTable<crv::INPurchRecord> history(connection);
+    crv::PrivateTable<crv::INPurchRecord> history(connection);
     history.rec.PODetailID = line.DetailID;
     bool bought = false;
     if (auto failure = fetchRow(history.table, crv::INPurchRecord::KeyPODetailID, bought)) return failure;
@@ -67,7 +67,7 @@ StepResult undoJobLine(CommitmentPoster& poster, const crv::PODetailRecord& line
 // Removes every row of a range (the rows whose leading `parts` key fields
 // equal the buffer's), calling `seen` on each first.
 template <class R, class Seen>
-StepResult removeRange(LocalTable<R>& rows, const crv::KeyDef& key, std::size_t parts, Seen seen) {
+StepResult removeRange(crv::PrivateTable<R>& rows, const crv::KeyDef& key, std::size_t parts, Seen seen) {
   if (rows.table.setRange(key, parts) != crv::TableStatus::Ok) return StepFailure::of(rows.table, crv::TableOp::Reading);
   for (;;) {
     const crv::TableStatus read = rows.table.next();
@@ -105,7 +105,7 @@ OperationOutcome PurchaseOrderDeletion::remove() {
         return fail(failureText(orders_->lastError(), crv::TableOp::Reading, orders_->name(), notDeletedText));
 
       CommitmentPoster poster(*connection);
-      LocalTable<crv::PODetailRecord> lines(*connection);
+      crv::PrivateTable<crv::PODetailRecord> lines(*connection);
       lines.rec.POID = po.POID;
       lines.table.setRange(crv::PODetailRecord::KeyPOID, 1);
       for (;;) {
@@ -122,13 +122,13 @@ OperationOutcome PurchaseOrderDeletion::remove() {
         if (failure) return fail(failureText(*failure, notDeletedText));
       }
 
-      LocalTable<crv::NotesRecord> notes(*connection);
+      crv::PrivateTable<crv::NotesRecord> notes(*connection);
       notes.rec.EntityID = std::to_string(po.POID);
       notes.rec.Filename = ownerType;
       if (auto failure = removeRange(notes, crv::NotesRecord::KeyEntityID, 2, [](const crv::NotesRecord&) {}))
         return fail(failureText(*failure, notDeletedText));
 
-      LocalTable<crv::ImagesRecord> images(*connection);
+      crv::PrivateTable<crv::ImagesRecord> images(*connection);
       images.rec.Type = ownerType;
       images.rec.NumericID = po.POID;
       if (auto failure = removeRange(images, crv::ImagesRecord::KeyTypeNumericID, 2, [&](const crv::ImagesRecord& image) {

@@ -70,7 +70,7 @@ OperationOutcome PurchaseOrderSave::save(int request, OpeningCommitments& openin
       return fail(failureText(transaction.error(), crv::TableOp::Saving, orders_->name(), notSavedText));
 
     try {
-      LocalTable<crv::SystemsRecord> systems(*connection);
+      crv::PrivateTable<crv::SystemsRecord> systems(*connection);
       bool advanceCounter = false;
       if (inserting && counter) {
         const crv::TableStatus read = [&] {
@@ -95,7 +95,7 @@ OperationOutcome PurchaseOrderSave::save(int request, OpeningCommitments& openin
 
       OpeningCommitments posted;
       StateTally tally;
-      LocalTable<crv::PODetailRecord> lines(*connection);
+      crv::PrivateTable<crv::PODetailRecord> lines(*connection);
       lines.rec.POID = po.POID;
       lines.table.setRange(crv::PODetailRecord::KeyPOID, 1);
       for (;;) {

@@ -42,7 +42,7 @@
 #include "host/siblings/CRVMISC/edit_account_num.h"
 #include "host/siblings/CRVMISC/get_case.h"
 #include "host/siblings/CRVMISC/text_case.h"
-#include "host/siblings/private_table.h"
+#include "host/framework/table/private_table.h"
 
 namespace crvpo {
 namespace {
@@ -362,7 +362,7 @@ void UpdatePODetailWindow::readSettings() {
 
 // A new line belongs to the order in POM and comes after its last line.
 crv::Id nextSequenceNo() {
-  crv::siblings::PrivateTable<crv::PODetailRecord> lines(crv::PODetail);
+  crv::PrivateTable<crv::PODetailRecord> lines(crv::PODetail);
   lines.rec.POID = crv::POM.POID;
   crv::Id last = 0;
   if (lines.isOpen() && lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) == TableStatus::Ok)
@@ -385,7 +385,7 @@ void UpdatePODetailWindow::primeFields() {
   }
   crv::POD.DetailType = crv::SYS.PODefaultDetailType;
   if (crv::POD.DetailType == typeAccount) {
-    crv::siblings::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
+    crv::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
     vendor.rec.VendorID = crv::POM.VendorID;
     if (vendor.fetch(crv::APVendorRecord::KeyVendorID) && !vendor.rec.DefaultAccount.empty()) {
       crv::POD.Account = vendor.rec.DefaultAccount;
@@ -673,7 +673,7 @@ Level UpdatePODetailWindow::itemLookup() {
   if (viewOnly()) return Level::Benign;
   bool vendorHasItems = false;
   {
-    crv::siblings::PrivateTable<crv::INVendorRecord> vendorItems(crv::INVendor);
+    crv::PrivateTable<crv::INVendorRecord> vendorItems(crv::INVendor);
     vendorItems.rec.VendorID = crv::POM.VendorID;
     vendorHasItems = vendorItems.isOpen() &&
                      vendorItems.table.setRange(crv::INVendorRecord::KeyVendorID, 1) == TableStatus::Ok &&
@@ -681,7 +681,7 @@ Level UpdatePODetailWindow::itemLookup() {
   }
   int choice = 1;
   if (vendorHasItems) {
-    crv::siblings::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
+    crv::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
     vendor.rec.VendorID = crv::POM.VendorID;
     const std::string name = vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
     choice = crv::message("Select from all items or just items supplied by |Vendor (" +
@@ -760,7 +760,7 @@ Level UpdatePODetailWindow::jobNameSearch() {
   crv::RXQUEUE.clear();
   const std::string wanted = upper(typed);
   {
-    crv::siblings::PrivateTable<crv::JCHeaderRecord> jobs(crv::JCHeader);
+    crv::PrivateTable<crv::JCHeaderRecord> jobs(crv::JCHeader);
     // Names are kept capitalised; starting at the capital finds them
     // whichever case the person typed.
     jobs.rec.JobName = wanted.substr(0, 1);
@@ -893,7 +893,7 @@ void UpdatePODetailWindow::costCodeClosing() {
   const std::string description = crv::JCC.Description.str();
   if (preferred != 0 && preferred != crv::POM.VendorID) {
     // A second view of the vendors keeps the order's vendor in APV.
-    crv::siblings::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
+    crv::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
     vendor.rec.VendorID = preferred;
     const std::string name = vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
     tellPreferredVendor(crv::POD.CostCode.view(), preferred, name);
@@ -979,8 +979,8 @@ Level UpdatePODetailWindow::changeOrderAccepted() {
   if (crv::POD.CostCode.empty()) return changeOrderLookup();
   crv::Id found = 0;
   {
-    crv::siblings::PrivateTable<crv::JCCOHRecord> headers(crv::JCCOHTable);
-    crv::siblings::PrivateTable<crv::JCCODRecord> details(crv::JCCODTable);
+    crv::PrivateTable<crv::JCCOHRecord> headers(crv::JCCOHTable);
+    crv::PrivateTable<crv::JCCODRecord> details(crv::JCCODTable);
     headers.rec.JobID = crv::POD.JobID;
     if (headers.isOpen() && details.isOpen() &&
         headers.table.setRange(crv::JCCOHRecord::KeyJobID, 1) == TableStatus::Ok) {
@@ -1053,8 +1053,8 @@ void UpdatePODetailWindow::refreshVendors() {
   vendors_.clear();
   vendorRows_.clear();
   if (crv::POD.ItemID.empty()) return;
-  crv::siblings::PrivateTable<crv::INVendorRecord> items(crv::INVendor);
-  crv::siblings::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
+  crv::PrivateTable<crv::INVendorRecord> items(crv::INVendor);
+  crv::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
   items.rec.ItemID = crv::POD.ItemID;
   if (!items.isOpen() || items.table.setRange(crv::INVendorRecord::KeyItemID, 1) != TableStatus::Ok) return;
   while (items.table.next() == TableStatus::Ok) {

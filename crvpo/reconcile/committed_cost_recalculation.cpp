@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "crvpo/entry/local_table.h"
+#include "host/framework/table/private_table.h"
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/purchasing_tables.h"
 
@@ -193,10 +193,10 @@ class Run {
 
   RecalcObserver& observer_;
   RecalcSummary& summary_;
-  LocalTable<crv::JCCostRecord> costs_;
-  LocalTable<crv::JCCODRecord> details_;
-  LocalTable<crv::POMasterRecord> orders_;
-  LocalTable<crv::PODetailRecord> lines_;
+  crv::PrivateTable<crv::JCCostRecord> costs_;
+  crv::PrivateTable<crv::JCCODRecord> details_;
+  crv::PrivateTable<crv::POMasterRecord> orders_;
+  crv::PrivateTable<crv::PODetailRecord> lines_;
   std::unordered_map<CostKey, std::size_t, CostKeyHash> costIndex_;
   std::vector<NewFigures> costFigures_;
   std::unordered_map<crv::Id, crv::Amount> detailFigures_;

@@ -6,7 +6,7 @@
 #include "host/data/tables/payables_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
-#include "host/siblings/private_table.h"
+#include "host/framework/table/private_table.h"
 
 namespace crv::siblings {
 

@@ -9,7 +9,7 @@
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/framework/values/text.h"
-#include "host/siblings/private_table.h"
+#include "host/framework/table/private_table.h"
 
 namespace crv::siblings {
 namespace {

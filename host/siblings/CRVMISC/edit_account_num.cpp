@@ -5,7 +5,7 @@
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/siblings/CRVMISC/account_mask.h"
-#include "host/siblings/private_table.h"
+#include "host/framework/table/private_table.h"
 
 namespace crv::siblings {
 
