@@ -27,6 +27,7 @@
 #include "host/desktop/window_view.h"
 #include "host/framework/ui/front_end.h"
 #include "support/temp_folder.h"
+#include "tests/host/desktop/main_window_fixture.h"
 
 namespace crv::test {
 namespace {
@@ -34,40 +35,7 @@ namespace {
 using desktop::MainWindow;
 using desktop::QtFrontEnd;
 
-// A widget of the innermost window, by the control's equate.
-QWidget* widgetOf(QtFrontEnd& frontEnd, std::string_view equate) {
-  desktop::WindowView* view = frontEnd.topView();
-  if (!view) return nullptr;
-  ui::Control* control = view->window().find(equate);
-  return control ? view->widgetFor(*control) : nullptr;
-}
-
-QPushButton* button(QWidget& window, const QString& text) {
-  for (QPushButton* b : window.findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
-
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    createDemoCompany(folder_.path());
-    frontEnd_.screenshots().setFolder(CRV_SCREENSHOT_DIR);
-    previous_ = ui::setFrontEnd(&frontEnd_);
-    window_ = std::make_unique<MainWindow>(frontEnd_, folder_.path());
-    window_->show();
-    QApplication::processEvents();
-  }
-  void TearDown() override {
-    window_.reset();
-    ui::setFrontEnd(previous_);
-  }
-
-  TempFolder folder_;
-  QtFrontEnd frontEnd_;
-  ui::FrontEnd* previous_ = nullptr;
-  std::unique_ptr<MainWindow> window_;
-};
+class MainWindowTest : public MainWindowFixture {};
 
 TEST_F(MainWindowTest, ShowsTheCompanyAndOffersTheListsAndTheModulesProcedures) {
   EXPECT_EQ(window_->windowTitle().toStdString(), std::string(demo::companyName) + " - Purchase Orders");

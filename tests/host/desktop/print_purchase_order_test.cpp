@@ -26,6 +26,7 @@
 #include "host/framework/ui/front_end.h"
 #include "support/pdf_text.h"
 #include "support/temp_folder.h"
+#include "tests/host/desktop/main_window_fixture.h"
 
 namespace crv::test {
 namespace {
@@ -35,34 +36,8 @@ using desktop::QtFrontEnd;
 
 constexpr const char* menuSymbol = "PrintPurchaseOrder";
 
-QWidget* widgetOf(QtFrontEnd& frontEnd, std::string_view equate) {
-  desktop::WindowView* view = frontEnd.topView();
-  if (!view) return nullptr;
-  ui::Control* control = view->window().find(equate);
-  return control ? view->widgetFor(*control) : nullptr;
-}
-
-QAbstractButton* button(QWidget& window, const QString& text) {
-  for (QAbstractButton* b : window.findChildren<QAbstractButton*>())
-    if (b->text() == text || b->text().remove('&') == text) return b;
-  return nullptr;
-}
-
-class PrintPurchaseOrderTest : public ::testing::Test {
+class PrintPurchaseOrderTest : public MainWindowFixture {
  protected:
-  void SetUp() override {
-    createDemoCompany(folder_.path());
-    frontEnd_.screenshots().setFolder(CRV_SCREENSHOT_DIR);
-    previous_ = ui::setFrontEnd(&frontEnd_);
-    window_ = std::make_unique<MainWindow>(frontEnd_, folder_.path());
-    window_->show();
-    QApplication::processEvents();
-  }
-  void TearDown() override {
-    window_.reset();
-    ui::setFrontEnd(previous_);
-  }
-
   // Types the number into the window and presses OK.
   void askFor(GuiRobot& robot, std::string_view number) {
     robot.inWindow("Print a Purchase Order", [this, number](QWidget& window) {
@@ -75,11 +50,7 @@ class PrintPurchaseOrderTest : public ::testing::Test {
     });
   }
 
-  TempFolder folder_;
   TempFolder out_;
-  QtFrontEnd frontEnd_;
-  ui::FrontEnd* previous_ = nullptr;
-  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(PrintPurchaseOrderTest, PreviewsTheOrderAndSavesItAsAPdfWhereTheDialogSays) {
