@@ -10,11 +10,11 @@
 
 #include <string_view>
 
-#include "host/framework/table/private_table.h"
 #include "crvpo/entry/opening_commitments.h"
 #include "crvpo/entry/operation_outcome.h"
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/job_cost_tables.h"
+#include "host/framework/table/private_table.h"
 
 namespace crvpo {
 

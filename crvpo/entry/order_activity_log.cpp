@@ -1,11 +1,11 @@
 // Writing the user-activity record of an order.
 #include "crvpo/entry/order_activity_log.h"
 
-#include "host/framework/table/private_table.h"
 #include "crvpo/entry/operation_outcome.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/data/tables/suite_tables.h"
+#include "host/framework/table/private_table.h"
 
 namespace crvpo {
 

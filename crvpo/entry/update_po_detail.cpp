@@ -24,6 +24,7 @@
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/table/private_table.h"
 #include "host/framework/ui/front_end.h"
 #include "host/framework/ui/row_list_model.h"
 #include "host/framework/ui/window_manager.h"
@@ -42,7 +43,6 @@
 #include "host/siblings/CRVMISC/edit_account_num.h"
 #include "host/siblings/CRVMISC/get_case.h"
 #include "host/siblings/CRVMISC/text_case.h"
-#include "host/framework/table/private_table.h"
 
 namespace crvpo {
 namespace {

@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/framework/table/private_table.h"
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/purchasing_tables.h"
+#include "host/framework/table/private_table.h"
 
 namespace crvpo {
 namespace {

@@ -8,8 +8,8 @@
 #include "host/data/shared_values.h"
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/payables_tables.h"
-#include "host/framework/values/text.h"
 #include "host/framework/table/private_table.h"
+#include "host/framework/values/text.h"
 
 namespace crv::siblings {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "host/data/shared_values.h"
 #include "host/data/tables/job_cost_tables.h"
-#include "host/framework/values/text.h"
 #include "host/framework/table/private_table.h"
+#include "host/framework/values/text.h"
 
 namespace crv::siblings {
 namespace {

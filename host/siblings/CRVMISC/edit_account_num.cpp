@@ -4,8 +4,8 @@
 #include "host/data/shared_values.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/global_request.h"
-#include "host/siblings/CRVMISC/account_mask.h"
 #include "host/framework/table/private_table.h"
+#include "host/siblings/CRVMISC/account_mask.h"
 
 namespace crv::siblings {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "host/data/tables/suite_tables.h"
+#include "host/framework/table/private_table.h"
 #include "host/framework/values/date.h"
 #include "host/framework/values/text.h"
-#include "host/framework/table/private_table.h"
 
 namespace crv::siblings {
 namespace {
