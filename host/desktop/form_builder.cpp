@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 namespace crv::desktop {
 namespace {
@@ -176,9 +177,21 @@ void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& out
     }
     return *grid;
   };
+  // Numbers shown (not typed) in one grid share a width, so that their
+  // right-aligned digits line up like a column of figures.
+  std::vector<QWidget*> shownNumbers;
+  auto alignShownNumbers = [&] {
+    int widest = 0;
+    for (QWidget* w : shownNumbers) widest = std::max(widest, w->minimumWidth());
+    for (QWidget* w : shownNumbers) w->setMinimumWidth(widest);
+    shownNumbers.clear();
+  };
   // Lists and sheets break the prompt column: what follows starts a new
   // grid, so a long list does not stretch the prompts' column.
-  auto endGrid = [&] { grid = nullptr; };
+  auto endGrid = [&] {
+    alignShownNumbers();
+    grid = nullptr;
+  };
 
   std::vector<Control*> actions;  // buttons of this container, laid out in a row
   std::vector<Control*> dialogButtons;
@@ -292,12 +305,16 @@ void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& out
         if (c.kind() == ControlKind::Text) g.addWidget(line, row, 1);
         else g.addWidget(line, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
         if (label && byControl_.count(&c)) label->setBuddy(byControl_[&c]->focusTarget());
+        if (c.kind() == ControlKind::String && c.picture() && c.picture()->kind() == PictureKind::Number &&
+            byControl_.count(&c))
+          shownNumbers.push_back(byControl_[&c]->widget());
         ++row;
         break;
       }
     }
   }
   flushButtons(true);
+  alignShownNumbers();
 }
 
 int FormBuilder::widestPrompt(const QWidget& root) const {
