@@ -7,6 +7,7 @@
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/ui/front_end.h"
+#include "host/framework/values/picture.h"
 
 namespace crvpo {
 namespace {
@@ -49,6 +50,15 @@ CheckOutcome checkInventory() {
   return CheckOutcome::proceed();
 }
 
+// "12.50" -> "12.5", "10.00" -> "10".
+std::string withoutTrailingZeros(std::string text) {
+  if (text.find('.') != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+  }
+  return text;
+}
+
 }  // namespace
 
 CheckOutcome checkPricedLine() {
@@ -76,12 +86,11 @@ CheckOutcome checkPricedLine() {
 }
 
 std::string minimumQuantityText(crv::Quantity minimum) {
-  std::string text = minimum.rescale<2>().toString();
-  if (text.find('.') != std::string::npos) {
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
-  }
-  return text;
+  return withoutTrailingZeros(minimum.rescale<2>().toString());
+}
+
+std::string unitFactorText(double factor) {
+  return "(" + withoutTrailingZeros(crv::Picture::parse("@n_10.4").formatTrimmed(factor)) + ")";
 }
 
 bool askReenterQuantity(crv::Quantity minimum, std::string_view unit) {

@@ -32,6 +32,8 @@ CheckOutcome checkPricedLine();
 // The minimum order quantity as written in the "Confirm Quantity" text:
 // held with 2 places, shown without trailing zeros ("50", "12.5").
 std::string minimumQuantityText(crv::Quantity minimum);
+// A purchase unit's size as its choice shows it: "(50)", "(12.5)".
+std::string unitFactorText(double factor);
 
 // "Confirm Quantity": true when the user chose Re-enter.
 bool askReenterQuantity(crv::Quantity minimum, std::string_view unit);

@@ -607,7 +607,7 @@ void UpdatePODetailWindow::fillPurchaseUnits() {
     crv::INCnvrt.setRange(crv::INCnvrtRecord::KeyItemUnit, 1);
     while (crv::INCnvrt.next() == TableStatus::Ok) {
       const std::string unit = crv::INC.UnitName.str();
-      choices.push_back({unit + " (" + crv::Picture::parse("@n_10.4").formatTrimmed(crv::INC.Factor) + ")", unit});
+      choices.push_back({unit + " " + unitFactorText(crv::INC.Factor), unit});
     }
   }
   control("?PurchaseUnit").setChoices(std::move(choices));

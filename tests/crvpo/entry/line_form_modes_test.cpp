@@ -166,7 +166,7 @@ TEST_F(LineFormModesTest, APurchaseUnitIsPricedFromTheItemTimesItsSize) {
   person.type("?POD:ItemID", "WIRE-12-2");  // FT at 0.52, ROLL of 250
   EXPECT_EQ(person.shown("?PurchaseUnit"), "FT");
   EXPECT_EQ(person.shown("?POD:UnitPrice"), "0.52000");
-  person.pick("?PurchaseUnit", "ROLL (250.0000)");
+  person.pick("?PurchaseUnit", "ROLL (250)");
   EXPECT_EQ(person.shown("?POD:UnitPrice"), "130.00000");
   EXPECT_EQ(person.shown("?POD:TotalAmount"), "130.00");
   EXPECT_EQ(person.focus(), "?POD:QtyOrdered");

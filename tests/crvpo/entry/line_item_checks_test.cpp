@@ -155,10 +155,12 @@ TEST(LineMessagesTest, EachQuestionTellsItsAnswer) {
   person.expectFinished();
 }
 
-TEST(LineMessagesTest, MinimumQuantityIsWrittenWithoutTrailingZeros) {
+TEST(LineMessagesTest, MinimumQuantityAndUnitSizeAreWrittenWithoutTrailingZeros) {
   EXPECT_EQ(minimumQuantityText(crv::Quantity(10)), "10");
   EXPECT_EQ(minimumQuantityText(*crv::Quantity::parse("12.5")), "12.5");
   EXPECT_EQ(minimumQuantityText(*crv::Quantity::parse("2.125")), "2.13");  // held with 2 places
+  EXPECT_EQ(unitFactorText(50.0), "(50)");
+  EXPECT_EQ(unitFactorText(12.5), "(12.5)");
 }
 
 TEST(LineArithmeticTest, AmountRuleAndItsReverse) {
