@@ -71,26 +71,13 @@ crv::Report sampleLayout() {
   return report;
 }
 
-class KeepingSink final : public crv::PageSink {
- public:
-  KeepingSink(crv::PageSink& next, std::vector<crv::LaidOutPage>* keep) : next_(next), keep_(keep) {}
-  void addPage(crv::LaidOutPage page) override {
-    if (keep_) keep_->push_back(page);
-    next_.addPage(std::move(page));
-  }
-
- private:
-  crv::PageSink& next_;
-  std::vector<crv::LaidOutPage>* keep_;
-};
-
 }  // namespace
 
 int printSampleLayoutToPdf(const std::filesystem::path& file, std::vector<crv::LaidOutPage>* keep) {
   const crv::Report report = sampleLayout();
   crv::PangoTextMeasurer measurer;
   crv::PdfRenderer pdf(file);
-  KeepingSink sink(pdf, keep);
+  crv::CopyingSink sink(pdf, keep);
   crv::Paginator paginator(report, measurer, sink);
   for (int i = 0; i < 41; ++i) paginator.print("Detail");
   paginator.print("Totals");

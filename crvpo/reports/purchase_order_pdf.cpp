@@ -6,23 +6,6 @@
 #include "host/render/pdf_renderer.h"
 
 namespace crvpo {
-namespace {
-
-// Hands each page to the PDF and, when asked, keeps a copy.
-class KeepingSink final : public crv::PageSink {
- public:
-  KeepingSink(crv::PageSink& next, std::vector<crv::LaidOutPage>* keep) : next_(next), keep_(keep) {}
-  void addPage(crv::LaidOutPage page) override {
-    if (keep_) keep_->push_back(page);
-    next_.addPage(std::move(page));
-  }
-
- private:
-  crv::PageSink& next_;
-  std::vector<crv::LaidOutPage>* keep_;
-};
-
-}  // namespace
 
 struct StandardFormPdfRun::Parts {
   Parts(const std::filesystem::path& file, std::function<void()> after, std::vector<crv::LaidOutPage>* keep)
@@ -32,7 +15,7 @@ struct StandardFormPdfRun::Parts {
   PurchaseOrderForm form;
   crv::PangoTextMeasurer measurer;
   crv::PdfRenderer pdf;
-  KeepingSink sink;
+  crv::CopyingSink sink;
   crv::Paginator paginator;
   std::function<void()> afterOrder;
   std::int64_t rows = 0;
@@ -74,7 +57,7 @@ PdfPrintResult printStandardFormToPdf(const std::filesystem::path& file, const s
   PurchaseOrderForm form;
   crv::PangoTextMeasurer measurer;
   crv::PdfRenderer pdf(file);
-  KeepingSink sink(pdf, keep);
+  crv::CopyingSink sink(pdf, keep);
   crv::Paginator paginator(form.report(), measurer, sink);
   PdfPrintResult result;
   result.orders = form.printBatch(paginator, afterOrder);

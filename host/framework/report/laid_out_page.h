@@ -27,24 +27,10 @@ struct PlacedText {
   Color color;
 };
 
-struct PlacedLine {
-  double x1 = 0;
-  double y1 = 0;
-  double x2 = 0;
-  double y2 = 0;
-  double thickness = 0.5;
-  Color color;
-};
-
-struct PlacedBox {
-  double x = 0;
-  double y = 0;
-  double width = 0;
-  double height = 0;
-  double thickness = 0.5;
-  Color color;
-  std::optional<Color> fill;
-};
+// Rules and boxes keep their shape when placed; only their coordinates
+// change, from the band's to the page's.
+using PlacedLine = LineItem;
+using PlacedBox = BoxItem;
 
 struct PlacedImage {
   double x = 0;

@@ -1,5 +1,6 @@
 // Where laid-out pages go: a renderer that writes each page as it comes
-// (a PDF file), or a PageCollector that keeps them (the previewer, tests).
+// (a PDF file), a PageCollector that keeps them (the previewer, tests), or
+// a CopyingSink that does both.
 // Pages arrive in order, each once, after their page numbers are known.
 #pragma once
 
@@ -23,6 +24,21 @@ class PageCollector final : public PageSink {
 
  private:
   std::vector<LaidOutPage> pages_;
+};
+
+// Passes each page on and, when given a list, keeps a copy there too (a
+// PDF written while the previewer gets the same pages).
+class CopyingSink final : public PageSink {
+ public:
+  CopyingSink(PageSink& next, std::vector<LaidOutPage>* copies) : next_(next), copies_(copies) {}
+  void addPage(LaidOutPage page) override {
+    if (copies_) copies_->push_back(page);
+    next_.addPage(std::move(page));
+  }
+
+ private:
+  PageSink& next_;
+  std::vector<LaidOutPage>* copies_;
 };
 
 }  // namespace crv
