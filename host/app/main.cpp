@@ -11,6 +11,7 @@
 //   crvhost --help
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,13 @@ int print(const std::vector<std::string>& args) {
   }
   crv::HostSession session(args[1]);
   using Console = int(const char*, const char*, int, std::ostream*);
-  return session.module().entry<Console>("PrintPurchaseOrderConsole")(number.c_str(), pdf.c_str(), email, &std::cout);
+  // What the run says goes to standard output when it printed and to the
+  // error stream when it did not, so scripts can tell the two apart.
+  std::ostringstream said;
+  const int code =
+      session.module().entry<Console>("PrintPurchaseOrderConsole")(number.c_str(), pdf.c_str(), email, &said);
+  (code == 0 ? std::cout : std::cerr) << said.str();
+  return code;
 }
 
 int run(const std::vector<std::string>& args, int argc, char** argv) {
