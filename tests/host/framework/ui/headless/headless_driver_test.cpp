@@ -1,9 +1,12 @@
-// The headless driver as a test meets it: message box answers, failures
-// that carry the transcript, procedures that end badly or are stopped, and
-// windows without a front end.
+// The headless driver as a test meets it: message box and file dialog
+// answers, failures that carry the transcript, procedures that end badly or
+// are stopped, and windows without a front end.
 #include "host/framework/ui/headless/headless_driver.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
 
 #include "host/framework/services/global_request.h"
 #include "host/framework/table/table.h"
@@ -33,6 +36,23 @@ class Asking final : public ui::WindowManager {
 
  private:
   std::string name_;
+};
+
+// A window whose button asks for files to attach, one or several.
+class Attaching final : public ui::WindowManager {
+ public:
+  Attaching(bool several, std::vector<std::filesystem::path>& chosen) : WindowManager("Attaching") {
+    window().setTitle("Attach");
+    window().addButton("?Attach", "&Attach...");
+    window().addButton("?Close", "Close", ButtonRole::Close);
+    onAccepted("?Attach", [several, &chosen] {
+      ui::FileDialogRequest request;
+      request.title = "Attach Files";
+      request.filter = "PDF Files|*.pdf|All Files|*.*";
+      request.multiple = several;
+      chosen = ui::frontEnd().openFiles(request);
+    });
+  }
 };
 
 std::string failureOf(const std::function<void()>& action) {
@@ -71,6 +91,35 @@ TEST(HeadlessDriverTest, AMessageBoxAnswersWithTheChosenButton) {
   ui.answer("&Yes");
   ui.press("?Close");
   ui.expectFinished();
+}
+
+TEST(HeadlessDriverTest, AnOpenDialogShowsItsFiltersAndTakesSeveralFilesOnlyWhenAllowed) {
+  std::vector<std::filesystem::path> chosen;
+  HeadlessDriver several;
+  several.start([&chosen] { Attaching(true, chosen).run(); });
+  several.press("?Attach");
+  ASSERT_TRUE(several.hasDialog());
+  const ui::FileDialogRequest& asked = several.dialog().file;
+  EXPECT_EQ(asked.title, "Attach Files");
+  EXPECT_EQ(asked.filters(), (std::vector<std::pair<std::string, std::string>>{{"PDF Files", "*.pdf"},
+                                                                                {"All Files", "*.*"}}));
+  several.answerFiles({"/tmp/a.pdf", "/tmp/b.pdf"});
+  EXPECT_EQ(chosen, (std::vector<std::filesystem::path>{"/tmp/a.pdf", "/tmp/b.pdf"}));
+  several.press("?Attach");
+  several.cancelDialog();
+  EXPECT_TRUE(chosen.empty());
+  several.press("?Close");
+  several.expectFinished();
+
+  HeadlessDriver one;
+  one.start([&chosen] { Attaching(false, chosen).run(); });
+  one.press("?Attach");
+  EXPECT_EQ(failureOf([&] { one.answerFiles({"/tmp/a.pdf", "/tmp/b.pdf"}); }).substr(0, 30),
+            "cannot choose several files in");
+  one.answerFiles({"/tmp/a.pdf"});
+  EXPECT_EQ(chosen, (std::vector<std::filesystem::path>{"/tmp/a.pdf"}));
+  one.press("?Close");
+  one.expectFinished();
 }
 
 TEST(HeadlessDriverTest, ActingOnAWindowWhileAMessageBoxIsUpFailsWithTheTranscript) {
