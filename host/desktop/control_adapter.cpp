@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <functional>
 #include <algorithm>
 
 #include "host/desktop/icon_library.h"
@@ -87,6 +89,23 @@ class LabelAdapter final : public ControlAdapter {
 
 // --- entries ---
 
+// Ctrl and a left click on an entry ask for the control's pop-up menu (a
+// right click keeps the entry's own cut-and-paste menu).
+class CtrlClickMenu final : public QObject {
+ public:
+  CtrlClickMenu(std::function<void()> open, QObject* parent) : QObject(parent), open_(std::move(open)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonPress) return false;
+    const auto* click = static_cast<QMouseEvent*>(event);
+    if (click->button() != Qt::LeftButton || !(click->modifiers() & Qt::ControlModifier)) return false;
+    open_();
+    return true;
+  }
+
+ private:
+  std::function<void()> open_;
+};
+
 class EntryAdapter final : public ControlAdapter {
  public:
   EntryAdapter(Control& control, EventSink& sink, QWidget* parent) : ControlAdapter(control, sink) {
@@ -104,6 +123,7 @@ class EntryAdapter final : public ControlAdapter {
     });
     QObject::connect(edit_, &QLineEdit::editingFinished, edit_, [this] { flush(); });
     if (!control.typeAheadSection().empty()) offerTypedValues();
+    edit_->installEventFilter(new CtrlClickMenu([this] { post(EventKind::PopupMenu); }, edit_));
     setWidget(edit_);
   }
   void sync() override {
@@ -344,6 +364,8 @@ class ListAdapter final : public ControlAdapter {
                      [this](int column) { sortBy(column); });
     QObject::connect(view_->horizontalHeader(), &QHeaderView::sectionResized, view_,
                      [this](int column, int, int width) { rememberWidth(column, width); });
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view_, &QWidget::customContextMenuRequested, view_, [this] { post(EventKind::PopupMenu); });
     filter_ = new ListEvents(*this, view_);
     view_->installEventFilter(filter_);
     view_->viewport()->installEventFilter(filter_);

@@ -3,6 +3,7 @@
 
 #include "host/framework/services/global_request.h"
 #include "host/framework/ui/control.h"
+#include "host/framework/ui/front_end.h"
 #include "host/framework/ui/window_manager.h"
 #include "host/framework/values/text.h"
 
@@ -88,6 +89,10 @@ Level BrowseComponent::takeEvent(WindowManager& manager, const Event& event) {
       return Level::Benign;
     case EventKind::NewSelection:
       if (control && control == locator_) browse_->locate(trim(locator_->shown()));
+      return Level::Benign;
+    case EventKind::PopupMenu:
+      if (control == list_ && frontEnd().popupMenu({sendToItem}) == 1)
+        frontEnd().sendTo({manager.window().title(), browse_});
       return Level::Benign;
     case EventKind::AlertKey:
       if (control != list_) return Level::Benign;

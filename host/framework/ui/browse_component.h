@@ -25,6 +25,9 @@ class Control;
 
 class BrowseComponent : public WindowComponent {
  public:
+  // The list's pop-up menu item that hands the rows to the send-to facility.
+  static constexpr const char* sendToItem = "Send list contents to...";
+
   // Equates of the list's buttons; empty for a button the window lacks.
   struct Buttons {
     std::string insert;

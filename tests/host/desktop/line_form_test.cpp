@@ -9,8 +9,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QMouseEvent>
 
 #include "host/app/demo_company.h"
 #include "host/app/host_session.h"
@@ -142,6 +145,40 @@ TEST_F(LineFormTest, EachDetailTypeShowsItsOwnDistributionFields) {
   EXPECT_EQ(offered.join('|').toStdString(), "Job|G/L Account|Equipment|Inventory");
   EXPECT_TRUE(wrong.empty()) << wrong.front();
   EXPECT_EQ(GlobalResponse, RequestCancelled);
+}
+
+TEST_F(LineFormTest, CtrlClickOnTheDescriptionOffersTheTextCases) {
+  GuiRobot robot;
+  QStringList items;
+  QString shown;
+  robot.inWindow(addingTitle, [&](QWidget&) {
+    typeInto("?POD:Description", "pvc pipe");
+    QWidget* description = widget("?POD:Description");
+    ASSERT_NE(description, nullptr);
+    const QPointF at(5, 5);
+    QMouseEvent click(QEvent::MouseButtonPress, at, description->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::ControlModifier);
+    QApplication::sendEvent(description, &click);
+  });
+  robot.step(
+      "the text-case menu", [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+      [&](QWidget& popup) {
+        auto& menu = static_cast<QMenu&>(popup);
+        for (QAction* action : menu.actions()) items << action->text().trimmed();
+        menu.setActiveAction(menu.actions().last());
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(&menu, &enter);
+      });
+  robot.inWindow(addingTitle, [&](QWidget&) {
+    shown = widget<QLineEdit>("?POD:Description")->text();
+    pressKey(Qt::Key_Escape);
+  });
+  robot.start();
+  run();
+  ASSERT_EQ(robot.failure(), "");
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_TRUE(items.last().endsWith("ALL CAPS")) << items.last().toStdString();
+  EXPECT_EQ(shown.toStdString(), "PVC PIPE");
 }
 
 TEST_F(LineFormTest, AJobLineOverBudgetIsSavedWhenTheWarningIsAnsweredWithContinue) {

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "host/framework/services/global_request.h"
 #include "host/framework/ui/browse_fixture.h"
 #include "host/framework/ui/headless/headless_driver.h"
@@ -114,6 +118,24 @@ TEST_F(BrowseComponentTest, KeysMoveTheHighlightAndHomeAndEndJumpToEitherEnd) {
   person.key("PageDown");
   EXPECT_EQ(person.shown("?Browse"), number(5));
   person.key("Escape");
+  person.expectFinished();
+}
+
+TEST_F(BrowseComponentTest, ThePopupMenuSendsTheShownRowsToAFile) {
+  addNumbered(3);
+  HeadlessDriver person;
+  person.start([] { BrowseOrders().run(); }, "BrowseOrders");
+  person.expectWindow("Purchase Orders");
+  person.popup("?Browse");
+  EXPECT_EQ(person.dialog().popup.itemTexts(), std::vector<std::string>{"Send list contents to..."});
+  person.answer("Send list contents to...");
+  ASSERT_EQ(person.dialog().kind, ui::DialogKind::SendTo);
+  EXPECT_EQ(person.dialog().sendTo.title, "Purchase Orders");
+  person.answerFiles({folder / "orders.csv"});
+  std::ifstream saved(folder / "orders.csv");
+  const std::string csv((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(csv, "PO Number\r\n" + number(1) + "\r\n" + number(2) + "\r\n" + number(3) + "\r\n");
+  person.press("?Close");
   person.expectFinished();
 }
 
