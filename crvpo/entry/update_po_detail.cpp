@@ -781,7 +781,7 @@ Level UpdatePODetailWindow::jobNameSearch() {
   }
   if (crv::RXQUEUE.empty()) return Level::Benign;
   if (crv::RXQUEUE.size() > 1) {
-    crv::GLO.Increment = 0;  // the front end places the pick list beside the focused field
+    crv::GLO.Increment = 0;  // no screen position: the front end centres the pick list over the form
     crv::GlobalRequest = crv::SelectRecord;
     SelectJobByName();
   }
