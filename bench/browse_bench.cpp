@@ -62,7 +62,8 @@ void fillOrder(crv::POMasterRecord& order, long i) {
 int main(int argc, char** argv) {
   const long rows = argc > 1 ? std::atol(argv[1]) : 1000000;
   const int visible = argc > 2 ? std::atoi(argv[2]) : 20;
-  const auto folder = std::filesystem::temp_directory_path() / ("crv-browse-bench-" + std::to_string(::getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("crv-browse-bench-" + std::to_string(::getpid()));
   std::filesystem::remove_all(folder);
 
   auto company = crv::Company::open(folder, true);
@@ -135,7 +136,8 @@ int main(int argc, char** argv) {
   std::printf("%-28s %9.3f ms\n", "refresh", refreshMs);
   std::printf("%-28s %9lld\n", "rows read by the list", static_cast<long long>(list.rowsRead()));
   std::printf("%-28s %9ld KiB\n", "RSS before the list", memoryBefore);
-  std::printf("%-28s %9ld KiB (%+ld KiB)\n", "RSS after the last step", memoryAfter, memoryAfter - memoryBefore);
+  std::printf("%-28s %9ld KiB (%+ld KiB)\n", "RSS after the last step", memoryAfter,
+              memoryAfter - memoryBefore);
   std::printf("target (every step under 20 ms): %s\n", worst < 20 ? "met" : "NOT met");
   return located.find(target) == 0 ? 0 : 1;
 }

@@ -89,7 +89,8 @@ void fillCompany(int orders) {
 
 int main(int argc, char** argv) {
   const int orders = argc > 1 ? std::atoi(argv[1]) : 1000;
-  const auto folder = std::filesystem::temp_directory_path() / ("po_print_bench_" + std::to_string(::getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("po_print_bench_" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const std::filesystem::path pdf = argc > 2 ? std::filesystem::path(argv[2]) : folder / "batch.pdf";
   int result = 0;
@@ -117,7 +118,8 @@ int main(int argc, char** argv) {
     });
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("%d orders, %d pages in %.2f s: %.1f pages/s; PDF %.1f MiB\n", run.orders, run.pages, seconds,
-                run.pages / seconds, static_cast<double>(std::filesystem::file_size(pdf)) / (1024.0 * 1024.0));
+                run.pages / seconds,
+                static_cast<double>(std::filesystem::file_size(pdf)) / (1024.0 * 1024.0));
     result = run.pages > 0 ? 0 : 1;
     for (crv::Table* t : {&crv::Systems, &crv::APVendor, &crv::POMaster, &crv::PODetail}) t->close();
   }

@@ -38,7 +38,9 @@ namespace fs = std::filesystem;
 constexpr int jobs = 2000;
 constexpr int codesPerJob = 10;
 
-double seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+double seconds(Clock::time_point since) {
+  return std::chrono::duration<double>(Clock::now() - since).count();
+}
 
 long statusKb(const char* key) {
   std::ifstream status("/proc/self/status");
@@ -61,7 +63,8 @@ void exec(sqlite3* db, const std::string& sql) {
 
 struct Statement {
   Statement(sqlite3* db, const char* sql) {
-    if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
+    if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK)
+      throw std::runtime_error(sqlite3_errmsg(db));
   }
   ~Statement() { sqlite3_finalize(s); }
   void run() {
@@ -79,7 +82,8 @@ void fill(const fs::path& file, int orders, int linesPerOrder) {
   sqlite3_open(file.string().c_str(), &db);
   exec(db, "BEGIN");
   {
-    Statement cost(db, "INSERT INTO JCCost (RecordID, JobID, CostCode, Committed, COCommitted) VALUES (?,?,?,?,?)");
+    Statement cost(
+        db, "INSERT INTO JCCost (RecordID, JobID, CostCode, Committed, COCommitted) VALUES (?,?,?,?,?)");
     Statement detail(db, "INSERT INTO JCCOD (CODID, COID, JobID, CostCode, Committed) VALUES (?,?,?,?,?)");
     for (int j = 0; j < jobs; ++j) {
       for (int c = 0; c < codesPerJob; ++c) {
@@ -98,12 +102,14 @@ void fill(const fs::path& file, int orders, int linesPerOrder) {
       sqlite3_bind_int64(detail.s, 5, 77);
       detail.run();
     }
-    Statement order(db, "INSERT INTO POMaster (POID, PONumber, VendorID, POAmount, SortPONumber, SortVendorID) "
-                        "VALUES (?,?,101,?,?,101)");
-    Statement line(db,
-                   "INSERT INTO PODetail (POID, SequenceNo, DetailType, JobID, CostCode, QtyOrdered, QtyInvoiced, "
-                   "UnitPrice, TotalAmount, AmountInvoiced, Reconciliation, CODetailID, Description) "
-                   "VALUES (?,?,'Job',?,?,?,?,?,?,?,?,?,'Framing lumber, kiln dried')");
+    Statement order(db,
+                    "INSERT INTO POMaster (POID, PONumber, VendorID, POAmount, SortPONumber, SortVendorID) "
+                    "VALUES (?,?,101,?,?,101)");
+    Statement line(
+        db,
+        "INSERT INTO PODetail (POID, SequenceNo, DetailType, JobID, CostCode, QtyOrdered, QtyInvoiced, "
+        "UnitPrice, TotalAmount, AmountInvoiced, Reconciliation, CODetailID, Description) "
+        "VALUES (?,?,'Job',?,?,?,?,?,?,?,?,?,'Framing lumber, kiln dried')");
     std::uint64_t seed = 42;
     auto random = [&seed](int n) {
       seed = seed * 6364136223846793005ull + 1442695040888963407ull;
@@ -153,7 +159,8 @@ void setBasedFloor(const fs::path& file) {
   exec(db,
        "CREATE TEMP TABLE OpenLines AS SELECT d.JobID, d.CostCode, d.CODetailID, "
        "d.TotalAmount - d.AmountInvoiced AS Open FROM PODetail d JOIN POMaster m ON m.POID = d.POID "
-       "WHERE d.Reconciliation <> 2 AND d.QtyOrdered <> d.QtyInvoiced AND d.DetailType = 'Job' AND d.TextFlag = 0 "
+       "WHERE d.Reconciliation <> 2 AND d.QtyOrdered <> d.QtyInvoiced AND d.DetailType = 'Job' AND "
+       "d.TextFlag = 0 "
        "AND EXISTS (SELECT 1 FROM JCCost c WHERE c.JobID = d.JobID AND c.CostCode = d.CostCode)");
   exec(db,
        "UPDATE JCCost SET Committed = a.Total, COCommitted = a.OnChangeOrders FROM (SELECT JobID, CostCode, "
@@ -165,7 +172,8 @@ void setBasedFloor(const fs::path& file) {
        "WHERE CODetailID <> 0 GROUP BY CODetailID) a WHERE JCCOD.CODID = a.CODetailID");
   exec(db,
        "UPDATE POMaster SET QuantityReconciled = (a.Quantity + 50) / 100, AmountReconciled = a.Amount FROM "
-       "(SELECT POID, SUM(QtyInvoiced) AS Quantity, SUM(AmountInvoiced) AS Amount FROM PODetail GROUP BY POID) a "
+       "(SELECT POID, SUM(QtyInvoiced) AS Quantity, SUM(AmountInvoiced) AS Amount FROM PODetail GROUP BY "
+       "POID) a "
        "WHERE POMaster.POID = a.POID");
   exec(db, "DROP TABLE OpenLines");
   exec(db, "COMMIT");
@@ -219,7 +227,8 @@ double timeSave(const fs::path& folder) {
   const auto start = Clock::now();
   for (int i = 0; i < saves; ++i) {
     crv::POMaster.fetch(crv::POM.KeyPOID);
-    if (!crvpo::PurchaseOrderSave().save(crv::ChangeRecord, opening).done) throw std::runtime_error("save failed");
+    if (!crvpo::PurchaseOrderSave().save(crv::ChangeRecord, opening).done)
+      throw std::runtime_error("save failed");
   }
   const double each = seconds(start) / saves;
   std::printf("  order of %zu lines\n", opening.entries().size());
@@ -251,11 +260,13 @@ int main(int argc, char** argv) {
       resetPeak();
       Counting counting;
       const auto start = Clock::now();
-      const crvpo::RecalcSummary summary = crvpo::CommittedCostRecalculation(company->connection()).run(counting);
+      const crvpo::RecalcSummary summary =
+          crvpo::CommittedCostRecalculation(company->connection()).run(counting);
       recalcTime = seconds(start);
       recalcPeak = statusKb("VmHWM:") - before;
       std::printf("recalculation:  %7.2f s  (%ld cost lines and %ld orders changed, %lld lines committing)\n",
-                  recalcTime, counting.costs, counting.orders, static_cast<long long>(summary.linesCommitted));
+                  recalcTime, counting.costs, counting.orders,
+                  static_cast<long long>(summary.linesCommitted));
       std::printf("  peak resident memory: %ld KB above the %ld KB before the run\n", recalcPeak, before);
     }
     const std::string byRecalc = totals(folder / crv::Company::databaseFileName);
@@ -266,7 +277,8 @@ int main(int argc, char** argv) {
     const std::string bySql = totals(folder / crv::Company::databaseFileName);
     std::printf("set-based SQL:  %7.2f s\n", floorTime);
     std::printf("ratio:          %7.2f x the floor\n", recalcTime / floorTime);
-    std::printf("same figures:   %s\n", byRecalc == bySql ? "yes" : ("NO: " + byRecalc + "/ " + bySql).c_str());
+    std::printf("same figures:   %s\n",
+                byRecalc == bySql ? "yes" : ("NO: " + byRecalc + "/ " + bySql).c_str());
 
     const double save = timeSave(folder);
     std::printf("one save:       %7.2f ms\n", save * 1000);

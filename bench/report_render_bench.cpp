@@ -70,7 +70,8 @@ crv::Font font(double size, bool bold = false) { return crv::Font{"DejaVu Sans",
 void buildForm(crv::Report& report, Order& order) {
   crv::Band& form = report.form;
   form.addText(340, 0, 200, "PURCHASE ORDER", font(16, true), crv::Align::Right);
-  for (auto [x, caption] : {std::pair{0.0, "VENDOR"}, {280.0, "SHIP TO"}}) form.addText(x, 70, 100, caption, font(7, true));
+  for (auto [x, caption] : {std::pair{0.0, "VENDOR"}, {280.0, "SHIP TO"}})
+    form.addText(x, 70, 100, caption, font(7, true));
   form.addBox(0, 140, 540, 30, 0.5);
   const char* captions[] = {"PURCH. AGENT", "CONTACT", "DELIVERY DATE", "SHIP VIA", "F.O.B.", "TERMS"};
   for (int i = 0; i < 6; ++i) form.addText(4 + i * 90, 142, 86, captions[i], font(6, true));
@@ -92,7 +93,8 @@ void buildForm(crv::Report& report, Order& order) {
   header.addText(0, 16, 300, "4100 Commerce Drive, Suite 200", font(8));
   header.addText(0, 26, 300, "Springfield, IL  62701", font(8));
   header.addText(0, 36, 300, "(217) 555-0100  FAX(217) 555-0101", font(8));
-  header.addBound(340, 22, 200, [&order] { return "NUMBER: " + order.number; }, font(10, true), crv::Align::Right);
+  header.addBound(
+      340, 22, 200, [&order] { return "NUMBER: " + order.number; }, font(10, true), crv::Align::Right);
   header.addField(340, 36, 200, order.issued, "@d1B", font(9), crv::Align::Right);
   header.addField(0, 82, 260, order.vendor, "@s50", font(9, true));
   header.addField(0, 94, 260, order.vendorLine1, "@s40", font(9));
@@ -146,8 +148,8 @@ void fillOrder(Order& order, int number) {
 
 int main(int argc, char** argv) {
   int orders = argc > 1 ? std::atoi(argv[1]) : 1000;
-  std::filesystem::path file =
-      argc > 2 ? std::filesystem::path(argv[2]) : std::filesystem::temp_directory_path() / "report_render_bench.pdf";
+  std::filesystem::path file = argc > 2 ? std::filesystem::path(argv[2])
+                                        : std::filesystem::temp_directory_path() / "report_render_bench.pdf";
   constexpr int linesPerOrder = 10;
 
   crv::Report report;
@@ -158,15 +160,16 @@ int main(int argc, char** argv) {
   crv::Paginator paginator(report, measurer, pdf);
 
   // CPU time too: on a busy machine the wall clock also counts waiting.
-  std::printf("%7s %6s %8s %8s %11s %11s %10s %10s\n", "orders", "pages", "wall s", "cpu s", "pages/s", "pages/cpu-s",
-              "VmHWM KiB", "VmRSS KiB");
+  std::printf("%7s %6s %8s %8s %11s %11s %10s %10s\n", "orders", "pages", "wall s", "cpu s", "pages/s",
+              "pages/cpu-s", "VmHWM KiB", "VmRSS KiB");
   Clock::time_point start = Clock::now();
   double cpuStart = cpuSeconds();
   auto report_line = [&](int done) {
     double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     double cpu = cpuSeconds() - cpuStart;
     std::printf("%7d %6d %8.2f %8.2f %11.1f %11.1f %10ld %10ld\n", done, pdf.pagesWritten(), seconds, cpu,
-                pdf.pagesWritten() / seconds, pdf.pagesWritten() / cpu, statusKiB("VmHWM:"), statusKiB("VmRSS:"));
+                pdf.pagesWritten() / seconds, pdf.pagesWritten() / cpu, statusKiB("VmHWM:"),
+                statusKiB("VmRSS:"));
   };
   for (int n = 1; n <= orders; ++n) {
     fillOrder(order, n);

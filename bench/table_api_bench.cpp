@@ -121,8 +121,12 @@ Figures runRawSqlite(const std::filesystem::path& folder, long rows) {
           sqlite3_bind_text(insert, index++, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
           break;
         }
-        case crv::FieldKind::Real: sqlite3_bind_double(insert, index++, ref.real()); break;
-        default: sqlite3_bind_int64(insert, index++, ref.integer()); break;
+        case crv::FieldKind::Real:
+          sqlite3_bind_double(insert, index++, ref.real());
+          break;
+        default:
+          sqlite3_bind_int64(insert, index++, ref.integer());
+          break;
       }
     }
     if (sqlite3_step(insert) != SQLITE_DONE) {
@@ -151,8 +155,12 @@ Figures runRawSqlite(const std::filesystem::path& folder, long rows) {
           ref.setText(std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(read, column)),
                                        static_cast<std::size_t>(sqlite3_column_bytes(read, column))));
           break;
-        case crv::FieldKind::Real: ref.setReal(sqlite3_column_double(read, column)); break;
-        default: ref.setInteger(sqlite3_column_int64(read, column)); break;
+        case crv::FieldKind::Real:
+          ref.setReal(sqlite3_column_double(read, column));
+          break;
+        default:
+          ref.setInteger(sqlite3_column_int64(read, column));
+          break;
       }
     }
     ++figures.rowsRead;
@@ -185,7 +193,8 @@ int main(int argc, char** argv) {
   std::printf("%-22s %14ld %14ld\n", "rows read", api.rowsRead, raw.rowsRead);
   std::printf("%-22s %11ld KiB %10ld KiB\n", "RSS before read", api.memoryBeforeRead, raw.memoryBeforeRead);
   std::printf("%-22s %11ld KiB %10ld KiB\n", "RSS after read", api.memoryAfterRead, raw.memoryAfterRead);
-  const bool withinTarget = api.insertSeconds <= 2 * raw.insertSeconds && api.readSeconds <= 2 * raw.readSeconds;
+  const bool withinTarget =
+      api.insertSeconds <= 2 * raw.insertSeconds && api.readSeconds <= 2 * raw.readSeconds;
   std::printf("target (table API within 2x of raw SQLite both ways): %s\n", withinTarget ? "met" : "NOT met");
   return api.rowsRead == rows && raw.rowsRead == rows ? 0 : 1;
 }

@@ -20,7 +20,8 @@ std::string formatted(std::string_view picture, const T& value) {
 
 class BrowsePriorityQWindow final : public crv::ui::WindowManager {
  public:
-  BrowsePriorityQWindow() : WindowManager("BrowsePriorityQ"), list_({"Priority", "Vendor", "", "Price", "Min. Order Qty."}) {
+  BrowsePriorityQWindow()
+      : WindowManager("BrowsePriorityQ"), list_({"Priority", "Vendor", "", "Price", "Min. Order Qty."}) {
     crv::ui::Window& w = window();
     w.setTitle("Higher Priority Vendors");
     const auto& queue = entryState().priorityQueue;
@@ -38,11 +39,12 @@ class BrowsePriorityQWindow final : public crv::ui::WindowManager {
       };
       list_.addRow(std::move(cells));
     }
-    w.addList("?List", &list_).setColumns({{"Priority", 6, {}},
-                                           {"Vendor", 6, {}},
-                                           {"", 40, {}},
-                                           {"Price", 35, {}},
-                                           {"Min. Order Qty.", 13, {}}});
+    w.addList("?List", &list_)
+        .setColumns({{"Priority", 6, {}},
+                     {"Vendor", 6, {}},
+                     {"", 40, {}},
+                     {"Price", 35, {}},
+                     {"Min. Order Qty.", 13, {}}});
     w.addButton("?Close", "Close", ButtonRole::Close).setDefault();
   }
 

@@ -45,7 +45,8 @@ StepResult CommitmentPoster::addOnOrder(std::string_view item, crv::Quantity qua
 }
 
 StepResult CommitmentPoster::apply(const Commitment& entry, int sign) {
-  if (entry.kind() == LineKind::Job) return addCommitted(entry.key.view(), sign < 0 ? -entry.amount : entry.amount);
+  if (entry.kind() == LineKind::Job)
+    return addCommitted(entry.key.view(), sign < 0 ? -entry.amount : entry.amount);
   return addOnOrder(entry.key.view(), sign < 0 ? -entry.quantity : entry.quantity);
 }
 

@@ -13,13 +13,26 @@ std::string expandCostCode(std::string_view typed, int codeLength) {
   if (code.size() == length + 1) {
     char& category = code.back();
     switch (category) {
-      case '1': category = 'L'; break;
-      case '2': category = 'M'; break;
-      case '3': category = 'S'; break;
-      case '.': category = 'E'; break;
-      case '6': category = 'G'; break;
-      case '9': category = 'B'; break;
-      default: break;
+      case '1':
+        category = 'L';
+        break;
+      case '2':
+        category = 'M';
+        break;
+      case '3':
+        category = 'S';
+        break;
+      case '.':
+        category = 'E';
+        break;
+      case '6':
+        category = 'G';
+        break;
+      case '9':
+        category = 'B';
+        break;
+      default:
+        break;
     }
   }
   return code;

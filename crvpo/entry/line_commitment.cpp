@@ -40,8 +40,8 @@ crv::Quantity inStockUnits(const crv::PODetailRecord& line, crv::Quantity quanti
                            double factorWithoutOrder) {
   if (line.QtyOrdered.isZero()) return crv::multiply<crv::Quantity::places>(quantity, factorWithoutOrder);
   const Int128 scaled = Int128(line.INVQuantity.raw()) * quantity.raw();
-  return crv::Quantity::fromRaw(
-      crv::detail::narrow(crv::detail::divRound(scaled, line.QtyOrdered.raw()), "stock quantity out of range"));
+  return crv::Quantity::fromRaw(crv::detail::narrow(crv::detail::divRound(scaled, line.QtyOrdered.raw()),
+                                                    "stock quantity out of range"));
 }
 
 std::string plainDigits(crv::Id number) { return number == 0 ? std::string() : std::to_string(number); }

@@ -24,7 +24,8 @@ CheckOutcome checkJob() {
   if (crv::POD.JobID.empty()) return CheckOutcome::stay("?POD:JobID");
   crv::JCH.clear();
   crv::JCH.JobID = crv::POD.JobID;
-  if (crv::JCHeader.fetch(crv::JCHeaderRecord::KeyJobID) != TableStatus::Ok) return CheckOutcome::stay("?POD:JobID");
+  if (crv::JCHeader.fetch(crv::JCHeaderRecord::KeyJobID) != TableStatus::Ok)
+    return CheckOutcome::stay("?POD:JobID");
   if (crv::POD.CostCode.empty()) return CheckOutcome::stay("?POD:CostCode");
   crv::JCC.clear();
   crv::JCC.JobID = crv::POD.JobID;
@@ -43,8 +44,9 @@ CheckOutcome checkInventory() {
     return CheckOutcome::stay("?POD:ItemID");
   }
   if (crv::INM.QtyExempt) {
-    crv::message("This item has been exempted from quantity tracking, |and therefore cannot be applied to inventory.",
-                 "Exempt Item", Icon::Information);
+    crv::message(
+        "This item has been exempted from quantity tracking, |and therefore cannot be applied to inventory.",
+        "Exempt Item", Icon::Information);
     return CheckOutcome::stay("?POD:DetailType");
   }
   return CheckOutcome::proceed();
@@ -94,8 +96,8 @@ std::string unitFactorText(double factor) {
 }
 
 bool askReenterQuantity(crv::Quantity minimum, std::string_view unit) {
-  const std::string text = "The minimum order quantity from this vendor is " + minimumQuantityText(minimum) + " " +
-                           trimmed(unit) + ".  Do you wish to continue with your ordered quantity " +
+  const std::string text = "The minimum order quantity from this vendor is " + minimumQuantityText(minimum) +
+                           " " + trimmed(unit) + ".  Do you wish to continue with your ordered quantity " +
                            "or re-enter the quantity?";
   return crv::message(text, "Confirm Quantity", Icon::Exclamation, "&Continue|&Re-enter") == 2;
 }
@@ -108,9 +110,10 @@ void tellJobClosed(std::string_view job) {
 
 bool askAssignInactiveJob(std::string_view job) {
   crv::ui::frontEnd().beep(crv::ui::Sound::Default);
-  return crv::message("Job " + trimmed(job) +
-                          " has been marked 'Inactive', are you sure you want to assign this invoice to this job",
-                      "Assign to Inactive Job?", Icon::Question, "&Yes|&No") == 1;
+  return crv::message(
+             "Job " + trimmed(job) +
+                 " has been marked 'Inactive', are you sure you want to assign this invoice to this job",
+             "Assign to Inactive Job?", Icon::Question, "&Yes|&No") == 1;
 }
 
 void tellDefaultCostCodeMissing(std::string_view item, std::string_view code, std::string_view job) {
@@ -135,7 +138,8 @@ void tellNoJobForChangeOrder() {
 }
 
 void tellChangeOrderNotFound(std::string_view code) {
-  crv::message("No change orders were found for cost code " + trimmed(code) + ".", "Not Found", Icon::Information);
+  crv::message("No change orders were found for cost code " + trimmed(code) + ".", "Not Found",
+               Icon::Information);
 }
 
 bool askAssignNewVendor(crv::Id vendor) {

@@ -21,7 +21,8 @@ std::optional<Commitment> OpeningCommitments::of(const crv::PODetailRecord& line
       entry.quantity = line.INVQuantity;
       entry.detailType = "Inventory";
       return entry;
-    case LineKind::None: break;
+    case LineKind::None:
+      break;
   }
   return std::nullopt;
 }

@@ -23,11 +23,11 @@
 namespace crvpo {
 
 struct Commitment {
-  crv::Text<24> key;  // JCCost identifier of a job line, the item of an inventory line
-  crv::Amount amount;  // open amount of a job line
-  crv::Quantity quantity;  // INVQuantity of an inventory line
+  crv::Text<24> key;         // JCCost identifier of a job line, the item of an inventory line
+  crv::Amount amount;        // open amount of a job line
+  crv::Quantity quantity;    // INVQuantity of an inventory line
   crv::Text<11> detailType;  // "Job" or "Inventory"
-  crv::Id detailId = 0;  // the line (POD:DetailID)
+  crv::Id detailId = 0;      // the line (POD:DetailID)
 
   LineKind kind() const { return detailType == "Job" ? LineKind::Job : LineKind::Inventory; }
   bool operator==(const Commitment&) const = default;

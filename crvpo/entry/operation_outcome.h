@@ -30,7 +30,9 @@ struct StepFailure {
   crv::TableOp op = crv::TableOp::Saving;
   std::string table;
 
-  static StepFailure of(const crv::Table& table, crv::TableOp op) { return {table.lastError(), op, table.name()}; }
+  static StepFailure of(const crv::Table& table, crv::TableOp op) {
+    return {table.lastError(), op, table.name()};
+  }
 };
 
 using StepResult = std::optional<StepFailure>;  // nothing: the step went through

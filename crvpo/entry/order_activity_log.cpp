@@ -14,15 +14,22 @@ bool OrderActivityLog::enabled() { return crv::GLO.LogUserActivity == 2; }
 std::string OrderActivityLog::activityText(OrderActivity activity, const crv::POMasterRecord& order) {
   std::string text;
   switch (activity) {
-    case OrderActivity::Added: text = "Added Purchase Order"; break;
-    case OrderActivity::Changed: text = "Changed Purchase Order"; break;
-    case OrderActivity::Deleted: text = "Deleted Purchase Order"; break;
+    case OrderActivity::Added:
+      text = "Added Purchase Order";
+      break;
+    case OrderActivity::Changed:
+      text = "Changed Purchase Order";
+      break;
+    case OrderActivity::Deleted:
+      text = "Deleted Purchase Order";
+      break;
   }
   if (!order.PONumber.empty()) text += " #" + order.PONumber.str();
   crv::PrivateTable<crv::APVendorRecord> vendors(*connection_);
   vendors.rec.VendorID = order.VendorID;
   const bool found = vendors.table.fetch(crv::APVendorRecord::KeyVendorID) == crv::TableStatus::Ok;
-  text += " for Vendor (" + std::to_string(order.VendorID) + ") " + (found ? vendors.rec.VendorName.str() : "");
+  text +=
+      " for Vendor (" + std::to_string(order.VendorID) + ") " + (found ? vendors.rec.VendorName.str() : "");
   return text;
 }
 

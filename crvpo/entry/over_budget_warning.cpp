@@ -24,7 +24,9 @@ class OverBudgetWarningWindow final : public crv::ui::WindowManager {
     w.setHelp("html/PO_Enter_Purchase_Orders.htm", "po_over_budget_warning");
     w.addString("?Heading", "This Purchase Order Item will push the selected Cost Code Over Budget!");
     w.addPrompt("?JCC:JobID:Prompt", "Job:");
-    w.add(ControlKind::String, "?JCC:JobID").bind(Binding::field(crv::JCC, crv::JCC.JobID)).setPicture("@s10");
+    w.add(ControlKind::String, "?JCC:JobID")
+        .bind(Binding::field(crv::JCC, crv::JCC.JobID))
+        .setPicture("@s10");
     w.addPrompt("?JCC:EntryMask:Prompt", "Cost Code:");
     w.add(ControlKind::String, "?JCC:EntryMask")
         .bind(Binding::field(crv::JCC, crv::JCC.EntryMask))
@@ -47,7 +49,9 @@ class OverBudgetWarningWindow final : public crv::ui::WindowManager {
         .setPicture("@n-13.2");
     w.add(ControlKind::Panel, "?Rule");
     w.addPrompt("?TotalCost:Prompt", "Total:");
-    w.add(ControlKind::String, "?TotalCost").bind(Binding::local(totalCost_, "TotalCost")).setPicture("@n-15.2");
+    w.add(ControlKind::String, "?TotalCost")
+        .bind(Binding::local(totalCost_, "TotalCost"))
+        .setPicture("@n-15.2");
     w.addString("?Advice",
                 "Select Cancel to make changes to the line item.  Select Continue to ignore this warning and "
                 "save the line item.");
@@ -82,7 +86,8 @@ bool overBudgetCheckPasses() {
   // only while the line stays on the job and cost code it was taken for.
   if (crv::JCC.JobID != state.CommittedJobID || crv::JCC.CostCode != state.CommittedCostCode)
     state.CurrentCommitted = crv::JCC.Committed;
-  if (state.CurrentCommitted + crv::POD.TotalAmount + crv::JCC.CostToDate <= crv::JCC.CurrentBudget) return true;
+  if (state.CurrentCommitted + crv::POD.TotalAmount + crv::JCC.CostToDate <= crv::JCC.CurrentBudget)
+    return true;
 
   crv::ui::frontEnd().beep(crv::ui::Sound::Exclamation);
   state.OverBudgetPending = 1;

@@ -22,13 +22,14 @@ crv::Id PONumberCounter::prime(crv::POMasterRecord& order) {
   return assigned_;
 }
 
-bool PONumberCounter::drawsFromCounter(const crv::SystemsRecord& settings, const crv::POMasterRecord& order) const {
+bool PONumberCounter::drawsFromCounter(const crv::SystemsRecord& settings,
+                                       const crv::POMasterRecord& order) const {
   return settings.AutoPONumber != 0 && assigned_ != 0 && readAsNumber(order.PONumber.view()) == assigned_;
 }
 
 std::string PONumberCounter::changeText(crv::Id from, crv::Id to) {
-  return "The automatically assigned Purchase Order Number will be changed |from " + plainDigits(from) + " to " +
-         plainDigits(to) + ".";
+  return "The automatically assigned Purchase Order Number will be changed |from " + plainDigits(from) +
+         " to " + plainDigits(to) + ".";
 }
 
 }  // namespace crvpo

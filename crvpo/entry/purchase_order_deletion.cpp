@@ -17,7 +17,8 @@ namespace {
 constexpr const char* ownerType = "POMaster";
 
 // Undoes an inventory line's stock figures.
-StepResult undoInventoryLine(crv::Connection& connection, CommitmentPoster& poster, const crv::PODetailRecord& line) {
+StepResult undoInventoryLine(crv::Connection& connection, CommitmentPoster& poster,
+                             const crv::PODetailRecord& line) {
   bool found = false;
   if (auto failure = poster.fetchItem(line.ItemID.view(), found); failure || !found) return failure;
   crv::INMasterRecord& item = poster.items().rec;
@@ -27,7 +28,8 @@ StepResult undoInventoryLine(crv::Connection& connection, CommitmentPoster& post
     crv::PrivateTable<crv::INCnvrtRecord> conversions(connection);
     conversions.rec.ConversionID = line.ConversionID;
     bool known = false;
-    if (auto failure = fetchRow(conversions.table, crv::INCnvrtRecord::KeyConversionID, known)) return failure;
+    if (auto failure = fetchRow(conversions.table, crv::INCnvrtRecord::KeyConversionID, known))
+      return failure;
     if (known && conversions.rec.Factor > 0) factor = conversions.rec.Factor;
   }
   const crv::Quantity received = inStockUnits(line, line.QtyRcvdNotInvoiced, factor);
@@ -68,7 +70,8 @@ StepResult undoJobLine(CommitmentPoster& poster, const crv::PODetailRecord& line
 // equal the buffer's), calling `seen` on each first.
 template <class R, class Seen>
 StepResult removeRange(crv::PrivateTable<R>& rows, const crv::KeyDef& key, std::size_t parts, Seen seen) {
-  if (rows.table.setRange(key, parts) != crv::TableStatus::Ok) return StepFailure::of(rows.table, crv::TableOp::Reading);
+  if (rows.table.setRange(key, parts) != crv::TableStatus::Ok)
+    return StepFailure::of(rows.table, crv::TableOp::Reading);
   for (;;) {
     const crv::TableStatus read = rows.table.next();
     if (read == crv::TableStatus::EndOfFile) return std::nullopt;
@@ -88,8 +91,8 @@ OperationOutcome PurchaseOrderDeletion::fail(std::string text) {
 OperationOutcome PurchaseOrderDeletion::remove() {
   crv::Connection* connection = orders_->connection();
   if (!connection || !orders_->isOpen())
-    return fail(failureText(crv::makeError(crv::ErrorCode::FileNotOpen, orders_->name()), crv::TableOp::Deleting,
-                            orders_->name(), notDeletedText));
+    return fail(failureText(crv::makeError(crv::ErrorCode::FileNotOpen, orders_->name()),
+                            crv::TableOp::Deleting, orders_->name(), notDeletedText));
   auto& po = static_cast<crv::POMasterRecord&>(orders_->buffer());
   std::vector<std::string> storedFiles;
 
@@ -102,7 +105,8 @@ OperationOutcome PurchaseOrderDeletion::remove() {
       if (auto failure = fetchRow(*orders_, crv::POMasterRecord::KeyPOID, exists))
         return fail(failureText(*failure, notDeletedText));
       if (!exists)
-        return fail(failureText(orders_->lastError(), crv::TableOp::Reading, orders_->name(), notDeletedText));
+        return fail(
+            failureText(orders_->lastError(), crv::TableOp::Reading, orders_->name(), notDeletedText));
 
       CommitmentPoster poster(*connection);
       crv::PrivateTable<crv::PODetailRecord> lines(*connection);
@@ -112,12 +116,18 @@ OperationOutcome PurchaseOrderDeletion::remove() {
         const crv::TableStatus read = lines.table.next();
         if (read == crv::TableStatus::EndOfFile) break;
         if (read != crv::TableStatus::Ok)
-          return fail(failureText(lines.table.lastError(), crv::TableOp::Reading, "PODetail", notDeletedText));
+          return fail(
+              failureText(lines.table.lastError(), crv::TableOp::Reading, "PODetail", notDeletedText));
         StepResult failure;
         switch (lineKind(lines.rec)) {
-          case LineKind::Inventory: failure = undoInventoryLine(*connection, poster, lines.rec); break;
-          case LineKind::Job: failure = undoJobLine(poster, lines.rec); break;
-          case LineKind::None: break;
+          case LineKind::Inventory:
+            failure = undoInventoryLine(*connection, poster, lines.rec);
+            break;
+          case LineKind::Job:
+            failure = undoJobLine(poster, lines.rec);
+            break;
+          case LineKind::None:
+            break;
         }
         if (failure) return fail(failureText(*failure, notDeletedText));
       }
@@ -131,16 +141,20 @@ OperationOutcome PurchaseOrderDeletion::remove() {
       crv::PrivateTable<crv::ImagesRecord> images(*connection);
       images.rec.Type = ownerType;
       images.rec.NumericID = po.POID;
-      if (auto failure = removeRange(images, crv::ImagesRecord::KeyTypeNumericID, 2, [&](const crv::ImagesRecord& image) {
-            if (!image.StoredName.empty()) storedFiles.push_back(image.StoredName.str());
-          }))
+      if (auto failure = removeRange(images, crv::ImagesRecord::KeyTypeNumericID, 2,
+                                     [&](const crv::ImagesRecord& image) {
+                                       if (!image.StoredName.empty())
+                                         storedFiles.push_back(image.StoredName.str());
+                                     }))
         return fail(failureText(*failure, notDeletedText));
 
       if (crv::RelationManager::removeWithDependents(*orders_, true) != crv::TableStatus::Ok)
-        return fail(failureText(crv::RuntimeErrors::current(), crv::TableOp::Deleting, orders_->name(), notDeletedText));
+        return fail(failureText(crv::RuntimeErrors::current(), crv::TableOp::Deleting, orders_->name(),
+                                notDeletedText));
 
       if (transaction.commit() != crv::TableStatus::Ok)
-        return fail(failureText(transaction.error(), crv::TableOp::Deleting, orders_->name(), notDeletedText));
+        return fail(
+            failureText(transaction.error(), crv::TableOp::Deleting, orders_->name(), notDeletedText));
     } catch (const std::exception& error) {
       return fail(std::string(error.what()) + "||" + notDeletedText);
     }
@@ -150,7 +164,8 @@ OperationOutcome PurchaseOrderDeletion::remove() {
     if (auto removed = crv::siblings::RemoveImageFile(stored); !removed && showMessages_)
       crv::message(removed.error, {}, crv::Icon::Exclamation);
 
-  if (auto logFailure = OrderActivityLog(*connection).write(OrderActivity::Deleted, po); logFailure && showMessages_)
+  if (auto logFailure = OrderActivityLog(*connection).write(OrderActivity::Deleted, po);
+      logFailure && showMessages_)
     crv::message(*logFailure, {}, crv::Icon::Exclamation);
   return OperationOutcome::success();
 }

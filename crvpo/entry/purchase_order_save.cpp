@@ -46,8 +46,8 @@ OperationOutcome PurchaseOrderSave::save(int request, OpeningCommitments& openin
                                          const crv::POMasterRecord* openingState) {
   crv::Connection* connection = orders_->connection();
   if (!connection || !orders_->isOpen())
-    return fail(failureText(crv::makeError(crv::ErrorCode::FileNotOpen, orders_->name()), crv::TableOp::Saving,
-                            orders_->name(), notSavedText));
+    return fail(failureText(crv::makeError(crv::ErrorCode::FileNotOpen, orders_->name()),
+                            crv::TableOp::Saving, orders_->name(), notSavedText));
   const bool inserting = request == crv::InsertRecord;
   crv::POMasterRecord& po = order();
 
@@ -56,10 +56,13 @@ OperationOutcome PurchaseOrderSave::save(int request, OpeningCommitments& openin
     // take its number before the transaction, while nothing is held.
     if (inserting && counter) {
       const auto settings = counter->readSettings();
-      if (settings && counter->drawsFromCounter(*settings, po) && settings->NextPONumber != counter->assigned()) {
+      if (settings && counter->drawsFromCounter(*settings, po) &&
+          settings->NextPONumber != counter->assigned()) {
         const crv::Id from = counter->assigned();
         const crv::Id to = settings->NextPONumber;
-        if (showMessages_) crv::message(PONumberCounter::changeText(from, to), PONumberCounter::changeTitle, crv::Icon::Information);
+        if (showMessages_)
+          crv::message(PONumberCounter::changeText(from, to), PONumberCounter::changeTitle,
+                       crv::Icon::Information);
         po.PONumber = plainDigits(to);
         counter->setAssigned(to);
       }

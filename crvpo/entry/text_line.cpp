@@ -93,11 +93,18 @@ std::string plainTypography(std::string_view text) {
     }
     switch (static_cast<unsigned char>(text[i])) {
       case 147:
-      case 148: out += '"'; break;
-      case 149: out += '*'; break;
+      case 148:
+        out += '"';
+        break;
+      case 149:
+        out += '*';
+        break;
       case 150:
-      case 151: out += '-'; break;
-      default: out += text[i];
+      case 151:
+        out += '-';
+        break;
+      default:
+        out += text[i];
     }
     ++i;
   }

@@ -2,9 +2,9 @@
 #include "crvpo/entry/update_po_detail.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <optional>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -61,7 +61,14 @@ constexpr std::string_view typeEquipment = "Equipment";
 constexpr std::string_view typeInventory = "Inventory";
 
 // The lookups of the form by number.
-enum Lookup { JobLookup = 1, AccountLookup, EquipmentLookup, CostCodeLookup, CategoryLookup, VendorItemLookup };
+enum Lookup {
+  JobLookup = 1,
+  AccountLookup,
+  EquipmentLookup,
+  CostCodeLookup,
+  CategoryLookup,
+  VendorItemLookup
+};
 
 std::string upper(std::string_view text) {
   std::string out(text);
@@ -76,11 +83,12 @@ std::string trimmedEnd(std::string_view text) {
 
 class UpdatePODetailWindow final : public crv::ui::WindowManager {
  public:
-  UpdatePODetailWindow() : WindowManager("UpdatePODetail"), vendors_({"Priority", "Vendor", "", "Price", "Min. Order"}) {
+  UpdatePODetailWindow()
+      : WindowManager("UpdatePODetail"), vendors_({"Priority", "Vendor", "", "Price", "Min. Order"}) {
     addTable(crv::PODetail, true);
     for (crv::Table* t : {&crv::Systems, &crv::JCHeader, &crv::JCCost, &crv::JCCOHTable, &crv::JCCODTable,
-                          &crv::GLMaster, &crv::EQHeader, &crv::EQCost, &crv::EQCode, &crv::INMaster, &crv::INVendor,
-                          &crv::INCnvrt, &crv::APVendor})
+                          &crv::GLMaster, &crv::EQHeader, &crv::EQCost, &crv::EQCode, &crv::INMaster,
+                          &crv::INVendor, &crv::INCnvrt, &crv::APVendor})
       addTable(*t);
     setTitleFor(crv::InsertRecord, "Adding Purchase Order Detail");
     setTitleFor(crv::ChangeRecord, "Changing Purchase Order Detail");
@@ -102,8 +110,8 @@ class UpdatePODetailWindow final : public crv::ui::WindowManager {
   void build();
   void handle();
   // A prompt, entry and (unless None) lookup button, all inside `group`.
-  Control& fieldIn(Control* group, std::string prompt, std::string equate, Binding binding, std::string_view picture,
-                   std::optional<ButtonRole> lookup = std::nullopt);
+  Control& fieldIn(Control* group, std::string prompt, std::string equate, Binding binding,
+                   std::string_view picture, std::optional<ButtonRole> lookup = std::nullopt);
 
   // Settings and the shown distribution.
   void readSettings();
@@ -179,8 +187,9 @@ class UpdatePODetailWindow final : public crv::ui::WindowManager {
   crv::siblings::TextCase catalogCase_ = crv::siblings::TextCase::AsTyped;
 };
 
-Control& UpdatePODetailWindow::fieldIn(Control* group, std::string prompt, std::string equate, Binding binding,
-                                       std::string_view picture, std::optional<ButtonRole> lookup) {
+Control& UpdatePODetailWindow::fieldIn(Control* group, std::string prompt, std::string equate,
+                                       Binding binding, std::string_view picture,
+                                       std::optional<ButtonRole> lookup) {
   crv::ui::Window& w = window();
   Control& entry = w.addField(std::move(prompt), equate, std::move(binding), picture);
   if (lookup) w.addLookup(entry, *lookup);
@@ -202,26 +211,28 @@ void UpdatePODetailWindow::build() {
   const auto calendar = ButtonRole::Calendar;
   fieldIn(&items, "Item ID:", "?POD:ItemID", Binding::field(crv::POD, crv::POD.ItemID), "@s15", lookup);
   fieldIn(&items, "Description:", "?POD:Description", Binding::field(crv::POD, crv::POD.Description), "@s60");
-  fieldIn(&items, "Vendor Catalog:", "?POD:VendorCatalogID", Binding::field(crv::POD, crv::POD.VendorCatalogID),
-          "@s20");
+  fieldIn(&items, "Vendor Catalog:", "?POD:VendorCatalogID",
+          Binding::field(crv::POD, crv::POD.VendorCatalogID), "@s20");
   fieldIn(&items, "Quantity:", "?POD:QtyOrdered", Binding::field(crv::POD, crv::POD.QtyOrdered), "@n-19.4");
   fieldIn(&items, "Unit Name:", "?POD:UnitName", Binding::field(crv::POD, crv::POD.UnitName), "@s8");
   // The purchase units of an inventory item stand in for Unit Name, under
   // the same prompt.
   Control& unitsPrompt = w.addPrompt("?PurchaseUnit:Prompt", "Unit Name:").in(items);
-  w.addDropList("?PurchaseUnit", Binding::field(crv::POD, crv::POD.UnitName), "").in(items).setPrompt(unitsPrompt);
+  w.addDropList("?PurchaseUnit", Binding::field(crv::POD, crv::POD.UnitName), "")
+      .in(items)
+      .setPrompt(unitsPrompt);
   w.hideField("?PurchaseUnit");
   fieldIn(&items, "Unit Price:", "?POD:UnitPrice", Binding::field(crv::POD, crv::POD.UnitPrice), "@n-15.5");
   fieldIn(&items, "Amount:", "?POD:TotalAmount", Binding::field(crv::POD, crv::POD.TotalAmount), "@n-13.2");
   w.addCheck("?POD:Taxable", "Taxable", Binding::field(crv::POD, crv::POD.Taxable)).in(items);
   w.addCheck("?SubjectToGST", "Subject to GST", Binding::local(gst_, "LOC:GST")).in(items).hide();
   w.addCheck("?SubjectToPST", "Subject to PST", Binding::local(pst_, "LOC:PST")).in(items).hide();
-  fieldIn(&items, "Accept Date:", "?POD:DeliverAfterDate", Binding::field(crv::POD, crv::POD.DeliverAfterDate), "@d1b",
-          calendar);
-  fieldIn(&items, "Delivery Date:", "?POD:DeliveryDate", Binding::field(crv::POD, crv::POD.DeliveryDate), "@d1b",
-          calendar);
-  fieldIn(&items, "Deadline Date:", "?POD:DeadlineDate", Binding::field(crv::POD, crv::POD.DeadlineDate), "@d1b",
-          calendar);
+  fieldIn(&items, "Accept Date:", "?POD:DeliverAfterDate",
+          Binding::field(crv::POD, crv::POD.DeliverAfterDate), "@d1b", calendar);
+  fieldIn(&items, "Delivery Date:", "?POD:DeliveryDate", Binding::field(crv::POD, crv::POD.DeliveryDate),
+          "@d1b", calendar);
+  fieldIn(&items, "Deadline Date:", "?POD:DeadlineDate", Binding::field(crv::POD, crv::POD.DeadlineDate),
+          "@d1b", calendar);
 
   w.addCheck("?POD:TextFlag", "&Text Line Item", Binding::field(crv::POD, crv::POD.TextFlag));
   Control& textPrompt = w.addPrompt("?POD:Text:Prompt", "Text:");
@@ -232,19 +243,22 @@ void UpdatePODetailWindow::build() {
 
   Control& distribution = w.add(ControlKind::Group, "?DistributionGroup");
   w.addPrompt("?POD:DetailType:Prompt", "Detail Type:").in(distribution);
-  w.addDropList("?POD:DetailType", Binding::field(crv::POD, crv::POD.DetailType), "Job|G/L Account|Equipment|Inventory")
+  w.addDropList("?POD:DetailType", Binding::field(crv::POD, crv::POD.DetailType),
+                "Job|G/L Account|Equipment|Inventory")
       .in(distribution);
   fieldIn(&distribution, "Job ID:", "?POD:JobID", Binding::field(crv::POD, crv::POD.JobID), "@s10", lookup);
-  fieldIn(&distribution, "Account:", "?POD:Account", Binding::field(crv::POD, crv::POD.Account), "@s12", lookup);
-  fieldIn(&distribution, "Equipment ID:", "?POD:EquipmentID", Binding::field(crv::POD, crv::POD.EquipmentID), "@s10",
+  fieldIn(&distribution, "Account:", "?POD:Account", Binding::field(crv::POD, crv::POD.Account), "@s12",
           lookup);
-  w.addString("?Distribution1", "").bind(Binding::local(distribution1_, "Distribution1")).in(distribution);
-  fieldIn(&distribution, "Cost Code:", "?POD:CostCode", Binding::field(crv::POD, crv::POD.CostCode), "@s14", lookup);
-  fieldIn(&distribution, "Cost Category:", "?POD:CostCategory", Binding::field(crv::POD, crv::POD.CostCategory),
+  fieldIn(&distribution, "Equipment ID:", "?POD:EquipmentID", Binding::field(crv::POD, crv::POD.EquipmentID),
           "@s10", lookup);
-  w.addString("?Distribution2", "").bind(Binding::local(distribution2_, "Distribution2")).in(distribution);
-  fieldIn(&distribution, "Change Order:", "?POD:ChangeOrder", Binding::field(crv::POD, crv::POD.ChangeOrder), "@s10",
+  w.addString("?Distribution1", "").bind(Binding::local(distribution1_, "Distribution1")).in(distribution);
+  fieldIn(&distribution, "Cost Code:", "?POD:CostCode", Binding::field(crv::POD, crv::POD.CostCode), "@s14",
           lookup);
+  fieldIn(&distribution, "Cost Category:", "?POD:CostCategory",
+          Binding::field(crv::POD, crv::POD.CostCategory), "@s10", lookup);
+  w.addString("?Distribution2", "").bind(Binding::local(distribution2_, "Distribution2")).in(distribution);
+  fieldIn(&distribution, "Change Order:", "?POD:ChangeOrder", Binding::field(crv::POD, crv::POD.ChangeOrder),
+          "@s10", lookup);
   w.addString("?ChangeOrderDescription", "")
       .bind(Binding::local(changeOrderDescription_, "ChangeOrderDescription"))
       .in(distribution);
@@ -265,13 +279,16 @@ void UpdatePODetailWindow::build() {
   w.addButton("?Cancel", "Cancel", ButtonRole::Cancel);
   w.addButton("?Help", "Help", ButtonRole::Help);
 
-  recordHistory({"?POD:ItemID", "?POD:Description", "?POD:VendorCatalogID", "?POD:QtyOrdered", "?POD:UnitName",
-                 "?POD:UnitPrice", "?POD:TotalAmount", "?POD:Taxable", "?POD:DeliverAfterDate", "?POD:DeliveryDate",
-                 "?POD:DeadlineDate", "?POD:TextFlag", "?POD:Text", "?POD:DetailType", "?POD:JobID", "?POD:Account",
-                 "?POD:EquipmentID", "?POD:CostCode", "?POD:CostCategory", "?POD:ChangeOrder"});
-  useTypeAhead("UpdatePODetail", {"?POD:Account", "?POD:ChangeOrder", "?POD:CostCategory", "?POD:CostCode",
-                                  "?POD:Description", "?POD:EquipmentID", "?POD:ItemID", "?POD:JobID",
-                                  "?POD:UnitName", "?POD:VendorCatalogID"});
+  recordHistory({"?POD:ItemID",       "?POD:Description",  "?POD:VendorCatalogID",
+                 "?POD:QtyOrdered",   "?POD:UnitName",     "?POD:UnitPrice",
+                 "?POD:TotalAmount",  "?POD:Taxable",      "?POD:DeliverAfterDate",
+                 "?POD:DeliveryDate", "?POD:DeadlineDate", "?POD:TextFlag",
+                 "?POD:Text",         "?POD:DetailType",   "?POD:JobID",
+                 "?POD:Account",      "?POD:EquipmentID",  "?POD:CostCode",
+                 "?POD:CostCategory", "?POD:ChangeOrder"});
+  useTypeAhead("UpdatePODetail",
+               {"?POD:Account", "?POD:ChangeOrder", "?POD:CostCategory", "?POD:CostCode", "?POD:Description",
+                "?POD:EquipmentID", "?POD:ItemID", "?POD:JobID", "?POD:UnitName", "?POD:VendorCatalogID"});
   checkSpelling({"?POD:Description", "?POD:Text"});
 }
 
@@ -439,8 +456,9 @@ Level UpdatePODetailWindow::opening() {
     showDistribution(lineType, changeOrdersOn());
     if (lineType == typeJob) {
       distribution1_ = fetchJob(crv::POD.JobID.view()) ? crv::JCH.JobName.str() : std::string();
-      distribution2_ =
-          fetchCostLine(crv::POD.JobID.view(), crv::POD.CostCode.view()) ? crv::JCC.Description.str() : std::string();
+      distribution2_ = fetchCostLine(crv::POD.JobID.view(), crv::POD.CostCode.view())
+                           ? crv::JCC.Description.str()
+                           : std::string();
       if (crv::POD.CODetailID != 0) refreshChangeOrder();
     } else if (lineType == typeAccount) {
       crv::GLM.clear();
@@ -587,12 +605,24 @@ int UpdatePODetailWindow::runLookup(Lookup lookup) {
   if (viewOnly()) return crv::RequestCancelled;
   crv::GlobalRequest = lookup == VendorItemLookup ? crv::GlobalRequest : crv::SelectRecord;
   switch (lookup) {
-    case JobLookup: BrowseJCHeader(); break;
-    case AccountLookup: BrowseGLMaster(); break;
-    case EquipmentLookup: BrowseEQHeader(); break;
-    case CostCodeLookup: BrowseJCCost(); break;
-    case CategoryLookup: BrowseEQCost(); break;
-    case VendorItemLookup: UpdateINVendor(); break;
+    case JobLookup:
+      BrowseJCHeader();
+      break;
+    case AccountLookup:
+      BrowseGLMaster();
+      break;
+    case EquipmentLookup:
+      BrowseEQHeader();
+      break;
+    case CostCodeLookup:
+      BrowseJCCost();
+      break;
+    case CategoryLookup:
+      BrowseEQCost();
+      break;
+    case VendorItemLookup:
+      UpdateINVendor();
+      break;
   }
   resetComponents();
   return crv::GlobalResponse;
@@ -683,7 +713,8 @@ Level UpdatePODetailWindow::itemLookup() {
   if (vendorHasItems) {
     crv::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
     vendor.rec.VendorID = crv::POM.VendorID;
-    const std::string name = vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
+    const std::string name =
+        vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
     choice = crv::message("Select from all items or just items supplied by |Vendor (" +
                               std::to_string(crv::POM.VendorID) + ") " + name + "?",
                           "Limit by Vendor?", crv::Icon::Question, "&All Items|&Vendor Only|&Cancel");
@@ -737,7 +768,8 @@ Level UpdatePODetailWindow::unitAccepted() {
 
 Level UpdatePODetailWindow::quantityAccepted() {
   if (acceptingAll()) return Level::Benign;
-  if (vendorPriced_ && crv::POD.QtyOrdered < minOrderQty_ && askReenterQuantity(minOrderQty_, minOrderUnit_.view())) {
+  if (vendorPriced_ && crv::POD.QtyOrdered < minOrderQty_ &&
+      askReenterQuantity(minOrderQty_, minOrderUnit_.view())) {
     crv::POD.QtyOrdered = minOrderQty_;
     select("?POD:QtyOrdered");
     return Level::Notify;
@@ -748,7 +780,8 @@ Level UpdatePODetailWindow::quantityAccepted() {
 
 Level UpdatePODetailWindow::amountAccepted() {
   if (acceptingAll()) return Level::Benign;
-  const AmountReversal change = reverseFromAmount(crv::POD.TotalAmount, crv::POD.QtyOrdered, crv::POD.UnitPrice);
+  const AmountReversal change =
+      reverseFromAmount(crv::POD.TotalAmount, crv::POD.QtyOrdered, crv::POD.UnitPrice);
   if (change.unitPrice) crv::POD.UnitPrice = *change.unitPrice;
   if (change.quantity) crv::POD.QtyOrdered = *change.quantity;
   return Level::Benign;
@@ -838,7 +871,8 @@ void UpdatePODetailWindow::defaultCostCode() {
 
 Level UpdatePODetailWindow::costCodeAccepted() {
   crv::JOBFIELD = crv::POD.JobID.str();
-  if (!crv::POD.CostCode.empty()) crv::POD.CostCode = expandCostCode(crv::POD.CostCode.view(), crv::CostCodeLen);
+  if (!crv::POD.CostCode.empty())
+    crv::POD.CostCode = expandCostCode(crv::POD.CostCode.view(), crv::CostCodeLen);
   if (acceptingAll() || crv::POD.CostCode.empty()) return Level::Benign;
   if (!fetchCostLine(crv::POD.JobID.view(), crv::POD.CostCode.view())) {
     if (runLookup(CostCodeLookup) != crv::RequestCompleted) {
@@ -874,7 +908,8 @@ Level UpdatePODetailWindow::costCodeFound() {
     return Level::Notify;
   }
   // A change-order detail chosen in the change-order lookup travels in TEST.
-  const crv::Id fromLookup = crv::TEST.empty() ? 0 : static_cast<crv::Id>(std::strtoul(crv::TEST.c_str(), nullptr, 10));
+  const crv::Id fromLookup =
+      crv::TEST.empty() ? 0 : static_cast<crv::Id>(std::strtoul(crv::TEST.c_str(), nullptr, 10));
   crv::POD.CODetailID = fromLookup;
   if (fromLookup != 0) crv::TEST = "0";
   crv::POD.ChangeOrder = "";
@@ -895,7 +930,8 @@ void UpdatePODetailWindow::costCodeClosing() {
     // A second view of the vendors keeps the order's vendor in APV.
     crv::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
     vendor.rec.VendorID = preferred;
-    const std::string name = vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
+    const std::string name =
+        vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
     tellPreferredVendor(crv::POD.CostCode.view(), preferred, name);
   }
   distribution2_ = description;
@@ -1025,8 +1061,8 @@ Level UpdatePODetailWindow::changeOrderLookup() {
   crv::POD.CODetailID = chosen;
   crv::POD.ChangeOrder = crv::JOBFIELD;
   crv::POD.CostCode = crv::REPORTFILTER.view();
-  distribution2_ =
-      fetchCostLine(crv::POD.JobID.view(), crv::POD.CostCode.view()) ? crv::JCC.Description.str() : std::string();
+  distribution2_ = fetchCostLine(crv::POD.JobID.view(), crv::POD.CostCode.view()) ? crv::JCC.Description.str()
+                                                                                  : std::string();
   refreshChangeOrder();
   select("?POD:ChangeOrder");
   return Level::Benign;
@@ -1060,11 +1096,13 @@ void UpdatePODetailWindow::refreshVendors() {
   while (items.table.next() == TableStatus::Ok) {
     vendor.rec.clear();
     vendor.rec.VendorID = items.rec.VendorID;
-    const std::string name = vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
+    const std::string name =
+        vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
     const std::string price = "$" + crv::Picture::parse("@n_12.2").formatTrimmed(items.rec.Price) + " per " +
                               items.rec.UnitName.str();
-    vendors_.addRow({crv::Picture::parse("@n3").format(items.rec.Priority), std::to_string(items.rec.VendorID), name,
-                     price, crv::Picture::parse("@n-15.4").format(items.rec.MinimumOrder)});
+    vendors_.addRow({crv::Picture::parse("@n3").format(items.rec.Priority),
+                     std::to_string(items.rec.VendorID), name, price,
+                     crv::Picture::parse("@n-15.4").format(items.rec.MinimumOrder)});
     vendorRows_.push_back(items.rec.RecordID);
   }
   if (!vendorRows_.empty()) vendors_.setCurrent(0);
@@ -1115,7 +1153,8 @@ Level UpdatePODetailWindow::validate() {
   } else {
     emptyTextLine();
   }
-  if (!crv::POD.TextFlag && crv::POD.DetailType == typeJob && crv::SYS.POWarnOverBudget && !overBudgetCheckPasses())
+  if (!crv::POD.TextFlag && crv::POD.DetailType == typeJob && crv::SYS.POWarnOverBudget &&
+      !overBudgetCheckPasses())
     return Level::Notify;
   crv::POD.Reconciliation = reconciliationState(crv::POD.QtyOrdered, crv::POD.QtyInvoiced);
   if (canada_) crv::POD.Taxable = canadianTaxCode(gst_ != 0, pst_ != 0);
@@ -1127,7 +1166,8 @@ Level UpdatePODetailWindow::validate() {
       crv::INC.ItemID = crv::POD.ItemID;
       crv::INC.UnitName = crv::POD.UnitName;
       if (crv::INCnvrt.fetch(crv::INCnvrtRecord::KeyItemUnit) == TableStatus::Ok)
-        crv::POD.INVQuantity = outstandingInStockUnits(crv::POD.QtyOrdered, crv::POD.QtyInvoiced, crv::INC.Factor);
+        crv::POD.INVQuantity =
+            outstandingInStockUnits(crv::POD.QtyOrdered, crv::POD.QtyInvoiced, crv::INC.Factor);
     }
   }
   if (crv::POD.TextFlag) crv::POD.Text = plainTypography(crv::POD.Text.view());
@@ -1153,14 +1193,19 @@ void UpdatePODetailWindow::lockForViewing() {
     Control& c = *owned;
     switch (c.kind()) {
       case ControlKind::Entry:
-      case ControlKind::Text: c.setReadOnly(true); break;
+      case ControlKind::Text:
+        c.setReadOnly(true);
+        break;
       case ControlKind::Check:
       case ControlKind::DropList:
-      case ControlKind::DropCombo: c.disable(); break;
+      case ControlKind::DropCombo:
+        c.disable();
+        break;
       case ControlKind::Button:
         if (c.role() == ButtonRole::Lookup || c.role() == ButtonRole::Calendar) c.disable();
         break;
-      default: break;
+      default:
+        break;
     }
   }
   control("?Select").hide();
@@ -1179,8 +1224,10 @@ Level UpdatePODetailWindow::takeEvent(const crv::ui::Event& event) {
 
 void UpdatePODetailWindow::readTextCases() {
   using crv::siblings::textCaseFromCode;
-  if (auto stored = textCaseFromCode(crv::siblings::getCase("000POD:Description"))) descriptionCase_ = *stored;
-  if (auto stored = textCaseFromCode(crv::siblings::getCase("000POD:VendorCatalogID"))) catalogCase_ = *stored;
+  if (auto stored = textCaseFromCode(crv::siblings::getCase("000POD:Description")))
+    descriptionCase_ = *stored;
+  if (auto stored = textCaseFromCode(crv::siblings::getCase("000POD:VendorCatalogID")))
+    catalogCase_ = *stored;
 }
 
 void UpdatePODetailWindow::applyTextCase(std::string_view field) {
@@ -1200,7 +1247,8 @@ Level UpdatePODetailWindow::takePopupMenu(Control& field) {
     TextCase textCase;
     const char* text;
   };
-  const Item items[] = {{TextCase::AsTyped, "small text"}, {TextCase::Title, "Capitalized Text"},
+  const Item items[] = {{TextCase::AsTyped, "small text"},
+                        {TextCase::Title, "Capitalized Text"},
                         {TextCase::Upper, "ALL CAPS"}};
   crv::ui::PopupRequest menu;
   for (const Item& item : items) {
@@ -1220,11 +1268,20 @@ Level UpdatePODetailWindow::takeAlertKey(Key key, Control* focus) {
   if (focus && focus->is("?POD:DetailType")) {
     std::string_view type;
     switch (key) {
-      case Key::Keypad5: type = typeJob; break;
-      case Key::Keypad6: type = typeAccount; break;
-      case Key::Keypad3: type = typeInventory; break;
-      case Key::KeypadDecimal: type = typeEquipment; break;
-      default: break;
+      case Key::Keypad5:
+        type = typeJob;
+        break;
+      case Key::Keypad6:
+        type = typeAccount;
+        break;
+      case Key::Keypad3:
+        type = typeInventory;
+        break;
+      case Key::KeypadDecimal:
+        type = typeEquipment;
+        break;
+      default:
+        break;
     }
     if (!type.empty()) {
       for (const auto& choice : focus->choices())

@@ -28,10 +28,10 @@ struct SiblingEntries {
 };
 
 // In the order of siblingOrder.
-constexpr SiblingEntries siblings[] = {
-    {CRVDATA_INIT, CRVDATA_KILL}, {CRVMISC_INIT, CRVMISC_KILL}, {CRVJC_INIT, CRVJC_KILL},
-    {CRVIN_INIT, CRVIN_KILL},     {CRVEQ_INIT, CRVEQ_KILL},     {CRVGL_INIT, CRVGL_KILL},
-    {CRVAP_INIT, CRVAP_KILL},     {CRVAR_INIT, CRVAR_KILL}};
+constexpr SiblingEntries siblings[] = {{CRVDATA_INIT, CRVDATA_KILL}, {CRVMISC_INIT, CRVMISC_KILL},
+                                       {CRVJC_INIT, CRVJC_KILL},     {CRVIN_INIT, CRVIN_KILL},
+                                       {CRVEQ_INIT, CRVEQ_KILL},     {CRVGL_INIT, CRVGL_KILL},
+                                       {CRVAP_INIT, CRVAP_KILL},     {CRVAR_INIT, CRVAR_KILL}};
 static_assert(std::size(siblings) == std::size(siblingOrder));
 
 }  // namespace

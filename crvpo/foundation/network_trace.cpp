@@ -22,8 +22,8 @@ std::string_view switchName(std::string_view argument) {
 }  // namespace
 
 std::string traceSwitch(const std::vector<std::string>& arguments) {
-  static constexpr std::array<std::string_view, 4> onSwitches = {"netlog", "netlogerrors",
-                                                                 "neterrors", "netall"};
+  static constexpr std::array<std::string_view, 4> onSwitches = {"netlog", "netlogerrors", "neterrors",
+                                                                 "netall"};
   std::string found;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string_view name = switchName(arguments[i]);

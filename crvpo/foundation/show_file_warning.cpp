@@ -29,13 +29,12 @@ int ShowFileWarning(int code, std::string_view tableName) {
   const std::string error = takeFileWarningErrorText();
   if (code == FileWarning::RecordRetrieval) {
     return crv::message("Error: (" + error + ") attempting to access a record from the " +
-                            std::string(crv::clip(tableName)) +
-                            " file.  Returning to previous window.",
+                            std::string(crv::clip(tableName)) + " file.  Returning to previous window.",
                         "Record Retrieval Error", crv::Icon::Exclamation, "&OK", 1);
   }
-  return crv::message("Error: (" + error +
-                          ") attempting to open the current VIEW. Filter and Range Limits ignored.",
-                      "View Open Error", crv::Icon::Exclamation, "&OK", 1);
+  return crv::message(
+      "Error: (" + error + ") attempting to open the current VIEW. Filter and Range Limits ignored.",
+      "View Open Error", crv::Icon::Exclamation, "&OK", 1);
 }
 
 }  // namespace crvpo

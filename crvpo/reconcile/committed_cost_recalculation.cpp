@@ -39,8 +39,12 @@ struct NewFigures {
 class Run {
  public:
   Run(crv::Connection& connection, RecalcObserver& observer, RecalcSummary& summary)
-      : observer_(observer), summary_(summary), costs_(connection),
-        details_(connection), orders_(connection), lines_(connection) {}
+      : observer_(observer),
+        summary_(summary),
+        costs_(connection),
+        details_(connection),
+        orders_(connection),
+        lines_(connection) {}
 
   void go() {
     total_ = 2 * (costs_.table.records() + details_.table.records()) + orders_.table.records();
@@ -67,7 +71,8 @@ class Run {
   bool readNext(crv::Table& table) {
     const crv::TableStatus status = table.next();
     if (status == crv::TableStatus::Ok) return true;
-    if (status != crv::TableStatus::EndOfFile) report(table, crv::errorContext(crv::TableOp::Reading, table.name()));
+    if (status != crv::TableStatus::EndOfFile)
+      report(table, crv::errorContext(crv::TableOp::Reading, table.name()));
     return false;
   }
 
@@ -111,8 +116,8 @@ class Run {
       }
       const crv::Amount quantityAfter = quantity.rescale<crv::Amount::places>();
       if (quantityAfter != order.QuantityReconciled || amount != order.AmountReconciled) {
-        OrderChange change{order.POID, order.PONumber, order.QuantityReconciled, quantityAfter,
-                           order.AmountReconciled, amount};
+        OrderChange change{order.POID,    order.PONumber,         order.QuantityReconciled,
+                           quantityAfter, order.AmountReconciled, amount};
         order.QuantityReconciled = quantityAfter;
         order.AmountReconciled = amount;
         if (orders_.table.tryUpdate() == crv::TableStatus::Ok) {
@@ -155,8 +160,8 @@ class Run {
         figures = costFigures_[slot];
       }
       if (figures.committed != cost.Committed || figures.coCommitted != cost.COCommitted) {
-        CostLineChange change{cost.JobID, cost.CostCode, cost.Committed, figures.committed, cost.COCommitted,
-                              figures.coCommitted};
+        CostLineChange change{cost.JobID,        cost.CostCode,    cost.Committed,
+                              figures.committed, cost.COCommitted, figures.coCommitted};
         cost.Committed = figures.committed;
         cost.COCommitted = figures.coCommitted;
         if (costs_.table.tryUpdate() == crv::TableStatus::Ok) {

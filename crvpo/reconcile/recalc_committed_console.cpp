@@ -28,9 +28,9 @@ class PrintingObserver final : public RecalcObserver {
          << "): committed " << c.committedBefore << " -> " << c.committedAfter << "\n";
   }
   void orderChanged(const OrderChange& c) override {
-    out_ << "Order " << c.poNumber.view() << " (POID " << c.poid << "): quantity reconciled " << c.quantityBefore
-         << " -> " << c.quantityAfter << ", amount reconciled " << c.amountBefore << " -> " << c.amountAfter
-         << "\n";
+    out_ << "Order " << c.poNumber.view() << " (POID " << c.poid << "): quantity reconciled "
+         << c.quantityBefore << " -> " << c.quantityAfter << ", amount reconciled " << c.amountBefore
+         << " -> " << c.amountAfter << "\n";
   }
   void tableError(const std::string& text) override { out_ << "Error: " << text << "\n"; }
 

@@ -23,7 +23,9 @@ class RecalcCommittedProcedure final : public crv::ui::WindowManager, private Re
     w.setTitle("Recalculate Committed Costs");
     crv::ui::Control& panel = w.add(ControlKind::Panel, "?Panel");
     w.addString("?Intro", introText).in(panel);
-    w.add(ControlKind::String, "?Percent").bind(crv::ui::Binding::local(percent_, "LOC:Percent")).setPicture("@n4~%~");
+    w.add(ControlKind::String, "?Percent")
+        .bind(crv::ui::Binding::local(percent_, "LOC:Percent"))
+        .setPicture("@n4~%~");
     w.add(ControlKind::Progress, "?Progress");
     w.addButton("?Proceed", "Proceed").setDefault();
     w.addButton("?Close", "Close", ButtonRole::Close);

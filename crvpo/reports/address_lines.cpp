@@ -8,8 +8,8 @@ std::string_view clipped(std::string_view text) {
   return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
 }
 
-std::string cityLine(std::string_view city, std::string_view state, std::string_view zip, std::string_view zipGap,
-                     bool stateAloneWithoutCity) {
+std::string cityLine(std::string_view city, std::string_view state, std::string_view zip,
+                     std::string_view zipGap, bool stateAloneWithoutCity) {
   std::string line;
   if (!clipped(city).empty() || !stateAloneWithoutCity) {
     line += clipped(city);

@@ -13,8 +13,8 @@ namespace crvpo {
 // "City, ST" followed by `zipGap` and the zip; without a city the state
 // alone stands before the zip when `stateAloneWithoutCity`, otherwise the
 // ", " stays.
-std::string cityLine(std::string_view city, std::string_view state, std::string_view zip, std::string_view zipGap,
-                     bool stateAloneWithoutCity = false);
+std::string cityLine(std::string_view city, std::string_view state, std::string_view zip,
+                     std::string_view zipGap, bool stateAloneWithoutCity = false);
 
 // Address 1, address 2 and the city line closed up over blank address
 // lines: the city line always follows the filled address lines.

@@ -95,7 +95,8 @@ crv::MailSettings companyMailSettings() {
     crv::USR.UserID = crv::UserID.view();
     if (crv::UserFile.fetch(crv::USR.KeyUserID) == TableStatus::Ok) {
       settings.senderAddress = crv::USR.Email.str();
-      if (settings.senderName.empty()) settings.senderName = crv::USR.FirstName.str() + " " + crv::USR.LastName.str();
+      if (settings.senderName.empty())
+        settings.senderName = crv::USR.FirstName.str() + " " + crv::USR.LastName.str();
     }
     crv::UserFile.close();
   }
@@ -103,8 +104,8 @@ crv::MailSettings companyMailSettings() {
   return settings;
 }
 
-crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& subject, const std::string& body,
-                         const crv::MailSettings& settings) {
+crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& subject,
+                         const std::string& body, const crv::MailSettings& settings) {
   std::vector<crv::Mailbox> to;
   for (const Recipient& r : deliveryState().recipients) {
     if (r.tagged) to.push_back({r.name, r.email});

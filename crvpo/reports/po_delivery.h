@@ -58,8 +58,8 @@ crv::MailSettings companyMailSettings();
 
 // Sends the PDF to the ticked recipients; logs the message in EmailLog when
 // it was sent. A failure is shown to the user.
-crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& subject, const std::string& body,
-                         const crv::MailSettings& settings);
+crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& subject,
+                         const std::string& body, const crv::MailSettings& settings);
 
 // The signed-in user's e-mail signature, blank when unknown.
 std::string userSignature();

@@ -52,7 +52,8 @@ class EmailSelectProcedure final : public crv::ui::WindowManager {
     const bool anyTicked = std::any_of(list.begin(), list.end(), [](const Recipient& r) { return r.tagged; });
     if (!anyTicked) {
       const int answer = crv::message(
-          "If no contacts are tagged, the invoice will|not be emailed. Are you sure you wish to |proceed without "
+          "If no contacts are tagged, the invoice will|not be emailed. Are you sure you wish to |proceed "
+          "without "
           "emailing?",
           "Continue Without Emailing?", crv::Icon::Question, "&Yes|&No", 2);
       if (answer != 1) return;
@@ -61,7 +62,8 @@ class EmailSelectProcedure final : public crv::ui::WindowManager {
       complete(crv::RequestCancelled);
       return;
     }
-    list.erase(std::remove_if(list.begin(), list.end(), [](const Recipient& r) { return !r.tagged; }), list.end());
+    list.erase(std::remove_if(list.begin(), list.end(), [](const Recipient& r) { return !r.tagged; }),
+               list.end());
     complete(crv::RequestCompleted);
   }
 

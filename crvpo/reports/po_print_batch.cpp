@@ -27,8 +27,8 @@ constexpr std::string_view sampleText =
     "This is a sample text line. Text lines carry notes for the vendor, such as delivery hours, "
     "packing wishes, or the name of the person who receives the goods.";
 constexpr std::string_view sampleItems[5][2] = {
-    {"Item 1", "First Line Item on Purchase Order"},  {"Item 2", "Second Line Item on Purchase Order"},
-    {"Item 3", "Third Line Item on Purchase Order"},  {"Item 4", "Fourth Line Item on Purchase Order"},
+    {"Item 1", "First Line Item on Purchase Order"}, {"Item 2", "Second Line Item on Purchase Order"},
+    {"Item 3", "Third Line Item on Purchase Order"}, {"Item 4", "Fourth Line Item on Purchase Order"},
     {"Item 5", "Fifth Line Item on Purchase Order"},
 };
 
@@ -195,8 +195,8 @@ void POPrintBatchBuilder::buildFromLimits() {
   if (!haveLimits) return;
   crv::POL.clear();
   crv::POL.Report = generatePOsReport;
-  if (crv::POLimits.setFrom(crv::POL.KeyReport, 1) == TableStatus::Ok && crv::POLimits.next() == TableStatus::Ok &&
-      crv::POL.Report == generatePOsReport) {
+  if (crv::POLimits.setFrom(crv::POL.KeyReport, 1) == TableStatus::Ok &&
+      crv::POLimits.next() == TableStatus::Ok && crv::POL.Report == generatePOsReport) {
     crv::POL.RefFrom = static_cast<std::int32_t>(state.PONumber);
     if (crv::POLimits.tryUpdate() != TableStatus::Ok) {
       showFailure(crv::POLimits, crv::errorContext(TableOp::Saving, "POLimits"));
@@ -217,12 +217,13 @@ void POPrintBatchBuilder::addRowForOrder() {
   const PrintState& state = printState();
   std::array<std::string, 3> shipTo{};
   if (!crv::POM.ShipToName.empty()) {
-    shipTo = closedUpLines(crv::POM.ShipToAddress1.view(), crv::POM.ShipToAddress2.view(),
-                           cityLine(crv::POM.ShipToCity.view(), crv::POM.ShipToState.view(),
-                                    crv::POM.ShipToZip.view(), " "));
+    shipTo = closedUpLines(
+        crv::POM.ShipToAddress1.view(), crv::POM.ShipToAddress2.view(),
+        cityLine(crv::POM.ShipToCity.view(), crv::POM.ShipToState.view(), crv::POM.ShipToZip.view(), " "));
   }
 
-  if (state.AssignPONumber == "A" || (state.AssignPONumber == "B" && crv::POM.PONumber.empty())) handOutNumber();
+  if (state.AssignPONumber == "A" || (state.AssignPONumber == "B" && crv::POM.PONumber.empty()))
+    handOutNumber();
 
   crv::APV.clear();
   crv::APV.VendorID = crv::POM.VendorID;
@@ -230,8 +231,9 @@ void POPrintBatchBuilder::addRowForOrder() {
     crv::APV.clear();
     crv::APV.VendorID = crv::POM.VendorID;
   }
-  const auto vendor = closedUpLines(crv::APV.Address.view(), crv::APV.Address2.view(),
-                                    cityLine(crv::APV.City.view(), crv::APV.State.view(), crv::APV.Zip.view(), " "));
+  const auto vendor =
+      closedUpLines(crv::APV.Address.view(), crv::APV.Address2.view(),
+                    cityLine(crv::APV.City.view(), crv::APV.State.view(), crv::APV.Zip.view(), " "));
 
   if (state.SetPrintedFlag == 1 && !isPrinted(crv::POM.PrintFlag)) {
     crv::POM.PrintFlag = "1";

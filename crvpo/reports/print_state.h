@@ -19,9 +19,9 @@ enum class BlankFormNumbering : int { NextFromCounter = 0, Typed = 1, None = 2 }
 
 struct PrintState {
   // Settings of the printing-limits window.
-  crv::Text<3> PrintCondition;  // "U" unprinted only, "P" printed only, else all
+  crv::Text<3> PrintCondition;   // "U" unprinted only, "P" printed only, else all
   crv::Flag SetPrintedFlag = 0;  // 1 = mark each order printed when its batch row is built
-  crv::Text<3> AssignPONumber;  // "B" number blank ones, "A" renumber all, else none
+  crv::Text<3> AssignPONumber;   // "B" number blank ones, "A" renumber all, else none
   std::uint32_t PONumber = 0;    // the next number to hand out
 
   // The blank-form confirmation's choice and the number it chose.

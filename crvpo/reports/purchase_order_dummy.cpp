@@ -95,7 +95,8 @@ void PurchaseOrderDummy() {
   DeliveryState& delivery = deliveryState();
   delivery.emailMe = false;
   delivery.makePdf = false;
-  const auto laidOut = std::filesystem::temp_directory_path() / ("crvpo-" + std::to_string(getpid()) + "-sample.pdf");
+  const auto laidOut =
+      std::filesystem::temp_directory_path() / ("crvpo-" + std::to_string(getpid()) + "-sample.pdf");
   std::vector<crv::LaidOutPage> pages;
   const bool previewing = crv::GLO.PrintPreview != 0;
   try {

@@ -38,8 +38,8 @@ std::string leftClipped(std::string_view text) {
 }
 
 // City line of the form's blocks: without a city the state stands alone.
-std::array<std::string, 3> formBlock(std::string_view address1, std::string_view address2, std::string_view city,
-                                     std::string_view state, std::string_view zip) {
+std::array<std::string, 3> formBlock(std::string_view address1, std::string_view address2,
+                                     std::string_view city, std::string_view state, std::string_view zip) {
   return closedUpLines(address1, address2, leftClipped(cityLine(city, state, zip, " ", true)));
 }
 
@@ -60,12 +60,14 @@ LogoSize logoSize(crv::ImageSize pixels, int scalePercent) {
 std::string swappedVendorName(std::string_view name) {
   const auto semicolon = name.find(';');
   if (semicolon == std::string_view::npos) return std::string(clipped(name));
-  const std::string_view after = semicolon + 2 <= name.size() ? name.substr(semicolon + 2) : std::string_view();
+  const std::string_view after =
+      semicolon + 2 <= name.size() ? name.substr(semicolon + 2) : std::string_view();
   return leftClipped(after) + " " + std::string(name.substr(0, semicolon));
 }
 
 TotalLines totalLines(bool canadian, crv::Amount taxableSubtotal, double taxRate, crv::Amount preTax,
-                      crv::Amount gst, crv::Amount pst, std::string_view gstLabel, std::string_view province) {
+                      crv::Amount gst, crv::Amount pst, std::string_view gstLabel,
+                      std::string_view province) {
   TotalLines lines;
   if (canadian) {
     if (gst.isZero() && pst.isZero()) return lines;
@@ -120,7 +122,8 @@ void PurchaseOrderForm::design() {
   form.addText(2, 220, 58, "ITEM", bold(7));
   form.addText(62, 220, 50, "QUANTITY", bold(7), Align::Right);
   form.addText(116, 220, 184, "MATERIALS AND/OR SERVICES TO BE FURNISHED", bold(6));
-  form.addBound(302, 220, 60, [this] { return std::string(CatalogPrompt.view()); }, bold(6));
+  form.addBound(
+      302, 220, 60, [this] { return std::string(CatalogPrompt.view()); }, bold(6));
   form.addText(364, 220, 32, "UNIT", bold(7));
   form.addText(470, 220, 68, "AMOUNT", bold(7), Align::Right);
   form.addText(0, 640, 270, "By_________________________________  Date_____________", plain(8));
@@ -141,9 +144,11 @@ void PurchaseOrderForm::design() {
   header.addField(340, 22, 200, LocalPONumber, "@s25", bold(10), Align::Right);
   header.addField(420, 36, 120, POP.IssueDate, "@d1B", plain(8), Align::Right);
   header.addField(0, 88, 270, crv::APV.VendorName, "@s50", bold(9));
-  for (std::size_t i = 0; i < 3; ++i) header.addField(0, 100 + 11.0 * i, 270, VendorBlock[i], "@s40", plain(8));
+  for (std::size_t i = 0; i < 3; ++i)
+    header.addField(0, 100 + 11.0 * i, 270, VendorBlock[i], "@s40", plain(8));
   header.addField(280, 88, 260, POP.ShipToName, "@s30", bold(9));
-  for (std::size_t i = 0; i < 3; ++i) header.addField(280, 100 + 11.0 * i, 260, ShipToBlock[i], "@s40", plain(8));
+  for (std::size_t i = 0; i < 3; ++i)
+    header.addField(280, 100 + 11.0 * i, 260, ShipToBlock[i], "@s40", plain(8));
   header.addField(70, 140, 100, crv::APV.Phone, "@s14", plain(7));
   header.addField(340, 140, 100, crv::APV.Fax, "@s14", plain(7));
   header.addField(3, 168, 102, POP.PreparedBy, "@s20", plain(7));
@@ -193,8 +198,8 @@ void PurchaseOrderForm::prepareCompany() {
   if (crv::Systems.set(crv::SYS.KeySystemID) != TableStatus::Ok || crv::Systems.next() != TableStatus::Ok) {
     crv::SYS.clear();
   }
-  std::string city = crv::SYS.City.empty() ? crv::SYS.State.str()
-                                           : crv::SYS.City.str() + ", " + crv::SYS.State.str();
+  std::string city =
+      crv::SYS.City.empty() ? crv::SYS.State.str() : crv::SYS.City.str() + ", " + crv::SYS.State.str();
   city = leftClipped(city + "  " + crv::SYS.Zip.str());
   std::string phone = crv::SYS.Phone.str();
   if (!crv::SYS.Fax.empty()) phone = leftClipped(phone + "  FAX" + crv::SYS.Fax.str());
@@ -298,7 +303,8 @@ void PurchaseOrderForm::endBatch() {
     if (crv::POLimits.fetch(crv::POL.KeyLimitID) == TableStatus::Ok) {
       crv::POL.RefFrom = static_cast<std::int32_t>(printState().PONumber);
       if (crv::POLimits.tryUpdate() != TableStatus::Ok) {
-        crv::message(crv::POLimits.lastError().describe() + crv::errorContext(crv::TableOp::Saving, "POLimits"));
+        crv::message(crv::POLimits.lastError().describe() +
+                     crv::errorContext(crv::TableOp::Saving, "POLimits"));
       }
     }
   }
@@ -315,8 +321,9 @@ std::vector<crv::Table*> PurchaseOrderForm::batchTables() {
 void PurchaseOrderForm::buildShipTo() {
   ShipToBlock = {};
   if (crv::POP.ShipToName.empty()) return;
-  const auto lines = formBlock(crv::POP.ShipToAddress1.view(), crv::POP.ShipToAddress2.view(),
-                               crv::POP.ShipToCity.view(), crv::POP.ShipToState.view(), crv::POP.ShipToZip.view());
+  const auto lines =
+      formBlock(crv::POP.ShipToAddress1.view(), crv::POP.ShipToAddress2.view(), crv::POP.ShipToCity.view(),
+                crv::POP.ShipToState.view(), crv::POP.ShipToZip.view());
   for (std::size_t i = 0; i < 3; ++i) ShipToBlock[i] = lines[i];
 }
 

@@ -52,7 +52,8 @@ PdfPrintResult StandardFormPdfRun::finish() {
   return result;
 }
 
-PdfPrintResult printStandardFormToPdf(const std::filesystem::path& file, const std::function<void()>& afterOrder,
+PdfPrintResult printStandardFormToPdf(const std::filesystem::path& file,
+                                      const std::function<void()>& afterOrder,
                                       std::vector<crv::LaidOutPage>* keep) {
   PurchaseOrderForm form;
   crv::PangoTextMeasurer measurer;

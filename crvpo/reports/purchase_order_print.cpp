@@ -86,20 +86,24 @@ void afterOrder() {
   } else {
     delivery.recipients.clear();
   }
-  crv::PDFFileName = orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
+  crv::PDFFileName =
+      orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
 }
 
 // Lays the batch out into `file` without a window.
-PdfPrintResult layOutBatch(const std::filesystem::path& file) { return printStandardFormToPdf(file, afterOrder); }
+PdfPrintResult layOutBatch(const std::filesystem::path& file) {
+  return printStandardFormToPdf(file, afterOrder);
+}
 
 // Lays the batch out into `file` under the progress window, keeping the
 // pages for the previewer when asked. A cancelled run that is not to be
 // shown answers nothing and leaves no file.
 std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::path& file, bool previewing,
-                                       std::vector<crv::LaidOutPage>* keep) {
+                                                      std::vector<crv::LaidOutPage>* keep) {
   StandardFormPdfRun run(file, afterOrder, keep);
   // An empty batch has nothing to show progress for.
-  if (run.records() > 0 && runWithProgress(run, previewing, ReportTexts::loadDefault()) == ReportRunEnd::Abandoned) {
+  if (run.records() > 0 &&
+      runWithProgress(run, previewing, ReportTexts::loadDefault()) == ReportRunEnd::Abandoned) {
     if (keep) keep->clear();
     return std::nullopt;
   }
@@ -119,15 +123,16 @@ std::string orderEmailBody(const std::string& signature) {
 }
 
 bool printToDefaultPrinter(const std::filesystem::path& pdf, int copies) {
-  const bool haveCups = std::system("command -v lp >/dev/null 2>&1 && command -v lpstat >/dev/null 2>&1") == 0;
+  const bool haveCups =
+      std::system("command -v lp >/dev/null 2>&1 && command -v lpstat >/dev/null 2>&1") == 0;
   const std::string status = haveCups ? runCommand("lpstat -d 2>/dev/null") : std::string();
   if (status.find("system default destination:") == std::string::npos) {
     const ReportTexts texts = ReportTexts::loadDefault();
     crv::message(texts.NoDfltPrtrText, texts.NoDfltPrtrTitle, crv::Icon::Exclamation, texts.ButtonOk);
     return false;
   }
-  const std::string command =
-      "lp -s -n " + std::to_string(copies < 1 ? 1 : copies) + " " + shellQuoted(pdf.string()) + " >/dev/null 2>&1";
+  const std::string command = "lp -s -n " + std::to_string(copies < 1 ? 1 : copies) + " " +
+                              shellQuoted(pdf.string()) + " >/dev/null 2>&1";
   if (std::system(command.c_str()) != 0) {
     crv::message("The report could not be sent to the printer.", "WARNING!", crv::Icon::Exclamation, "&Ok");
     return false;
@@ -279,7 +284,8 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
     return 1;
   }
   if (out) {
-    *out << "Printed " << result.orders << " order(s), " << result.pages << " page(s) to " << target.string() << "\n";
+    *out << "Printed " << result.orders << " order(s), " << result.pages << " page(s) to " << target.string()
+         << "\n";
   }
   if (email == 0) return 0;
   if (!number.empty()) {
@@ -287,8 +293,8 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
   } else {
     delivery.recipients.clear();
   }
-  const crv::MailResult sent =
-      emailPdf(target, std::string(printState().EmailSubject.view()), delivery.emailBody, companyMailSettings());
+  const crv::MailResult sent = emailPdf(target, std::string(printState().EmailSubject.view()),
+                                        delivery.emailBody, companyMailSettings());
   if (out) {
     if (!sent) {
       *out << "Not e-mailed: " << sent.error << "\n";

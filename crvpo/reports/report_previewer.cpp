@@ -21,7 +21,8 @@ constexpr int zoomSteps[] = {50, 75, 100, 150, 200};
 
 class ReportPreviewer final : public crv::ui::WindowManager {
  public:
-  ReportPreviewer(std::vector<crv::LaidOutPage> pages, std::filesystem::path printable, const PreviewOptions& options)
+  ReportPreviewer(std::vector<crv::LaidOutPage> pages, std::filesystem::path printable,
+                  const PreviewOptions& options)
       : WindowManager("PRINTPREVIEW"), pages_(std::move(pages)), printable_(std::move(printable)) {
     static int previews = 0;
     folder_ = std::filesystem::temp_directory_path() /
@@ -88,9 +89,11 @@ class ReportPreviewer final : public crv::ui::WindowManager {
     control("?Next").setDisabled(page_ + 1 >= count);
     control("?Last").setDisabled(page_ + 1 >= count);
     if (count == 0) return;
-    const auto file = folder_ / ("page-" + std::to_string(page_ + 1) + "-" + std::to_string(zoomSteps[zoom_]) + ".png");
+    const auto file =
+        folder_ / ("page-" + std::to_string(page_ + 1) + "-" + std::to_string(zoomSteps[zoom_]) + ".png");
     try {
-      if (!std::filesystem::exists(file)) crv::PngRenderer(96.0 * zoomSteps[zoom_] / 100).write(pages_[page_], file);
+      if (!std::filesystem::exists(file))
+        crv::PngRenderer(96.0 * zoomSteps[zoom_] / 100).write(pages_[page_], file);
       control("?Page").setText(file.string());
     } catch (const crv::RenderError&) {
       control("?Page").setText(std::string());

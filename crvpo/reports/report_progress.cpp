@@ -16,7 +16,8 @@ using crv::ui::Level;
 
 class ReportProgressWindow final : public crv::ui::WindowManager {
  public:
-  ReportProgressWindow(ReportWork& work, bool previewing, const ReportTexts& texts, const std::string& userText)
+  ReportProgressWindow(ReportWork& work, bool previewing, const ReportTexts& texts,
+                       const std::string& userText)
       : WindowManager("ReportProgress"), work_(work), previewing_(previewing), texts_(texts) {
     crv::ui::Window& w = window();
     w.setTitle(previewing ? texts.ProgWinTitlePrvw : texts.ProgWinTitlePrnt);
@@ -53,9 +54,13 @@ class ReportProgressWindow final : public crv::ui::WindowManager {
     if (previewing_ && work_.pages() > 0) {
       switch (crv::message(texts_.CancelPrvwPartialText, texts_.CancelPrvwPartialTitle, crv::Icon::Question,
                            texts_.ButtonYesNoIgnore)) {
-        case 1: end_ = ReportRunEnd::Partial; break;
-        case 2: break;
-        default: return Level::Notify;  // Ignore: the run goes on
+        case 1:
+          end_ = ReportRunEnd::Partial;
+          break;
+        case 2:
+          break;
+        default:
+          return Level::Notify;  // Ignore: the run goes on
       }
     }
     window().setTimer(0);

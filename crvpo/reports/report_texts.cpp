@@ -38,6 +38,8 @@ ReportTexts ReportTexts::load(const std::filesystem::path& file) {
   return texts;
 }
 
-ReportTexts ReportTexts::loadDefault() { return load(std::filesystem::path(crv::IniPath) / "RPTPREVIEW.INI"); }
+ReportTexts ReportTexts::loadDefault() {
+  return load(std::filesystem::path(crv::IniPath) / "RPTPREVIEW.INI");
+}
 
 }  // namespace crvpo

@@ -35,7 +35,8 @@ void printTableCounts(std::ostream& out) {
   for (const TableDef* def : TableRegistry::definitions()) {
     Table* table = TableRegistry::find(def->name());
     table->open();
-    out << std::left << std::setw(14) << def->name() << std::right << std::setw(9) << table->records() << "\n";
+    out << std::left << std::setw(14) << def->name() << std::right << std::setw(9) << table->records()
+        << "\n";
     table->close();
   }
   out << "\n";

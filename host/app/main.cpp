@@ -49,7 +49,8 @@ void printHelp(std::ostream& out) {
 }
 
 fs::path demoFolder() {
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) return fs::path(data) / "crvpo" / "demo";
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data)
+    return fs::path(data) / "crvpo" / "demo";
   if (const char* home = std::getenv("HOME"); home && *home)
     return fs::path(home) / ".local" / "share" / "crvpo" / "demo";
   return fs::current_path() / "crvpo-demo";
@@ -121,7 +122,8 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (command == "recalc" && args.size() == 2) return recalc(args[1]);
   if (command == "print" && args.size() >= 3 && args.size() <= 5) return print(args);
   if (command == "open" && args.size() == 2) return crv::desktop::runDesktop(args[1], argc, argv);
-  if (command == "script" && args.size() == 3) return crv::runScriptCommand(args[1], args[2], std::cout, std::cerr);
+  if (command == "script" && args.size() == 3)
+    return crv::runScriptCommand(args[1], args[2], std::cout, std::cerr);
   std::cerr << "crvhost: unknown command or missing argument: " << command << "\n\n";
   printHelp(std::cerr);
   return 2;

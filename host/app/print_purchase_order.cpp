@@ -42,8 +42,8 @@ PrintPurchaseOrderWindow::PrintPurchaseOrderWindow() : WindowManager("PrintPurch
   w.setTitle("Print a Purchase Order");
   w.setIcon("print");
   w.setHelp("html/Print_Purchase_Order.htm");
-  ui::Control& entry = w.addField("Purchase &Order Number:", "?PONumber", Binding::local(number_, "LOC:PONumber"),
-                                  "@s15");
+  ui::Control& entry =
+      w.addField("Purchase &Order Number:", "?PONumber", Binding::local(number_, "LOC:PONumber"), "@s15");
   entry.setRequired();
   w.addLookup(entry);
   w.addButton("?OK", "OK", ButtonRole::Ok).setDefault();

@@ -15,8 +15,10 @@ using ui::Level;
 
 namespace {
 
-ui::Control& field(ui::Control& group, std::string prompt, std::string equate, Binding binding, std::string_view picture) {
-  ui::Control& entry = group.window().addField(std::move(prompt), std::move(equate), std::move(binding), picture);
+ui::Control& field(ui::Control& group, std::string prompt, std::string equate, Binding binding,
+                   std::string_view picture) {
+  ui::Control& entry =
+      group.window().addField(std::move(prompt), std::move(equate), std::move(binding), picture);
   entry.prompt()->in(group);
   return entry.in(group);
 }
@@ -41,7 +43,8 @@ UpdateSystemsWindow::UpdateSystemsWindow() : WindowManager("UpdateSystems") {
   w.setHelp("html/Company_Settings.htm");
 
   ui::Control& company = w.add(ControlKind::Group, "?CompanyGroup", "Company");
-  field(company, "Company &Name:", "?SYS:CompanyName", Binding::field(SYS, SYS.CompanyName), "@s40").setRequired();
+  field(company, "Company &Name:", "?SYS:CompanyName", Binding::field(SYS, SYS.CompanyName), "@s40")
+      .setRequired();
   field(company, "&Address:", "?SYS:Address1", Binding::field(SYS, SYS.Address1), "@s40");
   field(company, "", "?SYS:Address2", Binding::field(SYS, SYS.Address2), "@s40");
   field(company, "&City:", "?SYS:City", Binding::field(SYS, SYS.City), "@s20");
@@ -51,24 +54,28 @@ UpdateSystemsWindow::UpdateSystemsWindow() : WindowManager("UpdateSystems") {
   field(company, "Fa&x:", "?SYS:Fax", Binding::field(SYS, SYS.Fax), "@s20");
 
   ui::Control& orders = w.add(ControlKind::Group, "?OrdersGroup", "Purchase Orders");
-  w.addCheck("?SYS:AutoPONumber", "Number orders a&utomatically", Binding::field(SYS, SYS.AutoPONumber)).in(orders);
+  w.addCheck("?SYS:AutoPONumber", "Number orders a&utomatically", Binding::field(SYS, SYS.AutoPONumber))
+      .in(orders);
   field(orders, "Next &Order Number:", "?SYS:NextPONumber", Binding::field(SYS, SYS.NextPONumber), "@n_9");
   w.addCheck("?SYS:POWarnDuplicateNumber", "&Warn about a duplicate order number",
              Binding::field(SYS, SYS.POWarnDuplicateNumber))
       .in(orders);
-  w.addCheck("?SYS:POWarnOverBudget", "Warn when a line goes over &budget", Binding::field(SYS, SYS.POWarnOverBudget))
+  w.addCheck("?SYS:POWarnOverBudget", "Warn when a line goes over &budget",
+             Binding::field(SYS, SYS.POWarnOverBudget))
       .in(orders);
   w.addCheck("?SYS:POChangeOrders", "Charge lines to c&hange orders", Binding::field(SYS, SYS.POChangeOrders))
       .in(orders);
   w.addPrompt("?SYS:PODefaultDetailType:Prompt", "Default &Line Type:").in(orders);
-  ui::Control& detailType = w.addDropList("?SYS:PODefaultDetailType", Binding::field(SYS, SYS.PODefaultDetailType),
-                                      "Job|G/L Account|Equipment|Inventory|Text")
-                            .in(orders);
+  ui::Control& detailType =
+      w.addDropList("?SYS:PODefaultDetailType", Binding::field(SYS, SYS.PODefaultDetailType),
+                    "Job|G/L Account|Equipment|Inventory|Text")
+          .in(orders);
   detailType.setPrompt(*w.find("?SYS:PODefaultDetailType:Prompt"));
 
   ui::Control& tax = w.add(ControlKind::Group, "?TaxGroup", "Tax");
   field(tax, "Default &Tax Rate %:", "?SYS:DefaultTaxRate", Binding::field(SYS, SYS.DefaultTaxRate), "@n7.3");
-  w.addCheck("?SYS:CanadianTax", "Canadian ta&xes (GST and PST)", Binding::field(SYS, SYS.CanadianTax)).in(tax);
+  w.addCheck("?SYS:CanadianTax", "Canadian ta&xes (GST and PST)", Binding::field(SYS, SYS.CanadianTax))
+      .in(tax);
   field(tax, "&GST Rate %:", "?SYS:GSTRate", Binding::field(SYS, SYS.GSTRate), "@n7.3");
 
   w.addButton("?OK", "OK", ButtonRole::Ok).setDefault();
@@ -76,9 +83,7 @@ UpdateSystemsWindow::UpdateSystemsWindow() : WindowManager("UpdateSystems") {
   w.addButton("?Help", "&Help", ButtonRole::Help);
 
   // The GST rate means something only with Canadian taxes.
-  onAccepted("?SYS:CanadianTax", [this] {
-    window().setFieldHidden("?SYS:GSTRate", SYS.CanadianTax == 0);
-  });
+  onAccepted("?SYS:CanadianTax", [this] { window().setFieldHidden("?SYS:GSTRate", SYS.CanadianTax == 0); });
   recordHistory({"?SYS:CompanyName", "?SYS:NextPONumber", "?SYS:DefaultTaxRate"});
 }
 

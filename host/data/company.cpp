@@ -23,7 +23,8 @@ bool Company::exists(const std::filesystem::path& folder) {
 }
 
 std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool create) {
-  if (openCompany) throw StorageOpenError("Another company is already open: " + openCompany->folder().string());
+  if (openCompany)
+    throw StorageOpenError("Another company is already open: " + openCompany->folder().string());
   std::error_code ec;
   if (create) std::filesystem::create_directories(folder, ec);
   if (!std::filesystem::is_directory(folder, ec))

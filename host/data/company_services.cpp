@@ -52,7 +52,8 @@ void CompanyTypeAheadStore::save(std::string_view section, std::string_view fiel
   TAH.Field = field;
   TypeAheadTable.setRange(TAH.KeySectionField, 2);
   while (TypeAheadTable.next() == TableStatus::Ok) {
-    if (TypeAheadTable.tryRemove() != TableStatus::Ok) return reportFailure(TypeAheadTable, TableOp::Deleting);
+    if (TypeAheadTable.tryRemove() != TableStatus::Ok)
+      return reportFailure(TypeAheadTable, TableOp::Deleting);
   }
   Byte rank = 0;
   for (const std::string& value : values) {
@@ -62,7 +63,8 @@ void CompanyTypeAheadStore::save(std::string_view section, std::string_view fiel
     TAH.Field = field;
     TAH.Rank = ++rank;
     TAH.Value = value;
-    if (TypeAheadTable.tryInsert() != TableStatus::Ok) return reportFailure(TypeAheadTable, TableOp::Inserting);
+    if (TypeAheadTable.tryInsert() != TableStatus::Ok)
+      return reportFailure(TypeAheadTable, TableOp::Inserting);
   }
   if (transaction.commit() != TableStatus::Ok) reportFailure(TypeAheadTable, TableOp::Saving);
 }

@@ -12,7 +12,8 @@ namespace crv {
 class CompanyTypeAheadStore final : public ui::TypeAheadStore {
  public:
   std::vector<std::string> load(std::string_view section, std::string_view field) override;
-  void save(std::string_view section, std::string_view field, const std::vector<std::string>& values) override;
+  void save(std::string_view section, std::string_view field,
+            const std::vector<std::string>& values) override;
 };
 
 class CompanyChangeHistory final : public ui::ChangeHistorySink {

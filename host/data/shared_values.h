@@ -20,29 +20,29 @@ namespace crv {
 
 // The suite-wide settings a user can change from the host's menus.
 struct GlobalSettings {
-  std::string TempPath;       // folder for temporary files
-  Flag LogUserActivity = 0;   // 1 = write the user activity log
-  Flag EasyAutoEntry = 0;     // 1 = type-ahead completion on entry fields
-  Flag PrintPreview = 0;      // 1 = reports open in the previewer
+  std::string TempPath;      // folder for temporary files
+  Flag LogUserActivity = 0;  // 1 = write the user activity log
+  Flag EasyAutoEntry = 0;    // 1 = type-ahead completion on entry fields
+  Flag PrintPreview = 0;     // 1 = reports open in the previewer
   int Increment = 0;
   int PreviewZoom = 0;
 };
 
 extern GlobalSettings GLO;
 
-extern Text<3> UserID;          // the signed-on user
+extern Text<3> UserID;  // the signed-on user
 extern Text<40> CompanyName;
-extern std::string DataPath;    // the company's data folder
-extern std::string IniPath;     // the folder of the suite's settings files
+extern std::string DataPath;  // the company's data folder
+extern std::string IniPath;   // the folder of the suite's settings files
 
-extern Flag GENERIC;            // 1 = the suite runs without job cost
-extern Flag INPURCHASE;         // 1 = inventory purchasing in use
-extern Flag EQPURCHASE;         // 1 = equipment purchasing in use
+extern Flag GENERIC;     // 1 = the suite runs without job cost
+extern Flag INPURCHASE;  // 1 = inventory purchasing in use
+extern Flag EQPURCHASE;  // 1 = equipment purchasing in use
 extern int PURCHASELEVEL;
-extern std::string COUNTRY;     // "Canada" turns on GST and PST handling
+extern std::string COUNTRY;  // "Canada" turns on GST and PST handling
 
-extern int JobIDLen;            // characters of a job identifier
-extern int CostCodeLen;         // characters of a cost code before its category letter
+extern int JobIDLen;     // characters of a job identifier
+extern int CostCodeLen;  // characters of a cost code before its category letter
 
 // Hand-over values.
 extern std::string JOBFIELD;

@@ -11,7 +11,8 @@
 
 namespace crv::desktop {
 
-std::optional<Date> pickDate(const ui::CalendarRequest& request, QWidget* parent, const Screenshots& screenshots) {
+std::optional<Date> pickDate(const ui::CalendarRequest& request, QWidget* parent,
+                             const Screenshots& screenshots) {
   QDialog dialog(parent);
   dialog.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
   dialog.setWindowTitle(QString::fromStdString(request.title));

@@ -13,6 +13,7 @@ namespace crv::desktop {
 
 class Screenshots;
 
-std::optional<Date> pickDate(const ui::CalendarRequest& request, QWidget* parent, const Screenshots& screenshots);
+std::optional<Date> pickDate(const ui::CalendarRequest& request, QWidget* parent,
+                             const Screenshots& screenshots);
 
 }  // namespace crv::desktop

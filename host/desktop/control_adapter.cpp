@@ -4,8 +4,8 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCompleter>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -28,8 +28,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <functional>
 #include <algorithm>
+#include <functional>
 
 #include "host/desktop/icon_library.h"
 #include "host/desktop/list_table_model.h"
@@ -203,7 +203,8 @@ class CheckAdapter final : public ControlAdapter {
  public:
   CheckAdapter(Control& control, EventSink& sink, QWidget* parent) : ControlAdapter(control, sink) {
     box_ = new QCheckBox(parent);
-    QObject::connect(box_, &QCheckBox::clicked, box_, [this](bool on) { post(EventKind::Accepted, on ? 1 : 0); });
+    QObject::connect(box_, &QCheckBox::clicked, box_,
+                     [this](bool on) { post(EventKind::Accepted, on ? 1 : 0); });
     setWidget(box_);
   }
   void sync() override {
@@ -231,12 +232,14 @@ class OptionAdapter final : public ControlAdapter {
       radios_.push_back({radios[i], radio});
     }
     layout->addStretch(1);
-    QObject::connect(group_, &QButtonGroup::idClicked, box_, [this](int id) { post(EventKind::Accepted, id); });
+    QObject::connect(group_, &QButtonGroup::idClicked, box_,
+                     [this](int id) { post(EventKind::Accepted, id); });
     setWidget(box_);
   }
   QWidget* focusTarget() const override {
     const int chosen = control().chosenIndex();
-    if (chosen >= 0 && chosen < static_cast<int>(radios_.size())) return radios_[static_cast<std::size_t>(chosen)].second;
+    if (chosen >= 0 && chosen < static_cast<int>(radios_.size()))
+      return radios_[static_cast<std::size_t>(chosen)].second;
     return radios_.empty() ? widget() : radios_.front().second;
   }
   void sync() override {
@@ -365,7 +368,8 @@ class ListAdapter final : public ControlAdapter {
     QObject::connect(view_->horizontalHeader(), &QHeaderView::sectionResized, view_,
                      [this](int column, int, int width) { rememberWidth(column, width); });
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(view_, &QWidget::customContextMenuRequested, view_, [this] { post(EventKind::PopupMenu); });
+    QObject::connect(view_, &QWidget::customContextMenuRequested, view_,
+                     [this] { post(EventKind::PopupMenu); });
     filter_ = new ListEvents(*this, view_);
     view_->installEventFilter(filter_);
     view_->viewport()->installEventFilter(filter_);
@@ -388,8 +392,8 @@ class ListAdapter final : public ControlAdapter {
     const int selected = list ? list->selected() : -1;
     const QModelIndex current = selected >= 0 ? model_->index(selected, 0) : QModelIndex();
     if (current.isValid()) {
-      view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
-                                                            QItemSelectionModel::Rows);
+      view_->selectionModel()->setCurrentIndex(
+          current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
       view_->scrollTo(current);
     } else {
       view_->selectionModel()->clear();
@@ -464,11 +468,20 @@ class ListAdapter final : public ControlAdapter {
 
   void paged(int action) {
     switch (action) {
-      case QAbstractSlider::SliderSingleStepAdd: scrollBy(1); break;
-      case QAbstractSlider::SliderSingleStepSub: scrollBy(-1); break;
-      case QAbstractSlider::SliderPageStepAdd: scrollBy(pageRows()); break;
-      case QAbstractSlider::SliderPageStepSub: scrollBy(-pageRows()); break;
-      default: break;
+      case QAbstractSlider::SliderSingleStepAdd:
+        scrollBy(1);
+        break;
+      case QAbstractSlider::SliderSingleStepSub:
+        scrollBy(-1);
+        break;
+      case QAbstractSlider::SliderPageStepAdd:
+        scrollBy(pageRows());
+        break;
+      case QAbstractSlider::SliderPageStepSub:
+        scrollBy(-pageRows());
+        break;
+      default:
+        break;
     }
   }
 
@@ -488,7 +501,8 @@ class ListAdapter final : public ControlAdapter {
       if (s == browse->currentSort()) return;
       for (const auto& owned : control().window().controls()) {
         Control& sheet = *owned;
-        if (sheet.kind() != ControlKind::Sheet || static_cast<int>(sheet.members().size()) != browse->sortCount())
+        if (sheet.kind() != ControlKind::Sheet ||
+            static_cast<int>(sheet.members().size()) != browse->sortCount())
           continue;
         ui::Event chosen = ui::Event::field(EventKind::NewSelection, sheet);
         chosen.index = s;
@@ -540,12 +554,13 @@ class ButtonAdapter final : public ControlAdapter {
       // Out of the tab order: Tab goes from field to field, F2 presses it.
       tool->setFocusPolicy(Qt::ClickFocus);
       tool->setToolTip(control.role() == ui::ButtonRole::Calendar ? QObject::tr("Select a date (F2)")
-                                                                   : QObject::tr("Look up (F2)"));
+                                                                  : QObject::tr("Look up (F2)"));
       button_ = tool;
     } else {
       auto* push = new QPushButton(parent);
       push->setAutoDefault(false);
-      push->setMinimumWidth(std::max(push->sizeHint().width(), push->fontMetrics().horizontalAdvance("Cancel") + 32));
+      push->setMinimumWidth(
+          std::max(push->sizeHint().width(), push->fontMetrics().horizontalAdvance("Cancel") + 32));
       button_ = push;
     }
     QObject::connect(button_, &QAbstractButton::clicked, button_, [this] {
@@ -558,7 +573,8 @@ class ButtonAdapter final : public ControlAdapter {
     ControlAdapter::sync();
     const Control& c = control();
     QString text = qs(c.text());
-    if (c.role() == ui::ButtonRole::Calendar && (text.isEmpty() || text == "...")) text = QStringLiteral("\u25BE");
+    if (c.role() == ui::ButtonRole::Calendar && (text.isEmpty() || text == "..."))
+      text = QStringLiteral("\u25BE");
     setTextIfChanged(*button_, text);
     if (!c.icon().empty()) button_->setIcon(icon(c.icon()));
     if (auto* push = qobject_cast<QPushButton*>(button_)) push->setDefault(c.isDefault());
@@ -640,8 +656,10 @@ class SheetAdapter final : public ControlAdapter {
     }
     const int current = control().currentTab();
     if (current >= 0 && current != bar->currentIndex()) {
-      if (widget_) widget_->setCurrentIndex(current);
-      else bar_->setCurrentIndex(current);
+      if (widget_)
+        widget_->setCurrentIndex(current);
+      else
+        bar_->setCurrentIndex(current);
     }
   }
 
@@ -674,7 +692,8 @@ class ImageAdapter final : public ControlAdapter {
     const QString file = qs(source);
     if (!source.empty() && QFileInfo::exists(file)) {
       QPixmap picture(file);
-      label_->setPixmap(picture.width() > 320 ? picture.scaledToWidth(320, Qt::SmoothTransformation) : picture);
+      label_->setPixmap(picture.width() > 320 ? picture.scaledToWidth(320, Qt::SmoothTransformation)
+                                              : picture);
     } else {
       label_->setPixmap(icon(source).pixmap(48, 48));
     }
@@ -760,22 +779,35 @@ int fieldWidth(const QWidget& widget, int chars, bool digits) {
 std::unique_ptr<ControlAdapter> makeAdapter(Control& control, EventSink& sink, QWidget* parent) {
   switch (control.kind()) {
     case ControlKind::Prompt:
-    case ControlKind::String: return std::make_unique<LabelAdapter>(control, sink, parent);
-    case ControlKind::Entry: return std::make_unique<EntryAdapter>(control, sink, parent);
-    case ControlKind::Text: return std::make_unique<TextAdapter>(control, sink, parent);
-    case ControlKind::Check: return std::make_unique<CheckAdapter>(control, sink, parent);
-    case ControlKind::Option: return std::make_unique<OptionAdapter>(control, sink, parent);
+    case ControlKind::String:
+      return std::make_unique<LabelAdapter>(control, sink, parent);
+    case ControlKind::Entry:
+      return std::make_unique<EntryAdapter>(control, sink, parent);
+    case ControlKind::Text:
+      return std::make_unique<TextAdapter>(control, sink, parent);
+    case ControlKind::Check:
+      return std::make_unique<CheckAdapter>(control, sink, parent);
+    case ControlKind::Option:
+      return std::make_unique<OptionAdapter>(control, sink, parent);
     case ControlKind::DropList:
-    case ControlKind::DropCombo: return std::make_unique<DropAdapter>(control, sink, parent);
-    case ControlKind::List: return std::make_unique<ListAdapter>(control, sink, parent);
-    case ControlKind::Button: return std::make_unique<ButtonAdapter>(control, sink, parent);
+    case ControlKind::DropCombo:
+      return std::make_unique<DropAdapter>(control, sink, parent);
+    case ControlKind::List:
+      return std::make_unique<ListAdapter>(control, sink, parent);
+    case ControlKind::Button:
+      return std::make_unique<ButtonAdapter>(control, sink, parent);
     case ControlKind::Group:
-    case ControlKind::Panel: return std::make_unique<GroupAdapter>(control, sink, parent);
-    case ControlKind::Sheet: return std::make_unique<SheetAdapter>(control, sink, parent);
-    case ControlKind::Image: return std::make_unique<ImageAdapter>(control, sink, parent);
-    case ControlKind::Progress: return std::make_unique<ProgressAdapter>(control, sink, parent);
+    case ControlKind::Panel:
+      return std::make_unique<GroupAdapter>(control, sink, parent);
+    case ControlKind::Sheet:
+      return std::make_unique<SheetAdapter>(control, sink, parent);
+    case ControlKind::Image:
+      return std::make_unique<ImageAdapter>(control, sink, parent);
+    case ControlKind::Progress:
+      return std::make_unique<ProgressAdapter>(control, sink, parent);
     case ControlKind::Radio:
-    case ControlKind::Tab: return nullptr;
+    case ControlKind::Tab:
+      return nullptr;
   }
   return nullptr;
 }

@@ -25,9 +25,12 @@ bool isField(const Control& c) {
     case ControlKind::DropList:
     case ControlKind::DropCombo:
     case ControlKind::Check:
-    case ControlKind::Option: return true;
-    case ControlKind::String: return c.binding().bound();
-    default: return false;
+    case ControlKind::Option:
+      return true;
+    case ControlKind::String:
+      return c.binding().bound();
+    default:
+      return false;
   }
 }
 
@@ -36,8 +39,10 @@ bool isDialogButton(const Control& c) {
     case ui::ButtonRole::Ok:
     case ui::ButtonRole::Cancel:
     case ui::ButtonRole::Close:
-    case ui::ButtonRole::Help: return true;
-    default: return c.isDefault();
+    case ui::ButtonRole::Help:
+      return true;
+    default:
+      return c.isDefault();
   }
 }
 
@@ -72,7 +77,8 @@ void FormBuilder::plan() {
     }
     // Values shown right after an entry (past its lookup button) belong on
     // its line.
-    if (c.kind() == ControlKind::Entry || c.kind() == ControlKind::DropList || c.kind() == ControlKind::DropCombo) {
+    if (c.kind() == ControlKind::Entry || c.kind() == ControlKind::DropList ||
+        c.kind() == ControlKind::DropCombo) {
       std::size_t j = i + 1;
       if (j < controls.size() && controls[j].get() == c.lookupButton()) ++j;
       while (j < controls.size()) {
@@ -110,20 +116,24 @@ void FormBuilder::sizeField(Control& field, QWidget& widget) {
   switch (field.kind()) {
     case ControlKind::Entry:
     case ControlKind::DropCombo:
-      if (chars >= wideField) widget.setMinimumWidth(fieldWidth(widget, 32, false));
-      else widget.setFixedWidth(fieldWidth(widget, chars ? chars : 20, digits));
+      if (chars >= wideField)
+        widget.setMinimumWidth(fieldWidth(widget, 32, false));
+      else
+        widget.setFixedWidth(fieldWidth(widget, chars ? chars : 20, digits));
       break;
     case ControlKind::DropList: {
       int widest = 0;
       for (const auto& choice : field.choices())
-        widest = std::max(widest, widget.fontMetrics().horizontalAdvance(QString::fromStdString(choice.text)));
+        widest =
+            std::max(widest, widget.fontMetrics().horizontalAdvance(QString::fromStdString(choice.text)));
       widget.setMinimumWidth(std::max(widest + 48, 120));
       break;
     }
     case ControlKind::String:
       if (chars) widget.setMinimumWidth(fieldWidth(widget, std::min(chars, wideField), digits));
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -223,8 +233,10 @@ void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& out
     if (c.kind() == ControlKind::Button) {
       // Buttons inside a box stay where they are in the order; the
       // window's own buttons gather at the bottom.
-      if (topLevel && isDialogButton(c)) dialogButtons.push_back(&c);
-      else actions.push_back(&c);
+      if (topLevel && isDialogButton(c))
+        dialogButtons.push_back(&c);
+      else
+        actions.push_back(&c);
       continue;
     }
     if (!topLevel) flushButtons(false);
@@ -302,8 +314,10 @@ void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& out
         }
         QWidget* line = fieldLine(c, area);
         if (!line) break;
-        if (c.kind() == ControlKind::Text) g.addWidget(line, row, 1);
-        else g.addWidget(line, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        if (c.kind() == ControlKind::Text)
+          g.addWidget(line, row, 1);
+        else
+          g.addWidget(line, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
         if (label && byControl_.count(&c)) label->setBuddy(byControl_[&c]->focusTarget());
         if (c.kind() == ControlKind::String && c.picture() && c.picture()->kind() == PictureKind::Number &&
             byControl_.count(&c))

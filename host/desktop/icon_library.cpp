@@ -14,8 +14,23 @@ namespace crv::desktop {
 namespace {
 
 enum class Glyph {
-  Document, Search, Check, Calculator, ArrowIn, ArrowOut, Printer, Chart, Building, House, Box, Gear,
-  Book, Person, Help, Folder, Blocked
+  Document,
+  Search,
+  Check,
+  Calculator,
+  ArrowIn,
+  ArrowOut,
+  Printer,
+  Chart,
+  Building,
+  House,
+  Box,
+  Gear,
+  Book,
+  Person,
+  Help,
+  Folder,
+  Blocked
 };
 
 struct Design {
@@ -88,8 +103,10 @@ void drawGlyph(QPainter& p, Glyph glyph, const QColor& ink) {
       p.drawPolyline(QPolygonF({QPointF(8, 18), QPointF(8, 24), QPointF(24, 24), QPointF(24, 18)}));
       const bool in = glyph == Glyph::ArrowIn;
       p.drawLine(QPointF(16, 7), QPointF(16, 19));
-      if (in) p.drawPolyline(QPolygonF({QPointF(11.5, 14.5), QPointF(16, 19), QPointF(20.5, 14.5)}));
-      else p.drawPolyline(QPolygonF({QPointF(11.5, 11.5), QPointF(16, 7), QPointF(20.5, 11.5)}));
+      if (in)
+        p.drawPolyline(QPolygonF({QPointF(11.5, 14.5), QPointF(16, 19), QPointF(20.5, 14.5)}));
+      else
+        p.drawPolyline(QPolygonF({QPointF(11.5, 11.5), QPointF(16, 7), QPointF(20.5, 11.5)}));
       break;
     }
     case Glyph::Printer:
@@ -120,8 +137,8 @@ void drawGlyph(QPainter& p, Glyph glyph, const QColor& ink) {
       break;
     case Glyph::Box:
       p.drawPolygon(QPolygonF({QPointF(16, 6), QPointF(25, 10.5), QPointF(16, 15), QPointF(7, 10.5)}));
-      p.drawPolyline(QPolygonF({QPointF(7, 10.5), QPointF(7, 21), QPointF(16, 26), QPointF(25, 21),
-                                QPointF(25, 10.5)}));
+      p.drawPolyline(
+          QPolygonF({QPointF(7, 10.5), QPointF(7, 21), QPointF(16, 26), QPointF(25, 21), QPointF(25, 10.5)}));
       p.drawLine(QPointF(16, 15), QPointF(16, 26));
       break;
     case Glyph::Gear: {

@@ -48,7 +48,8 @@ bool ListTableModel::numeric(int column) const {
   const auto& columns = control_->columns();
   if (column < static_cast<int>(columns.size()) && columns[static_cast<std::size_t>(column)].picture)
     return columns[static_cast<std::size_t>(column)].picture->kind() == PictureKind::Number;
-  if (const auto* browse = dynamic_cast<const ui::BrowseClass*>(list_); browse && column < browse->columnCount())
+  if (const auto* browse = dynamic_cast<const ui::BrowseClass*>(list_);
+      browse && column < browse->columnCount())
     return browse->column(column).picture && browse->column(column).picture->kind() == PictureKind::Number;
   return false;
 }
@@ -57,14 +58,18 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
   if (!list_ || !index.isValid() || index.row() >= list_->rowCount() || index.column() >= columns_) return {};
   const ui::ListCell cell = list_->cell(index.row(), index.column());
   switch (role) {
-    case Qt::DisplayRole: return qText(cell.text);
-    case Qt::ToolTipRole: return cell.text.size() > 30 ? QVariant(qText(cell.text)) : QVariant();
+    case Qt::DisplayRole:
+      return qText(cell.text);
+    case Qt::ToolTipRole:
+      return cell.text.size() > 30 ? QVariant(qText(cell.text)) : QVariant();
     case Qt::DecorationRole:
       if (!cell.icon.empty()) return icon(cell.icon);
       if (index.column() == 0 && list_->tagged(index.row())) return icon("reconcile");
       return {};
-    case Qt::ForegroundRole: return cell.foreground ? QVariant(QBrush(rgb(*cell.foreground))) : QVariant();
-    case Qt::BackgroundRole: return cell.background ? QVariant(QBrush(rgb(*cell.background))) : QVariant();
+    case Qt::ForegroundRole:
+      return cell.foreground ? QVariant(QBrush(rgb(*cell.foreground))) : QVariant();
+    case Qt::BackgroundRole:
+      return cell.background ? QVariant(QBrush(rgb(*cell.background))) : QVariant();
     case Qt::FontRole:
       if (list_->tagged(index.row())) {
         QFont bold;
@@ -73,8 +78,10 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
       }
       return {};
     case Qt::TextAlignmentRole:
-      return QVariant::fromValue(Qt::AlignVCenter | (numeric(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
-    default: return {};
+      return QVariant::fromValue(Qt::AlignVCenter |
+                                 (numeric(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
+    default:
+      return {};
   }
 }
 
@@ -82,7 +89,8 @@ QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, in
   if (orientation != Qt::Horizontal || !list_) return {};
   if (role == Qt::DisplayRole) {
     const auto& columns = control_->columns();
-    if (section < static_cast<int>(columns.size()) && !columns[static_cast<std::size_t>(section)].header.empty())
+    if (section < static_cast<int>(columns.size()) &&
+        !columns[static_cast<std::size_t>(section)].header.empty())
       return QString::fromStdString(columns[static_cast<std::size_t>(section)].header);
     return QString::fromStdString(list_->header(section));
   }

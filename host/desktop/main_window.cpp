@@ -35,7 +35,9 @@
 namespace crv::desktop {
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::int64_t rowsOf(Table& table) {
   if (table.open() != TableStatus::Ok) return 0;
@@ -46,7 +48,8 @@ std::int64_t rowsOf(Table& table) {
 
 }  // namespace
 
-MainWindow::MainWindow(QtFrontEnd& frontEnd, const std::filesystem::path& companyFolder) : frontEnd_(frontEnd) {
+MainWindow::MainWindow(QtFrontEnd& frontEnd, const std::filesystem::path& companyFolder)
+    : frontEnd_(frontEnd) {
   setWindowIcon(applicationIcon());
   session_ = std::make_unique<HostSession>(companyFolder);
   catalog_ = std::make_unique<ProcedureCatalog>(session_->module());
@@ -90,8 +93,9 @@ void MainWindow::buildMenus() {
   }
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
-  QAction* contents = help->addAction(icon("help"), tr("&Contents"), this,
-                                      [this] { frontEnd_.showHelp({"html/index.htm", {}}); });
+  QAction* contents = help->addAction(icon("help"), tr("&Contents"), this, [this] {
+    frontEnd_.showHelp({"html/index.htm", {}});
+  });
   contents->setShortcut(QKeySequence::HelpContents);
   help->addAction(tr("&About"), this, [this] { showAbout(); });
 }
@@ -168,7 +172,8 @@ void MainWindow::refreshCompany() {
     if (Systems.next() == TableStatus::Ok) {
       address = SYS.Address1.str();
       if (!SYS.Address2.empty()) address += "\n" + SYS.Address2.str();
-      address += "\n" + SYS.City.str() + (SYS.City.empty() ? "" : ", ") + SYS.State.str() + " " + SYS.Zip.str();
+      address +=
+          "\n" + SYS.City.str() + (SYS.City.empty() ? "" : ", ") + SYS.State.str() + " " + SYS.Zip.str();
       if (!SYS.Phone.empty()) address += "\nPhone " + SYS.Phone.str();
       CompanyName = SYS.CompanyName.view();
     }
@@ -182,7 +187,8 @@ void MainWindow::refreshCompany() {
                              .arg(rowsOf(APVendor))
                              .arg(rowsOf(JCHeader))
                              .arg(rowsOf(POMaster)));
-  statusBar()->showMessage(tr("Company folder: %1").arg(QString::fromStdString(session_->company().folder().string())));
+  statusBar()->showMessage(
+      tr("Company folder: %1").arg(QString::fromStdString(session_->company().folder().string())));
 }
 
 QAction* MainWindow::actionFor(const std::string& symbol) const {
@@ -205,8 +211,9 @@ void MainWindow::runProcedure(const std::string& caption, const std::function<vo
   try {
     procedure();
   } catch (const std::exception& error) {
-    QMessageBox::critical(this, QString::fromStdString(caption),
-                          tr("%1 stopped with an error:\n%2").arg(QString::fromStdString(caption), error.what()));
+    QMessageBox::critical(
+        this, QString::fromStdString(caption),
+        tr("%1 stopped with an error:\n%2").arg(QString::fromStdString(caption), error.what()));
   }
   running_ = false;
   refreshCompany();
@@ -233,8 +240,8 @@ bool MainWindow::openCompany(const std::filesystem::path& folder) {
 }
 
 void MainWindow::chooseCompany() {
-  const QString folder = QFileDialog::getExistingDirectory(this, tr("Open Company"),
-                                                           QString::fromStdString(session_->company().folder().string()));
+  const QString folder = QFileDialog::getExistingDirectory(
+      this, tr("Open Company"), QString::fromStdString(session_->company().folder().string()));
   if (!folder.isEmpty()) openCompany(folder.toStdString());
 }
 
@@ -251,17 +258,20 @@ void MainWindow::createDemo() {
 }
 
 void MainWindow::showAbout() {
-  QMessageBox::about(this, tr("About Purchase Orders"),
-                     tr("<b>Purchase Orders</b><p>The purchase-order module of a job-cost accounting suite for "
-                        "contractors.</p><p>Company folder: %1</p>")
-                         .arg(QString::fromStdString(session_->company().folder().string()).toHtmlEscaped()));
+  QMessageBox::about(
+      this, tr("About Purchase Orders"),
+      tr("<b>Purchase Orders</b><p>The purchase-order module of a job-cost accounting suite for "
+         "contractors.</p><p>Company folder: %1</p>")
+          .arg(QString::fromStdString(session_->company().folder().string()).toHtmlEscaped()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A procedure's windows are modal over this one; it cannot close under
   // them.
-  if (running_) event->ignore();
-  else event->accept();
+  if (running_)
+    event->ignore();
+  else
+    event->accept();
 }
 
 }  // namespace crv::desktop

@@ -13,11 +13,16 @@ namespace {
 
 QMessageBox::Icon boxIcon(Icon icon) {
   switch (icon) {
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Stop: return QMessageBox::Critical;
-    case Icon::None: break;
+    case Icon::Information:
+      return QMessageBox::Information;
+    case Icon::Question:
+      return QMessageBox::Question;
+    case Icon::Exclamation:
+      return QMessageBox::Warning;
+    case Icon::Stop:
+      return QMessageBox::Critical;
+    case Icon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -38,9 +43,10 @@ int askMessage(const MessageRequest& request, QWidget* parent, const Screenshots
   for (const std::string& caption : request.buttonCaptions())
     buttons.push_back(box.addButton(QString::fromStdString(caption), QMessageBox::ActionRole));
   if (buttons.empty()) buttons.push_back(box.addButton(QStringLiteral("&OK"), QMessageBox::ActionRole));
-  const int preferred = request.defaultButton >= 1 && request.defaultButton <= static_cast<int>(buttons.size())
-                            ? request.defaultButton
-                            : 1;
+  const int preferred =
+      request.defaultButton >= 1 && request.defaultButton <= static_cast<int>(buttons.size())
+          ? request.defaultButton
+          : 1;
   box.setDefaultButton(buttons[static_cast<std::size_t>(preferred - 1)]);
   // Escape answers like the button that backs out, when there is one.
   for (QPushButton* button : buttons) {

@@ -103,7 +103,8 @@ std::vector<std::filesystem::path> QtFrontEnd::openFiles(const ui::FileDialogReq
   QStringList names;
   if (request.multiple)
     names = QFileDialog::getOpenFileNames(dialogParent(), title, startFolder(request), qtFilter(request));
-  else if (QString one = QFileDialog::getOpenFileName(dialogParent(), title, startFolder(request), qtFilter(request));
+  else if (QString one =
+               QFileDialog::getOpenFileName(dialogParent(), title, startFolder(request), qtFilter(request));
            !one.isEmpty())
     names << one;
   std::vector<std::filesystem::path> files;
@@ -139,7 +140,9 @@ int QtFrontEnd::popupMenu(const ui::PopupRequest& request) {
   return 0;
 }
 
-void QtFrontEnd::sendTo(const ui::SendToRequest& request) { sendListTo(request, dialogParent(), screenshots_); }
+void QtFrontEnd::sendTo(const ui::SendToRequest& request) {
+  sendListTo(request, dialogParent(), screenshots_);
+}
 
 std::vector<std::string> QtFrontEnd::checkSpelling(const ui::SpellCheckRequest& request) {
   return desktop::checkSpelling(request, dialogParent(), screenshots_);

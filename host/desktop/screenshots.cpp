@@ -18,14 +18,17 @@ std::string Screenshots::slug(std::string_view title) {
   std::string out;
   for (char c : title) {
     const auto u = static_cast<unsigned char>(c);
-    if (std::isalnum(u)) out += static_cast<char>(std::tolower(u));
-    else if (!out.empty() && out.back() != '-') out += '-';
+    if (std::isalnum(u))
+      out += static_cast<char>(std::tolower(u));
+    else if (!out.empty() && out.back() != '-')
+      out += '-';
   }
   while (!out.empty() && out.back() == '-') out.pop_back();
   return out.empty() ? "untitled" : out;
 }
 
-std::filesystem::path Screenshots::save(QWidget& widget, std::string_view kind, std::string_view title) const {
+std::filesystem::path Screenshots::save(QWidget& widget, std::string_view kind,
+                                        std::string_view title) const {
   if (!enabled()) return {};
   std::error_code ec;
   std::filesystem::create_directories(folder_, ec);

@@ -23,14 +23,16 @@ namespace crv::desktop {
 namespace {
 
 QString listHtml(const ui::ListModel& list, const QString& title) {
-  QString html = "<h3>" + title.toHtmlEscaped() + "</h3><table cellspacing='0' cellpadding='3' border='1'><tr>";
+  QString html =
+      "<h3>" + title.toHtmlEscaped() + "</h3><table cellspacing='0' cellpadding='3' border='1'><tr>";
   for (int c = 0; c < list.columnCount(); ++c)
     html += "<th align='left'>" + QString::fromStdString(list.header(c)).toHtmlEscaped() + "</th>";
   html += "</tr>";
   for (int r = 0; r < list.rowCount(); ++r) {
     html += "<tr>";
     for (int c = 0; c < list.columnCount(); ++c)
-      html += "<td>" + QString::fromStdString(std::string(trim(list.cell(r, c).text))).toHtmlEscaped() + "</td>";
+      html +=
+          "<td>" + QString::fromStdString(std::string(trim(list.cell(r, c).text))).toHtmlEscaped() + "</td>";
     html += "</tr>";
   }
   return html + "</table>";
@@ -40,7 +42,8 @@ QString listHtml(const ui::ListModel& list, const QString& title) {
 
 void sendListTo(const ui::SendToRequest& request, QWidget* parent, const Screenshots& screenshots) {
   if (!request.list) return;
-  const QString title = QString::fromStdString(request.title.empty() ? "Send List Contents To..." : request.title);
+  const QString title =
+      QString::fromStdString(request.title.empty() ? "Send List Contents To..." : request.title);
   QDialog dialog(parent);
   dialog.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
   dialog.setWindowTitle(title);

@@ -65,7 +65,8 @@ std::vector<std::string> checkSpelling(const ui::SpellCheckRequest& request, QWi
     edit->setMinimumWidth(360);
     auto* note = new QLabel(unknownWords(edit->text()), &dialog);
     note->setStyleSheet("color: #a03030");
-    QObject::connect(edit, &QLineEdit::textChanged, note, [note](const QString& t) { note->setText(unknownWords(t)); });
+    QObject::connect(edit, &QLineEdit::textChanged, note,
+                     [note](const QString& t) { note->setText(unknownWords(t)); });
     QString name = QString::fromStdString(item.equate);
     if (name.startsWith('?')) name.remove(0, 1);
     auto* cell = new QVBoxLayout;

@@ -156,7 +156,8 @@ bool WindowView::takeKey(QKeyEvent& event, ControlAdapter* adapter) {
     case Key::PageDown:
       if (multiline) return false;
       break;
-    default: break;
+    default:
+      break;
   }
   if (window_->isAlerted(key)) {
     flushTyping();
@@ -166,7 +167,9 @@ bool WindowView::takeKey(QKeyEvent& event, ControlAdapter* adapter) {
     return true;
   }
   switch (key) {
-    case Key::Escape: post(Event::window(EventKind::CloseWindow)); return true;
+    case Key::Escape:
+      post(Event::window(EventKind::CloseWindow));
+      return true;
     case Key::Enter: {
       if (focus && (focus->kind() == ControlKind::Button || focus->kind() == ControlKind::List) && adapter) {
         post(Event::field(EventKind::Accepted, *focus));
@@ -174,15 +177,19 @@ bool WindowView::takeKey(QKeyEvent& event, ControlAdapter* adapter) {
       }
       flushTyping();
       ui::Control* target = window_->defaultButton();
-      if (target && target->isVisible() && target->isEnabled()) post(Event::field(EventKind::Accepted, *target));
-      else focusNextChild();
+      if (target && target->isVisible() && target->isEnabled())
+        post(Event::field(EventKind::Accepted, *target));
+      else
+        focusNextChild();
       return true;
     }
     case Key::Up:
     case Key::Down:
     case Key::PageUp:
-    case Key::PageDown: return adapter && adapter->takeKey(key);
-    default: return false;
+    case Key::PageDown:
+      return adapter && adapter->takeKey(key);
+    default:
+      return false;
   }
 }
 
@@ -204,7 +211,8 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut:
       if (ControlAdapter* adapter = adapterOf(watched); adapter && !syncing_) adapter->flush();
       return false;
-    default: return false;
+    default:
+      return false;
   }
 }
 

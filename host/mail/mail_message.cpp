@@ -35,9 +35,9 @@ std::string oneLine(std::string_view text) {
 bool isAtomText(std::string_view text) {
   for (unsigned char c : text) {
     bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' ||
-              c == '!' || c == '#' || c == '$' || c == '%' || c == '&' || c == '\'' || c == '*' ||
-              c == '+' || c == '-' || c == '/' || c == '=' || c == '?' || c == '^' || c == '_' ||
-              c == '`' || c == '{' || c == '|' || c == '}' || c == '~';
+              c == '!' || c == '#' || c == '$' || c == '%' || c == '&' || c == '\'' || c == '*' || c == '+' ||
+              c == '-' || c == '/' || c == '=' || c == '?' || c == '^' || c == '_' || c == '`' || c == '{' ||
+              c == '|' || c == '}' || c == '~';
     if (!ok) return false;
   }
   return true;
@@ -84,9 +84,9 @@ std::string formatDate(std::time_t when) {
   char sign = offset < 0 ? '-' : '+';
   if (offset < 0) offset = -offset;
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%s, %02d %s %04d %02d:%02d:%02d %c%02ld%02ld", days[local.tm_wday % 7],
-                local.tm_mday, months[local.tm_mon % 12], local.tm_year + 1900, local.tm_hour, local.tm_min,
-                local.tm_sec, sign, offset / 60, offset % 60);
+  std::snprintf(buffer, sizeof buffer, "%s, %02d %s %04d %02d:%02d:%02d %c%02ld%02ld",
+                days[local.tm_wday % 7], local.tm_mday, months[local.tm_mon % 12], local.tm_year + 1900,
+                local.tm_hour, local.tm_min, local.tm_sec, sign, offset / 60, offset % 60);
   return buffer;
 }
 
@@ -126,7 +126,8 @@ std::string composeMime(const MailMessage& message) {
   out += "Subject: " + mime::encodeHeaderText(oneLine(message.subject), 9) + "\r\n";
   out += "Date: " + formatDate(message.date ? message.date : std::time(nullptr)) + "\r\n";
   std::string id = oneLine(message.messageId);
-  if (id.empty()) id = randomHex(16) + "." + std::to_string(std::time(nullptr)) + "@" + domainOf(message.from.address);
+  if (id.empty())
+    id = randomHex(16) + "." + std::to_string(std::time(nullptr)) + "@" + domainOf(message.from.address);
   out += "Message-ID: <" + id + ">\r\n";
   out += "MIME-Version: 1.0\r\n";
 
@@ -145,7 +146,8 @@ std::string composeMime(const MailMessage& message) {
   for (const MailAttachment& attachment : message.attachments) {
     std::string fileName = oneLine(attachment.fileName);
     out += "--" + boundary + "\r\n";
-    out += "Content-Type: " + oneLine(attachment.contentType) + ";\r\n " + mime::parameter("name", fileName) + "\r\n";
+    out += "Content-Type: " + oneLine(attachment.contentType) + ";\r\n " + mime::parameter("name", fileName) +
+           "\r\n";
     out += "Content-Transfer-Encoding: base64\r\n";
     out += "Content-Disposition: attachment;\r\n " + mime::parameter("filename", fileName) + "\r\n\r\n";
     out += mime::base64(attachment.bytes) + "\r\n";

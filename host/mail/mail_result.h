@@ -11,8 +11,8 @@ namespace crv {
 
 struct MailResult {
   bool sent = false;
-  std::string error;                // why it was not sent
-  std::filesystem::path outboxFile; // the .eml written by the outbox
+  std::string error;                 // why it was not sent
+  std::filesystem::path outboxFile;  // the .eml written by the outbox
 
   explicit operator bool() const { return sent; }
   static MailResult failure(std::string why) { return {false, std::move(why), {}}; }

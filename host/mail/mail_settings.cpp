@@ -7,9 +7,12 @@ namespace crv {
 int MailSettings::effectivePort() const {
   if (port > 0) return port;
   switch (security) {
-    case MailSecurity::None: return 25;
-    case MailSecurity::StartTls: return 587;
-    case MailSecurity::ImplicitTls: return 465;
+    case MailSecurity::None:
+      return 25;
+    case MailSecurity::StartTls:
+      return 587;
+    case MailSecurity::ImplicitTls:
+      return 465;
   }
   return 25;
 }

@@ -30,7 +30,8 @@ std::string foldAscii(std::string_view text, std::size_t used) {
   std::size_t at = 0;
   while (at < text.size()) {
     std::size_t space = text.find(' ', at + 1);
-    std::string_view word = text.substr(at, space == std::string_view::npos ? std::string_view::npos : space - at);
+    std::string_view word =
+        text.substr(at, space == std::string_view::npos ? std::string_view::npos : space - at);
     if (!out.empty() && lineLength + word.size() > 78 && word.front() == ' ') {
       out += "\r\n";
       lineLength = 0;
@@ -103,7 +104,8 @@ std::string quotedPrintable(std::string_view text) {
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t end = text.find('\n', start);
-    std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    std::string_view line =
+        text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::size_t column = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -192,8 +194,8 @@ std::string parameter(std::string_view name, std::string_view value) {
   if (plain) return out;
   out += ";\r\n " + std::string(name) + "*=UTF-8''";
   for (unsigned char c : value) {
-    bool safe = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                c == '.' || c == '-' || c == '_';
+    bool safe = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+                c == '-' || c == '_';
     if (safe) {
       out += static_cast<char>(c);
     } else {

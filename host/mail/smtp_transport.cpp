@@ -37,9 +37,12 @@ bool isValidHost(const std::string& host) {
 
 const char* securityName(MailSecurity security) {
   switch (security) {
-    case MailSecurity::None: return "no encryption";
-    case MailSecurity::StartTls: return "STARTTLS";
-    case MailSecurity::ImplicitTls: return "TLS";
+    case MailSecurity::None:
+      return "no encryption";
+    case MailSecurity::StartTls:
+      return "STARTTLS";
+    case MailSecurity::ImplicitTls:
+      return "TLS";
   }
   return "";
 }
@@ -83,9 +86,10 @@ MailResult SmtpTransport::send(const MailMessage& message) {
   CurlHandle handle;
   if (!handle.curl) return MailResult::failure(where + "the mail library could not start.");
   CURL* curl = handle.curl;
-  std::string host = settings_.server.find(':') != std::string::npos ? "[" + settings_.server + "]" : settings_.server;
-  std::string url = std::string(settings_.security == MailSecurity::ImplicitTls ? "smtps://" : "smtp://") + host +
-                    ":" + std::to_string(settings_.effectivePort());
+  std::string host =
+      settings_.server.find(':') != std::string::npos ? "[" + settings_.server + "]" : settings_.server;
+  std::string url = std::string(settings_.security == MailSecurity::ImplicitTls ? "smtps://" : "smtp://") +
+                    host + ":" + std::to_string(settings_.effectivePort());
   std::string from = "<" + message.from.address + ">";
   for (const Mailbox& recipient : message.to)
     handle.recipients = curl_slist_append(handle.recipients, ("<" + recipient.address + ">").c_str());

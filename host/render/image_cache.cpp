@@ -41,9 +41,7 @@ struct JpegFailure {
   std::jmp_buf jump;
 };
 
-void jpegFailed(j_common_ptr info) {
-  std::longjmp(reinterpret_cast<JpegFailure*>(info->err)->jump, 1);
-}
+void jpegFailed(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegFailure*>(info->err)->jump, 1); }
 
 void jpegSilent(j_common_ptr) {}
 
@@ -73,8 +71,8 @@ cairo_surface_t* decodeJpeg(const Bytes& bytes) {
   if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) std::longjmp(failure.jump, 1);
   unsigned char* pixels = cairo_image_surface_get_data(surface);
   int stride = cairo_image_surface_get_stride(surface);
-  JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                              info.output_width * 3, 1);
+  JSAMPARRAY row =
+      (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, info.output_width * 3, 1);
   while (info.output_scanline < info.output_height) {
     int y = static_cast<int>(info.output_scanline);
     jpeg_read_scanlines(&info, row, 1);
@@ -99,8 +97,8 @@ cairo_surface_t* decode(const Bytes& bytes) {
     if (surface) {
       // The PDF surface embeds these bytes instead of re-encoding pixels.
       auto* copy = new Bytes(bytes);
-      if (cairo_surface_set_mime_data(surface, CAIRO_MIME_TYPE_JPEG, copy->data(), copy->size(),
-                                      releaseBytes, copy) != CAIRO_STATUS_SUCCESS)
+      if (cairo_surface_set_mime_data(surface, CAIRO_MIME_TYPE_JPEG, copy->data(), copy->size(), releaseBytes,
+                                      copy) != CAIRO_STATUS_SUCCESS)
         delete copy;
     }
     return surface;

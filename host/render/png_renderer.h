@@ -18,7 +18,7 @@
 namespace crv {
 
 struct PngPicture {
-  int width = 0;   // pixels
+  int width = 0;  // pixels
   int height = 0;
   std::vector<std::uint8_t> bytes;  // the PNG file's bytes
 };

@@ -36,7 +36,9 @@ class LookupList : public ui::WindowManager {
   // single order has no tabs.
   LookupList(std::string procedure, std::unique_ptr<ui::BrowseClass> browse, const Titles& titles,
              const std::vector<std::string>& tabs = {})
-      : WindowManager(std::move(procedure)), browse_(std::move(browse)), component_(*browse_, "?Browse", buttons()) {
+      : WindowManager(std::move(procedure)),
+        browse_(std::move(browse)),
+        component_(*browse_, "?Browse", buttons()) {
     addTable(browse_->table());
     window().setTitle(titles.list);
     setTitleFor(SelectRecord, titles.select);

@@ -47,7 +47,8 @@ SampleOrderReport::SampleOrderReport() {
   Band& header = report_.pageHeader;
   header.setHeight(175);
   header.addText(0, 0, 300, "Sample Contracting Ltd.", bold(12));
-  header.addBound(360, 22, 180, [this] { return "NUMBER: " + order_.number; }, {}, Align::Right);
+  header.addBound(
+      360, 22, 180, [this] { return "NUMBER: " + order_.number; }, {}, Align::Right);
   header.addField(360, 36, 180, order_.issued, "@d1B", {}, Align::Right);
   header.addField(0, 84, 260, order_.vendor, "@s50");
   header.addBound(0, 98, 260, [this] { return order_.vendorLines.size() > 0 ? order_.vendorLines[0] : ""; });
@@ -72,7 +73,8 @@ SampleOrderReport::SampleOrderReport() {
   footer.setHeight(40);
   footer.addText(0, 20, 250, "Sample Contracting Ltd.", Font{"DejaVu Sans", 8, false, true});
   footer.addField(250, 20, 150, order_.vendor, "@s50", Font{"DejaVu Sans", 8, false, false});
-  footer.addPageNumber(400, 20, 140, "Page {page} of {pages}", Font{"DejaVu Sans", 8, false, false}, Align::Right);
+  footer.addPageNumber(400, 20, 140, "Page {page} of {pages}", Font{"DejaVu Sans", 8, false, false},
+                       Align::Right);
 }
 
 void SampleOrderReport::print(Paginator& paginator, const SampleOrder& order) {

@@ -87,7 +87,8 @@ SmtpTestServer::SmtpTestServer(Options options) : options_(std::move(options)) {
   address.sin_port = 0;
   socklen_t length = sizeof address;
   if (listener_ < 0 || ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(listener_, 1) != 0 || ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+      ::listen(listener_, 1) != 0 ||
+      ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
     if (listener_ >= 0) ::close(listener_);
     throw std::runtime_error("the test SMTP server cannot listen");
   }

@@ -21,8 +21,8 @@ class SmtpTestServer {
     std::chrono::seconds deadline{15};
   };
   struct Session {
-    std::string greeting;  // the EHLO/HELO argument
-    std::string authPlain; // decoded "\0user\0password"
+    std::string greeting;   // the EHLO/HELO argument
+    std::string authPlain;  // decoded "\0user\0password"
     std::string mailFrom;
     std::vector<std::string> recipients;  // accepted ones
     std::string data;                     // the message, dot-stuffing removed

@@ -20,7 +20,9 @@ void ChangeLogRecord::describe(LayoutBuilder& b) const {
       CRV_FIELD(UserID) CRV_FIELD(ChangeDate) CRV_FIELD(ChangeTime);
 }
 
-void ChangeLogRecord::define(TableDef& def) { def.autoNumber("ChangeID").key(KeyChangeID).key(KeyProcedureField); }
+void ChangeLogRecord::define(TableDef& def) {
+  def.autoNumber("ChangeID").key(KeyChangeID).key(KeyProcedureField);
+}
 
 const TableDef& ChangeLogRecord::table() { return tableDefOf<ChangeLogRecord>("ChangeLog", "CHG"); }
 

@@ -8,9 +8,9 @@ const RecordLayout& INMasterRecord::layout() const { return layoutOf<INMasterRec
 void INMasterRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(ItemID) CRV_FIELD(Description) CRV_FIELD(UnitName) CRV_FIELD(Category)
       CRV_FIELD(DefaultCostCode) CRV_FIELD(Account) CRV_FIELD(QtyExempt) CRV_FIELD(Serialized)
-      CRV_FIELD(Active) CRV_FIELD(Taxable) CRV_FIELD(Price) CRV_FIELD(Cost) CRV_FIELD(DefaultLocationID)
-      CRV_FIELD(DefaultBinID) CRV_FIELD(QtyOnHand) CRV_FIELD(QtyOnOrder) CRV_FIELD(QtyReceivedToDate)
-      CRV_FIELD(ReorderPoint);
+          CRV_FIELD(Active) CRV_FIELD(Taxable) CRV_FIELD(Price) CRV_FIELD(Cost) CRV_FIELD(DefaultLocationID)
+              CRV_FIELD(DefaultBinID) CRV_FIELD(QtyOnHand) CRV_FIELD(QtyOnOrder) CRV_FIELD(QtyReceivedToDate)
+                  CRV_FIELD(ReorderPoint);
 }
 
 void INMasterRecord::define(TableDef& def) { def.key(KeyItemID).key(KeyDescription); }
@@ -22,15 +22,11 @@ const RecordLayout& INVendorRecord::layout() const { return layoutOf<INVendorRec
 void INVendorRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(RecordID) CRV_FIELD(ItemID) CRV_FIELD(VendorID) CRV_FIELD(Priority) CRV_FIELD(VendorCatalogID)
       CRV_FIELD(UnitName) CRV_FIELD(Price) CRV_FIELD(MinimumOrder) CRV_FIELD(LeadDays)
-      CRV_FIELD(LastPriceDate);
+          CRV_FIELD(LastPriceDate);
 }
 
 void INVendorRecord::define(TableDef& def) {
-  def.autoNumber("RecordID")
-      .key(KeyRecordID)
-      .key(KeyItemVendor)
-      .key(KeyItemID)
-      .key(KeyVendorID);
+  def.autoNumber("RecordID").key(KeyRecordID).key(KeyItemVendor).key(KeyItemID).key(KeyVendorID);
 }
 
 const TableDef& INVendorRecord::table() { return tableDefOf<INVendorRecord>("INVendor", "INV"); }
@@ -42,9 +38,7 @@ void INCnvrtRecord::describe(LayoutBuilder& b) const {
 }
 
 void INCnvrtRecord::define(TableDef& def) {
-  def.autoNumber("ConversionID")
-      .key(KeyConversionID)
-      .key(KeyItemUnit);
+  def.autoNumber("ConversionID").key(KeyConversionID).key(KeyItemUnit);
 }
 
 const TableDef& INCnvrtRecord::table() { return tableDefOf<INCnvrtRecord>("INCnvrt", "INC"); }
@@ -57,10 +51,7 @@ void INItemRecord::describe(LayoutBuilder& b) const {
 }
 
 void INItemRecord::define(TableDef& def) {
-  def.autoNumber("RecordID")
-      .key(KeyRecordID)
-      .key(KeyItemLocBin)
-      .key(KeyLocBin);
+  def.autoNumber("RecordID").key(KeyRecordID).key(KeyItemLocBin).key(KeyLocBin);
 }
 
 const TableDef& INItemRecord::table() { return tableDefOf<INItemRecord>("INItem", "INI"); }
@@ -70,14 +61,11 @@ const RecordLayout& INPurchRecord::layout() const { return layoutOf<INPurchRecor
 void INPurchRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(RecordID) CRV_FIELD(ItemID) CRV_FIELD(VendorID) CRV_FIELD(PurchaseDate) CRV_FIELD(UnitName)
       CRV_FIELD(Price) CRV_FIELD(Cost) CRV_FIELD(SerialID) CRV_FIELD(LocationID) CRV_FIELD(BinID)
-      CRV_FIELD(Quantity) CRV_FIELD(PODetailID);
+          CRV_FIELD(Quantity) CRV_FIELD(PODetailID);
 }
 
 void INPurchRecord::define(TableDef& def) {
-  def.autoNumber("RecordID")
-      .key(KeyRecordID)
-      .key(KeyPODetailID)
-      .key(KeyItemID);
+  def.autoNumber("RecordID").key(KeyRecordID).key(KeyPODetailID).key(KeyItemID);
 }
 
 const TableDef& INPurchRecord::table() { return tableDefOf<INPurchRecord>("INPurch", "INPU"); }
@@ -90,10 +78,7 @@ void INSerialRecord::describe(LayoutBuilder& b) const {
 }
 
 void INSerialRecord::define(TableDef& def) {
-  def.autoNumber("SerialID")
-      .key(KeySerialID)
-      .key(KeySerialNo)
-      .key(KeyItemSerial);
+  def.autoNumber("SerialID").key(KeySerialID).key(KeySerialNo).key(KeyItemSerial);
 }
 
 const TableDef& INSerialRecord::table() { return tableDefOf<INSerialRecord>("INSerial", "INS"); }

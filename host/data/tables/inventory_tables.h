@@ -21,7 +21,7 @@ struct INMasterRecord final : Record {
   Flag Active{};
   Flag Taxable{};
   Real Price{};  // per stock unit
-  Real Cost{};  // average cost per stock unit
+  Real Cost{};   // average cost per stock unit
   Text<10> DefaultLocationID;
   Text<10> DefaultBinID;
   Quantity QtyOnHand;

@@ -10,8 +10,8 @@ const RecordLayout& JCHeaderRecord::layout() const { return layoutOf<JCHeaderRec
 void JCHeaderRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(JobID) CRV_FIELD(JobName) CRV_FIELD(Active) CRV_FIELD(Closed) CRV_FIELD(CustomerID)
       CRV_FIELD(Address) CRV_FIELD(Address2) CRV_FIELD(City) CRV_FIELD(State) CRV_FIELD(Zip) CRV_FIELD(Phone)
-      CRV_FIELD(CustomerContact) CRV_FIELD(ProjectManager) CRV_FIELD(StartDate) CRV_FIELD(CompletionDate)
-      CRV_FIELD(ContractAmount) CRV_FIELD(DefaultPONumber) CRV_FIELD(TaxCode) CRV_FIELD(APTaxRate);
+          CRV_FIELD(CustomerContact) CRV_FIELD(ProjectManager) CRV_FIELD(StartDate) CRV_FIELD(CompletionDate)
+              CRV_FIELD(ContractAmount) CRV_FIELD(DefaultPONumber) CRV_FIELD(TaxCode) CRV_FIELD(APTaxRate);
 }
 
 void JCHeaderRecord::define(TableDef& def) { def.key(KeyJobID).key(KeyJobName).key(KeyCustomerID); }
@@ -23,8 +23,8 @@ const RecordLayout& JCCostRecord::layout() const { return layoutOf<JCCostRecord>
 void JCCostRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(RecordID) CRV_FIELD(JobID) CRV_FIELD(CostCode) CRV_FIELD(Category) CRV_FIELD(EntryMask)
       CRV_FIELD(Description) CRV_FIELD(Account) CRV_FIELD(OriginalBudget) CRV_FIELD(CurrentBudget)
-      CRV_FIELD(CostToDate) CRV_FIELD(Committed) CRV_FIELD(COCommitted) CRV_FIELD(Inactive)
-      CRV_FIELD(PreferredVendorID) CRV_FIELD(PODetailID) CRV_FIELD(LastCostDate);
+          CRV_FIELD(CostToDate) CRV_FIELD(Committed) CRV_FIELD(COCommitted) CRV_FIELD(Inactive)
+              CRV_FIELD(PreferredVendorID) CRV_FIELD(PODetailID) CRV_FIELD(LastCostDate);
 }
 
 void JCCostRecord::define(TableDef& def) { def.key(KeyRecordID).key(KeyEntryMask).key(KeyJobCodeType); }
@@ -61,10 +61,8 @@ void JCCOHRecord::describe(LayoutBuilder& b) const {
 }
 
 void JCCOHRecord::define(TableDef& def) {
-  def.autoNumber("COID")
-      .key(KeyCOID)
-      .key(KeyJobID)
-      .dependent({&JCCODRecord::table, &JCCODRecord::KeyCOID, {{"COID", "COID"}}});
+  def.autoNumber("COID").key(KeyCOID).key(KeyJobID).dependent(
+      {&JCCODRecord::table, &JCCODRecord::KeyCOID, {{"COID", "COID"}}});
 }
 
 const TableDef& JCCOHRecord::table() { return tableDefOf<JCCOHRecord>("JCCOH", "JCCOH"); }
@@ -77,10 +75,7 @@ void JCCODRecord::describe(LayoutBuilder& b) const {
 }
 
 void JCCODRecord::define(TableDef& def) {
-  def.autoNumber("CODID")
-      .key(KeyCODID)
-      .key(KeyCOID)
-      .key(KeyJobCostCode);
+  def.autoNumber("CODID").key(KeyCODID).key(KeyCOID).key(KeyJobCostCode);
 }
 
 const TableDef& JCCODRecord::table() { return tableDefOf<JCCODRecord>("JCCOD", "JCCOD"); }
@@ -90,7 +85,7 @@ const RecordLayout& JCLimitsRecord::layout() const { return layoutOf<JCLimitsRec
 void JCLimitsRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(LimitID) CRV_FIELD(UserID) CRV_FIELD(Report) CRV_FIELD(ReportTitle) CRV_FIELD(ModifyDate)
       CRV_FIELD(Locked) CRV_FIELD(Skip) CRV_FIELD(PrintOrder) CRV_FIELD(JobFrom) CRV_FIELD(JobTo)
-      CRV_FIELD(NameFrom) CRV_FIELD(NameTo) CRV_FIELD(TypeB) CRV_FIELD(TypeL) CRV_FIELD(ImportLayout);
+          CRV_FIELD(NameFrom) CRV_FIELD(NameTo) CRV_FIELD(TypeB) CRV_FIELD(TypeL) CRV_FIELD(ImportLayout);
 }
 
 void JCLimitsRecord::define(TableDef& def) { def.autoNumber("LimitID").key(KeyLimitID).key(KeyReport); }

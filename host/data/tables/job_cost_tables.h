@@ -56,7 +56,7 @@ struct JCCostRecord final : Record {
   Amount OriginalBudget;
   Amount CurrentBudget;
   Amount CostToDate;
-  Amount Committed;  // open amount of order lines charged here
+  Amount Committed;    // open amount of order lines charged here
   Amount COCommitted;  // the part charged to change orders
   Flag Inactive{};
   Id PreferredVendorID{};
@@ -64,8 +64,7 @@ struct JCCostRecord final : Record {
   Date LastCostDate;
 
   // Builds RecordID from a job and a full cost code (code, then category).
-  static std::string recordIdFor(std::string_view job, std::string_view costCode,
-                                 std::size_t costCodeLen);
+  static std::string recordIdFor(std::string_view job, std::string_view costCode, std::size_t costCodeLen);
 
   static constexpr KeyDef KeyRecordID{"KeyRecordID", {"RecordID"}, true};
   static constexpr KeyDef KeyEntryMask{"KeyEntryMask", {"JobID", "EntryMask"}};

@@ -8,9 +8,10 @@ const RecordLayout& APVendorRecord::layout() const { return layoutOf<APVendorRec
 void APVendorRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(VendorID) CRV_FIELD(ExternalID) CRV_FIELD(VendorName) CRV_FIELD(Address) CRV_FIELD(Address2)
       CRV_FIELD(City) CRV_FIELD(State) CRV_FIELD(Zip) CRV_FIELD(Phone) CRV_FIELD(Fax) CRV_FIELD(Email)
-      CRV_FIELD(Contact) CRV_FIELD(Active) CRV_FIELD(DueTerms) CRV_FIELD(DueDays) CRV_FIELD(DiscountDays)
-      CRV_FIELD(DiscountPercent) CRV_FIELD(DefaultAccount) CRV_FIELD(DefaultTax) CRV_FIELD(PurchaseStatus)
-      CRV_FIELD(TaxID) CRV_FIELD(Is1099) CRV_FIELD(Balance) CRV_FIELD(LastPurchaseDate);
+          CRV_FIELD(Contact) CRV_FIELD(Active) CRV_FIELD(DueTerms) CRV_FIELD(DueDays) CRV_FIELD(DiscountDays)
+              CRV_FIELD(DiscountPercent) CRV_FIELD(DefaultAccount) CRV_FIELD(DefaultTax)
+                  CRV_FIELD(PurchaseStatus) CRV_FIELD(TaxID) CRV_FIELD(Is1099) CRV_FIELD(Balance)
+                      CRV_FIELD(LastPurchaseDate);
 }
 
 void APVendorRecord::define(TableDef& def) { def.key(KeyVendorID).key(KeyExternalID).key(KeyVendorName); }
@@ -22,15 +23,11 @@ const RecordLayout& APInvRecord::layout() const { return layoutOf<APInvRecord>()
 void APInvRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(InvoiceID) CRV_FIELD(VendorID) CRV_FIELD(InvoiceNo) CRV_FIELD(InvoiceDate) CRV_FIELD(DueDate)
       CRV_FIELD(POID) CRV_FIELD(Description) CRV_FIELD(InvoiceAmount) CRV_FIELD(TaxAmount) CRV_FIELD(Posted)
-      CRV_FIELD(PostedDate);
+          CRV_FIELD(PostedDate);
 }
 
 void APInvRecord::define(TableDef& def) {
-  def.autoNumber("InvoiceID")
-      .key(KeyInvoiceID)
-      .key(KeyPOID)
-      .key(KeyFPPosted)
-      .key(KeyVendorInvoice);
+  def.autoNumber("InvoiceID").key(KeyInvoiceID).key(KeyPOID).key(KeyFPPosted).key(KeyVendorInvoice);
 }
 
 const TableDef& APInvRecord::table() { return tableDefOf<APInvRecord>("APInv", "API"); }
@@ -40,14 +37,11 @@ const RecordLayout& APDetailRecord::layout() const { return layoutOf<APDetailRec
 void APDetailRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(DetailID) CRV_FIELD(InvoiceID) CRV_FIELD(PODetailID) CRV_FIELD(Description)
       CRV_FIELD(DetailType) CRV_FIELD(Account) CRV_FIELD(JobID) CRV_FIELD(CostCode) CRV_FIELD(Quantity)
-      CRV_FIELD(UnitPrice) CRV_FIELD(Amount);
+          CRV_FIELD(UnitPrice) CRV_FIELD(Amount);
 }
 
 void APDetailRecord::define(TableDef& def) {
-  def.autoNumber("DetailID")
-      .key(KeyDetailID)
-      .key(KeyInvoiceID)
-      .key(KeyPODetailID);
+  def.autoNumber("DetailID").key(KeyDetailID).key(KeyInvoiceID).key(KeyPODetailID);
 }
 
 const TableDef& APDetailRecord::table() { return tableDefOf<APDetailRecord>("APDetail", "APD"); }

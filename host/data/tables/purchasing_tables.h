@@ -264,9 +264,9 @@ struct POLimitsRecord final : Record {
   Text<1> SortDetail;
   Byte SelectedCat{};
   Text<50> CatFrom;  // non-blank: include inactive jobs
-  Text<50> CatTo;  // non-blank: include closed jobs
+  Text<50> CatTo;    // non-blank: include closed jobs
   Flag Locked{};
-  Text<5> Reserved;  // used by other reports of the suite
+  Text<5> Reserved;    // used by other reports of the suite
   Byte Orientation{};  // 'P' portrait, 'L' landscape
   Flag ColorCoding{};
 

@@ -8,7 +8,7 @@ const RecordLayout& ARCustRecord::layout() const { return layoutOf<ARCustRecord>
 void ARCustRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(CustomerID) CRV_FIELD(Name) CRV_FIELD(Address) CRV_FIELD(Address2) CRV_FIELD(City)
       CRV_FIELD(State) CRV_FIELD(Zip) CRV_FIELD(Phone) CRV_FIELD(Fax) CRV_FIELD(Contact) CRV_FIELD(Email)
-      CRV_FIELD(Active) CRV_FIELD(Terms) CRV_FIELD(TaxCode);
+          CRV_FIELD(Active) CRV_FIELD(Terms) CRV_FIELD(TaxCode);
 }
 
 void ARCustRecord::define(TableDef& def) { def.key(KeyCustomerID).key(KeyName); }

@@ -22,10 +22,7 @@ void NotesRecord::describe(LayoutBuilder& b) const {
 }
 
 void NotesRecord::define(TableDef& def) {
-  def.autoNumber("NoteID")
-      .key(KeyNoteID)
-      .key(KeyEntityID)
-      .key(KeyFilename);
+  def.autoNumber("NoteID").key(KeyNoteID).key(KeyEntityID).key(KeyFilename);
 }
 
 const TableDef& NotesRecord::table() { return tableDefOf<NotesRecord>("Notes", "NOTE"); }
@@ -35,14 +32,11 @@ const RecordLayout& ImagesRecord::layout() const { return layoutOf<ImagesRecord>
 void ImagesRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(ImageID) CRV_FIELD(Type) CRV_FIELD(NumericID) CRV_FIELD(TextID) CRV_FIELD(Caption)
       CRV_FIELD(ImageType) CRV_FIELD(FileName) CRV_FIELD(StoredName) CRV_FIELD(FileDate) CRV_FIELD(FileTime)
-      CRV_FIELD(Placement) CRV_FIELD(ScalePercent);
+          CRV_FIELD(Placement) CRV_FIELD(ScalePercent);
 }
 
 void ImagesRecord::define(TableDef& def) {
-  def.autoNumber("ImageID")
-      .key(KeyImageID)
-      .key(KeyTypeNumericID)
-      .key(KeyTypeTextID);
+  def.autoNumber("ImageID").key(KeyImageID).key(KeyTypeNumericID).key(KeyTypeTextID);
 }
 
 const TableDef& ImagesRecord::table() { return tableDefOf<ImagesRecord>("Images", "IMG"); }
@@ -54,10 +48,7 @@ void DropListRecord::describe(LayoutBuilder& b) const {
 }
 
 void DropListRecord::define(TableDef& def) {
-  def.autoNumber("RecordID")
-      .key(KeyRecordID)
-      .key(KeyFieldName)
-      .key(KeyFieldValue);
+  def.autoNumber("RecordID").key(KeyRecordID).key(KeyFieldName).key(KeyFieldValue);
 }
 
 const TableDef& DropListRecord::table() { return tableDefOf<DropListRecord>("DropList", "DPL"); }
@@ -69,10 +60,7 @@ void UserLogRecord::describe(LayoutBuilder& b) const {
 }
 
 void UserLogRecord::define(TableDef& def) {
-  def.autoNumber("LogID")
-      .key(KeyLogID)
-      .key(KeyUserID)
-      .key(KeyDate);
+  def.autoNumber("LogID").key(KeyLogID).key(KeyUserID).key(KeyDate);
 }
 
 const TableDef& UserLogRecord::table() { return tableDefOf<UserLogRecord>("UserLog", "USL"); }
@@ -85,11 +73,7 @@ void LimListRecord::describe(LayoutBuilder& b) const {
 }
 
 void LimListRecord::define(TableDef& def) {
-  def.autoNumber("RecordID")
-      .key(KeyRecordID)
-      .key(KeyString)
-      .key(KeyNumeric)
-      .key(KeyLimit);
+  def.autoNumber("RecordID").key(KeyRecordID).key(KeyString).key(KeyNumeric).key(KeyLimit);
 }
 
 const TableDef& LimListRecord::table() { return tableDefOf<LimListRecord>("LimList", "LL"); }
@@ -102,10 +86,7 @@ void MemLimitRecord::describe(LayoutBuilder& b) const {
 }
 
 void MemLimitRecord::define(TableDef& def) {
-  def.autoNumber("MemLimitID")
-      .key(KeyMemLimitID)
-      .key(KeyUserLimit)
-      .key(KeyUserReport);
+  def.autoNumber("MemLimitID").key(KeyMemLimitID).key(KeyUserLimit).key(KeyUserReport);
 }
 
 const TableDef& MemLimitRecord::table() { return tableDefOf<MemLimitRecord>("MemLimit", "ML"); }
@@ -115,13 +96,14 @@ const RecordLayout& SystemsRecord::layout() const { return layoutOf<SystemsRecor
 void SystemsRecord::describe(LayoutBuilder& b) const {
   b CRV_FIELD(SystemID) CRV_FIELD(CompanyName) CRV_FIELD(Address1) CRV_FIELD(Address2) CRV_FIELD(City)
       CRV_FIELD(State) CRV_FIELD(Zip) CRV_FIELD(Phone) CRV_FIELD(Fax) CRV_FIELD(DefaultTaxRate)
-      CRV_FIELD(AutoPONumber) CRV_FIELD(POWarnDuplicateNumber) CRV_FIELD(NextPONumber) CRV_FIELD(CanadianTax)
-      CRV_FIELD(GSTRate) CRV_FIELD(GSTLabel) CRV_FIELD(AttachmentPath) CRV_FIELD(PODefaultDetailType)
-      CRV_FIELD(POShowAcceptDate) CRV_FIELD(POShowDeliveryDate) CRV_FIELD(POShowDeadlineDate)
-      CRV_FIELD(POShowPriorityVendors) CRV_FIELD(POWarnOverBudget) CRV_FIELD(POChangeOrders)
-      CRV_FIELD(PrintPhoneOnForms) CRV_FIELD(UseUniversalLogo) CRV_FIELD(POFormType) CRV_FIELD(PODesignerForm)
-      CRV_FIELD(DefaultJobAccount) CRV_FIELD(DefaultEquipmentAccount) CRV_FIELD(JobIDLen)
-      CRV_FIELD(CostCodeLen) CRV_FIELD(AccountMask);
+          CRV_FIELD(AutoPONumber) CRV_FIELD(POWarnDuplicateNumber) CRV_FIELD(NextPONumber)
+              CRV_FIELD(CanadianTax) CRV_FIELD(GSTRate) CRV_FIELD(GSTLabel) CRV_FIELD(AttachmentPath)
+                  CRV_FIELD(PODefaultDetailType) CRV_FIELD(POShowAcceptDate) CRV_FIELD(POShowDeliveryDate)
+                      CRV_FIELD(POShowDeadlineDate) CRV_FIELD(POShowPriorityVendors)
+                          CRV_FIELD(POWarnOverBudget) CRV_FIELD(POChangeOrders) CRV_FIELD(PrintPhoneOnForms)
+                              CRV_FIELD(UseUniversalLogo) CRV_FIELD(POFormType) CRV_FIELD(PODesignerForm)
+                                  CRV_FIELD(DefaultJobAccount) CRV_FIELD(DefaultEquipmentAccount)
+                                      CRV_FIELD(JobIDLen) CRV_FIELD(CostCodeLen) CRV_FIELD(AccountMask);
 }
 
 void SystemsRecord::define(TableDef& def) { def.autoNumber("SystemID").key(KeySystemID); }
@@ -147,10 +129,7 @@ void EmailLogRecord::describe(LayoutBuilder& b) const {
 }
 
 void EmailLogRecord::define(TableDef& def) {
-  def.autoNumber("EmailID")
-      .key(KeyEmailID)
-      .key(KeyDate)
-      .key(KeyUserID);
+  def.autoNumber("EmailID").key(KeyEmailID).key(KeyDate).key(KeyUserID);
 }
 
 const TableDef& EmailLogRecord::table() { return tableDefOf<EmailLogRecord>("EmailLog", "EML"); }

@@ -28,7 +28,8 @@ class TableRegistry {
 template <class R>
 const TableDef& tableDefOf(const char* name, const char* prefix) {
   static const TableDef def = [&] {
-    TableDef d(name, prefix, layoutOf<R>(), []() -> std::unique_ptr<Record> { return std::make_unique<R>(); });
+    TableDef d(name, prefix, layoutOf<R>(),
+               []() -> std::unique_ptr<Record> { return std::make_unique<R>(); });
     R::define(d);
     return d;
   }();

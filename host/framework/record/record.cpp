@@ -38,8 +38,7 @@ int RecordLayout::indexOf(std::string_view name) const {
   return -1;
 }
 
-LayoutBuilder& LayoutBuilder::put(const char* name, FieldKind kind, std::uint32_t width,
-                                  const void* member) {
+LayoutBuilder& LayoutBuilder::put(const char* name, FieldKind kind, std::uint32_t width, const void* member) {
   const auto offset = static_cast<const char*>(member) - reinterpret_cast<const char*>(base_);
   fields_.push_back(FieldDef{name, kind, width, offset});
   return *this;
@@ -50,32 +49,55 @@ FieldRef::FieldRef(Record& record, const FieldDef& def)
 
 std::int64_t FieldRef::integer() const {
   switch (def_->kind) {
-    case FieldKind::Id: return load<std::uint32_t>(base_);
-    case FieldKind::UShort: return load<std::uint16_t>(base_);
-    case FieldKind::Long: return load<std::int32_t>(base_);
-    case FieldKind::Byte: return load<std::uint8_t>(base_);
+    case FieldKind::Id:
+      return load<std::uint32_t>(base_);
+    case FieldKind::UShort:
+      return load<std::uint16_t>(base_);
+    case FieldKind::Long:
+      return load<std::int32_t>(base_);
+    case FieldKind::Byte:
+      return load<std::uint8_t>(base_);
     case FieldKind::Amount:
-    case FieldKind::Quantity: return load<std::int64_t>(base_);
+    case FieldKind::Quantity:
+      return load<std::int64_t>(base_);
     case FieldKind::Date:
-    case FieldKind::Time: return load<std::int32_t>(base_);
-    case FieldKind::Real: return static_cast<std::int64_t>(load<double>(base_));
-    case FieldKind::Text: break;
+    case FieldKind::Time:
+      return load<std::int32_t>(base_);
+    case FieldKind::Real:
+      return static_cast<std::int64_t>(load<double>(base_));
+    case FieldKind::Text:
+      break;
   }
   throw std::logic_error("field " + def_->name + " is not numeric");
 }
 
 void FieldRef::setInteger(std::int64_t value) {
   switch (def_->kind) {
-    case FieldKind::Id: store(base_, static_cast<std::uint32_t>(value)); return;
-    case FieldKind::UShort: store(base_, static_cast<std::uint16_t>(value)); return;
-    case FieldKind::Long: store(base_, static_cast<std::int32_t>(value)); return;
-    case FieldKind::Byte: store(base_, static_cast<std::uint8_t>(value)); return;
+    case FieldKind::Id:
+      store(base_, static_cast<std::uint32_t>(value));
+      return;
+    case FieldKind::UShort:
+      store(base_, static_cast<std::uint16_t>(value));
+      return;
+    case FieldKind::Long:
+      store(base_, static_cast<std::int32_t>(value));
+      return;
+    case FieldKind::Byte:
+      store(base_, static_cast<std::uint8_t>(value));
+      return;
     case FieldKind::Amount:
-    case FieldKind::Quantity: store(base_, value); return;
+    case FieldKind::Quantity:
+      store(base_, value);
+      return;
     case FieldKind::Date:
-    case FieldKind::Time: store(base_, static_cast<std::int32_t>(value)); return;
-    case FieldKind::Real: store(base_, static_cast<double>(value)); return;
-    case FieldKind::Text: break;
+    case FieldKind::Time:
+      store(base_, static_cast<std::int32_t>(value));
+      return;
+    case FieldKind::Real:
+      store(base_, static_cast<double>(value));
+      return;
+    case FieldKind::Text:
+      break;
   }
   throw std::logic_error("field " + def_->name + " is not numeric");
 }
@@ -88,10 +110,14 @@ double FieldRef::real() const {
 }
 
 void FieldRef::setReal(double value) {
-  if (def_->kind == FieldKind::Real) store(base_, value);
-  else if (def_->kind == FieldKind::Amount) setInteger(Amount::fromDouble(value).raw());
-  else if (def_->kind == FieldKind::Quantity) setInteger(Quantity::fromDouble(value).raw());
-  else setInteger(static_cast<std::int64_t>(value));
+  if (def_->kind == FieldKind::Real)
+    store(base_, value);
+  else if (def_->kind == FieldKind::Amount)
+    setInteger(Amount::fromDouble(value).raw());
+  else if (def_->kind == FieldKind::Quantity)
+    setInteger(Quantity::fromDouble(value).raw());
+  else
+    setInteger(static_cast<std::int64_t>(value));
 }
 
 std::string_view FieldRef::text() const {
@@ -110,34 +136,46 @@ void FieldRef::setText(std::string_view value) {
 
 bool FieldRef::isBlank() const {
   switch (def_->kind) {
-    case FieldKind::Text: return text().empty();
-    case FieldKind::Real: return load<double>(base_) == 0.0;
-    default: return integer() == 0;
+    case FieldKind::Text:
+      return text().empty();
+    case FieldKind::Real:
+      return load<double>(base_) == 0.0;
+    default:
+      return integer() == 0;
   }
 }
 
 void FieldRef::clear() {
-  if (def_->kind == FieldKind::Text) std::memset(base_, ' ', def_->width);
-  else if (def_->kind == FieldKind::Real) store(base_, 0.0);
-  else setInteger(0);
+  if (def_->kind == FieldKind::Text)
+    std::memset(base_, ' ', def_->width);
+  else if (def_->kind == FieldKind::Real)
+    store(base_, 0.0);
+  else
+    setInteger(0);
 }
 
 std::string FieldRef::toString() const {
   switch (def_->kind) {
-    case FieldKind::Text: return std::string(text());
+    case FieldKind::Text:
+      return std::string(text());
     case FieldKind::Real: {
       std::string s = std::to_string(real());
       return s;
     }
-    case FieldKind::Amount: return Amount::fromRaw(integer()).toString();
-    case FieldKind::Quantity: return Quantity::fromRaw(integer()).toString();
-    default: return std::to_string(integer());
+    case FieldKind::Amount:
+      return Amount::fromRaw(integer()).toString();
+    case FieldKind::Quantity:
+      return Quantity::fromRaw(integer()).toString();
+    default:
+      return std::to_string(integer());
   }
 }
 
 bool FieldRef::assign(std::string_view plain) {
   switch (def_->kind) {
-    case FieldKind::Text: setText(plain); return true;
+    case FieldKind::Text:
+      setText(plain);
+      return true;
     case FieldKind::Amount: {
       auto v = Amount::parse(plain);
       if (!v) return false;
@@ -188,12 +226,13 @@ FieldRef Record::field(std::string_view name) {
 void Record::copyFrom(const Record& other) {
   if (&other.layout() != &layout()) throw std::logic_error("copying between different record types");
   for (const auto& def : layout().fields()) {
-    const std::size_t size = def.kind == FieldKind::Text ? def.width
-                             : (def.kind == FieldKind::Amount || def.kind == FieldKind::Quantity ||
-                                def.kind == FieldKind::Real) ? 8
-                             : def.kind == FieldKind::UShort ? 2
-                             : def.kind == FieldKind::Byte ? 1
-                             : 4;
+    const std::size_t size =
+        def.kind == FieldKind::Text ? def.width
+        : (def.kind == FieldKind::Amount || def.kind == FieldKind::Quantity || def.kind == FieldKind::Real)
+            ? 8
+        : def.kind == FieldKind::UShort ? 2
+        : def.kind == FieldKind::Byte   ? 1
+                                        : 4;
     std::memcpy(reinterpret_cast<char*>(this) + def.offset,
                 reinterpret_cast<const char*>(&other) + def.offset, size);
   }

@@ -43,11 +43,19 @@ class LayoutBuilder {
   explicit LayoutBuilder(const Record& prototype) : base_(&prototype) {}
 
   LayoutBuilder& add(const char* name, const Id& member) { return put(name, FieldKind::Id, 0, &member); }
-  LayoutBuilder& add(const char* name, const std::uint16_t& member) { return put(name, FieldKind::UShort, 0, &member); }
-  LayoutBuilder& add(const char* name, const std::int32_t& member) { return put(name, FieldKind::Long, 0, &member); }
+  LayoutBuilder& add(const char* name, const std::uint16_t& member) {
+    return put(name, FieldKind::UShort, 0, &member);
+  }
+  LayoutBuilder& add(const char* name, const std::int32_t& member) {
+    return put(name, FieldKind::Long, 0, &member);
+  }
   LayoutBuilder& add(const char* name, const Byte& member) { return put(name, FieldKind::Byte, 0, &member); }
-  LayoutBuilder& add(const char* name, const Amount& member) { return put(name, FieldKind::Amount, 0, &member); }
-  LayoutBuilder& add(const char* name, const Quantity& member) { return put(name, FieldKind::Quantity, 0, &member); }
+  LayoutBuilder& add(const char* name, const Amount& member) {
+    return put(name, FieldKind::Amount, 0, &member);
+  }
+  LayoutBuilder& add(const char* name, const Quantity& member) {
+    return put(name, FieldKind::Quantity, 0, &member);
+  }
   LayoutBuilder& add(const char* name, const Real& member) { return put(name, FieldKind::Real, 0, &member); }
   LayoutBuilder& add(const char* name, const Date& member) { return put(name, FieldKind::Date, 0, &member); }
   LayoutBuilder& add(const char* name, const Time& member) { return put(name, FieldKind::Time, 0, &member); }
@@ -87,8 +95,8 @@ class FieldRef {
   void setInteger(std::int64_t value);
   double real() const;
   void setReal(double value);
-  std::string_view text() const;  // clipped
-  void setText(std::string_view value);  // cut at the width
+  std::string_view text() const;                 // clipped
+  void setText(std::string_view value);          // cut at the width
   const char* rawText() const { return base_; }  // the padded characters
 
   // Zero, no date or all spaces.

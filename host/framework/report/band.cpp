@@ -14,15 +14,14 @@ TextItem& Band::addText(double x, double y, double width, std::string text, Font
   return std::get<TextItem>(items_.emplace_back(std::move(item)));
 }
 
-TextItem& Band::addBound(double x, double y, double width, std::function<std::string()> source,
-                         Font font, Align align) {
+TextItem& Band::addBound(double x, double y, double width, std::function<std::string()> source, Font font,
+                         Align align) {
   TextItem& item = addText(x, y, width, {}, std::move(font), align);
   item.source = std::move(source);
   return item;
 }
 
-TextItem& Band::addPageNumber(double x, double y, double width, std::string pattern, Font font,
-                              Align align) {
+TextItem& Band::addPageNumber(double x, double y, double width, std::string pattern, Font font, Align align) {
   TextItem& item = addText(x, y, width, std::move(pattern), std::move(font), align);
   item.pageNumbers = true;
   return item;
@@ -34,12 +33,10 @@ LineItem& Band::addLine(double x1, double y1, double x2, double y2, double thick
 
 BoxItem& Band::addBox(double x, double y, double width, double height, double thickness,
                       std::optional<Color> fill) {
-  return std::get<BoxItem>(
-      items_.emplace_back(BoxItem{x, y, width, height, thickness, {}, fill}));
+  return std::get<BoxItem>(items_.emplace_back(BoxItem{x, y, width, height, thickness, {}, fill}));
 }
 
-ImageItem& Band::addImage(double x, double y, double width, double height, std::string path,
-                          ImageFit fit) {
+ImageItem& Band::addImage(double x, double y, double width, double height, std::string path, ImageFit fit) {
   ImageItem item;
   item.x = x;
   item.y = y;
@@ -50,8 +47,7 @@ ImageItem& Band::addImage(double x, double y, double width, double height, std::
   return std::get<ImageItem>(items_.emplace_back(std::move(item)));
 }
 
-ImageItem& Band::addImage(double x, double y, double width, double height, ImageBytes bytes,
-                          ImageFit fit) {
+ImageItem& Band::addImage(double x, double y, double width, double height, ImageBytes bytes, ImageFit fit) {
   ImageItem& item = addImage(x, y, width, height, std::string(), fit);
   item.bytes = std::move(bytes);
   return item;

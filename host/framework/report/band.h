@@ -39,8 +39,8 @@ class Band {
   TextItem& addText(double x, double y, double width, std::string text, Font font = {},
                     Align align = Align::Left);
   // A text asked for at print time.
-  TextItem& addBound(double x, double y, double width, std::function<std::string()> source,
-                     Font font = {}, Align align = Align::Left);
+  TextItem& addBound(double x, double y, double width, std::function<std::string()> source, Font font = {},
+                     Align align = Align::Left);
   // The variable's value at print time under the picture, without the
   // picture's padding: numbers are right-aligned in the box, text and dates
   // left-aligned, unless `align` says otherwise. The variable must outlive
@@ -52,8 +52,7 @@ class Band {
     Align chosen = align ? *align : defaultAlign(parsed);
     const T* value = &variable;
     return addBound(
-        x, y, width, [parsed, value] { return parsed.formatTrimmed(*value); }, std::move(font),
-        chosen);
+        x, y, width, [parsed, value] { return parsed.formatTrimmed(*value); }, std::move(font), chosen);
   }
   // A text with "{page}" and "{pages}", e.g. "Page {page} of {pages}".
   TextItem& addPageNumber(double x, double y, double width, std::string pattern, Font font = {},

@@ -38,14 +38,14 @@ struct Dumper {
     out += " \"" + t.text + "\"\n";
   }
   void operator()(const PlacedLine& l) const {
-    out += "line " + fixed1(l.x1) + " " + fixed1(l.y1) + " -> " + fixed1(l.x2) + " " + fixed1(l.y2) +
-           " w" + fixed1(l.thickness);
+    out += "line " + fixed1(l.x1) + " " + fixed1(l.y1) + " -> " + fixed1(l.x2) + " " + fixed1(l.y2) + " w" +
+           fixed1(l.thickness);
     if (l.color != Color::black()) out += " " + color(l.color);
     out += "\n";
   }
   void operator()(const PlacedBox& b) const {
-    out += "box " + fixed1(b.x) + " " + fixed1(b.y) + " " + fixed1(b.width) + "x" + fixed1(b.height) +
-           " w" + fixed1(b.thickness);
+    out += "box " + fixed1(b.x) + " " + fixed1(b.y) + " " + fixed1(b.width) + "x" + fixed1(b.height) + " w" +
+           fixed1(b.thickness);
     if (b.fill) out += " fill " + color(*b.fill);
     out += "\n";
   }

@@ -68,9 +68,7 @@ double Paginator::remainingHeight() const {
   return open_ ? bodyBottom() - cursor_ : bodyBottom() - bodyTop();
 }
 
-double Paginator::bodyTop() const {
-  return report_.page.margins.top + report_.pageHeader.height();
-}
+double Paginator::bodyTop() const { return report_.page.margins.top + report_.pageHeader.height(); }
 
 double Paginator::bodyBottom() const {
   return report_.page.height() - report_.page.margins.bottom - report_.pageFooter.height();
@@ -167,8 +165,8 @@ Paginator::Block Paginator::layOut(const Band& band) {
     if (const auto* text = std::get_if<TextItem>(&item)) {
       layOutText(*text, originX, block);
     } else if (const auto* line = std::get_if<LineItem>(&item)) {
-      block.primitives.emplace_back(PlacedLine{originX + line->x1, line->y1, originX + line->x2,
-                                               line->y2, line->thickness, line->color});
+      block.primitives.emplace_back(PlacedLine{originX + line->x1, line->y1, originX + line->x2, line->y2,
+                                               line->thickness, line->color});
     } else if (const auto* box = std::get_if<BoxItem>(&item)) {
       block.primitives.emplace_back(PlacedBox{originX + box->x, box->y, box->width, box->height,
                                               box->thickness, box->color, box->fill});

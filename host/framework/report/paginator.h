@@ -83,8 +83,7 @@ class Paginator {
   Block layOut(const Band& band);
   void layOutText(const TextItem& item, double originX, Block& block) const;
   PlacedImage layOutImage(const ImageItem& item, double originX);
-  double alignedX(double boxX, double boxWidth, Align align, const Font& font,
-                  std::string_view text) const;
+  double alignedX(double boxX, double boxWidth, Align align, const Font& font, std::string_view text) const;
   void place(std::vector<Block>& blocks);
   void placeAt(Block& block, double top);
   void openPage();

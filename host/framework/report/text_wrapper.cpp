@@ -31,8 +31,8 @@ void cutWord(const TextMeasurer& measurer, const Font& font, std::string_view wo
   }
 }
 
-void wrapParagraph(const TextMeasurer& measurer, const Font& font, std::string_view paragraph,
-                   double width, std::vector<std::string>& lines) {
+void wrapParagraph(const TextMeasurer& measurer, const Font& font, std::string_view paragraph, double width,
+                   std::vector<std::string>& lines) {
   std::string line;
   std::size_t at = 0;
   bool any = false;
@@ -80,8 +80,8 @@ std::vector<std::string> splitLines(std::string_view text) {
   return lines;
 }
 
-std::vector<std::string> wrapText(const TextMeasurer& measurer, const Font& font,
-                                  std::string_view text, double width) {
+std::vector<std::string> wrapText(const TextMeasurer& measurer, const Font& font, std::string_view text,
+                                  double width) {
   std::vector<std::string> lines;
   for (const std::string& paragraph : splitLines(text))
     wrapParagraph(measurer, font, paragraph, width, lines);

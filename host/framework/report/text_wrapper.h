@@ -15,8 +15,8 @@
 
 namespace crv {
 
-std::vector<std::string> wrapText(const TextMeasurer& measurer, const Font& font,
-                                  std::string_view text, double width);
+std::vector<std::string> wrapText(const TextMeasurer& measurer, const Font& font, std::string_view text,
+                                  double width);
 
 // The text split at line feeds only (a trailing "\r" of each line dropped).
 std::vector<std::string> splitLines(std::string_view text);

@@ -53,8 +53,7 @@ std::string EasyAutoEntryClass::secondName() const {
   return secondName_;
 }
 
-void EasyAutoEntryClass::remember(std::string_view section, std::string_view field,
-                                  std::string_view value) {
+void EasyAutoEntryClass::remember(std::string_view section, std::string_view field, std::string_view value) {
   const std::string_view kept = clip(value);
   std::lock_guard lock(mutex_);
   if (!initialised_ || !enabled_ || trim(kept).empty()) return;
@@ -76,8 +75,7 @@ std::string EasyAutoEntryClass::complete(std::string_view section, std::string_v
                                          std::string_view typed) const {
   if (typed.empty()) return {};
   for (const std::string& value : recentValues(section, field))
-    if (value.size() >= typed.size() && equalsIgnoreCase(value.substr(0, typed.size()), typed))
-      return value;
+    if (value.size() >= typed.size() && equalsIgnoreCase(value.substr(0, typed.size()), typed)) return value;
   return {};
 }
 

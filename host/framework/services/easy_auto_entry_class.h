@@ -39,8 +39,7 @@ class EasyAutoEntryClass {
   std::vector<std::string> recentValues(std::string_view section, std::string_view field) const;
   // The most recent value of the field that begins with the typed text
   // (without regard to case), or empty.
-  std::string complete(std::string_view section, std::string_view field,
-                       std::string_view typed) const;
+  std::string complete(std::string_view section, std::string_view field, std::string_view typed) const;
 
  private:
   static std::string slot(std::string_view section, std::string_view field);

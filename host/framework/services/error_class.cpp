@@ -7,8 +7,8 @@ namespace crv {
 
 void ErrorClass::reportTableError(const TableError& error, TableOp op) {
   RuntimeErrors::save(error);
-  const std::string text = "Error: " + error.describe() + " attempting the operation:" +
-                           errorContext(op, error.table) + ".";
+  const std::string text =
+      "Error: " + error.describe() + " attempting the operation:" + errorContext(op, error.table) + ".";
   reportError(error.table.empty() ? std::string("Table Error") : error.table + " Error", text);
 }
 

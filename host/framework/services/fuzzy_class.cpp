@@ -74,17 +74,25 @@ void FuzzyClass::kill() { initialised_ = false; }
 
 bool FuzzyClass::setOption(int option, bool on) {
   switch (option) {
-    case CaseInsensitive: caseInsensitive_ = on; return true;
-    case AnyWordOrder: anyWordOrder_ = on; return true;
-    default: return false;
+    case CaseInsensitive:
+      caseInsensitive_ = on;
+      return true;
+    case AnyWordOrder:
+      anyWordOrder_ = on;
+      return true;
+    default:
+      return false;
   }
 }
 
 bool FuzzyClass::option(int option) const {
   switch (option) {
-    case CaseInsensitive: return caseInsensitive_;
-    case AnyWordOrder: return anyWordOrder_;
-    default: return false;
+    case CaseInsensitive:
+      return caseInsensitive_;
+    case AnyWordOrder:
+      return anyWordOrder_;
+    default:
+      return false;
   }
 }
 

@@ -117,8 +117,7 @@ struct SectionRange {
   bool hasHeader = false;
 };
 
-std::optional<SectionRange> findSection(const std::vector<std::string>& lines,
-                                        std::string_view section) {
+std::optional<SectionRange> findSection(const std::vector<std::string>& lines, std::string_view section) {
   std::optional<SectionRange> found;
   if (section.empty()) found = SectionRange{0, lines.size(), false};
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -196,8 +195,7 @@ std::int64_t INIClass::fetchNumber(std::string_view section, std::string_view ke
   if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
   std::int64_t number = 0;
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
-    return defaultValue;
+  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size()) return defaultValue;
   return number;
 }
 
@@ -286,8 +284,7 @@ bool INIClass::update(std::string_view section, std::string_view key, std::strin
     }
     written += static_cast<std::size_t>(n);
   }
-  const mode_t mode =
-      exists ? static_cast<mode_t>(status.permissions() & fs::perms::mask) : mode_t{0644};
+  const mode_t mode = exists ? static_cast<mode_t>(status.permissions() & fs::perms::mask) : mode_t{0644};
   if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return abandon(std::strerror(errno));
   if (::close(fd) != 0) {
     const int error = errno;

@@ -40,8 +40,7 @@ class INIClass {
   bool isBound() const;
   std::filesystem::path file() const;
 
-  std::string fetch(std::string_view section, std::string_view key,
-                    std::string_view defaultValue = {}) const;
+  std::string fetch(std::string_view section, std::string_view key, std::string_view defaultValue = {}) const;
   // The value as a whole number; the default when it is missing or is not
   // a number.
   std::int64_t fetchNumber(std::string_view section, std::string_view key,

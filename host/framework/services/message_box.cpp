@@ -9,8 +9,8 @@ namespace {
 class UnattendedMessages final : public MessageService {
  public:
   int show(const MessageRequest& request) override {
-    std::cerr << "[" << iconName(request.icon) << "] " << request.title << ": "
-              << request.displayText() << "\n";
+    std::cerr << "[" << iconName(request.icon) << "] " << request.title << ": " << request.displayText()
+              << "\n";
     return request.defaultButton;
   }
 };
@@ -34,11 +34,16 @@ std::vector<std::string> split(std::string_view text, char separator) {
 
 std::string_view iconName(Icon icon) {
   switch (icon) {
-    case Icon::None: return "none";
-    case Icon::Information: return "information";
-    case Icon::Question: return "question";
-    case Icon::Exclamation: return "exclamation";
-    case Icon::Stop: return "stop";
+    case Icon::None:
+      return "none";
+    case Icon::Information:
+      return "information";
+    case Icon::Question:
+      return "question";
+    case Icon::Exclamation:
+      return "exclamation";
+    case Icon::Stop:
+      return "stop";
   }
   return "none";
 }
@@ -62,8 +67,7 @@ MessageService& messageService() { return *current; }
 
 int message(std::string_view text, std::string_view title, Icon icon, std::string_view buttons,
             int defaultButton) {
-  MessageRequest request{std::string(text), std::string(title), icon, std::string(buttons),
-                         defaultButton};
+  MessageRequest request{std::string(text), std::string(title), icon, std::string(buttons), defaultButton};
   return current->show(request);
 }
 

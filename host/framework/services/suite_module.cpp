@@ -6,8 +6,7 @@
 namespace crv {
 
 std::string SuiteModule::initDetail(const ErrorClass* errors, const INIClass* settings) {
-  return "errors=" + LifecycleLog::pointerText(errors) +
-         " settings=" + LifecycleLog::pointerText(settings);
+  return "errors=" + LifecycleLog::pointerText(errors) + " settings=" + LifecycleLog::pointerText(settings);
 }
 
 void SuiteModule::init(ErrorClass* errors, INIClass* settings) {

@@ -8,9 +8,12 @@ namespace crv {
 namespace {
 
 void copyField(FieldRef from, FieldRef to) {
-  if (from.kind() == FieldKind::Text) to.setText(from.text());
-  else if (from.kind() == FieldKind::Real) to.setReal(from.real());
-  else to.setInteger(from.integer());
+  if (from.kind() == FieldKind::Text)
+    to.setText(from.text());
+  else if (from.kind() == FieldKind::Real)
+    to.setReal(from.real());
+  else
+    to.setInteger(from.integer());
 }
 
 TableStatus removeDependents(Table& parent, TableError& failure) {

@@ -24,12 +24,18 @@ struct Table::Position {
 
 std::string_view tableStatusName(TableStatus status) {
   switch (status) {
-    case TableStatus::Ok: return "ok";
-    case TableStatus::NotFound: return "not found";
-    case TableStatus::EndOfFile: return "end of file";
-    case TableStatus::DuplicateKey: return "duplicate key";
-    case TableStatus::Locked: return "locked";
-    case TableStatus::Failed: return "failed";
+    case TableStatus::Ok:
+      return "ok";
+    case TableStatus::NotFound:
+      return "not found";
+    case TableStatus::EndOfFile:
+      return "end of file";
+    case TableStatus::DuplicateKey:
+      return "duplicate key";
+    case TableStatus::Locked:
+      return "locked";
+    case TableStatus::Failed:
+      return "failed";
   }
   return "failed";
 }
@@ -60,11 +66,16 @@ TableStatus Table::finish(const TableError& error) {
   lastError_.table = def_->name();
   RuntimeErrors::set(lastError_);
   switch (error.code) {
-    case ErrorCode::RecordNotFound: return TableStatus::NotFound;
-    case ErrorCode::RecordNotAvailable: return TableStatus::EndOfFile;
-    case ErrorCode::DuplicateKey: return TableStatus::DuplicateKey;
-    case ErrorCode::FileLocked: return TableStatus::Locked;
-    default: return TableStatus::Failed;
+    case ErrorCode::RecordNotFound:
+      return TableStatus::NotFound;
+    case ErrorCode::RecordNotAvailable:
+      return TableStatus::EndOfFile;
+    case ErrorCode::DuplicateKey:
+      return TableStatus::DuplicateKey;
+    case ErrorCode::FileLocked:
+      return TableStatus::Locked;
+    default:
+      return TableStatus::Failed;
   }
 }
 
@@ -152,8 +163,8 @@ TableStatus Table::read(bool reverse) {
   if (!ready()) return TableStatus::Failed;
   if (!position_) return finish(makeError(ErrorCode::RecordNotAvailable));
   Position& p = *position_;
-  const bool stale = !p.cursor || p.cursorReverse != reverse ||
-                     p.generation != connection_->writeGeneration();
+  const bool stale =
+      !p.cursor || p.cursorReverse != reverse || p.generation != connection_->writeGeneration();
   if (stale) {
     ScanRequest request;
     request.key = p.key;
@@ -193,9 +204,15 @@ void Table::rememberPosition(RowId row) {
     FieldRef from = buffer_->field(p.key->fields[i]);
     FieldRef to = p.lastValues->field(p.key->fields[i]);
     switch (from.kind()) {
-      case FieldKind::Text: to.setText(from.text()); break;
-      case FieldKind::Real: to.setReal(from.real()); break;
-      default: to.setInteger(from.integer()); break;
+      case FieldKind::Text:
+        to.setText(from.text());
+        break;
+      case FieldKind::Real:
+        to.setReal(from.real());
+        break;
+      default:
+        to.setInteger(from.integer());
+        break;
     }
   }
   p.lastRow = row;

@@ -100,8 +100,7 @@ class Table {
   TableStatus finish(const TableError& error);
   TableStatus reportIfFailed(TableStatus status, TableOp op);
   TableStatus read(bool reverse);
-  TableStatus begin(const KeyDef& key, ScanRequest::Start start, std::size_t parts,
-                    std::size_t rangeParts);
+  TableStatus begin(const KeyDef& key, ScanRequest::Start start, std::size_t parts, std::size_t rangeParts);
   bool ready();
   TableStore& store();
   void rememberPosition(RowId row);

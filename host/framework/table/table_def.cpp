@@ -6,8 +6,7 @@
 
 namespace crv {
 
-TableDef::TableDef(std::string name, std::string prefix, const RecordLayout& layout,
-                   RecordFactory factory)
+TableDef::TableDef(std::string name, std::string prefix, const RecordLayout& layout, RecordFactory factory)
     : name_(std::move(name)), prefix_(std::move(prefix)), layout_(&layout), factory_(factory) {}
 
 TableDef& TableDef::autoNumber(const char* field) {

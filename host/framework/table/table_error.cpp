@@ -9,18 +9,30 @@ thread_local TableError savedError;
 
 std::string_view errorMessage(int code) {
   switch (code) {
-    case ErrorCode::None: return "No Error";
-    case ErrorCode::FileNotFound: return "File Not Found";
-    case ErrorCode::AccessDenied: return "Access Denied";
-    case ErrorCode::FileLocked: return "File Is Already Locked";
-    case ErrorCode::RecordNotAvailable: return "Record Not Available";
-    case ErrorCode::RecordNotFound: return "Record Not Found";
-    case ErrorCode::FileNotOpen: return "File Not Open";
-    case ErrorCode::DuplicateKey: return "Creates Duplicate Key";
-    case ErrorCode::InvalidDeclaration: return "Invalid Record Declaration";
-    case ErrorCode::DiskFull: return "Disk Full";
-    case ErrorCode::FileSystem: return "File System Error";
-    default: return "Unknown Error";
+    case ErrorCode::None:
+      return "No Error";
+    case ErrorCode::FileNotFound:
+      return "File Not Found";
+    case ErrorCode::AccessDenied:
+      return "Access Denied";
+    case ErrorCode::FileLocked:
+      return "File Is Already Locked";
+    case ErrorCode::RecordNotAvailable:
+      return "Record Not Available";
+    case ErrorCode::RecordNotFound:
+      return "Record Not Found";
+    case ErrorCode::FileNotOpen:
+      return "File Not Open";
+    case ErrorCode::DuplicateKey:
+      return "Creates Duplicate Key";
+    case ErrorCode::InvalidDeclaration:
+      return "Invalid Record Declaration";
+    case ErrorCode::DiskFull:
+      return "Disk Full";
+    case ErrorCode::FileSystem:
+      return "File System Error";
+    default:
+      return "Unknown Error";
   }
 }
 
@@ -33,8 +45,7 @@ TableError makeError(int code, std::string_view table) {
 }
 
 std::string TableError::describe() const {
-  if (code == ErrorCode::FileSystem && !fileMessage.empty())
-    return fileMessage + " (" + fileCode + ")";
+  if (code == ErrorCode::FileSystem && !fileMessage.empty()) return fileMessage + " (" + fileCode + ")";
   if (code == ErrorCode::DiskFull && !fileMessage.empty())
     return message + ": " + fileMessage + " (" + std::to_string(code) + ")";
   return message + " (" + std::to_string(code) + ")";
@@ -50,13 +61,27 @@ void RuntimeErrors::clearSaved() { savedError = TableError{}; }
 std::string errorContext(TableOp op, std::string_view table) {
   const char* verb = "";
   switch (op) {
-    case TableOp::Autoincrementing: verb = " Autoincrementing "; break;
-    case TableOp::Inserting: verb = " Inserting "; break;
-    case TableOp::Saving: verb = " Saving "; break;
-    case TableOp::Deleting: verb = " Deleting "; break;
-    case TableOp::Reading: verb = " Reading "; break;
-    case TableOp::Opening: verb = " Opening "; break;
-    case TableOp::Adding: verb = " Adding "; break;
+    case TableOp::Autoincrementing:
+      verb = " Autoincrementing ";
+      break;
+    case TableOp::Inserting:
+      verb = " Inserting ";
+      break;
+    case TableOp::Saving:
+      verb = " Saving ";
+      break;
+    case TableOp::Deleting:
+      verb = " Deleting ";
+      break;
+    case TableOp::Reading:
+      verb = " Reading ";
+      break;
+    case TableOp::Opening:
+      verb = " Opening ";
+      break;
+    case TableOp::Adding:
+      verb = " Adding ";
+      break;
   }
   return verb + std::string(table);
 }

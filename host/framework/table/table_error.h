@@ -23,7 +23,7 @@ inline constexpr int FileNotOpen = 37;
 inline constexpr int DuplicateKey = 40;
 inline constexpr int InvalidDeclaration = 47;  // stored table does not match its definition
 inline constexpr int DiskFull = 89;
-inline constexpr int FileSystem = 90;          // storage engine failure; see fileCode/fileMessage
+inline constexpr int FileSystem = 90;  // storage engine failure; see fileCode/fileMessage
 }  // namespace ErrorCode
 
 struct TableError {

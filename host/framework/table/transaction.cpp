@@ -3,8 +3,7 @@
 
 namespace crv {
 
-Transaction::Transaction(Connection& connection, std::chrono::milliseconds wait)
-    : connection_(&connection) {
+Transaction::Transaction(Connection& connection, std::chrono::milliseconds wait) : connection_(&connection) {
   error_ = connection_->begin(wait);
   started_ = !error_.failed();
   if (!started_) RuntimeErrors::set(error_);

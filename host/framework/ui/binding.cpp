@@ -20,14 +20,18 @@ const Picture& defaultDatePicture() {
 // The range a whole-number kind can hold.
 std::pair<std::int64_t, std::int64_t> rangeOf(FieldKind kind) {
   switch (kind) {
-    case FieldKind::Id: return {0, std::numeric_limits<std::uint32_t>::max()};
-    case FieldKind::UShort: return {0, std::numeric_limits<std::uint16_t>::max()};
-    case FieldKind::Byte: return {0, std::numeric_limits<std::uint8_t>::max()};
+    case FieldKind::Id:
+      return {0, std::numeric_limits<std::uint32_t>::max()};
+    case FieldKind::UShort:
+      return {0, std::numeric_limits<std::uint16_t>::max()};
+    case FieldKind::Byte:
+      return {0, std::numeric_limits<std::uint8_t>::max()};
     case FieldKind::Long:
     case FieldKind::Date:
     case FieldKind::Time:
       return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
-    default: return {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()};
+    default:
+      return {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()};
   }
 }
 
@@ -158,8 +162,10 @@ bool Binding::isBlank() const {
 }
 
 void Binding::clear() {
-  if (string_) string_->clear();
-  else if (ref_) ref_->clear();
+  if (string_)
+    string_->clear();
+  else if (ref_)
+    ref_->clear();
 }
 
 std::string Binding::format(const Picture* picture) const {
@@ -170,11 +176,13 @@ std::string Binding::format(const Picture* picture) const {
     case FieldKind::Text:
       return picture ? std::string(clip(picture->format(r.text()))) : std::string(r.text());
     case FieldKind::Amount:
-      return picture ? picture->formatTrimmed(Amount::fromRaw(r.integer())) : Amount::fromRaw(r.integer()).toString();
+      return picture ? picture->formatTrimmed(Amount::fromRaw(r.integer()))
+                     : Amount::fromRaw(r.integer()).toString();
     case FieldKind::Quantity:
       return picture ? picture->formatTrimmed(Quantity::fromRaw(r.integer()))
                      : Quantity::fromRaw(r.integer()).toString();
-    case FieldKind::Real: return picture ? picture->formatTrimmed(r.real()) : shortest(r.real());
+    case FieldKind::Real:
+      return picture ? picture->formatTrimmed(r.real()) : shortest(r.real());
     case FieldKind::Date: {
       const Date date = Date::fromDay(static_cast<std::int32_t>(r.integer()));
       return (picture ? picture : &defaultDatePicture())->formatTrimmed(date);
@@ -183,7 +191,8 @@ std::string Binding::format(const Picture* picture) const {
       if (picture && picture->kind() == PictureKind::Number) return picture->formatTrimmed(r.integer());
       return formatTime(Time::fromRaw(static_cast<std::int32_t>(r.integer())));
     }
-    default: return picture ? picture->formatTrimmed(r.integer()) : std::to_string(r.integer());
+    default:
+      return picture ? picture->formatTrimmed(r.integer()) : std::to_string(r.integer());
   }
 }
 

@@ -34,15 +34,29 @@ class Binding {
 
   // Values local to a procedure. The name is what the change history and
   // error texts call the value ("LOC:Total").
-  static Binding local(Amount& value, std::string name = {}) { return make(&value, FieldKind::Amount, 0, name); }
-  static Binding local(Quantity& value, std::string name = {}) { return make(&value, FieldKind::Quantity, 0, name); }
+  static Binding local(Amount& value, std::string name = {}) {
+    return make(&value, FieldKind::Amount, 0, name);
+  }
+  static Binding local(Quantity& value, std::string name = {}) {
+    return make(&value, FieldKind::Quantity, 0, name);
+  }
   static Binding local(Date& value, std::string name = {}) { return make(&value, FieldKind::Date, 0, name); }
   static Binding local(Time& value, std::string name = {}) { return make(&value, FieldKind::Time, 0, name); }
-  static Binding local(std::uint32_t& value, std::string name = {}) { return make(&value, FieldKind::Id, 0, name); }
-  static Binding local(std::uint16_t& value, std::string name = {}) { return make(&value, FieldKind::UShort, 0, name); }
-  static Binding local(std::uint8_t& value, std::string name = {}) { return make(&value, FieldKind::Byte, 0, name); }
-  static Binding local(std::int32_t& value, std::string name = {}) { return make(&value, FieldKind::Long, 0, name); }
-  static Binding local(double& value, std::string name = {}) { return make(&value, FieldKind::Real, 0, name); }
+  static Binding local(std::uint32_t& value, std::string name = {}) {
+    return make(&value, FieldKind::Id, 0, name);
+  }
+  static Binding local(std::uint16_t& value, std::string name = {}) {
+    return make(&value, FieldKind::UShort, 0, name);
+  }
+  static Binding local(std::uint8_t& value, std::string name = {}) {
+    return make(&value, FieldKind::Byte, 0, name);
+  }
+  static Binding local(std::int32_t& value, std::string name = {}) {
+    return make(&value, FieldKind::Long, 0, name);
+  }
+  static Binding local(double& value, std::string name = {}) {
+    return make(&value, FieldKind::Real, 0, name);
+  }
   template <std::size_t N>
   static Binding local(Text<N>& value, std::string name = {}) {
     return make(value.data(), FieldKind::Text, static_cast<std::uint32_t>(N), name);

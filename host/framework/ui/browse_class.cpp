@@ -44,8 +44,10 @@ class BrowseClass::Operation {
   explicit Operation(BrowseClass& list) : list_(list) { list_.saved_->copyFrom(list_.table_->buffer()); }
   ~Operation() {
     Record& buffer = list_.table_->buffer();
-    if (const BrowseRow* row = list_.highlighted()) buffer.copyFrom(*row->record);
-    else buffer.copyFrom(*list_.saved_);
+    if (const BrowseRow* row = list_.highlighted())
+      buffer.copyFrom(*row->record);
+    else
+      buffer.copyFrom(*list_.saved_);
     ++list_.revision_;
   }
   Operation(const Operation&) = delete;
@@ -89,7 +91,8 @@ int BrowseClass::addSort(BrowseSort sort) {
 }
 
 void BrowseClass::requireSort() const {
-  if (sorts_.empty()) throw std::logic_error("BrowseClass: list over " + table_->name() + " has no sort order");
+  if (sorts_.empty())
+    throw std::logic_error("BrowseClass: list over " + table_->name() + " has no sort order");
 }
 
 void BrowseClass::resetRange() {
@@ -116,9 +119,15 @@ int BrowseClass::compareKey(Record& a, Record& b, std::size_t parts) const {
     FieldRef y = b.field(key.fields[i]);
     int c = 0;
     switch (x.kind()) {
-      case FieldKind::Text: c = compareText(x.text(), y.text(), caseless_[i]); break;
-      case FieldKind::Real: c = compareValues(x.real(), y.real()); break;
-      default: c = compareValues(x.integer(), y.integer()); break;
+      case FieldKind::Text:
+        c = compareText(x.text(), y.text(), caseless_[i]);
+        break;
+      case FieldKind::Real:
+        c = compareValues(x.real(), y.real());
+        break;
+      default:
+        c = compareValues(x.integer(), y.integer());
+        break;
     }
     if (c != 0) return c;
   }
@@ -319,8 +328,10 @@ void BrowseClass::setSort(int index) {
   locator_.clear();
   resetRange();
   if (!initialised_) return;
-  if (row) loadAround(*scratch_, 0, true, id, selected_);
-  else loadHome();
+  if (row)
+    loadAround(*scratch_, 0, true, id, selected_);
+  else
+    loadHome();
 }
 
 void BrowseClass::select(int row) {
@@ -481,12 +492,16 @@ int BrowseClass::ask(int request) {
   Operation operation(*this);
   resetRange();
   // The row the form started from, or the one after it when it was deleted.
-  if (before) loadAround(*before, 0, true, beforeRow, selected_);
-  else loadHome();
+  if (before)
+    loadAround(*before, 0, true, beforeRow, selected_);
+  else
+    loadHome();
   return response;
 }
 
-std::string BrowseClass::header(int column) const { return columns_.at(static_cast<std::size_t>(column)).header; }
+std::string BrowseClass::header(int column) const {
+  return columns_.at(static_cast<std::size_t>(column)).header;
+}
 
 ListCell BrowseClass::cell(int row, int column) const {
   const BrowseRow& r = page_.at(static_cast<std::size_t>(row));
@@ -530,7 +545,9 @@ std::size_t BrowseClass::collectView(std::size_t limit, const std::function<bool
 std::size_t BrowseClass::tagAll(std::size_t limit) {
   Operation operation(*this);
   std::set<RowId> rows;
-  if (limit > 0) collectView(limit, [](RowId) { return true; }, rows);
+  if (limit > 0)
+    collectView(
+        limit, [](RowId) { return true; }, rows);
   tags_.clear();
   for (RowId row : rows) tags_.tag(row);
   for (BrowseRow& row : page_) requeue(row);
@@ -540,7 +557,9 @@ std::size_t BrowseClass::tagAll(std::size_t limit) {
 std::size_t BrowseClass::reverseTags(std::size_t limit) {
   Operation operation(*this);
   std::set<RowId> rows;
-  if (limit > 0) collectView(limit, [this](RowId row) { return !tags_.contains(row); }, rows);
+  if (limit > 0)
+    collectView(
+        limit, [this](RowId row) { return !tags_.contains(row); }, rows);
   tags_.clear();
   for (RowId row : rows) tags_.tag(row);
   for (BrowseRow& row : page_) requeue(row);

@@ -157,7 +157,7 @@ class BrowseClass : public ListModel {
     std::size_t parts = 0;     // leading key fields of `values` that count; 0 all
     bool hasRow = false;       // with `row`: a position among rows of equal keys
     RowId row = 0;
-    bool inclusive = true;     // whether the row at `values`/`row` itself is read
+    bool inclusive = true;  // whether the row at `values`/`row` itself is read
   };
   class Operation;
 
@@ -173,8 +173,7 @@ class BrowseClass : public ListModel {
   void loadEnd();
   void loadAround(Record& values, std::size_t parts, bool hasRow, RowId row, int keepIndex);
   bool parseLocator(FieldRef field, std::string_view typed) const;
-  std::size_t collectView(std::size_t limit, const std::function<bool(RowId)>& include,
-                          std::set<RowId>& out);
+  std::size_t collectView(std::size_t limit, const std::function<bool(RowId)>& include, std::set<RowId>& out);
 
   Table* table_;
   std::vector<BrowseColumn> columns_;

@@ -99,7 +99,8 @@ Level BrowseComponent::takeEvent(WindowManager& manager, const Event& event) {
       if (event.key == Key::Insert && usable(insert_)) return ask(manager, InsertRecord);
       if (event.key == Key::Delete && usable(remove_)) return ask(manager, DeleteRecord);
       return Level::Benign;
-    default: return Level::Benign;
+    default:
+      return Level::Benign;
   }
 }
 

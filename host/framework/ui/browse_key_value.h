@@ -20,14 +20,14 @@ class KeyValue {
  public:
   KeyValue() = default;
   template <std::integral I>
-  KeyValue(I value) : apply_([value](FieldRef field) { field.setInteger(static_cast<std::int64_t>(value)); }) {}
+  KeyValue(I value)
+      : apply_([value](FieldRef field) { field.setInteger(static_cast<std::int64_t>(value)); }) {}
   KeyValue(double value) : apply_([value](FieldRef field) { field.setReal(value); }) {}
   KeyValue(Date value) : apply_([value](FieldRef field) { field.setInteger(value.day()); }) {}
   // Decimals go through their plain text so that the field's own places
   // apply, whatever the places of the value.
   template <int P>
-  KeyValue(Decimal<P> value)
-      : apply_([text = value.toString()](FieldRef field) { field.assign(text); }) {}
+  KeyValue(Decimal<P> value) : apply_([text = value.toString()](FieldRef field) { field.assign(text); }) {}
   KeyValue(std::string_view value)
       : apply_([text = std::string(value)](FieldRef field) { field.setText(text); }) {}
   KeyValue(const char* value) : KeyValue(std::string_view(value ? value : "")) {}
@@ -37,8 +37,7 @@ class KeyValue {
 
   // A callback returning any of the above, called whenever the value is needed.
   template <class F>
-    requires std::invocable<F&> && (!std::is_convertible_v<F, std::string_view>)
-  KeyValue(F source)
+  requires std::invocable<F&> &&(!std::is_convertible_v<F, std::string_view>)KeyValue(F source)
       : apply_([source = std::move(source)](FieldRef field) mutable { KeyValue(source()).apply(field); }) {}
 
   bool empty() const { return !apply_; }

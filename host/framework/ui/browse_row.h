@@ -22,8 +22,12 @@ struct BrowseRow {
   std::optional<std::uint32_t> foreground;
   std::optional<std::uint32_t> background;
 
-  void setText(int column, std::string text) { cells.at(static_cast<std::size_t>(column)).text = std::move(text); }
-  void setIcon(int column, std::string icon) { cells.at(static_cast<std::size_t>(column)).icon = std::move(icon); }
+  void setText(int column, std::string text) {
+    cells.at(static_cast<std::size_t>(column)).text = std::move(text);
+  }
+  void setIcon(int column, std::string icon) {
+    cells.at(static_cast<std::size_t>(column)).icon = std::move(icon);
+  }
   void setColors(std::optional<std::uint32_t> fore, std::optional<std::uint32_t> back = std::nullopt) {
     foreground = fore;
     background = back;

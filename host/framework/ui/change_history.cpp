@@ -40,9 +40,10 @@ std::string ChangeHistory::user() const {
   return user_;
 }
 
-void ChangeHistory::record(std::string procedure, std::string field, std::string oldValue, std::string newValue) {
+void ChangeHistory::record(std::string procedure, std::string field, std::string oldValue,
+                           std::string newValue) {
   HistoryEntry entry{std::move(procedure), std::move(field), std::move(oldValue), std::move(newValue), user(),
-                     Date::today(), Time::now()};
+                     Date::today(),        Time::now()};
   sink().record(entry);
 }
 

@@ -10,36 +10,60 @@ namespace crv::ui {
 
 std::string_view controlKindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Prompt: return "prompt";
-    case ControlKind::Entry: return "entry";
-    case ControlKind::Text: return "text";
-    case ControlKind::String: return "string";
-    case ControlKind::Check: return "check";
-    case ControlKind::Option: return "option";
-    case ControlKind::Radio: return "radio";
-    case ControlKind::DropList: return "droplist";
-    case ControlKind::DropCombo: return "dropcombo";
-    case ControlKind::List: return "list";
-    case ControlKind::Button: return "button";
-    case ControlKind::Group: return "group";
-    case ControlKind::Sheet: return "sheet";
-    case ControlKind::Tab: return "tab";
-    case ControlKind::Image: return "image";
-    case ControlKind::Progress: return "progress";
-    case ControlKind::Panel: return "panel";
+    case ControlKind::Prompt:
+      return "prompt";
+    case ControlKind::Entry:
+      return "entry";
+    case ControlKind::Text:
+      return "text";
+    case ControlKind::String:
+      return "string";
+    case ControlKind::Check:
+      return "check";
+    case ControlKind::Option:
+      return "option";
+    case ControlKind::Radio:
+      return "radio";
+    case ControlKind::DropList:
+      return "droplist";
+    case ControlKind::DropCombo:
+      return "dropcombo";
+    case ControlKind::List:
+      return "list";
+    case ControlKind::Button:
+      return "button";
+    case ControlKind::Group:
+      return "group";
+    case ControlKind::Sheet:
+      return "sheet";
+    case ControlKind::Tab:
+      return "tab";
+    case ControlKind::Image:
+      return "image";
+    case ControlKind::Progress:
+      return "progress";
+    case ControlKind::Panel:
+      return "panel";
   }
   return "control";
 }
 
 std::string_view buttonRoleName(ButtonRole role) {
   switch (role) {
-    case ButtonRole::None: return "none";
-    case ButtonRole::Ok: return "ok";
-    case ButtonRole::Cancel: return "cancel";
-    case ButtonRole::Close: return "close";
-    case ButtonRole::Help: return "help";
-    case ButtonRole::Lookup: return "lookup";
-    case ButtonRole::Calendar: return "calendar";
+    case ButtonRole::None:
+      return "none";
+    case ButtonRole::Ok:
+      return "ok";
+    case ButtonRole::Cancel:
+      return "cancel";
+    case ButtonRole::Close:
+      return "close";
+    case ButtonRole::Help:
+      return "help";
+    case ButtonRole::Lookup:
+      return "lookup";
+    case ButtonRole::Calendar:
+      return "calendar";
   }
   return "none";
 }
@@ -58,8 +82,10 @@ Control& Control::setText(std::string text) {
 }
 
 Control& Control::setPicture(std::string_view picture) {
-  if (picture.empty()) picture_.reset();
-  else picture_ = Picture::parse(picture);
+  if (picture.empty())
+    picture_.reset();
+  else
+    picture_ = Picture::parse(picture);
   touch();
   return *this;
 }
@@ -70,9 +96,7 @@ Control& Control::bind(Binding binding) {
   return *this;
 }
 
-std::string Control::shownValue() const {
-  return binding_.bound() ? binding_.format(picture()) : text_;
-}
+std::string Control::shownValue() const { return binding_.bound() ? binding_.format(picture()) : text_; }
 
 std::string Control::shown() const {
   switch (kind_) {
@@ -81,7 +105,8 @@ std::string Control::shown() const {
     case ControlKind::DropCombo:
     case ControlKind::String:
       return shownValue();
-    case ControlKind::Check: return ticked() ? "on" : "off";
+    case ControlKind::Check:
+      return ticked() ? "on" : "off";
     case ControlKind::DropList: {
       const int at = chosenIndex();
       return at < 0 ? std::string() : choices_[static_cast<std::size_t>(at)].text;
@@ -90,8 +115,9 @@ std::string Control::shown() const {
     case ControlKind::Sheet: {
       const auto radios = members();
       const int at = chosenIndex();
-      return at < 0 || at >= static_cast<int>(radios.size()) ? std::string()
-                                                              : stripHotKey(radios[static_cast<std::size_t>(at)]->text());
+      return at < 0 || at >= static_cast<int>(radios.size())
+                 ? std::string()
+                 : stripHotKey(radios[static_cast<std::size_t>(at)]->text());
     }
     case ControlKind::List: {
       if (!model_ || model_->selected() < 0) return {};
@@ -102,8 +128,10 @@ std::string Control::shown() const {
       }
       return row;
     }
-    case ControlKind::Progress: return std::to_string(progress_);
-    default: return text_;
+    case ControlKind::Progress:
+      return std::to_string(progress_);
+    default:
+      return text_;
   }
 }
 
@@ -127,14 +155,16 @@ bool Control::choose(int index) {
     case ControlKind::DropList:
     case ControlKind::DropCombo:
       if (index >= static_cast<int>(choices_.size())) return false;
-      if (binding_.bound() && !binding_.setPlain(choices_[static_cast<std::size_t>(index)].value)) return false;
+      if (binding_.bound() && !binding_.setPlain(choices_[static_cast<std::size_t>(index)].value))
+        return false;
       chosen_ = index;
       touch();
       return true;
     case ControlKind::Option: {
       const auto radios = members();
       if (index >= static_cast<int>(radios.size())) return false;
-      if (binding_.bound() && !binding_.setPlain(radios[static_cast<std::size_t>(index)]->radioValue())) return false;
+      if (binding_.bound() && !binding_.setPlain(radios[static_cast<std::size_t>(index)]->radioValue()))
+        return false;
       chosen_ = index;
       touch();
       return true;
@@ -144,8 +174,11 @@ bool Control::choose(int index) {
       chosen_ = index;
       touch();
       return true;
-    case ControlKind::Check: setTicked(index != 0); return true;
-    default: return false;
+    case ControlKind::Check:
+      setTicked(index != 0);
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -275,7 +308,8 @@ Control& Control::setFontWeight(int weight) {
   return *this;
 }
 
-Control& Control::setColors(std::optional<std::uint32_t> foreground, std::optional<std::uint32_t> background) {
+Control& Control::setColors(std::optional<std::uint32_t> foreground,
+                            std::optional<std::uint32_t> background) {
   foreground_ = foreground;
   background_ = background;
   touch();
@@ -356,7 +390,8 @@ bool Control::isVisible() const {
     if (c->kind_ != ControlKind::Tab || c->parent_->kind_ != ControlKind::Sheet) continue;
     const auto tabs = c->parent_->members();
     const int current = c->parent_->currentTab() < 0 ? 0 : c->parent_->currentTab();
-    if (current >= static_cast<int>(tabs.size()) || tabs[static_cast<std::size_t>(current)] != c) return false;
+    if (current >= static_cast<int>(tabs.size()) || tabs[static_cast<std::size_t>(current)] != c)
+      return false;
   }
   return true;
 }
@@ -376,7 +411,8 @@ bool Control::isEntryLike() const {
     case ControlKind::DropList:
     case ControlKind::DropCombo:
       return true;
-    default: return false;
+    default:
+      return false;
   }
 }
 

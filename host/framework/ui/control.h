@@ -36,12 +36,12 @@ enum class ControlKind {
   DropCombo,  // a list that drops down, choose or type
   List,       // a list of rows drawn from a ListModel
   Button,
-  Group,      // a frame around other controls
-  Sheet,      // a set of tabs
-  Tab,        // one page of a sheet (its child)
+  Group,  // a frame around other controls
+  Sheet,  // a set of tabs
+  Tab,    // one page of a sheet (its child)
   Image,
-  Progress,   // a progress bar, 0 to 100
-  Panel,      // a plain area, drawn only
+  Progress,  // a progress bar, 0 to 100
+  Panel,     // a plain area, drawn only
 };
 
 std::string_view controlKindName(ControlKind kind);

@@ -24,7 +24,8 @@ std::vector<std::string> splitBars(std::string_view text) {
 class NoPerson final : public FrontEnd {
  public:
   int show(const MessageRequest& request) override {
-    std::cerr << "[" << iconName(request.icon) << "] " << request.title << ": " << request.displayText() << "\n";
+    std::cerr << "[" << iconName(request.icon) << "] " << request.title << ": " << request.displayText()
+              << "\n";
     return request.defaultButton;
   }
   void openWindow(Window&) override {}
@@ -63,11 +64,16 @@ std::vector<std::string> PopupRequest::itemTexts() const { return splitBars(item
 
 std::string_view soundName(Sound sound) {
   switch (sound) {
-    case Sound::Default: return "default";
-    case Sound::Exclamation: return "exclamation";
-    case Sound::Question: return "question";
-    case Sound::Asterisk: return "asterisk";
-    case Sound::Hand: return "hand";
+    case Sound::Default:
+      return "default";
+    case Sound::Exclamation:
+      return "exclamation";
+    case Sound::Question:
+      return "question";
+    case Sound::Asterisk:
+      return "asterisk";
+    case Sound::Hand:
+      return "hand";
   }
   return "default";
 }

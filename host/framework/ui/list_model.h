@@ -15,8 +15,8 @@
 namespace crv::ui {
 
 struct ListCell {
-  std::string text;  // already formatted by the column's picture
-  std::string icon;  // icon name, empty for none
+  std::string text;                         // already formatted by the column's picture
+  std::string icon;                         // icon name, empty for none
   std::optional<std::uint32_t> foreground;  // 0xRRGGBB
   std::optional<std::uint32_t> background;
 };

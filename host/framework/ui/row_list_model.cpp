@@ -69,7 +69,8 @@ void RowListModel::scroll(int rows) { setCurrent((current_ < 0 ? 0 : current_) +
 void RowListModel::locate(std::string_view typed) {
   const std::string_view wanted = trim(typed);
   for (int i = 0; i < size(); ++i) {
-    const std::string_view first = trim(row(i).empty() ? std::string_view() : std::string_view(row(i)[0].text));
+    const std::string_view first =
+        trim(row(i).empty() ? std::string_view() : std::string_view(row(i)[0].text));
     if (compareClipped(toUpperAscii(first), toUpperAscii(wanted)) >= 0) {
       setCurrent(i);
       return;

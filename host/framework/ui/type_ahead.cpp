@@ -70,7 +70,8 @@ std::vector<std::string> TypeAhead::completions(std::string_view section, std::s
   return values;
 }
 
-std::string TypeAhead::complete(std::string_view section, std::string_view field, std::string_view typed) const {
+std::string TypeAhead::complete(std::string_view section, std::string_view field,
+                                std::string_view typed) const {
   auto values = completions(section, field, typed);
   return values.empty() ? std::string() : values.front();
 }

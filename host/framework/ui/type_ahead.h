@@ -22,13 +22,15 @@ class TypeAheadStore {
   virtual ~TypeAheadStore() = default;
   // The values of a field, most recent first.
   virtual std::vector<std::string> load(std::string_view section, std::string_view field) = 0;
-  virtual void save(std::string_view section, std::string_view field, const std::vector<std::string>& values) = 0;
+  virtual void save(std::string_view section, std::string_view field,
+                    const std::vector<std::string>& values) = 0;
 };
 
 class MemoryTypeAheadStore final : public TypeAheadStore {
  public:
   std::vector<std::string> load(std::string_view section, std::string_view field) override;
-  void save(std::string_view section, std::string_view field, const std::vector<std::string>& values) override;
+  void save(std::string_view section, std::string_view field,
+            const std::vector<std::string>& values) override;
 
  private:
   std::mutex mutex_;

@@ -49,7 +49,8 @@ void Window::setTimer(int hundredths) {
 Control& Window::add(ControlKind kind, std::string equate, std::string text) {
   if (!equate.empty() && find(equate))
     throw std::invalid_argument("window \"" + title_ + "\" already has a control " + equate);
-  controls_.push_back(std::make_unique<Control>(*this, static_cast<int>(controls_.size()) + 1, kind, std::move(equate)));
+  controls_.push_back(
+      std::make_unique<Control>(*this, static_cast<int>(controls_.size()) + 1, kind, std::move(equate)));
   Control& control = *controls_.back();
   if (!text.empty()) control.setText(std::move(text));
   touch();
@@ -142,7 +143,8 @@ void Window::select(Control& control) {
 
 Control* Window::firstFocusable() const {
   for (const auto& c : controls_) {
-    const bool takesFocus = c->isEntryLike() || c->kind() == ControlKind::List || c->kind() == ControlKind::Button;
+    const bool takesFocus =
+        c->isEntryLike() || c->kind() == ControlKind::List || c->kind() == ControlKind::Button;
     if (takesFocus && c->isVisible() && c->isEnabled()) return c.get();
   }
   return nullptr;

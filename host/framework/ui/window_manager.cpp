@@ -201,9 +201,12 @@ Level WindowManager::takeEvent(const Event& event) {
     }
     if (event.kind == EventKind::Scroll && control->model()) {
       ListModel& list = *control->model();
-      if (event.index == Event::kScrollToFirst) list.home();
-      else if (event.index == Event::kScrollToLast) list.end();
-      else list.scroll(event.index);
+      if (event.index == Event::kScrollToFirst)
+        list.home();
+      else if (event.index == Event::kScrollToLast)
+        list.end();
+      else
+        list.scroll(event.index);
       Event moved = event;
       moved.kind = EventKind::NewSelection;
       moved.index = -1;
@@ -221,14 +224,22 @@ Level WindowManager::takeEvent(const Event& event) {
 Level WindowManager::takeFieldEvent(const Event& event) {
   Control& control = *event.control;
   switch (event.kind) {
-    case EventKind::Accepted: return takeAccepted(control);
-    case EventKind::Selected: return takeSelected(control);
-    case EventKind::NewSelection: return takeNewSelection(control);
-    case EventKind::Rejected: return takeRejected(control);
-    case EventKind::PopupMenu: return takePopupMenu(control);
-    case EventKind::Drop: return takeDrop(event.files, &control);
-    case EventKind::AlertKey: return takeAlertKey(event.key, &control);
-    default: return runHandlers(event.kind, control);
+    case EventKind::Accepted:
+      return takeAccepted(control);
+    case EventKind::Selected:
+      return takeSelected(control);
+    case EventKind::NewSelection:
+      return takeNewSelection(control);
+    case EventKind::Rejected:
+      return takeRejected(control);
+    case EventKind::PopupMenu:
+      return takePopupMenu(control);
+    case EventKind::Drop:
+      return takeDrop(event.files, &control);
+    case EventKind::AlertKey:
+      return takeAlertKey(event.key, &control);
+    default:
+      return runHandlers(event.kind, control);
   }
 }
 
@@ -242,11 +253,16 @@ Level WindowManager::takeWindowEvent(const Event& event) {
     case EventKind::CloseWindow:
     case EventKind::Cancelled:
       return takeCancelled();
-    case EventKind::Completed: return takeCompleted();
-    case EventKind::Timer: return takeTimer();
-    case EventKind::Drop: return takeDrop(event.files, nullptr);
-    case EventKind::AlertKey: return takeAlertKey(event.key, window_.focus());
-    default: return Level::Benign;
+    case EventKind::Completed:
+      return takeCompleted();
+    case EventKind::Timer:
+      return takeTimer();
+    case EventKind::Drop:
+      return takeDrop(event.files, nullptr);
+    case EventKind::AlertKey:
+      return takeAlertKey(event.key, window_.focus());
+    default:
+      return Level::Benign;
   }
 }
 
@@ -258,7 +274,9 @@ Level WindowManager::takeAccepted(Control& control) {
 
 Level WindowManager::takeSelected(Control& control) { return runHandlers(EventKind::Selected, control); }
 
-Level WindowManager::takeNewSelection(Control& control) { return runHandlers(EventKind::NewSelection, control); }
+Level WindowManager::takeNewSelection(Control& control) {
+  return runHandlers(EventKind::NewSelection, control);
+}
 
 Level WindowManager::takeRejected(Control& control) {
   const Level level = runHandlers(EventKind::Rejected, control);
@@ -281,21 +299,27 @@ Level WindowManager::takeAlertKey(Key key, Control* focus) {
         return Level::Notify;
       }
       return Level::Benign;
-    case Key::F7: return spellCheck();
-    default: return Level::Benign;
+    case Key::F7:
+      return spellCheck();
+    default:
+      return Level::Benign;
   }
 }
 
 Level WindowManager::takeRole(Control& button) {
   switch (button.role()) {
-    case ButtonRole::Ok: return takeCompleted();
+    case ButtonRole::Ok:
+      return takeCompleted();
     case ButtonRole::Cancel:
-    case ButtonRole::Close: return takeCancelled();
+    case ButtonRole::Close:
+      return takeCancelled();
     case ButtonRole::Help:
       if (!window_.help().empty()) frontEnd().showHelp(window_.help());
       return Level::Benign;
-    case ButtonRole::Calendar: return button.serves() ? pickDate(*button.serves()) : Level::Benign;
-    default: return Level::Benign;
+    case ButtonRole::Calendar:
+      return button.serves() ? pickDate(*button.serves()) : Level::Benign;
+    default:
+      return Level::Benign;
   }
 }
 
@@ -373,7 +397,8 @@ Level WindowManager::takeCompleted() {
 }
 
 Level WindowManager::write() {
-  const bool writes = primary_ && (request_ == InsertRecord || request_ == ChangeRecord || request_ == DeleteRecord);
+  const bool writes =
+      primary_ && (request_ == InsertRecord || request_ == ChangeRecord || request_ == DeleteRecord);
   if (!writes) {
     complete(RequestCompleted);
     return Level::Benign;
@@ -407,8 +432,8 @@ Level WindowManager::write() {
       complete(RequestCompleted);
       return Level::Benign;
     default: {
-      const int answer = message("Are you sure you want to delete this record?", "Confirm Delete", Icon::Question,
-                                 "&Yes|&No", 2);
+      const int answer = message("Are you sure you want to delete this record?", "Confirm Delete",
+                                 Icon::Question, "&Yes|&No", 2);
       if (answer != 1) {
         complete(RequestCancelled);
         return Level::Notify;

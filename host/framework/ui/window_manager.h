@@ -145,7 +145,9 @@ class WindowManager {
   virtual Level takeRejected(Control& control);
   virtual Level takeAlertKey(Key key, Control* focus);
   virtual Level takeTimer() { return Level::Benign; }
-  virtual Level takeDrop(const std::vector<std::string>& /*files*/, Control* /*onto*/) { return Level::Benign; }
+  virtual Level takeDrop(const std::vector<std::string>& /*files*/, Control* /*onto*/) {
+    return Level::Benign;
+  }
   virtual Level takePopupMenu(Control& /*control*/) { return Level::Benign; }
   virtual Level takeCompleted();
   virtual Level takeCancelled();

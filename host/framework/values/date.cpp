@@ -90,7 +90,8 @@ Date& Date::operator-=(std::int32_t days) {
 
 std::int32_t operator-(Date a, Date b) {
   std::int32_t result = 0;
-  if (__builtin_sub_overflow(a.day_, b.day_, &result)) throw std::overflow_error("Date: difference out of range");
+  if (__builtin_sub_overflow(a.day_, b.day_, &result))
+    throw std::overflow_error("Date: difference out of range");
   return result;
 }
 

@@ -179,7 +179,8 @@ double roundTo(double value, int places) {
   if (places < 0 || places > 18) throw std::invalid_argument("roundTo: places must be 0 to 18");
   auto shortest = detail::shortestDecimal(value);
   if (!shortest || shortest->exponent >= -places) return value;
-  return detail::scaledToDouble(detail::shiftPlaces(shortest->mantissa, 0, shortest->exponent + places), places);
+  return detail::scaledToDouble(detail::shiftPlaces(shortest->mantissa, 0, shortest->exponent + places),
+                                places);
 }
 
 }  // namespace crv

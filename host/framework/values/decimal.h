@@ -92,9 +92,9 @@ class Decimal {
   // A whole number; explicit so that integer literals never mix silently
   // into decimal arithmetic of another scale.
   template <std::integral I>
-    requires(!std::same_as<I, bool>)
-  explicit constexpr Decimal(I whole) {
-    if (__builtin_mul_overflow(whole, scale, &raw_)) throw std::overflow_error("Decimal: whole number out of range");
+  requires(!std::same_as<I, bool>) explicit constexpr Decimal(I whole) {
+    if (__builtin_mul_overflow(whole, scale, &raw_))
+      throw std::overflow_error("Decimal: whole number out of range");
   }
 
   static constexpr Decimal fromRaw(std::int64_t raw) {
@@ -132,15 +132,18 @@ class Decimal {
   // Converts to another number of places, rounding half away from zero.
   template <int P2>
   Decimal<P2> rescale() const {
-    return Decimal<P2>::fromRaw(detail::narrow(detail::shiftPlaces(raw_, Places, P2), "Decimal: rescale overflow"));
+    return Decimal<P2>::fromRaw(
+        detail::narrow(detail::shiftPlaces(raw_, Places, P2), "Decimal: rescale overflow"));
   }
 
   constexpr Decimal& operator+=(Decimal other) {
-    if (__builtin_add_overflow(raw_, other.raw_, &raw_)) throw std::overflow_error("Decimal: addition overflow");
+    if (__builtin_add_overflow(raw_, other.raw_, &raw_))
+      throw std::overflow_error("Decimal: addition overflow");
     return *this;
   }
   constexpr Decimal& operator-=(Decimal other) {
-    if (__builtin_sub_overflow(raw_, other.raw_, &raw_)) throw std::overflow_error("Decimal: subtraction overflow");
+    if (__builtin_sub_overflow(raw_, other.raw_, &raw_))
+      throw std::overflow_error("Decimal: subtraction overflow");
     return *this;
   }
   friend constexpr Decimal operator+(Decimal a, Decimal b) { return a += b; }

@@ -10,8 +10,8 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Currency signs and separators a user may type around a number.
-constexpr std::array<std::string_view, 6> kIgnorable = {"$", ",", " ", "\t", "\xE2\x82\xAC" /* euro */,
-                                                         "\xC2\xA3" /* pound */};
+constexpr std::array<std::string_view, 6> kIgnorable = {"$",       ",", " ", "\t", "\xE2\x82\xAC" /* euro */,
+                                                        "\xC2\xA3" /* pound */};
 
 std::string removeIgnorable(std::string_view text) {
   std::string result;

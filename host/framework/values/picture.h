@@ -70,10 +70,8 @@ class Picture {
 
   // Formatting returns exactly displayWidth() characters (bytes for text).
   template <std::integral I>
-    requires(!std::same_as<I, bool>)
-  std::string format(I value) const {
-    return formatScaled(detail::Int128(value), 0);
-  }
+  requires(!std::same_as<I, bool>) std::string format(I value)
+  const { return formatScaled(detail::Int128(value), 0); }
   template <int P>
   std::string format(Decimal<P> value) const {
     return formatScaled(value.raw(), P);

@@ -9,9 +9,9 @@
 
 namespace crv {
 
-using Id = std::uint32_t;    // record identifier, shown with up to 13 digits
-using Real = double;         // unit price or rate (7.5 means 7.5 %)
-using Flag = std::uint8_t;   // 0 or 1 unless a field lists other values
-using Byte = std::uint8_t;   // small codes
+using Id = std::uint32_t;   // record identifier, shown with up to 13 digits
+using Real = double;        // unit price or rate (7.5 means 7.5 %)
+using Flag = std::uint8_t;  // 0 or 1 unless a field lists other values
+using Byte = std::uint8_t;  // small codes
 
 }  // namespace crv

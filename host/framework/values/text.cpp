@@ -52,7 +52,9 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) { return toLowerAs
 std::strong_ordering compareClipped(std::string_view a, std::string_view b) {
   // char_traits<char>::compare orders bytes as unsigned char.
   int order = clip(a).compare(clip(b));
-  return order < 0 ? std::strong_ordering::less : order > 0 ? std::strong_ordering::greater : std::strong_ordering::equal;
+  return order < 0   ? std::strong_ordering::less
+         : order > 0 ? std::strong_ordering::greater
+                     : std::strong_ordering::equal;
 }
 
 }  // namespace crv

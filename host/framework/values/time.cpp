@@ -24,7 +24,8 @@ Time Time::now() {
   auto millis =
       std::chrono::duration_cast<std::chrono::milliseconds>(clock.time_since_epoch()).count() % 1000;
   // A leap second (tm_sec 60) is shown as the last second of its minute.
-  return compose(local.tm_hour, local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec, static_cast<int>(millis / 10));
+  return compose(local.tm_hour, local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec,
+                 static_cast<int>(millis / 10));
 }
 
 int Time::hour() const { return isValid() ? sinceMidnight() / 360000 : 0; }
@@ -35,8 +36,8 @@ int Time::hundredths() const { return isValid() ? sinceMidnight() % 100 : 0; }
 std::ostream& operator<<(std::ostream& out, const Time& t) {
   if (!t.isValid()) return out << "Time(" << t.raw_ << ")";
   char fill = out.fill('0');
-  out << std::setw(2) << t.hour() << ':' << std::setw(2) << t.minute() << ':' << std::setw(2) << t.second() << '.'
-      << std::setw(2) << t.hundredths();
+  out << std::setw(2) << t.hour() << ':' << std::setw(2) << t.minute() << ':' << std::setw(2) << t.second()
+      << '.' << std::setw(2) << t.hundredths();
   out.fill(fill);
   return out;
 }

@@ -20,7 +20,8 @@ namespace {
 
 // A prompt and its entry inside a group, both in the group so that they
 // hide and show with it.
-Control& field(Control& group, std::string prompt, std::string equate, Binding binding, std::string_view picture) {
+Control& field(Control& group, std::string prompt, std::string equate, Binding binding,
+               std::string_view picture) {
   Control& entry = group.window().addField(std::move(prompt), std::move(equate), std::move(binding), picture);
   entry.prompt()->in(group);
   return entry.in(group);
@@ -87,8 +88,10 @@ void UpdateAPVendorWindow::primeFields() {
   PrivateTable<APVendorRecord> vendors(APVendor);
   if (!vendors.isOpen()) return;
   vendors.table.set(APVendorRecord::KeyVendorID);
-  if (vendors.table.previous() == TableStatus::Ok) APV.VendorID = vendors.rec.VendorID + 1;
-  else APV.VendorID = 1;
+  if (vendors.table.previous() == TableStatus::Ok)
+    APV.VendorID = vendors.rec.VendorID + 1;
+  else
+    APV.VendorID = 1;
 }
 
 Level UpdateAPVendorWindow::opening() {

@@ -23,7 +23,8 @@ std::unique_ptr<ui::BrowseClass> itemList() {
 }  // namespace
 
 BrowseINMasterWindow::BrowseINMasterWindow()
-    : LookupList("BrowseINMaster", itemList(), {"Inventory Items", "Select an Item"}, {"&Item ID", "&Description"}) {}
+    : LookupList("BrowseINMaster", itemList(), {"Inventory Items", "Select an Item"},
+                 {"&Item ID", "&Description"}) {}
 
 }  // namespace crv::siblings
 

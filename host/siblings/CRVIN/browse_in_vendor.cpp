@@ -45,7 +45,8 @@ class VendorItemList final : public ui::BrowseClass {
 // The vendors of one item, first choice first, with each vendor's name.
 class ItemVendorList final : public ui::BrowseClass {
  public:
-  explicit ItemVendorList(std::string item) : BrowseClass(INVendor, LookupList::pageRows), vendors_(APVendor) {
+  explicit ItemVendorList(std::string item)
+      : BrowseClass(INVendor, LookupList::pageRows), vendors_(APVendor) {
     addColumn("Priority", "Priority", "@n3");
     addColumn("Vendor", "VendorID", "@n6");
     name_ = addComputedColumn("Name", "@s40");
@@ -95,7 +96,8 @@ std::optional<Id> BrowseINVendorWindow::vendorFrom(std::string_view filter) {
 }
 
 BrowseINVendorWindow::BrowseINVendorWindow()
-    : LookupList("BrowseINVendor", listFor(vendorFrom(REPORTFILTER.view())), titlesFor(vendorFrom(REPORTFILTER.view()))) {}
+    : LookupList("BrowseINVendor", listFor(vendorFrom(REPORTFILTER.view())),
+                 titlesFor(vendorFrom(REPORTFILTER.view()))) {}
 
 }  // namespace crv::siblings
 

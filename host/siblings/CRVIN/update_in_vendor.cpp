@@ -28,7 +28,8 @@ UpdateINVendorWindow::UpdateINVendorWindow() : WindowManager("UpdateINVendor") {
   window().addField("&Vendor:", "?INV:VendorID", Binding::field(INV, INV.VendorID), "@n_6b").setRequired();
   window().addString("?VendorName", "").bind(Binding::local(vendorName_, "LOC:VendorName"));
   window().addField("&Priority:", "?INV:Priority", Binding::field(INV, INV.Priority), "@n3");
-  window().addField("Vendor &Catalog:", "?INV:VendorCatalogID", Binding::field(INV, INV.VendorCatalogID), "@s20");
+  window().addField("Vendor &Catalog:", "?INV:VendorCatalogID", Binding::field(INV, INV.VendorCatalogID),
+                    "@s20");
   window().addField("&Unit Name:", "?INV:UnitName", Binding::field(INV, INV.UnitName), "@s8").setRequired();
   window().addField("P&rice:", "?INV:Price", Binding::field(INV, INV.Price), "@n-15.5");
   window().addField("&Minimum Order:", "?INV:MinimumOrder", Binding::field(INV, INV.MinimumOrder), "@n-15.4");
@@ -87,7 +88,8 @@ void UpdateINVendorWindow::showVendor() {
   window().touch();
 }
 
-Level UpdateINVendorWindow::refuse(const std::string& text, const std::string& title, std::string_view focus) {
+Level UpdateINVendorWindow::refuse(const std::string& text, const std::string& title,
+                                   std::string_view focus) {
   message(text, title, Icon::Exclamation);
   select(focus);
   return Level::Notify;
@@ -102,7 +104,8 @@ Level UpdateINVendorWindow::validate() {
   PrivateTable<APVendorRecord> vendors(APVendor);
   vendors.rec.VendorID = INV.VendorID;
   if (!vendors.fetch(APVendorRecord::KeyVendorID))
-    return refuse("There is no vendor " + std::to_string(INV.VendorID) + ".", "Unknown Vendor", "?INV:VendorID");
+    return refuse("There is no vendor " + std::to_string(INV.VendorID) + ".", "Unknown Vendor",
+                  "?INV:VendorID");
 
   // Order lines convert the vendor's unit to stock units; a unit without a
   // conversion would leave their quantities on order wrong.
@@ -111,8 +114,8 @@ Level UpdateINVendorWindow::validate() {
     units.rec.ItemID = INV.ItemID;
     units.rec.UnitName = INV.UnitName;
     if (!units.fetch(INCnvrtRecord::KeyItemUnit))
-      return refuse("Item " + INV.ItemID.str() + " is not bought in " + INV.UnitName.str() + ".|Use its stock unit " +
-                        items.rec.UnitName.str() + " or one of its purchase units.",
+      return refuse("Item " + INV.ItemID.str() + " is not bought in " + INV.UnitName.str() +
+                        ".|Use its stock unit " + items.rec.UnitName.str() + " or one of its purchase units.",
                     "Unknown Unit", "?INV:UnitName");
   }
 
@@ -120,8 +123,9 @@ Level UpdateINVendorWindow::validate() {
   records.rec.ItemID = INV.ItemID;
   records.rec.VendorID = INV.VendorID;
   if (records.fetch(INVendorRecord::KeyItemVendor) && records.rec.RecordID != INV.RecordID)
-    return refuse("Vendor " + std::to_string(INV.VendorID) + " already has a record for item " + INV.ItemID.str() + ".",
-                  "Duplicate Vendor", "?INV:VendorID");
+    return refuse(
+        "Vendor " + std::to_string(INV.VendorID) + " already has a record for item " + INV.ItemID.str() + ".",
+        "Duplicate Vendor", "?INV:VendorID");
   return Level::Benign;
 }
 

@@ -33,7 +33,8 @@ class JobList final : public ui::BrowseClass {
 }  // namespace
 
 BrowseJCHeaderWindow::BrowseJCHeaderWindow()
-    : LookupList("BrowseJCHeader", std::make_unique<JobList>(), {"Jobs", "Select a Job"}, {"&Job ID", "&Name"}) {}
+    : LookupList("BrowseJCHeader", std::make_unique<JobList>(), {"Jobs", "Select a Job"},
+                 {"&Job ID", "&Name"}) {}
 
 }  // namespace crv::siblings
 

@@ -12,7 +12,9 @@ SelectJobByNameWindow::Placement SelectJobByNameWindow::placementFrom(int increm
 }
 
 SelectJobByNameWindow::SelectJobByNameWindow()
-    : WindowManager("SelectJobByName"), entries_(RXQUEUE), list_({"Job ID", "Name"}),
+    : WindowManager("SelectJobByName"),
+      entries_(RXQUEUE),
+      list_({"Job ID", "Name"}),
       placement_(placementFrom(GLO.Increment)) {
   window().setTitle("Select a Job");
   for (const std::string& entry : entries_) {

@@ -19,7 +19,9 @@ std::string companyAccountMask() {
   return systems.rec.AccountMask.str();
 }
 
-std::string editAccountNumber(std::string_view account) { return AccountMask(companyAccountMask()).format(account); }
+std::string editAccountNumber(std::string_view account) {
+  return AccountMask(companyAccountMask()).format(account);
+}
 
 }  // namespace crv::siblings
 

@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t prefixLength = 16;  // hexadecimal digits before '_'
+constexpr std::size_t prefixLength = 16;    // hexadecimal digits before '_'
 constexpr std::size_t maxStoredName = 250;  // IMG:StoredName
 
 ImageStoreResult failed(std::string error) {
@@ -92,7 +92,8 @@ ImageStoreResult StoreImageFile(const fs::path& source) {
 }
 
 ImageStoreResult ExtractImageFile(std::string_view storedName, const fs::path& destination) {
-  if (!isStoredName(storedName)) return failed("\"" + std::string(storedName) + "\" is not a stored attachment.");
+  if (!isStoredName(storedName))
+    return failed("\"" + std::string(storedName) + "\" is not a stored attachment.");
   const fs::path stored = imageStoreFolder() / std::string(storedName);
   std::error_code ec;
   if (!fs::is_regular_file(stored, ec))
@@ -109,11 +110,13 @@ ImageStoreResult ExtractImageFile(std::string_view storedName, const fs::path& d
 }
 
 ImageStoreResult RemoveImageFile(std::string_view storedName) {
-  if (!isStoredName(storedName)) return failed("\"" + std::string(storedName) + "\" is not a stored attachment.");
+  if (!isStoredName(storedName))
+    return failed("\"" + std::string(storedName) + "\" is not a stored attachment.");
   const fs::path stored = imageStoreFolder() / std::string(storedName);
   std::error_code ec;
   fs::remove(stored, ec);
-  if (ec) return failed("The stored attachment " + stored.string() + " could not be removed: " + ec.message());
+  if (ec)
+    return failed("The stored attachment " + stored.string() + " could not be removed: " + ec.message());
   ImageStoreResult result;
   result.ok = true;
   result.storedName = std::string(storedName);

@@ -18,9 +18,9 @@ namespace crv::siblings {
 
 struct ImageStoreResult {
   bool ok = false;
-  std::string storedName;  // StoreImageFile: the name of the copy
+  std::string storedName;      // StoreImageFile: the name of the copy
   std::filesystem::path file;  // the copy (Store) or the extracted file (Extract)
-  std::string error;  // why it failed, for the user
+  std::string error;           // why it failed, for the user
 
   explicit operator bool() const { return ok; }
 };

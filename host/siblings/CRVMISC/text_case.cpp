@@ -22,7 +22,9 @@ char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 
 // Bytes of multi-byte characters (high bit set) count as part of a word so
 // that a capital is not put in the middle of "Müller".
-bool inWord(char c) { return isLetter(c) || isDigit(c) || c == '\'' || (static_cast<unsigned char>(c) & 0x80) != 0; }
+bool inWord(char c) {
+  return isLetter(c) || isDigit(c) || c == '\'' || (static_cast<unsigned char>(c) & 0x80) != 0;
+}
 
 }  // namespace
 
@@ -45,7 +47,8 @@ std::optional<TextCase> textCaseFromCode(std::string_view code) {
 std::string applyTextCase(std::string_view text, TextCase textCase) {
   std::string out(text);
   switch (textCase) {
-    case TextCase::AsTyped: break;
+    case TextCase::AsTyped:
+      break;
     case TextCase::Upper:
       for (char& c : out) c = upper(c);
       break;

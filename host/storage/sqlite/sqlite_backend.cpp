@@ -31,9 +31,12 @@ constexpr int applicationId = 0x43525650;
 
 std::string columnType(FieldKind kind) {
   switch (kind) {
-    case FieldKind::Text: return "TEXT NOT NULL DEFAULT ''";
-    case FieldKind::Real: return "REAL NOT NULL DEFAULT 0";
-    default: return "INTEGER NOT NULL DEFAULT 0";
+    case FieldKind::Text:
+      return "TEXT NOT NULL DEFAULT ''";
+    case FieldKind::Real:
+      return "REAL NOT NULL DEFAULT 0";
+    default:
+      return "INTEGER NOT NULL DEFAULT 0";
   }
 }
 
@@ -77,13 +80,20 @@ class Database {
 
   static std::string describe(int rc, const std::string& text) {
     switch (rc & 0xff) {
-      case SQLITE_NOTADB: return "it is not a company database (" + text + ")";
-      case SQLITE_FULL: return "the disk is full (" + text + ")";
-      case SQLITE_READONLY: return "the file or its folder is read-only (" + text + ")";
-      case SQLITE_CANTOPEN: return "the file cannot be opened (" + text + ")";
-      case SQLITE_BUSY: return "another program holds it locked (" + text + ")";
-      case SQLITE_CORRUPT: return "the file is damaged (" + text + ")";
-      default: return text;
+      case SQLITE_NOTADB:
+        return "it is not a company database (" + text + ")";
+      case SQLITE_FULL:
+        return "the disk is full (" + text + ")";
+      case SQLITE_READONLY:
+        return "the file or its folder is read-only (" + text + ")";
+      case SQLITE_CANTOPEN:
+        return "the file cannot be opened (" + text + ")";
+      case SQLITE_BUSY:
+        return "another program holds it locked (" + text + ")";
+      case SQLITE_CORRUPT:
+        return "the file is damaged (" + text + ")";
+      default:
+        return text;
     }
   }
 
@@ -141,8 +151,7 @@ void createTable(Database& db, const TableDef& def) {
   }
 
   for (const KeyDef* key : def.keys()) {
-    if (autoField >= 0 && key->size() == 1 &&
-        def.layout().indexOf(key->fields[0]) == autoField)
+    if (autoField >= 0 && key->size() == 1 && def.layout().indexOf(key->fields[0]) == autoField)
       continue;  // the row identity itself
     std::string sql = std::string("CREATE ") + (key->unique ? "UNIQUE " : "") + "INDEX IF NOT EXISTS " +
                       quote(def.name() + "_" + key->name) + " ON " + quote(def.name()) + " (";
@@ -165,8 +174,7 @@ std::unique_ptr<Connection> SqliteBackend::open(const std::string& location, con
 
   sqlite3* handle = nullptr;
   int rc = sqlite3_open_v2(location.c_str(), &handle,
-                           SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) |
-                               SQLITE_OPEN_NOMUTEX,
+                           SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX,
                            nullptr);
   if (rc != SQLITE_OK) {
     const std::string text = handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc);
@@ -180,8 +188,7 @@ std::unique_ptr<Connection> SqliteBackend::open(const std::string& location, con
 
   const std::int64_t appId = db.pragma("application_id");
   const std::int64_t tables = db.pragma("schema_version");
-  if (appId != applicationId && (appId != 0 || tables != 0))
-    fail(location, "it is not a company database");
+  if (appId != applicationId && (appId != 0 || tables != 0)) fail(location, "it is not a company database");
   const std::int64_t version = db.pragma("user_version");
   if (version > schema.version)
     fail(location, "it was written by a newer version of this program (data version " +

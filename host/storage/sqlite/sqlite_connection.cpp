@@ -7,8 +7,7 @@ namespace crv::sqlite {
 
 class SqliteCursor final : public Cursor {
  public:
-  SqliteCursor(SqliteConnection& connection, SqliteTableStore& store,
-               std::unique_ptr<Statement> statement)
+  SqliteCursor(SqliteConnection& connection, SqliteTableStore& store, std::unique_ptr<Statement> statement)
       : connection_(&connection), store_(&store), statement_(std::move(statement)) {
     connection_->enlist(this);
   }
@@ -65,9 +64,7 @@ std::string blankTest(const RecordLayout& layout, const KeyDef& key) {
 
 // The predicate of a partial index, shared with the schema code so that
 // queries name exactly the index's condition.
-std::string partialCondition(const TableDef& def, const KeyDef& key) {
-  return blankTest(def.layout(), key);
-}
+std::string partialCondition(const TableDef& def, const KeyDef& key) { return blankTest(def.layout(), key); }
 
 SqliteTableStore::SqliteTableStore(SqliteConnection& connection, const TableDef& def)
     : connection_(&connection), def_(&def) {
@@ -158,8 +155,8 @@ TableError SqliteTableStore::update(RowId row, const Record& record) {
       if (!sets.empty()) sets += ", ";
       sets += quote(def_->layout().at(static_cast<std::size_t>(i)).name) + " = ?";
     }
-    statement = &cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + " WHERE " +
-                                      quote(rowColumn_) + " = ?");
+    statement = &cached(
+        "update", "UPDATE " + quote(def_->name()) + " SET " + sets + " WHERE " + quote(rowColumn_) + " = ?");
   }
   connection_->wrote();
   auto& source = const_cast<Record&>(record);
@@ -196,17 +193,20 @@ TableError SqliteTableStore::fetch(const KeyDef& key, const Record& values, Reco
     if (key.excludeBlank) where += " AND " + partialCondition(*def_, key);
     ScanRequest order;
     order.key = &key;
-    statement = &cached(name, "SELECT " + selectList_ + " FROM " + quote(def_->name()) + " WHERE " +
-                                  where + orderFor(order) + " LIMIT 1");
+    statement = &cached(name, "SELECT " + selectList_ + " FROM " + quote(def_->name()) + " WHERE " + where +
+                                  orderFor(order) + " LIMIT 1");
   }
   auto& source = const_cast<Record&>(values);
   for (std::size_t i = 0; i < key.size(); ++i)
     statement->bind(static_cast<int>(i) + 1, source.field(key.fields[i]));
   const int rc = sqlite3_step(statement->get());
   TableError error;
-  if (rc == SQLITE_ROW) readRow(*statement, out, row);
-  else if (rc == SQLITE_DONE) error = makeError(ErrorCode::RecordNotFound);
-  else error = errorFor(connection_->handle(), rc);
+  if (rc == SQLITE_ROW)
+    readRow(*statement, out, row);
+  else if (rc == SQLITE_DONE)
+    error = makeError(ErrorCode::RecordNotFound);
+  else
+    error = errorFor(connection_->handle(), rc);
   statement->reset();
   return error;
 }
@@ -218,9 +218,12 @@ TableError SqliteTableStore::fetchRow(RowId row, Record& out) {
   const int rc = sqlite3_step(statement.get());
   TableError error;
   RowId found = 0;
-  if (rc == SQLITE_ROW) readRow(statement, out, found);
-  else if (rc == SQLITE_DONE) error = makeError(ErrorCode::RecordNotFound);
-  else error = errorFor(connection_->handle(), rc);
+  if (rc == SQLITE_ROW)
+    readRow(statement, out, found);
+  else if (rc == SQLITE_DONE)
+    error = makeError(ErrorCode::RecordNotFound);
+  else
+    error = errorFor(connection_->handle(), rc);
   statement.reset();
   return error;
 }
@@ -231,8 +234,10 @@ std::string SqliteTableStore::whereFor(const ScanRequest& request) const {
   if (key && key->excludeBlank) terms.push_back(partialCondition(*def_, *key));
   if (key) {
     for (std::size_t i = 0; i < request.rangeParts; ++i) {
-      if (request.rangeLow == request.rangeHigh) terms.push_back(quote(key->fields[i]) + " = ?");
-      else terms.push_back(quote(key->fields[i]) + " BETWEEN ? AND ?");
+      if (request.rangeLow == request.rangeHigh)
+        terms.push_back(quote(key->fields[i]) + " = ?");
+      else
+        terms.push_back(quote(key->fields[i]) + " BETWEEN ? AND ?");
     }
     if (request.start != ScanRequest::Start::First) {
       const bool after = request.start == ScanRequest::Start::AfterRow;
@@ -260,7 +265,8 @@ std::string SqliteTableStore::orderFor(const ScanRequest& request) const {
   const char* direction = request.reverse ? " DESC" : "";
   std::string order = " ORDER BY ";
   if (request.key)
-    for (std::size_t i = 0; i < request.key->size(); ++i) order += quote(request.key->fields[i]) + direction + ", ";
+    for (std::size_t i = 0; i < request.key->size(); ++i)
+      order += quote(request.key->fields[i]) + direction + ", ";
   return order + quote(rowColumn_) + direction;
 }
 
@@ -298,8 +304,10 @@ TableError SqliteTableStore::count(const ScanRequest& request, std::int64_t& row
   bindScan(*statement, request);
   const int rc = sqlite3_step(statement->get());
   TableError error;
-  if (rc == SQLITE_ROW) rows = sqlite3_column_int64(statement->get(), 0);
-  else error = errorFor(connection_->handle(), rc);
+  if (rc == SQLITE_ROW)
+    rows = sqlite3_column_int64(statement->get(), 0);
+  else
+    error = errorFor(connection_->handle(), rc);
   giveBack(std::move(statement));
   return error;
 }

@@ -28,8 +28,12 @@ void Statement::bind(int index, FieldRef field) {
       sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
       return;
     }
-    case FieldKind::Real: sqlite3_bind_double(stmt_, index, field.real()); return;
-    default: sqlite3_bind_int64(stmt_, index, field.integer()); return;
+    case FieldKind::Real:
+      sqlite3_bind_double(stmt_, index, field.real());
+      return;
+    default:
+      sqlite3_bind_int64(stmt_, index, field.integer());
+      return;
   }
 }
 
@@ -43,8 +47,12 @@ void Statement::read(int column, FieldRef field) const {
       field.setText(text ? std::string_view(text, static_cast<std::size_t>(size)) : std::string_view());
       return;
     }
-    case FieldKind::Real: field.setReal(sqlite3_column_double(stmt_, column)); return;
-    default: field.setInteger(sqlite3_column_int64(stmt_, column)); return;
+    case FieldKind::Real:
+      field.setReal(sqlite3_column_double(stmt_, column));
+      return;
+    default:
+      field.setInteger(sqlite3_column_int64(stmt_, column));
+      return;
   }
 }
 
@@ -67,7 +75,8 @@ TableError errorFor(sqlite3* db, int rc) {
       error.fileCode = std::to_string(rc);
       error.fileMessage = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
       return error;
-    default: break;
+    default:
+      break;
   }
   error = makeError(ErrorCode::FileSystem);
   error.fileCode = std::to_string(rc);

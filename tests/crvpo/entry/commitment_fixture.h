@@ -60,8 +60,8 @@ class CommitmentFixture : public ::testing::Test {
   }
 
   static std::vector<crv::Table*> tables() {
-    return {&crv::POMaster, &crv::PODetail, &crv::JCCost, &crv::JCCODTable, &crv::INMaster, &crv::INItem,
-            &crv::INPurch, &crv::INCnvrt, &crv::Systems, &crv::Notes, &crv::Images, &crv::UserLog};
+    return {&crv::POMaster, &crv::PODetail, &crv::JCCost,  &crv::JCCODTable, &crv::INMaster, &crv::INItem,
+            &crv::INPurch,  &crv::INCnvrt,  &crv::Systems, &crv::Notes,      &crv::Images,   &crv::UserLog};
   }
 
   void addCostLine(std::string_view job, std::string_view costCode, crv::Amount committed = {},
@@ -131,8 +131,8 @@ class CommitmentFixture : public ::testing::Test {
   static crv::Quantity qty(std::string_view text) { return *crv::Quantity::parse(text); }
   static crv::Amount amt(std::string_view text) { return *crv::Amount::parse(text); }
 
-  crv::PODetailRecord& jobLine(crv::Id order, crv::Id sequence, std::string_view job, std::string_view costCode,
-                               std::string_view quantity, double price) {
+  crv::PODetailRecord& jobLine(crv::Id order, crv::Id sequence, std::string_view job,
+                               std::string_view costCode, std::string_view quantity, double price) {
     crv::POD.clear();
     crv::POD.POID = order;
     crv::POD.SequenceNo = sequence;
@@ -147,7 +147,8 @@ class CommitmentFixture : public ::testing::Test {
   }
 
   crv::PODetailRecord& inventoryLine(crv::Id order, crv::Id sequence, std::string_view itemId,
-                                     std::string_view quantity, std::string_view stockQuantity, double price) {
+                                     std::string_view quantity, std::string_view stockQuantity,
+                                     double price) {
     crv::POD.clear();
     crv::POD.POID = order;
     crv::POD.SequenceNo = sequence;

@@ -34,8 +34,10 @@ class ItemRepricingTest : public LineFormTest {
     crv::POD.clear();
     crv::POD.POID = crv::POM.POID;
     crv::PODetail.setRange(crv::PODetailRecord::KeyPOID, 1);
-    while (crv::PODetail.next() == crv::TableStatus::Ok) found[crv::POD.ItemID.str()] = {crv::POD.DetailID,     crv::POD.VendorCatalogID.str(), crv::POD.UnitPrice,
-                                        crv::POD.QtyOrdered,   crv::POD.PreTaxAmount,          crv::POD.TotalAmount};
+    while (crv::PODetail.next() == crv::TableStatus::Ok)
+      found[crv::POD.ItemID.str()] = {crv::POD.DetailID,     crv::POD.VendorCatalogID.str(),
+                                      crv::POD.UnitPrice,    crv::POD.QtyOrdered,
+                                      crv::POD.PreTaxAmount, crv::POD.TotalAmount};
     crv::PODetail.close();
     return found;
   }
@@ -50,8 +52,8 @@ TEST_F(ItemRepricingTest, AskedWhenAnotherLineHasThePriceAndRepricesEverySuchLin
   crv::POM.VendorID = 111;  // sells both the screws and the generator
   HeadlessDriver person;
   person.start([&] { result = resetItemPricing(screws); }, "Vendor");
-  const crv::MessageRequest shown =
-      person.expectMessage("Confirm Price Change", "Do you want to reset item pricing using this vendor's prices?");
+  const crv::MessageRequest shown = person.expectMessage(
+      "Confirm Price Change", "Do you want to reset item pricing using this vendor's prices?");
   EXPECT_EQ(shown.icon, crv::Icon::Question);
   person.answer("Yes");
   person.expectFinished();

@@ -36,8 +36,9 @@ class LineFormTest : public ::testing::Test {
     demo = nullptr;
   }
   void SetUp() override {
-    std::filesystem::copy(demo->path(), folder.path(),
-                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(
+        demo->path(), folder.path(),
+        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     company = crv::Company::open(folder.path());
     crv::GENERIC = 0;
     crv::INPURCHASE = 1;
@@ -82,8 +83,8 @@ class LineFormTest : public ::testing::Test {
   }
 
   // Sets a job cost line's budget figures.
-  void setBudget(std::string_view job, std::string_view code, std::string_view budget, std::string_view toDate,
-                 std::string_view committed) {
+  void setBudget(std::string_view job, std::string_view code, std::string_view budget,
+                 std::string_view toDate, std::string_view committed) {
     crv::JCCost.open();
     crv::JCC.clear();
     crv::JCC.JobID = job;

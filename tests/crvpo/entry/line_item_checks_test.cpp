@@ -32,7 +32,9 @@ class PricedLineChecksTest : public LineFormTest {
     for (crv::Table* t : tables()) t->close();
     LineFormTest::TearDown();
   }
-  static std::vector<crv::Table*> tables() { return {&crv::GLMaster, &crv::JCHeader, &crv::JCCost, &crv::INMaster}; }
+  static std::vector<crv::Table*> tables() {
+    return {&crv::GLMaster, &crv::JCHeader, &crv::JCCost, &crv::INMaster};
+  }
 
   // Runs the checks as OK does, with a person to answer what they show.
   void run(HeadlessDriver& person) {
@@ -103,8 +105,9 @@ TEST_F(PricedLineChecksTest, InventoryItemsMustExistAndBeTracked) {
   HeadlessDriver person;
   run(person);
   const crv::MessageRequest shown = person.expectMessage("Exempt Item");
-  EXPECT_EQ(shown.text,
-            "This item has been exempted from quantity tracking, |and therefore cannot be applied to inventory.");
+  EXPECT_EQ(
+      shown.text,
+      "This item has been exempted from quantity tracking, |and therefore cannot be applied to inventory.");
   EXPECT_EQ(shown.icon, crv::Icon::Information);
   person.answer("OK");
   person.expectFinished();
@@ -117,9 +120,10 @@ TEST(LineMessagesTest, EachQuestionTellsItsAnswer) {
     HeadlessDriver person;
     person.start([&] { reenter = askReenterQuantity(crv::Quantity(10), "BOX"); }, "Quantity");
     const crv::MessageRequest shown = person.expectMessage("Confirm Quantity");
-    EXPECT_EQ(shown.text,
-              "The minimum order quantity from this vendor is 10 BOX.  Do you wish to continue with your ordered "
-              "quantity or re-enter the quantity?");
+    EXPECT_EQ(
+        shown.text,
+        "The minimum order quantity from this vendor is 10 BOX.  Do you wish to continue with your ordered "
+        "quantity or re-enter the quantity?");
     EXPECT_EQ(shown.buttons, "&Continue|&Re-enter");
     person.answer("Re-enter");
     person.expectFinished();
@@ -130,8 +134,9 @@ TEST(LineMessagesTest, EachQuestionTellsItsAnswer) {
   {
     HeadlessDriver person;
     person.start([&] { yes = askAssignInactiveJob("2302"); }, "Job");
-    person.expectMessage("Assign to Inactive Job?",
-                         "Job 2302 has been marked 'Inactive', are you sure you want to assign this invoice to this job");
+    person.expectMessage(
+        "Assign to Inactive Job?",
+        "Job 2302 has been marked 'Inactive', are you sure you want to assign this invoice to this job");
     person.answer("No");
     person.expectFinished();
   }
@@ -140,7 +145,8 @@ TEST(LineMessagesTest, EachQuestionTellsItsAnswer) {
   {
     HeadlessDriver person;
     person.start([&] { yes = askAssignNewVendor(111); }, "Select");
-    person.expectMessage("Assign New Vendor?", "Are you sure you wish to assign vendor number 111 to this purchase order?");
+    person.expectMessage("Assign New Vendor?",
+                         "Are you sure you wish to assign vendor number 111 to this purchase order?");
     person.answer("Yes");
     person.expectFinished();
   }
@@ -165,7 +171,8 @@ TEST(LineMessagesTest, MinimumQuantityAndUnitSizeAreWrittenWithoutTrailingZeros)
 
 TEST(LineArithmeticTest, AmountRuleAndItsReverse) {
   EXPECT_EQ(lineAmount(crv::Quantity(10), 8.25), *crv::Amount::parse("82.50"));
-  EXPECT_EQ(lineAmount(*crv::Quantity::parse("2.5"), 0.25), *crv::Amount::parse("0.63"));  // 0.625: half away from zero
+  EXPECT_EQ(lineAmount(*crv::Quantity::parse("2.5"), 0.25),
+            *crv::Amount::parse("0.63"));  // 0.625: half away from zero
 
   const AmountReversal price = reverseFromAmount(*crv::Amount::parse("100.00"), crv::Quantity(8), 10);
   ASSERT_TRUE(price.unitPrice);

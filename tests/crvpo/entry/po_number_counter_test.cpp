@@ -80,7 +80,8 @@ TEST_F(PONumberCounterTest, ANumberTakenMeanwhileIsReplacedAfterTheMessageAndThe
   const auto shown = messages.shown();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].title, "Purchase Order Number Change");
-  EXPECT_EQ(shown[0].text, "The automatically assigned Purchase Order Number will be changed |from 1024 to 1025.");
+  EXPECT_EQ(shown[0].text,
+            "The automatically assigned Purchase Order Number will be changed |from 1024 to 1025.");
   EXPECT_EQ(shown[0].icon, Icon::Information);
   EXPECT_EQ(second.order.PONumber.str(), "1025");
   EXPECT_EQ(counter(), 1026u);

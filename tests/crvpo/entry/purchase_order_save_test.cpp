@@ -33,11 +33,11 @@ TEST_F(PurchaseOrderSaveTest, RaisingAQuantityRaisesCommittedByTheDifferenceAndA
   const Id line = insertLine();
 
   ASSERT_TRUE(change(order, [&] {
-    fetchLine(line);
-    POD.QtyOrdered = qty("12");
-    POD.TotalAmount = amt("60.00");
-    ASSERT_EQ(PODetail.update(), TableStatus::Ok);
-  }).done);
+                fetchLine(line);
+                POD.QtyOrdered = qty("12");
+                POD.TotalAmount = amt("60.00");
+                ASSERT_EQ(PODetail.update(), TableStatus::Ok);
+              }).done);
   EXPECT_EQ(committed("2401", "06-100M"), amt("60.00"));
 
   fetchOrder(order);
@@ -54,10 +54,10 @@ TEST_F(PurchaseOrderSaveTest, MovingALineToAnotherCostCodeMovesItsOpenAmount) {
   const Id line = insertLine();
 
   ASSERT_TRUE(change(order, [&] {
-    fetchLine(line);
-    POD.CostCode = "09-200M";
-    ASSERT_EQ(PODetail.update(), TableStatus::Ok);
-  }).done);
+                fetchLine(line);
+                POD.CostCode = "09-200M";
+                ASSERT_EQ(PODetail.update(), TableStatus::Ok);
+              }).done);
   EXPECT_EQ(committed("2401", "06-100M"), amt("16.00"));
   EXPECT_EQ(committed("2401", "09-200M"), amt("69.00"));
 }
@@ -85,13 +85,14 @@ TEST_F(PurchaseOrderSaveTest, StockOnOrderFollowsItemsAndIgnoresFreeTextItems) {
   insertLine();
 
   ASSERT_TRUE(change(order, [&] {
-    fetchLine(boxed);
-    POD.INVQuantity = qty("1100.125");  // a fractional stock quantity must not drift
-    ASSERT_EQ(PODetail.update(), TableStatus::Ok);
-  }).done);
+                fetchLine(boxed);
+                POD.INVQuantity = qty("1100.125");  // a fractional stock quantity must not drift
+                ASSERT_EQ(PODetail.update(), TableStatus::Ok);
+              }).done);
   EXPECT_EQ(item("SCR-DECK-3").QtyOnOrder, qty("1100.125"));
   crv::INM.ItemID = "NOT-IN-STOCK";
-  EXPECT_EQ(INMaster.fetch(INM.KeyItemID), TableStatus::NotFound) << "nothing was made up for a free-text item";
+  EXPECT_EQ(INMaster.fetch(INM.KeyItemID), TableStatus::NotFound)
+      << "nothing was made up for a free-text item";
 
   fetchOrder(order);
   ASSERT_TRUE(PurchaseOrderSave().save(ChangeRecord, opening).done);
@@ -105,12 +106,9 @@ TEST_F(PurchaseOrderSaveTest, ReconciliationStateAndSortFields) {
     Flag state;
   };
   const std::vector<Case> cases = {
-      {"0.00", {2, 2}, 0},     // a zero total is unreconciled whatever its lines say
-      {"250.00", {}, 2},       // no lines: fully reconciled
-      {"250.00", {2, 2}, 2},
-      {"250.00", {2, 0}, 1},
-      {"250.00", {0, 1}, 1},
-      {"250.00", {0, 0}, 0},
+      {"0.00", {2, 2}, 0},  // a zero total is unreconciled whatever its lines say
+      {"250.00", {}, 2},    // no lines: fully reconciled
+      {"250.00", {2, 2}, 2}, {"250.00", {2, 0}, 1}, {"250.00", {0, 1}, 1}, {"250.00", {0, 0}, 0},
   };
   for (const Case& c : cases) {
     const Id order = addOrder("2001", amt(c.total));

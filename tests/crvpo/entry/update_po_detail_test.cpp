@@ -33,9 +33,10 @@ TEST_F(UpdatePODetailTest, VendorItemRecordPricesTheLineAndSetsTheMinimumQuantit
   EXPECT_EQ(person.rows("?PriorityList").size(), 3u);
 
   person.type("?POD:QtyOrdered", "5");
-  person.expectMessage("Confirm Quantity",
-                       "The minimum order quantity from this vendor is 10 BOX.  Do you wish to continue with your "
-                       "ordered quantity or re-enter the quantity?");
+  person.expectMessage(
+      "Confirm Quantity",
+      "The minimum order quantity from this vendor is 10 BOX.  Do you wish to continue with your "
+      "ordered quantity or re-enter the quantity?");
   person.answer("Re-enter");
   EXPECT_EQ(person.shown("?POD:QtyOrdered"), "10.0000");
   EXPECT_EQ(person.focus(), "?POD:QtyOrdered");
@@ -130,8 +131,9 @@ TEST_F(UpdatePODetailTest, ClosedAndInactiveJobsAndCostCodeChecks) {
 
   person.type("?POD:CostCode", crv::demo::preferredCostCode);  // order 1001 is vendor 103's
   const crv::MessageRequest reminder = person.expectMessage("Vendor Preference Reminder");
-  EXPECT_EQ(reminder.text,
-            "Cost Code 03-300S on this job has been associated with|vendor 105 (Pacific Ready-Mix Concrete).");
+  EXPECT_EQ(
+      reminder.text,
+      "Cost Code 03-300S on this job has been associated with|vendor 105 (Pacific Ready-Mix Concrete).");
   person.answer("OK");
   EXPECT_EQ(person.shown("?POD:CostCode"), "03-300S");
 
@@ -151,9 +153,10 @@ TEST_F(UpdatePODetailTest, ItemDefaultCostCodeIsTakenOrReportedMissing) {
   insertOn(person, crv::demo::openJobOrder);
   person.type("?POD:ItemID", "DRYWALL-58");  // default 09-200M, not budgeted on 2401
   person.type("?POD:JobID", crv::demo::mainJob);
-  person.expectMessage("Cost Code Not Found",
-                       "The default cost code for Item DRYWALL-58 is 09-200M.|This cost code has not been budgeted "
-                       "on Job 2401.");
+  person.expectMessage(
+      "Cost Code Not Found",
+      "The default cost code for Item DRYWALL-58 is 09-200M.|This cost code has not been budgeted "
+      "on Job 2401.");
   person.answer("OK");
   EXPECT_EQ(person.shown("?POD:CostCode"), "");
 
@@ -175,7 +178,9 @@ TEST_F(UpdatePODetailTest, OkRefusesABlankDescriptionAndSavesATextLineEmptied) {
   person.tick("?POD:TextFlag", true);
   EXPECT_TRUE(person.isHidden("?POD:Description"));
   EXPECT_FALSE(person.isHidden("?POD:Text"));
-  person.type("?POD:Text", "Deliver \xE2\x80\x9C" "before noon\xE2\x80\x9D");
+  person.type("?POD:Text",
+              "Deliver \xE2\x80\x9C"
+              "before noon\xE2\x80\x9D");
   person.press("?OK");
   person.expectFinished();
   ASSERT_EQ(person.response(), crv::RequestCompleted);
@@ -239,7 +244,8 @@ TEST_F(UpdatePODetailTest, PriorityVendorSelectAsksAndHandsTheVendorToTheHeader)
   person.type("?POD:ItemID", crv::demo::boxedItem);
   person.highlight("?PriorityList", 1);  // vendor 111
   person.press("?Select");
-  person.expectMessage("Assign New Vendor?", "Are you sure you wish to assign vendor number 111 to this purchase order?");
+  person.expectMessage("Assign New Vendor?",
+                       "Are you sure you wish to assign vendor number 111 to this purchase order?");
   person.answer("No");
   EXPECT_EQ(entryState().NewVendorID, 0u);
   EXPECT_EQ(person.shown("?POD:UnitPrice"), "8.25000");

@@ -37,8 +37,7 @@ TEST(ModuleEntries, LibraryLoadRanAndEntriesResolveByName) {
   crv::LifecycleLog::clear();
   init(nullptr, nullptr);
   init(nullptr, nullptr);
-  EXPECT_EQ(crv::LifecycleLog::entries().size(),
-            wasInitialised ? 0u : 1 + std::size(siblingOrder));
+  EXPECT_EQ(crv::LifecycleLog::entries().size(), wasInitialised ? 0u : 1 + std::size(siblingOrder));
   EXPECT_TRUE(loaded.initialised);
   // The loaded module's INIT gave every table its reporter; take it back so
   // other tests see the tables as they were.

@@ -24,8 +24,7 @@ using Entry = crv::LifecycleLog::Entry;
 class ModuleLifecycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (crv::Table* table : crv::TableRegistry::tables())
-      reporters_.push_back(table->errorReporter());
+    for (crv::Table* table : crv::TableRegistry::tables()) reporters_.push_back(table->errorReporter());
     LifecycleLog::clear();
     crv::clearDebugLines();
   }

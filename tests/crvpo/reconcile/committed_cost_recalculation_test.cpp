@@ -14,7 +14,9 @@ namespace {
 using namespace crv;
 
 struct Recorder final : RecalcObserver {
-  void progress(std::int64_t read, std::int64_t total) override { percents.push_back(percentOf(read, total)); }
+  void progress(std::int64_t read, std::int64_t total) override {
+    percents.push_back(percentOf(read, total));
+  }
   void costLineChanged(const CostLineChange& change) override { costs.push_back(change); }
   void orderChanged(const OrderChange& change) override { orders.push_back(change); }
   void tableError(const std::string& text) override { errors.push_back(text); }
@@ -44,7 +46,9 @@ class RecalculationTest : public test::CommitmentFixture {
     committed(job, costCode);
     return JCC.COCommitted;
   }
-  RecalcSummary recalc(Recorder& recorder) { return CommittedCostRecalculation(company->connection()).run(recorder); }
+  RecalcSummary recalc(Recorder& recorder) {
+    return CommittedCostRecalculation(company->connection()).run(recorder);
+  }
 };
 
 TEST_F(RecalculationTest, RebuildsCostLinesChangeOrderDetailsAndReconciledTotals) {
@@ -101,7 +105,8 @@ TEST_F(RecalculationTest, RebuildsCostLinesChangeOrderDetailsAndReconciledTotals
 
   Recorder again;
   const RecalcSummary second = recalc(again);
-  EXPECT_EQ(second.costLinesChanged + second.coDetailsChanged + second.ordersChanged, 0) << "a rebuild is stable";
+  EXPECT_EQ(second.costLinesChanged + second.coDetailsChanged + second.ordersChanged, 0)
+      << "a rebuild is stable";
 }
 
 TEST_F(RecalculationTest, ClearsChangeOrderFiguresOfCostLinesWithoutCommittedCost) {

@@ -34,7 +34,8 @@ TEST_F(RecalcCommittedWindowTest, ProceedRebuildsAndClosesAfterTheCompletionMess
   ui.start(RecalcCommitted, "RecalcCommitted");
   ui.expectWindow("Recalculate Committed Costs");
   EXPECT_EQ(ui.shown("?Intro"),
-            "This procedure will recalculate all committed costs to open jobs from currently open Purchase Orders.");
+            "This procedure will recalculate all committed costs to open jobs from currently open Purchase "
+            "Orders.");
   EXPECT_EQ(ui.shown("?Percent"), "0%");
   EXPECT_EQ(ui.control("?Progress").progress(), 0);
 
@@ -66,7 +67,8 @@ TEST_F(RecalcCommittedWindowTest, TheCompletionMessageSaysWhenThereWasNoTransact
   ui.press("?Proceed");  // waits the 5 seconds for the other station
   const MessageRequest box = ui.expectMessage("Process Complete");
   other->rollback();
-  EXPECT_NE(box.text.find("without a transaction (File Is Already Locked (32))"), std::string::npos) << box.text;
+  EXPECT_NE(box.text.find("without a transaction (File Is Already Locked (32))"), std::string::npos)
+      << box.text;
   ui.answer("&OK");
   ui.expectFinished();
 }
@@ -85,8 +87,8 @@ TEST(RecalcCommandTest, PrintsTheProgressAndWhatMoved) {
     JCCost.close();
   }
   const std::string output = (folder / "out.txt").string();
-  const std::string command = std::string("ASAN_OPTIONS=detect_leaks=0 ") + CRV_TEST_BIN_DIR + "/crvhost recalc " +
-                              (folder / "demo").string() + " > " + output + " 2>&1";
+  const std::string command = std::string("ASAN_OPTIONS=detect_leaks=0 ") + CRV_TEST_BIN_DIR +
+                              "/crvhost recalc " + (folder / "demo").string() + " > " + output + " 2>&1";
   EXPECT_EQ(std::system(command.c_str()), 0);
   std::FILE* file = std::fopen(output.c_str(), "r");
   ASSERT_NE(file, nullptr);

@@ -133,8 +133,8 @@ TEST_F(PODeliveryTest, SmtpServerOnLoopbackReceivesThePdfWithSubjectAndBody) {
   EXPECT_EQ(session.recipients, (std::vector<std::string>{"orders@stone.example"}));
   const crv::test::MessagePart mail = crv::test::parsePart(session.data);
   EXPECT_EQ(mail.headers.at("subject"), "Purchase Order from Acme Builders");
-  const auto parts =
-      crv::test::splitParts(mail.body, crv::test::headerParameter(mail.headers.at("content-type"), "boundary"));
+  const auto parts = crv::test::splitParts(
+      mail.body, crv::test::headerParameter(mail.headers.at("content-type"), "boundary"));
   ASSERT_EQ(parts.size(), 2u);
   EXPECT_EQ(mime::decodeQuotedPrintable(parts[0].body),
             "Please see attached Purchase Order.\r\n\r\nPat Buyer\r\nAcme Builders");

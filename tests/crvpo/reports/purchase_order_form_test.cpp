@@ -46,7 +46,8 @@ class PurchaseOrderFormTest : public test::PrintFixture {
   }
   static void expectAll(const std::string& text, std::initializer_list<const char*> expected) {
     const std::string flat = oneSpace(text);
-    for (const char* piece : expected) EXPECT_NE(flat.find(oneSpace(piece)), std::string::npos) << piece << "\n" << text;
+    for (const char* piece : expected)
+      EXPECT_NE(flat.find(oneSpace(piece)), std::string::npos) << piece << "\n" << text;
   }
 };
 
@@ -67,12 +68,37 @@ TEST_F(PurchaseOrderFormTest, UsOrderPrintsBlocksLinesAndTaxTotals) {
   ASSERT_EQ(PODetail.insert(), TableStatus::Ok);
 
   const std::string text = printOrders({poid});
-  expectAll(text, {"PURCHASE ORDER", "NUMBER: 1200", "03/15/26", "Acme Builders", "100 Main Street",
-                   "Dallas, TX  75201", "214-555-0100  FAX214-555-0101", "Bob Stone", "1 Supply Road",
-                   "Unit 4", "Austin, TX 73301", "Tower Project", "200 Elm Street", "Plano, TX 75023",
-                   "VENDOR CAT.#", "CAT-77", "BLK-8", "Concrete block 8x8x16", "Deliver to the north gate",
-                   "JOB #", "J100", "Net 30", "Freight Ca", "Subtotal:", "300.00", "Tax (   5.000%)", "10.00",
-                   "TOTAL SUM OF", "315.00", "Page 1 of 1", "MATERIALS AND/OR SERVICES TO BE FURNISHED",
+  expectAll(text, {"PURCHASE ORDER",
+                   "NUMBER: 1200",
+                   "03/15/26",
+                   "Acme Builders",
+                   "100 Main Street",
+                   "Dallas, TX  75201",
+                   "214-555-0100  FAX214-555-0101",
+                   "Bob Stone",
+                   "1 Supply Road",
+                   "Unit 4",
+                   "Austin, TX 73301",
+                   "Tower Project",
+                   "200 Elm Street",
+                   "Plano, TX 75023",
+                   "VENDOR CAT.#",
+                   "CAT-77",
+                   "BLK-8",
+                   "Concrete block 8x8x16",
+                   "Deliver to the north gate",
+                   "JOB #",
+                   "J100",
+                   "Net 30",
+                   "Freight Ca",
+                   "Subtotal:",
+                   "300.00",
+                   "Tax (   5.000%)",
+                   "10.00",
+                   "TOTAL SUM OF",
+                   "315.00",
+                   "Page 1 of 1",
+                   "MATERIALS AND/OR SERVICES TO BE FURNISHED",
                    "By_________________________________  Date_____________"});
   EXPECT_EQ(oneSpace(text).find("Tax ( 5.000%):"), std::string::npos) << "the colon falls beyond the caption";
 }
@@ -144,10 +170,11 @@ TEST_F(PurchaseOrderFormTest, SampleLayoutPrintsPlaceholdersOverFortyOneLines) {
   EXPECT_GE(printSampleLayoutToPdf(file), 1);
   const std::string text = pdfText(file);
   expectAll(text, {"PURCHASE ORDER", "Company Name XXXXXXXXXXXXXXXXXXX", "Vendor Name XXXXXXXXXXXXXXXXXXXXX",
-                   "Bill To", "Ship To", "Purchase Order #:", "Issue Date:", "For Acceptance By:", "Subtotal:",
-                   "Tax (9.999%)", "Total:", "Page: X of X"});
+                   "Bill To", "Ship To", "Purchase Order #:", "Issue Date:", "For Acceptance By:",
+                   "Subtotal:", "Tax (9.999%)", "Total:", "Page: X of X"});
   std::size_t lines = 0;
-  for (std::size_t at = text.find("Description XXX"); at != std::string::npos; at = text.find("Description XXX", at + 1))
+  for (std::size_t at = text.find("Description XXX"); at != std::string::npos;
+       at = text.find("Description XXX", at + 1))
     ++lines;
   EXPECT_EQ(lines, 41u);
 }

@@ -71,7 +71,8 @@ TEST_F(ReportPreviewerTest, PreviewThenEmailWritesThePdfAndTheOutboxMessage) {
 
 TEST_F(ReportPreviewerTest, EmailSelectKeepsTheTickedRecipientsOrCallsOffTheEmail) {
   deliveryState().emailMe = true;
-  deliveryState().recipients = {{true, "Stone Supply", "orders@stone.example"}, {false, "Ann Lee", "ann@x.example"}};
+  deliveryState().recipients = {{true, "Stone Supply", "orders@stone.example"},
+                                {false, "Ann Lee", "ann@x.example"}};
   ui::HeadlessDriver driver;
   driver.start([] { POEmailSelect(); }, "POEmailSelect");
   driver.expectWindow("Select Email Recipient(s)");

@@ -46,9 +46,8 @@ class PrintCommandTest : public ::testing::Test {
 
 TEST_F(PrintCommandTest, PrintsOneOrderToThePdfNamed) {
   const std::filesystem::path pdf = folder_ / "out.pdf";
-  const CommandRun printed =
-      runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " " + std::string(demo::openJobOrder) + " " +
-          quoted(pdf));
+  const CommandRun printed = runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " " +
+                                        std::string(demo::openJobOrder) + " " + quoted(pdf));
   ASSERT_EQ(printed.code, 0) << printed.output;
   EXPECT_NE(printed.output.find("Printed 1 order(s)"), std::string::npos) << printed.output;
   ASSERT_TRUE(std::filesystem::exists(pdf));
@@ -60,7 +59,8 @@ TEST_F(PrintCommandTest, PrintsOneOrderToThePdfNamed) {
 
 TEST_F(PrintCommandTest, AnUnknownOrderNumberFailsWithAMessageAndWritesNothing) {
   const std::filesystem::path pdf = folder_ / "none.pdf";
-  const CommandRun refused = runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " 9999 " + quoted(pdf));
+  const CommandRun refused =
+      runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " 9999 " + quoted(pdf));
   EXPECT_NE(refused.code, 0);
   EXPECT_NE(refused.output.find("No purchase order numbered 9999."), std::string::npos) << refused.output;
   EXPECT_FALSE(std::filesystem::exists(pdf));

@@ -1,6 +1,8 @@
 // `crvhost script`: a script plays the person against a company with the
 // procedures of the host's catalog, the vendor list and form among them;
 // the exit code tells a script that ran through from one that failed.
+#include "host/app/script_command.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,7 +12,6 @@
 #include "host/app/demo_company.h"
 #include "host/app/host_session.h"
 #include "host/app/procedure_catalog.h"
-#include "host/app/script_command.h"
 #include "host/data/tables/payables_tables.h"
 #include "support/temp_folder.h"
 
@@ -75,8 +76,8 @@ TEST_F(ScriptCommandTest, TheCatalogOffersTheSiblingListsAndTheSettingsForm) {
   HostSession session(folder_.path());
   ProcedureCatalog catalog(session.module());
   const auto procedures = catalog.procedures();
-  for (const char* name : {"BrowseAPVendor", "UpdateAPVendor", "BrowseJCHeader", "BrowseINMaster", "UpdateSystems",
-                           "RecalcCommitted"})
+  for (const char* name : {"BrowseAPVendor", "UpdateAPVendor", "BrowseJCHeader", "BrowseINMaster",
+                           "UpdateSystems", "RecalcCommitted"})
     EXPECT_EQ(procedures.count(name), 1u) << name;
   EXPECT_EQ(procedures.count("NoSuchProcedure"), 0u);
 }

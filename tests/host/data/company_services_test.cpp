@@ -25,7 +25,8 @@ TEST(CompanyServicesTest, TypedValuesOutliveTheSessionPerSectionAndField) {
   EXPECT_EQ(ui::typeAhead().completions("UpdatePOMaster", "POM:ShipVia", ""),
             (std::vector<std::string>{"Will Call", "UPS Ground"}));
   EXPECT_EQ(ui::typeAhead().complete("UpdatePOMaster", "POM:ShipVia", "u"), "UPS Ground");
-  EXPECT_EQ(ui::typeAhead().completions("UpdatePOMaster", "POM:FOB", ""), (std::vector<std::string>{"Destination"}));
+  EXPECT_EQ(ui::typeAhead().completions("UpdatePOMaster", "POM:FOB", ""),
+            (std::vector<std::string>{"Destination"}));
   EXPECT_TRUE(ui::typeAhead().completions("OtherForm", "POM:ShipVia", "").empty());
 }
 

@@ -23,7 +23,8 @@ QWidget* GuiRobot::window(const std::string& title) {
 
 QWidget* GuiRobot::focus() { return QApplication::focusWidget(); }
 
-GuiRobot& GuiRobot::step(std::string what, std::function<QWidget*()> ready, std::function<void(QWidget&)> act) {
+GuiRobot& GuiRobot::step(std::string what, std::function<QWidget*()> ready,
+                         std::function<void(QWidget&)> act) {
   steps_.push_back({std::move(what), std::move(ready), std::move(act)});
   return *this;
 }

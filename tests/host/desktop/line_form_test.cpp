@@ -8,12 +8,12 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include "host/app/demo_company.h"
 #include "host/app/host_session.h"
@@ -156,8 +156,8 @@ TEST_F(LineFormTest, CtrlClickOnTheDescriptionOffersTheTextCases) {
     QWidget* description = widget("?POD:Description");
     ASSERT_NE(description, nullptr);
     const QPointF at(5, 5);
-    QMouseEvent click(QEvent::MouseButtonPress, at, description->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::ControlModifier);
+    QMouseEvent click(QEvent::MouseButtonPress, at, description->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::ControlModifier);
     QApplication::sendEvent(description, &click);
   });
   robot.step(

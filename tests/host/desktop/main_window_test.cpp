@@ -3,6 +3,8 @@
 // form, the keyboard types into the form, OK writes the row after a
 // message box was answered, and the stored row is checked. Every window and
 // dialog the run meets is saved as a screenshot under the build folder.
+#include "host/desktop/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -22,7 +24,6 @@
 #include "host/desktop/desktop_app.h"
 #include "host/desktop/gui_robot.h"
 #include "host/desktop/help_viewer.h"
-#include "host/desktop/main_window.h"
 #include "host/desktop/qt_front_end.h"
 #include "host/desktop/window_view.h"
 #include "host/framework/ui/front_end.h"
@@ -134,9 +135,7 @@ TEST_F(MainWindowTest, CompanySettingsChangeTheTitle) {
 
 TEST_F(MainWindowTest, F1OpensTheWindowsHelpPage) {
   GuiRobot robot;
-  robot.inWindow("Vendors", [&](QWidget&) {
-    pressKey(Qt::Key_F1);
-  });
+  robot.inWindow("Vendors", [&](QWidget&) { pressKey(Qt::Key_F1); });
   robot.step(
       "the help viewer", [] { return GuiRobot::window("Purchase Orders Help"); },
       [&](QWidget& viewer) {
@@ -170,8 +169,7 @@ TEST_F(MainWindowTest, EverySiblingListOpensWithItsRowsAndClosesOnEscape) {
     GuiRobot robot;
     int rows = -1;
     robot.step(
-        std::string("the list of ") + symbol,
-        [this]() -> QWidget* { return frontEnd_.topView(); },
+        std::string("the list of ") + symbol, [this]() -> QWidget* { return frontEnd_.topView(); },
         [&](QWidget&) {
           auto* list = qobject_cast<QTableView*>(widgetOf(frontEnd_, "?Browse"));
           rows = list ? list->model()->rowCount() : -1;

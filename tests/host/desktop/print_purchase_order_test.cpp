@@ -80,7 +80,8 @@ TEST_F(PrintPurchaseOrderTest, PreviewsTheOrderAndSavesItAsAPdfWhereTheDialogSay
     button(previewer, "Generate PDF File")->click();
   });
   robot.step(
-      "the save dialog", [] { return qobject_cast<QFileDialog*>(GuiRobot::window("PDF File Name and Location")); },
+      "the save dialog",
+      [] { return qobject_cast<QFileDialog*>(GuiRobot::window("PDF File Name and Location")); },
       [&](QWidget& dialog) {
         auto& files = static_cast<QFileDialog&>(dialog);
         // Types the path into the file name box and presses Enter, as a person would.

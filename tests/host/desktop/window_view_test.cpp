@@ -3,6 +3,8 @@
 // field's picture, keys do what a desktop user expects (F2 the calendar,
 // Enter the default button, Escape closes), objections keep the person in
 // the field, and hidden and disabled states follow the procedure.
+#include "host/desktop/window_view.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -21,7 +23,6 @@
 
 #include "host/desktop/gui_robot.h"
 #include "host/desktop/qt_front_end.h"
-#include "host/desktop/window_view.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/ui/type_ahead.h"

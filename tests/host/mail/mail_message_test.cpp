@@ -26,11 +26,14 @@ std::vector<std::uint8_t> pseudoRandomBytes(std::size_t count) {
 MailMessage sampleMessage() {
   MailMessage message;
   message.from = {"Sample Contracting", "orders@example.com"};
-  message.to = {{"Jörg Müller", "joerg@vendor.example"}, {"Smith, Ann", "ann@vendor.example"}, {"", "ap@vendor.example"}};
+  message.to = {{"Jörg Müller", "joerg@vendor.example"},
+                {"Smith, Ann", "ann@vendor.example"},
+                {"", "ap@vendor.example"}};
   message.subject = "Purchase Order from Café Société — numéro 1001, livraison urgente demain matin";
   message.body = "Please find our order attached.\n\nTotal = 1,234.50 \nMerci beaucoup, à bientôt.\n" +
                  std::string(100, 'x') + "\n.leading dot";
-  message.attachments.push_back({"Purchase Order 1001 from Café.pdf", "application/pdf", pseudoRandomBytes(3001)});
+  message.attachments.push_back(
+      {"Purchase Order 1001 from Café.pdf", "application/pdf", pseudoRandomBytes(3001)});
   message.date = 1720094587;  // 2024-07-04
   return message;
 }
@@ -81,7 +84,8 @@ TEST(MailMessage, ComposesAMultipartMessageThatDecodesBack) {
   EXPECT_NE(parts[1].headers["content-type"].find("application/pdf;"), std::string::npos);
   const std::string& disposition = parts[1].headers["content-disposition"];
   EXPECT_EQ(test::headerParameter(disposition, "filename"), "Purchase Order 1001 from Caf_.pdf");
-  EXPECT_NE(disposition.find("filename*=UTF-8''Purchase%20Order%201001%20from%20Caf%C3%A9.pdf"), std::string::npos);
+  EXPECT_NE(disposition.find("filename*=UTF-8''Purchase%20Order%201001%20from%20Caf%C3%A9.pdf"),
+            std::string::npos);
   auto attachment = mime::decodeBase64(parts[1].body);
   ASSERT_TRUE(attachment);
   EXPECT_EQ(*attachment, message.attachments[0].bytes);
@@ -98,8 +102,9 @@ TEST(MailMessage, KeepsUntrustedTextOutOfTheHeaders) {
   EXPECT_EQ(whole.headers["subject"], "Order  Bcc: victim@example.net");
   EXPECT_EQ(whole.headers["content-type"], "text/plain; charset=UTF-8") << "no attachment, no multipart";
 
-  for (const char* bad : {"", "no-at-sign", "two@@example.com", "a b@example.com", "x@example.com\r\nBcc: y@z",
-                          "<a@example.com>", "a@example..com", "a@", "@example.com", "jörg@example.com"}) {
+  for (const char* bad :
+       {"", "no-at-sign", "two@@example.com", "a b@example.com", "x@example.com\r\nBcc: y@z",
+        "<a@example.com>", "a@example..com", "a@", "@example.com", "jörg@example.com"}) {
     message.to = {{"", bad}};
     EXPECT_THROW(composeMime(message), MailError) << bad;
   }
@@ -119,12 +124,14 @@ TEST(MimeEncoding, RoundTripsBase64AndQuotedPrintable) {
 
   std::string tricky = "a=b \ttab\t \nline with trailing space \n" + std::string(200, '=') + "\nü";
   std::string encoded = mime::quotedPrintable(tricky);
-  for (std::size_t start = 0, end; (end = encoded.find("\r\n", start)) != std::string::npos; start = end + 2) {
+  for (std::size_t start = 0, end; (end = encoded.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
     EXPECT_LE(end - start, 76u);
     EXPECT_NE(encoded[end - 1], ' ') << "no trailing blank before a line break";
   }
   std::string expected = tricky;
-  for (std::size_t at = 0; (at = expected.find('\n', at)) != std::string::npos; at += 2) expected.replace(at, 1, "\r\n");
+  for (std::size_t at = 0; (at = expected.find('\n', at)) != std::string::npos; at += 2)
+    expected.replace(at, 1, "\r\n");
   EXPECT_EQ(mime::decodeQuotedPrintable(encoded), expected);
 }
 

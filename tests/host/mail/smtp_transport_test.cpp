@@ -4,11 +4,10 @@
 #include "host/mail/smtp_transport.h"
 
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 
@@ -60,11 +59,12 @@ TEST(SmtpTransport, SendsThePdfToEveryRecipientWithSubjectAndBody) {
       .write(reinterpret_cast<const char*>(pdf.data()), static_cast<std::streamsize>(pdf.size()));
   test::SmtpTestServer server;
   PdfEmailer emailer(localSettings(server.port()));
-  MailResult result = emailer.send(folder / "Purchase Order 1001 from Sample.pdf", "Purchase Order from Sample",
-                                   "Please see the attached order.\n.\nThank you.",
-                                   {{"Ann Vendor", "ann@vendor.example"},
-                                    {"add recipient here ...", ""},
-                                    {"Bob", "  bob@vendor.example "}});
+  MailResult result =
+      emailer.send(folder / "Purchase Order 1001 from Sample.pdf", "Purchase Order from Sample",
+                   "Please see the attached order.\n.\nThank you.",
+                   {{"Ann Vendor", "ann@vendor.example"},
+                    {"add recipient here ...", ""},
+                    {"Bob", "  bob@vendor.example "}});
   ASSERT_TRUE(result) << result.error;
 
   const test::SmtpTestServer::Session& session = server.session();
@@ -74,7 +74,8 @@ TEST(SmtpTransport, SendsThePdfToEveryRecipientWithSubjectAndBody) {
   test::MessagePart message = test::parsePart(session.data);
   EXPECT_EQ(message.headers["subject"], "Purchase Order from Sample");
   EXPECT_EQ(message.headers["from"], "Sample Contracting <orders@example.com>");
-  auto parts = test::splitParts(message.body, test::headerParameter(message.headers["content-type"], "boundary"));
+  auto parts =
+      test::splitParts(message.body, test::headerParameter(message.headers["content-type"], "boundary"));
   ASSERT_EQ(parts.size(), 2u);
   EXPECT_EQ(mime::decodeQuotedPrintable(parts[0].body), "Please see the attached order.\r\n.\r\nThank you.")
       << "a line holding a dot survives the transfer";
@@ -84,7 +85,8 @@ TEST(SmtpTransport, SendsThePdfToEveryRecipientWithSubjectAndBody) {
 }
 
 TEST(SmtpTransport, SignsInWhenAUserIsSet) {
-  test::SmtpTestServer server({.rejectedRecipients = {}, .offerAuth = true, .deadline = std::chrono::seconds(15)});
+  test::SmtpTestServer server(
+      {.rejectedRecipients = {}, .offerAuth = true, .deadline = std::chrono::seconds(15)});
   MailSettings settings = localSettings(server.port());
   settings.user = "clerk";
   settings.password = "s3cret pass";
@@ -103,7 +105,8 @@ TEST(SmtpTransport, ReportsEveryFailureAsNotSent) {
   message.to = {{"", "ann@vendor.example"}, {"", "gone@vendor.example"}};
   message.subject = "x";
   {
-    test::SmtpTestServer server({.rejectedRecipients = {"gone@vendor.example"}, .offerAuth = false,
+    test::SmtpTestServer server({.rejectedRecipients = {"gone@vendor.example"},
+                                 .offerAuth = false,
                                  .deadline = std::chrono::seconds(15)});
     MailResult result = SmtpTransport(localSettings(server.port())).send(message);
     EXPECT_FALSE(result);
@@ -118,7 +121,8 @@ TEST(SmtpTransport, ReportsEveryFailureAsNotSent) {
     MailResult result = SmtpTransport(settings).send(message);
     EXPECT_FALSE(result);
     EXPECT_TRUE(server.session().data.empty());
-    EXPECT_NE(result.error.find("127.0.0.1:" + std::to_string(server.port()) + " (STARTTLS)"), std::string::npos)
+    EXPECT_NE(result.error.find("127.0.0.1:" + std::to_string(server.port()) + " (STARTTLS)"),
+              std::string::npos)
         << result.error;
   }
   MailResult refused = SmtpTransport(localSettings(closedPort())).send(message);
@@ -128,10 +132,12 @@ TEST(SmtpTransport, ReportsEveryFailureAsNotSent) {
   MailSettings noSender = localSettings(closedPort());
   noSender.senderAddress = "";
   EXPECT_FALSE(PdfEmailer(noSender).send("/nonexistent.pdf", "s", "b", {{"", "ann@vendor.example"}}));
-  MailResult nobody = PdfEmailer(localSettings(closedPort())).send("/nonexistent.pdf", "s", "b", {{"placeholder", " "}});
+  MailResult nobody =
+      PdfEmailer(localSettings(closedPort())).send("/nonexistent.pdf", "s", "b", {{"placeholder", " "}});
   EXPECT_FALSE(nobody);
   EXPECT_NE(nobody.error.find("no recipient"), std::string::npos) << nobody.error;
-  MailResult unreadable = PdfEmailer(localSettings(closedPort())).send("/nonexistent.pdf", "s", "b", {{"", "a@b.example"}});
+  MailResult unreadable =
+      PdfEmailer(localSettings(closedPort())).send("/nonexistent.pdf", "s", "b", {{"", "a@b.example"}});
   EXPECT_FALSE(unreadable);
   EXPECT_NE(unreadable.error.find("/nonexistent.pdf"), std::string::npos) << unreadable.error;
 }

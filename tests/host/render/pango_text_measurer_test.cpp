@@ -17,7 +17,8 @@ TEST(PangoTextMeasurer, MeasuresProportionalTextInPoints) {
   EXPECT_GT(wide, 1.5 * measurer.textWidth(regular, "iiii"));
   EXPECT_GT(wide, 20);
   EXPECT_LT(wide, 60);
-  EXPECT_NEAR(measurer.textWidth(large, "Purchase Order"), 2 * measurer.textWidth(regular, "Purchase Order"), 0.5);
+  EXPECT_NEAR(measurer.textWidth(large, "Purchase Order"), 2 * measurer.textWidth(regular, "Purchase Order"),
+              0.5);
   EXPECT_GT(measurer.textWidth(bold, "Purchase Order"), measurer.textWidth(regular, "Purchase Order"));
   EXPECT_EQ(measurer.textWidth(regular, "cached"), measurer.textWidth(regular, "cached"));
   EXPECT_GT(measurer.textWidth(regular, std::string("bad \xff\xfe bytes")), 0);

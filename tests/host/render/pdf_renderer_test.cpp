@@ -23,7 +23,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool havePoppler() { return std::system("command -v pdftotext pdffonts pdfinfo pdfimages >/dev/null 2>&1") == 0; }
+bool havePoppler() {
+  return std::system("command -v pdftotext pdffonts pdfinfo pdfimages >/dev/null 2>&1") == 0;
+}
 
 std::string run(const std::string& command) {
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -67,9 +69,10 @@ TEST(PdfRenderer, WritesSearchableTextWithEmbeddedFontsPageByPage) {
   std::string info = run("pdfinfo " + quoted);
   EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +3\n"))) << info;
   std::string text = run("pdftotext -layout " + quoted + " -");
-  for (const char* expected : {"PURCHASE ORDER", "NUMBER: 1001", "NUMBER: 1002", "Café Müller & Søn", "Page 1 of 1",
-                               "Page 1 of 2", "Page 2 of 2", "ITEM-50", "Concrete block", "TOTAL SUM OF", "23,587.50",
-                               "07/04/24", "MATERIALS AND/OR SERVICES TO BE FURNISHED"})
+  for (const char* expected :
+       {"PURCHASE ORDER", "NUMBER: 1001", "NUMBER: 1002", "Café Müller & Søn", "Page 1 of 1", "Page 1 of 2",
+        "Page 2 of 2", "ITEM-50", "Concrete block", "TOTAL SUM OF", "23,587.50", "07/04/24",
+        "MATERIALS AND/OR SERVICES TO BE FURNISHED"})
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text.substr(0, 2000);
 
   std::istringstream fonts(run("pdffonts " + quoted));

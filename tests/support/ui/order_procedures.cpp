@@ -42,11 +42,15 @@ class UpdateOrder final : public WindowManager {
     window().setTitle("Update the POMaster File");
     window().setHelp("html/orders.htm", "order_form");
 
-    window().addField("&PO Number:", "?POM:PONumber", Binding::field(POM, POM.PONumber), "@s15").setRequired();
-    Control& vendor = window().addField("&Vendor:", "?POM:VendorID", Binding::field(POM, POM.VendorID), "@n_6b");
+    window()
+        .addField("&PO Number:", "?POM:PONumber", Binding::field(POM, POM.PONumber), "@s15")
+        .setRequired();
+    Control& vendor =
+        window().addField("&Vendor:", "?POM:VendorID", Binding::field(POM, POM.VendorID), "@n_6b");
     window().addLookup(vendor);
     window().addString("?VendorName", "").bind(Binding::local(vendorName_, "LOC:VendorName"));
-    Control& issued = window().addField("&Issue Date:", "?POM:IssueDate", Binding::field(POM, POM.IssueDate), "@d1b");
+    Control& issued =
+        window().addField("&Issue Date:", "?POM:IssueDate", Binding::field(POM, POM.IssueDate), "@d1b");
     window().addLookup(issued, ButtonRole::Calendar);
     window().addField("&Amount:", "?POM:POAmount", Binding::field(POM, POM.POAmount), "@n-14.2");
     window().addCheck("?POM:Taxable", "&Taxable", Binding::field(POM, POM.Taxable));
@@ -116,7 +120,8 @@ class UpdateOrder final : public WindowManager {
     ++orderLog().vendorLookups;
     const char* name = vendorName(POM.VendorID);
     if (!name && POM.VendorID != 0) {
-      message("There is no vendor " + std::to_string(POM.VendorID) + ".", "Unknown Vendor", Icon::Information);
+      message("There is no vendor " + std::to_string(POM.VendorID) + ".", "Unknown Vendor",
+              Icon::Information);
       POM.VendorID = 0;
       vendorName_.clear();
       select("?POM:VendorID");
@@ -155,7 +160,8 @@ class UpdateNote final : public WindowManager {
   UpdateNote() : WindowManager("UpdateNote") {
     window().setTitle("Add a Note");
     window().addField("&Heading:", "?LOC:Heading", Binding::local(heading_, "LOC:Heading"), "@s20");
-    Control& vendor = window().addField("&Vendor:", "?LOC:Vendor", Binding::local(vendor_, "LOC:Vendor"), "@n_6b");
+    Control& vendor =
+        window().addField("&Vendor:", "?LOC:Vendor", Binding::local(vendor_, "LOC:Vendor"), "@n_6b");
     window().addLookup(vendor);
     window().addButton("?OK", "OK", ButtonRole::Ok);
     window().addButton("?Cancel", "Cancel", ButtonRole::Cancel);

@@ -12,10 +12,10 @@ namespace crv::test {
 
 // What the procedures tell a test about their runs.
 struct OrderProcedureLog {
-  int vendorLookups = 0;     // vendor handler runs that did their work
-  int vendorSkips = 0;       // vendor handler runs skipped in the accept-all pass
-  unsigned pickedVendor = 0; // vendor chosen in PickVendor
-  int processSteps = 0;      // timer steps of RunCount
+  int vendorLookups = 0;      // vendor handler runs that did their work
+  int vendorSkips = 0;        // vendor handler runs skipped in the accept-all pass
+  unsigned pickedVendor = 0;  // vendor chosen in PickVendor
+  int processSteps = 0;       // timer steps of RunCount
   void clear() { *this = OrderProcedureLog(); }
 };
 

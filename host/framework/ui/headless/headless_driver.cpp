@@ -60,8 +60,8 @@ class HeadlessDriver::Person final : public FrontEnd {
     PendingDialog dialog;
     dialog.kind = DialogKind::Message;
     dialog.message = request;
-    std::string line = "  message " + quote(request.title) + " (" + std::string(iconName(request.icon)) + ") " +
-                       quote(request.text) + " [" + request.buttons + "] default " +
+    std::string line = "  message " + quote(request.title) + " (" + std::string(iconName(request.icon)) +
+                       ") " + quote(request.text) + " [" + request.buttons + "] default " +
                        std::to_string(request.defaultButton);
     return driver_.ask(std::move(dialog), std::move(line)).index;
   }
@@ -109,7 +109,8 @@ class HeadlessDriver::Person final : public FrontEnd {
     auto answer = driver_.ask(std::move(dialog), "  send-to " + quote(request.title));
     if (answer.cancelled || !request.list) return;
     if (answer.print) {
-      for (int r = 0; r < request.list->rowCount(); ++r) driver_.record("  printed " + quote(rowText(*request.list, r)));
+      for (int r = 0; r < request.list->rowCount(); ++r)
+        driver_.record("  printed " + quote(rowText(*request.list, r)));
     } else if (!answer.files.empty()) {
       std::ofstream out(answer.files.front(), std::ios::binary);
       writeListCsv(*request.list, out);
@@ -127,7 +128,8 @@ class HeadlessDriver::Person final : public FrontEnd {
   }
   void showHelp(const HelpTopic& topic) override { driver_.record("  help " + quote(topic.text())); }
   void beep(Sound sound) override {
-    driver_.record(sound == Sound::Default ? std::string("  beep") : "  beep " + std::string(soundName(sound)));
+    driver_.record(sound == Sound::Default ? std::string("  beep")
+                                           : "  beep " + std::string(soundName(sound)));
   }
   void openDocument(const std::filesystem::path& file) override {
     driver_.record("  open document " + quote(file.string()));
@@ -137,7 +139,9 @@ class HeadlessDriver::Person final : public FrontEnd {
   HeadlessDriver& driver_;
 };
 
-HeadlessDriver::HeadlessDriver() : person_(std::make_unique<Person>(*this)) { previous_ = setFrontEnd(person_.get()); }
+HeadlessDriver::HeadlessDriver() : person_(std::make_unique<Person>(*this)) {
+  previous_ = setFrontEnd(person_.get());
+}
 
 HeadlessDriver::~HeadlessDriver() {
   stop();
@@ -153,8 +157,10 @@ void HeadlessDriver::stop() {
   lock.unlock();
   // A procedure that never comes back cannot be joined; it is left behind
   // rather than hanging the caller.
-  if (ended) worker_.join();
-  else worker_.detach();
+  if (ended)
+    worker_.join();
+  else
+    worker_.detach();
   lock.lock();
   stopping_ = false;
 }
@@ -255,11 +261,16 @@ std::string HeadlessDriver::describePending() const {
   switch (dialog_->kind) {
     case DialogKind::Message:
       return "a message box " + quote(dialog_->message.title) + " " + quote(dialog_->message.text);
-    case DialogKind::OpenFiles: return "an open-file dialog " + quote(dialog_->file.title);
-    case DialogKind::SaveFile: return "a save-file dialog " + quote(dialog_->file.title);
-    case DialogKind::Calendar: return "a calendar " + quote(dialog_->calendar.title);
-    case DialogKind::Popup: return "a pop-up menu [" + dialog_->popup.items + "]";
-    case DialogKind::SendTo: return "a send-to dialog " + quote(dialog_->sendTo.title);
+    case DialogKind::OpenFiles:
+      return "an open-file dialog " + quote(dialog_->file.title);
+    case DialogKind::SaveFile:
+      return "a save-file dialog " + quote(dialog_->file.title);
+    case DialogKind::Calendar:
+      return "a calendar " + quote(dialog_->calendar.title);
+    case DialogKind::Popup:
+      return "a pop-up menu [" + dialog_->popup.items + "]";
+    case DialogKind::SendTo:
+      return "a send-to dialog " + quote(dialog_->sendTo.title);
   }
   return "a dialog";
 }
@@ -274,8 +285,10 @@ Window& HeadlessDriver::requireWindow(Lock& lock, std::string_view action) {
     case Phase::Finished:
       failLocked(lock, "the procedure has finished (response " + responseName(response_) + "); cannot " +
                            std::string(action));
-    case Phase::NoProcedure: failLocked(lock, "no procedure is running; cannot " + std::string(action));
-    case Phase::Busy: break;
+    case Phase::NoProcedure:
+      failLocked(lock, "no procedure is running; cannot " + std::string(action));
+    case Phase::Busy:
+      break;
   }
   failLocked(lock, "no window is waiting for the person; cannot " + std::string(action));
 }
@@ -290,7 +303,8 @@ Control& HeadlessDriver::findControl(Lock& lock, std::string_view action, std::s
 
 Control& HeadlessDriver::requireUsable(Lock& lock, std::string_view action, std::string_view equate) {
   Control& control = findControl(lock, action, equate);
-  if (!control.isVisible()) failLocked(lock, "cannot " + std::string(action) + ": " + control.equate() + " is hidden");
+  if (!control.isVisible())
+    failLocked(lock, "cannot " + std::string(action) + ": " + control.equate() + " is hidden");
   if (!control.isEnabled())
     failLocked(lock, "cannot " + std::string(action) + ": " + control.equate() + " is disabled");
   return control;
@@ -347,9 +361,12 @@ void HeadlessDriver::start(std::function<void()> procedure, std::string name) {
     Lock endLock(mutex_);
     response_ = GlobalResponse;
     failure_ = failure;
-    if (stopped) transcript_.push_back("  stopped");
-    else if (!failure.empty()) transcript_.push_back("  failed: " + failure);
-    else transcript_.push_back("  finished, response " + responseName(response_));
+    if (stopped)
+      transcript_.push_back("  stopped");
+    else if (!failure.empty())
+      transcript_.push_back("  failed: " + failure);
+    else
+      transcript_.push_back("  finished, response " + responseName(response_));
     phase_ = Phase::Finished;
     waitingIn_ = nullptr;
     changed_.notify_all();
@@ -400,8 +417,8 @@ void HeadlessDriver::type(std::string_view equate, std::string_view text) {
   const bool typable = control.kind() == ControlKind::Entry || control.kind() == ControlKind::Text ||
                        control.kind() == ControlKind::DropCombo;
   if (!typable)
-    failLocked(lock, "cannot " + action + ": it is not an entry (" + std::string(controlKindName(control.kind())) +
-                         ")");
+    failLocked(lock, "cannot " + action + ": it is not an entry (" +
+                         std::string(controlKindName(control.kind())) + ")");
   if (control.readOnly()) failLocked(lock, "cannot " + action + ": it is read-only");
   transcript_.push_back("type " + control.equate() + " " + quote(text));
   std::vector<Event> events;
@@ -507,7 +524,9 @@ void HeadlessDriver::key(std::string_view name) {
     return;
   }
   switch (*key) {
-    case Key::Escape: deliver(lock, {Event::window(EventKind::CloseWindow)}); return;
+    case Key::Escape:
+      deliver(lock, {Event::window(EventKind::CloseWindow)});
+      return;
     case Key::Enter: {
       Control* target = focus && focus->kind() == ControlKind::Button ? focus : window.defaultButton();
       if (!target) target = focus;
@@ -530,7 +549,8 @@ void HeadlessDriver::key(std::string_view name) {
       deliver(lock, {moved});
       return;
     }
-    default: return;
+    default:
+      return;
   }
 }
 
@@ -538,7 +558,8 @@ void HeadlessDriver::highlight(std::string_view listEquate, int row) {
   Lock lock(mutex_);
   const std::string action = "highlight row " + std::to_string(row) + " of " + std::string(listEquate);
   Control& list = requireUsable(lock, action, listEquate);
-  if (list.kind() != ControlKind::List || !list.model()) failLocked(lock, "cannot " + action + ": it is not a list");
+  if (list.kind() != ControlKind::List || !list.model())
+    failLocked(lock, "cannot " + action + ": it is not a list");
   if (row < 0 || row >= list.model()->rowCount())
     failLocked(lock, "cannot " + action + ": it shows " + std::to_string(list.model()->rowCount()) + " rows");
   transcript_.push_back("highlight " + list.equate() + " " + std::to_string(row));
@@ -555,7 +576,8 @@ void HeadlessDriver::scroll(std::string_view listEquate, int rows) {
   Lock lock(mutex_);
   const std::string action = "scroll " + std::string(listEquate);
   Control& list = requireUsable(lock, action, listEquate);
-  if (list.kind() != ControlKind::List || !list.model()) failLocked(lock, "cannot " + action + ": it is not a list");
+  if (list.kind() != ControlKind::List || !list.model())
+    failLocked(lock, "cannot " + action + ": it is not a list");
   transcript_.push_back("scroll " + list.equate() + " " + std::to_string(rows));
   Event moved = Event::field(EventKind::Scroll, list);
   moved.index = rows;
@@ -614,7 +636,8 @@ void HeadlessDriver::expectWindow(std::string_view title) {
   Lock lock(mutex_);
   Window& window = requireWindow(lock, "find the window " + quote(title));
   if (window.title() != title)
-    failLocked(lock, "expected the window " + quote(title) + ", but the procedure waits in " + quote(window.title()));
+    failLocked(lock, "expected the window " + quote(title) + ", but the procedure waits in " +
+                         quote(window.title()));
 }
 
 bool HeadlessDriver::hasDialog() {
@@ -625,8 +648,8 @@ bool HeadlessDriver::hasDialog() {
 const PendingDialog& HeadlessDriver::requireDialog(Lock& lock, std::string_view action) {
   if (phase_ == Phase::InDialog && dialog_) return *dialog_;
   if (phase_ == Phase::Waiting && waitingIn_)
-    failLocked(lock, "expected a dialog to " + std::string(action) + ", but the procedure waits in the window " +
-                         quote(waitingIn_->title()));
+    failLocked(lock, "expected a dialog to " + std::string(action) +
+                         ", but the procedure waits in the window " + quote(waitingIn_->title()));
   if (phase_ == Phase::Finished)
     failLocked(lock, "expected a dialog to " + std::string(action) + ", but the procedure has finished");
   failLocked(lock, "expected a dialog to " + std::string(action) + ", but there is none");
@@ -640,7 +663,8 @@ const PendingDialog& HeadlessDriver::dialog() {
 MessageRequest HeadlessDriver::messageBox() {
   Lock lock(mutex_);
   const PendingDialog& pending = requireDialog(lock, "read");
-  if (pending.kind != DialogKind::Message) failLocked(lock, "expected a message box, but " + describePending() + " is up");
+  if (pending.kind != DialogKind::Message)
+    failLocked(lock, "expected a message box, but " + describePending() + " is up");
   return pending.message;
 }
 
@@ -648,7 +672,8 @@ MessageRequest HeadlessDriver::expectMessage(std::string_view title, std::option
   Lock lock(mutex_);
   const PendingDialog& pending = requireDialog(lock, "read");
   const std::string wanted = "the message box " + quote(title) + (text ? " " + quote(*text) : std::string());
-  if (pending.kind != DialogKind::Message) failLocked(lock, "expected " + wanted + ", but " + describePending() + " is up");
+  if (pending.kind != DialogKind::Message)
+    failLocked(lock, "expected " + wanted + ", but " + describePending() + " is up");
   if (pending.message.title != title || (text && pending.message.text != *text))
     failLocked(lock, "expected " + wanted + ", but " + describePending() + " is up");
   return pending.message;
@@ -666,9 +691,12 @@ void HeadlessDriver::answer(std::string_view caption) {
   Lock lock(mutex_);
   const PendingDialog& pending = requireDialog(lock, "answer " + quote(caption));
   std::vector<std::string> options;
-  if (pending.kind == DialogKind::Message) options = pending.message.buttonCaptions();
-  else if (pending.kind == DialogKind::Popup) options = pending.popup.itemTexts();
-  else failLocked(lock, "cannot answer " + describePending() + " with " + quote(caption));
+  if (pending.kind == DialogKind::Message)
+    options = pending.message.buttonCaptions();
+  else if (pending.kind == DialogKind::Popup)
+    options = pending.popup.itemTexts();
+  else
+    failLocked(lock, "cannot answer " + describePending() + " with " + quote(caption));
   for (std::size_t i = 0; i < options.size(); ++i) {
     if (!sameCaption(options[i], caption)) continue;
     Answer a;
@@ -684,9 +712,12 @@ void HeadlessDriver::answer(int index) {
   Lock lock(mutex_);
   const PendingDialog& pending = requireDialog(lock, "answer " + std::to_string(index));
   std::vector<std::string> options;
-  if (pending.kind == DialogKind::Message) options = pending.message.buttonCaptions();
-  else if (pending.kind == DialogKind::Popup) options = pending.popup.itemTexts();
-  else failLocked(lock, "cannot answer " + describePending() + " with a number");
+  if (pending.kind == DialogKind::Message)
+    options = pending.message.buttonCaptions();
+  else if (pending.kind == DialogKind::Popup)
+    options = pending.popup.itemTexts();
+  else
+    failLocked(lock, "cannot answer " + describePending() + " with a number");
   if (index < 1 || index > static_cast<int>(options.size()))
     failLocked(lock, "cannot answer " + describePending() + " with " + std::to_string(index) + ": it has " +
                          std::to_string(options.size()) + " choices");
@@ -701,7 +732,8 @@ void HeadlessDriver::answerFiles(std::vector<std::filesystem::path> files) {
   const bool takesFiles = pending.kind == DialogKind::OpenFiles || pending.kind == DialogKind::SaveFile ||
                           pending.kind == DialogKind::SendTo;
   if (!takesFiles) failLocked(lock, "cannot answer " + describePending() + " with files");
-  if (files.empty()) failLocked(lock, "cannot answer " + describePending() + " with no file; cancel it instead");
+  if (files.empty())
+    failLocked(lock, "cannot answer " + describePending() + " with no file; cancel it instead");
   if (pending.kind != DialogKind::OpenFiles && files.size() > 1)
     failLocked(lock, "cannot answer " + describePending() + " with several files");
   if (pending.kind == DialogKind::OpenFiles && !pending.file.multiple && files.size() > 1)
@@ -716,7 +748,8 @@ void HeadlessDriver::answerFiles(std::vector<std::filesystem::path> files) {
 void HeadlessDriver::answerDate(Date date) {
   Lock lock(mutex_);
   const PendingDialog& pending = requireDialog(lock, "choose a date");
-  if (pending.kind != DialogKind::Calendar) failLocked(lock, "cannot answer " + describePending() + " with a date");
+  if (pending.kind != DialogKind::Calendar)
+    failLocked(lock, "cannot answer " + describePending() + " with a date");
   Answer a;
   a.date = date;
   giveAnswer(lock, std::move(a), "answer date " + dateText(date));
@@ -735,7 +768,8 @@ void HeadlessDriver::cancelDialog() {
   Lock lock(mutex_);
   const PendingDialog& pending = requireDialog(lock, "cancel");
   if (pending.kind == DialogKind::Message)
-    failLocked(lock, "a message box cannot be cancelled; answer one of its buttons: " + pending.message.buttons);
+    failLocked(lock,
+               "a message box cannot be cancelled; answer one of its buttons: " + pending.message.buttons);
   Answer a;
   a.cancelled = true;
   giveAnswer(lock, std::move(a), "answer cancel");
@@ -757,9 +791,11 @@ void HeadlessDriver::expectFinished() {
     if (!failure_.empty()) failLocked(lock, "the procedure ended with an exception: " + failure_);
     return;
   }
-  if (phase_ == Phase::InDialog) failLocked(lock, "expected the procedure to finish, but " + describePending() + " is up");
+  if (phase_ == Phase::InDialog)
+    failLocked(lock, "expected the procedure to finish, but " + describePending() + " is up");
   if (phase_ == Phase::Waiting && waitingIn_)
-    failLocked(lock, "expected the procedure to finish, but it waits in the window " + quote(waitingIn_->title()));
+    failLocked(lock,
+               "expected the procedure to finish, but it waits in the window " + quote(waitingIn_->title()));
   failLocked(lock, "expected the procedure to finish, but no procedure was called");
 }
 

@@ -81,7 +81,9 @@ class HeadlessDriver {
   // Runs a procedure on the procedure thread and waits until it is idle.
   // A procedure that finished before may be followed by another.
   void start(std::function<void()> procedure, std::string name = "procedure");
-  void call(std::string name, std::function<void()> procedure) { start(std::move(procedure), std::move(name)); }
+  void call(std::string name, std::function<void()> procedure) {
+    start(std::move(procedure), std::move(name));
+  }
 
   // --- what the person sees ---
   // The window the procedure waits in.

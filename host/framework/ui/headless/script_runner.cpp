@@ -102,14 +102,20 @@ void validate(const ScriptCommand& c) {
       return check(c, n == 2 && (bare(c, 1, "completed") || bare(c, 1, "cancelled")),
                    "expect response completed|cancelled");
     for (const char* state : {"hidden", "visible", "enabled", "disabled", "focus"})
-      if (bare(c, 0, state)) return check(c, n == 2, "expect hidden|visible|enabled|disabled|focus <control>");
-    throw ScriptSyntaxError(c.line, "expect what? window, message, finished, response, hidden, visible, enabled, "
-                                    "disabled or focus");
+      if (bare(c, 0, state))
+        return check(c, n == 2, "expect hidden|visible|enabled|disabled|focus <control>");
+    throw ScriptSyntaxError(c.line,
+                            "expect what? window, message, finished, response, hidden, visible, enabled, "
+                            "disabled or focus");
   }
   if (v == "type" || v == "pick" || v == "check") return check(c, n >= 2, "type|pick|check <control> <text>");
-  if (v == "tick") return check(c, n == 2 && (bare(c, 1, "on") || bare(c, 1, "off")), "tick <control> on|off");
-  if (v == "press" || v == "read" || v == "rows" || v == "popup") return check(c, n == 1, "press|read|rows|popup <control>");
-  if (v == "key") return check(c, n == 1 && keyFromName(c.args[0]).has_value(), "key <F1..F12|Insert|Delete|Escape|Enter|...>");
+  if (v == "tick")
+    return check(c, n == 2 && (bare(c, 1, "on") || bare(c, 1, "off")), "tick <control> on|off");
+  if (v == "press" || v == "read" || v == "rows" || v == "popup")
+    return check(c, n == 1, "press|read|rows|popup <control>");
+  if (v == "key")
+    return check(c, n == 1 && keyFromName(c.args[0]).has_value(),
+                 "key <F1..F12|Insert|Delete|Escape|Enter|...>");
   if (v == "highlight" || v == "scroll")
     return check(c, n == 2 && number(c.args[1]).has_value(), "highlight|scroll <list> <rows>");
   if (v == "close") return check(c, n == 0, "close");
@@ -126,7 +132,8 @@ void validate(const ScriptCommand& c) {
 
 class Run {
  public:
-  Run(const ProcedureMap& procedures, const ScriptOptions& options) : procedures_(procedures), options_(options) {
+  Run(const ProcedureMap& procedures, const ScriptOptions& options)
+      : procedures_(procedures), options_(options) {
     driver_.setDeadlockGuard(options.deadlockGuard);
   }
 
@@ -149,13 +156,15 @@ class Run {
     if (v == "rows") {
       const auto rows = driver_.rows(c.args[0]);
       driver_.note("rows " + c.args[0] + ": " + std::to_string(rows.size()));
-      for (std::size_t i = 0; i < rows.size(); ++i) driver_.note("  " + std::to_string(i) + ": " + quote(rows[i]));
+      for (std::size_t i = 0; i < rows.size(); ++i)
+        driver_.note("  " + std::to_string(i) + ": " + quote(rows[i]));
       return;
     }
     if (v == "check") {
       const std::string wanted = rest(c, 1);
       const std::string shown = driver_.shown(c.args[0]);
-      if (shown != wanted) driver_.fail("check " + c.args[0] + ": expected " + quote(wanted) + ", shown " + quote(shown));
+      if (shown != wanted)
+        driver_.fail("check " + c.args[0] + ": expected " + quote(wanted) + ", shown " + quote(shown));
       return;
     }
     if (v == "answer") return answer(c);
@@ -183,8 +192,10 @@ class Run {
     const std::string& what = c.args[0];
     if (equalsIgnoreCase(what, "window")) return driver_.expectWindow(c.args[1]);
     if (equalsIgnoreCase(what, "message")) {
-      if (c.args.size() == 3) driver_.expectMessage(c.args[1], std::string_view(c.args[2]));
-      else driver_.expectMessage(c.args[1]);
+      if (c.args.size() == 3)
+        driver_.expectMessage(c.args[1], std::string_view(c.args[2]));
+      else
+        driver_.expectMessage(c.args[1]);
       return;
     }
     if (equalsIgnoreCase(what, "finished")) return driver_.expectFinished();
@@ -193,7 +204,7 @@ class Run {
       const int got = driver_.response();
       if (got != wanted)
         driver_.fail("expected the response " + c.args[1] + ", got " +
-                     (got == RequestCompleted ? std::string("completed")
+                     (got == RequestCompleted   ? std::string("completed")
                       : got == RequestCancelled ? std::string("cancelled")
                                                 : std::to_string(got)));
       return;

@@ -61,6 +61,7 @@ struct ScriptResult {
   std::string transcript;  // with the failure line when not ok
 };
 
-ScriptResult runScript(std::istream& script, const ProcedureMap& procedures, const ScriptOptions& options = {});
+ScriptResult runScript(std::istream& script, const ProcedureMap& procedures,
+                       const ScriptOptions& options = {});
 
 }  // namespace crv::ui

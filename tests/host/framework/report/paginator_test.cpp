@@ -34,7 +34,8 @@ std::vector<const PlacedText*> textsOf(const LaidOutPage& page, std::string_view
 
 std::string footerNumber(const LaidOutPage& page) {
   for (const PagePrimitive& primitive : page.primitives)
-    if (const auto* placed = std::get_if<PlacedText>(&primitive); placed && placed->text.rfind("Page ", 0) == 0)
+    if (const auto* placed = std::get_if<PlacedText>(&primitive);
+        placed && placed->text.rfind("Page ", 0) == 0)
       return placed->text;
   return {};
 }
@@ -206,8 +207,9 @@ TEST(Paginator, WrapsLongTextAndGrowsItsBand) {
 
 TEST(Paginator, KeepsAnImagesProportionsInsideItsBox) {
   // A PNG header for a picture 200 wide and 100 high.
-  auto png = std::make_shared<std::vector<std::uint8_t>>(std::vector<std::uint8_t>{
-      0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 0, 0, 200, 0, 0, 0, 100});
+  auto png = std::make_shared<std::vector<std::uint8_t>>(
+      std::vector<std::uint8_t>{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13,
+                                'I',  'H', 'D', 'R', 0,    0,    0,    200,  0, 0, 0, 100});
   Report report;
   Band& band = report.band("Logo", BandKind::Detail, 100);
   band.addImage(10, 0, 100, 100, png, ImageFit::KeepAspect);

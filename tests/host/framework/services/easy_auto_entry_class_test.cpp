@@ -18,8 +18,7 @@ TEST(EasyAutoEntryClass, KeepsRecentValuesPerFieldMostRecentFirst) {
   store.remember("pomaster", "shipvia", "ups ground");
   store.remember("POMaster", "ShipVia", "   ");
   store.remember("POMaster", "FOB", "Origin");
-  EXPECT_EQ(store.recentValues("POMaster", "ShipVia"),
-            (std::vector<std::string>{"ups ground", "FedEx"}));
+  EXPECT_EQ(store.recentValues("POMaster", "ShipVia"), (std::vector<std::string>{"ups ground", "FedEx"}));
   EXPECT_EQ(store.complete("POMASTER", "SHIPVIA", "F"), "FedEx");
   EXPECT_EQ(store.complete("POMaster", "ShipVia", "x"), "");
 

@@ -26,8 +26,7 @@ void writeAll(const fs::path& file, const std::string& text) {
 }
 
 std::size_t entriesIn(const fs::path& folder) {
-  return static_cast<std::size_t>(
-      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 TEST(INIClass, MissingFileAnswersDefaultsAndFirstUpdateCreatesIt) {

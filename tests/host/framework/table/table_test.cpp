@@ -130,7 +130,8 @@ TEST_F(TableTest, SetAfterARowContinuesAmongEqualKeysWithoutSkippingOrRepeating)
   POMaster.setAfter(POM.KeyPONumber, ids[1]);
   std::vector<std::string> after;
   while (POMaster.next() == TableStatus::Ok) after.push_back(POM.PONumber.str() + std::to_string(POM.POID));
-  EXPECT_EQ(after, (std::vector<std::string>{"SAME" + std::to_string(ids[2]), "SAME" + std::to_string(ids[3])}));
+  EXPECT_EQ(after,
+            (std::vector<std::string>{"SAME" + std::to_string(ids[2]), "SAME" + std::to_string(ids[3])}));
 
   POM.PONumber = "SAME";
   POMaster.setAfter(POM.KeyPONumber, ids[1]);

@@ -38,7 +38,8 @@ class UpdateOrder : public WindowManager {
 
 class BrowseOrders : public WindowManager {
  public:
-  BrowseOrders() : WindowManager("BrowseOrders"), list_(POMaster, 4), component_(list_, "?Browse", buttons()) {
+  BrowseOrders()
+      : WindowManager("BrowseOrders"), list_(POMaster, 4), component_(list_, "?Browse", buttons()) {
     addTable(POMaster);
     window().setTitle("Purchase Orders");
     window().addEntry("?Locator", ui::Binding::local(locator_), "@s15").setImmediate();

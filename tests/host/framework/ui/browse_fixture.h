@@ -49,7 +49,9 @@ class CountingStore : public TableStore {
   std::unique_ptr<Cursor> scan(const ScanRequest& request) override {
     return std::make_unique<CountingCursor>(inner_->scan(request), *rows_);
   }
-  TableError count(const ScanRequest& request, std::int64_t& rows) override { return inner_->count(request, rows); }
+  TableError count(const ScanRequest& request, std::int64_t& rows) override {
+    return inner_->count(request, rows);
+  }
 
  private:
   TableStore* inner_;
@@ -126,7 +128,8 @@ class BrowseTest : public ::testing::Test {
     return numbers;
   }
   static std::string highlighted(const ui::BrowseClass& browse, int column = 0) {
-    return browse.selected() < 0 ? std::string() : std::string(trim(browse.cell(browse.selected(), column).text));
+    return browse.selected() < 0 ? std::string()
+                                 : std::string(trim(browse.cell(browse.selected(), column).text));
   }
   static std::vector<std::string> numbers(int from, int to) {
     std::vector<std::string> out;

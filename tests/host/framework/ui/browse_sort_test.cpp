@@ -101,7 +101,8 @@ TEST_F(BrowseSortTest, BetweenRangeAndValuesReadAtRefresh) {
   b.addColumn("Vendor", "VendorID");
   b.addSort(BrowseSort(POMasterRecord::KeyVendorID).between([&] { return from; }, [&] { return to; }));
   b.init();
-  EXPECT_EQ(all(b), (std::vector<std::string>{number(1), number(5), number(9), number(2), number(6), number(10)}));
+  EXPECT_EQ(all(b),
+            (std::vector<std::string>{number(1), number(5), number(9), number(2), number(6), number(10)}));
   b.end();
   EXPECT_EQ(highlighted(b), number(10));
   b.locate("3");

@@ -13,7 +13,8 @@ class CountingStore final : public TypeAheadStore {
     ++loads;
     return inner.load(section, field);
   }
-  void save(std::string_view section, std::string_view field, const std::vector<std::string>& values) override {
+  void save(std::string_view section, std::string_view field,
+            const std::vector<std::string>& values) override {
     ++saves;
     inner.save(section, field, values);
   }
@@ -29,7 +30,8 @@ TEST(TypeAheadTest, OffersTheMostRecentValuesStartingWithTheTypedText) {
   service.remember("UpdatePODetail", "POD:JobID", "1003 ");
   service.remember("UpdatePODetail", "POD:JobID", "  ");
   service.remember("updatepodetail", "pod:jobid", "1001");  // a repeat moves to the front
-  EXPECT_EQ(service.completions("UpdatePODetail", "POD:JobID", "10"), (std::vector<std::string>{"1001", "1003"}));
+  EXPECT_EQ(service.completions("UpdatePODetail", "POD:JobID", "10"),
+            (std::vector<std::string>{"1001", "1003"}));
   EXPECT_EQ(service.completions("UpdatePODetail", "POD:JobID", ""),
             (std::vector<std::string>{"1001", "1003", "2002"}));
   EXPECT_EQ(service.complete("UpdatePODetail", "POD:JobID", "2"), "2002");

@@ -256,7 +256,8 @@ TEST_F(WindowManagerTest, ViewWritesNothingAndSelectAnswersCompleted) {
   HeadlessDriver ui;
   ui.request(SelectRecord);
   ui.start(test::pickVendor);
-  EXPECT_EQ(ui.rows("?List"), (std::vector<std::string>{"101 | Acme Supply", "102 | Bolt Brothers", "205 | Concrete Co"}));
+  EXPECT_EQ(ui.rows("?List"),
+            (std::vector<std::string>{"101 | Acme Supply", "102 | Bolt Brothers", "205 | Concrete Co"}));
   ui.pick("?List", "Concrete Co");
   EXPECT_EQ(ui.shown("?List"), "205 | Concrete Co");
   ui.key("Up");

@@ -29,7 +29,8 @@ TEST(Date, EveryDayNumberRoundTrips) {
     ASSERT_EQ(d.dayOfWeek(), expectedWeekday) << day;
     if (previous) {
       bool nextInMonth = dom == previous.dayOfMonth() + 1 && m == previous.month();
-      bool nextMonth = dom == 1 && previous.dayOfMonth() == Date::daysInMonth(previous.month(), previous.year());
+      bool nextMonth =
+          dom == 1 && previous.dayOfMonth() == Date::daysInMonth(previous.month(), previous.year());
       ASSERT_TRUE(nextInMonth || nextMonth) << day;
     }
     previous = d;
@@ -66,7 +67,8 @@ TEST(Date, ArithmeticAndNone) {
   EXPECT_EQ(Date::compose(3, 1, 2024) - 1, Date::compose(2, 29, 2024));
   EXPECT_LT(Date::compose(1, 1, 2024), Date::compose(1, 2, 2024));
   EXPECT_THROW(Date::fromDay(std::numeric_limits<std::int32_t>::max()) + 1, std::overflow_error);
-  EXPECT_THROW(Date::fromDay(std::numeric_limits<std::int32_t>::min()) - Date::fromDay(1), std::overflow_error);
+  EXPECT_THROW(Date::fromDay(std::numeric_limits<std::int32_t>::min()) - Date::fromDay(1),
+               std::overflow_error);
   Date none;
   EXPECT_TRUE(none.isNone());
   EXPECT_FALSE(static_cast<bool>(none));

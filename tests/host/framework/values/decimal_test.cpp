@@ -122,7 +122,8 @@ TEST(Decimal, MultiplyAndDivideRoundOnce) {
 }
 
 TEST(Decimal, LayoutAndOrdering) {
-  static_assert(sizeof(Amount) == 8 && std::is_standard_layout_v<Amount> && std::is_trivially_copyable_v<Amount>);
+  static_assert(sizeof(Amount) == 8 && std::is_standard_layout_v<Amount> &&
+                std::is_trivially_copyable_v<Amount>);
   static_assert(Amount::fromRaw(150).raw() == 150 && Quantity::places == 4);
   EXPECT_LT(amt("-0.01"), Amount());
   EXPECT_GT(amt("10.00"), amt("9.99"));

@@ -29,8 +29,8 @@ TEST(Picture, ParsesTheGrammar) {
   EXPECT_EQ(Picture::parse("@d1").displayWidth(), 8);
   EXPECT_EQ(Picture::parse("@D17").displayWidth(), 10);
   EXPECT_EQ(Picture::parse("@d01b").kind(), PictureKind::Date);
-  for (const char* bad : {"", "@", "@x5", "@n", "@s0", "@s15x", "@d3", "@d1bb", "@n--5", "@n5.", "@n5~%", "@n5~~",
-                          "@n14.2bb", "@n3.3", "@n-14.2c"}) {
+  for (const char* bad : {"", "@", "@x5", "@n", "@s0", "@s15x", "@d3", "@d1bb", "@n--5", "@n5.", "@n5~%",
+                          "@n5~~", "@n14.2bb", "@n3.3", "@n-14.2c"}) {
     EXPECT_THROW(Picture::parse(bad), std::invalid_argument) << bad;
   }
 }
@@ -67,7 +67,7 @@ TEST(Picture, BlankWhenZeroAndOverflow) {
   EXPECT_EQ(show("@n_6", 0), "     0");
   EXPECT_EQ(show("@n_6", 1234567), "######");
   EXPECT_EQ(show("@n3", 1000), "###");
-  EXPECT_EQ(show("@n3", -100), "###");  // the minus needs a place too
+  EXPECT_EQ(show("@n3", -100), "###");    // the minus needs a place too
   EXPECT_EQ(show("@n_6", -5), "    -5");  // an unsigned picture still shows the sign
   EXPECT_EQ(show("@n4~%~", 12345), "#####");
   EXPECT_EQ(show("@n-14.2", 1e300), "##############");
@@ -129,7 +129,8 @@ TEST(Picture, ReadsTypedDates) {
     EXPECT_EQ(p.parseDate(typed), july4) << typed;
   }
   EXPECT_EQ(p.parseDate(""), Date());
-  for (const char* bad : {"2/30/24", "13/1/24", "7/4", "7/4-24", "abc", "7/4/124", "0704", "7//24", "07/04/2024x"}) {
+  for (const char* bad :
+       {"2/30/24", "13/1/24", "7/4", "7/4-24", "abc", "7/4/124", "0704", "7//24", "07/04/2024x"}) {
     EXPECT_FALSE(p.parseDate(bad).has_value()) << bad;
   }
   Picture full = Picture::parse("@d17");

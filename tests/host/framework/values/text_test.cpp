@@ -58,7 +58,7 @@ TEST(Text, ComparisonsIgnoreTrailingSpaces) {
   EXPECT_EQ("AB", ab);
   EXPECT_NE(ab, " AB");
   EXPECT_LT(ab, Text<3>("ABC"));
-  EXPECT_LT(ab, "AB!");  // a space-padded field sorts as if its spaces were not there
+  EXPECT_LT(ab, "AB!");                 // a space-padded field sorts as if its spaces were not there
   EXPECT_GT(Text<4>("\xC3\xA9"), "z");  // bytes order as unsigned
   EXPECT_EQ(ab <=> abPadded, std::strong_ordering::equal);
 }

@@ -26,7 +26,8 @@ class EquipmentLookups : public DemoLookupTest {};
 TEST_F(EquipmentLookups, EquipmentListLeavesTheChosenPiece) {
   HeadlessDriver person;
   choose(person, BrowseEQHeader, "Select Equipment");
-  EXPECT_EQ(firstCells(person.rows("?Browse")), (std::vector<std::string>{"EX-200", "FL-01", "PU-12", "SK-01", "TR-05"}));
+  EXPECT_EQ(firstCells(person.rows("?Browse")),
+            (std::vector<std::string>{"EX-200", "FL-01", "PU-12", "SK-01", "TR-05"}));
   person.type("?Locator", "SK");
   person.press("?Select");
   EXPECT_EQ(person.response(), RequestCompleted);
@@ -37,7 +38,8 @@ TEST_F(EquipmentLookups, CostCategoriesAreThoseOfTheEquipmentInEquipField) {
   EQUIPFIELD = std::string(demo::excavator);
   HeadlessDriver person;
   choose(person, BrowseEQCost, "Select a Cost Category");
-  EXPECT_EQ(firstCells(person.rows("?Browse")), (std::vector<std::string>{"FUEL", "PARTS", "REPAIR", "TIRES"}));
+  EXPECT_EQ(firstCells(person.rows("?Browse")),
+            (std::vector<std::string>{"FUEL", "PARTS", "REPAIR", "TIRES"}));
   person.type("?Locator", "REP");
   person.press("?Select");
   EXPECT_EQ(person.response(), RequestCompleted);

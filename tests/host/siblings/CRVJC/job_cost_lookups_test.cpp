@@ -90,7 +90,8 @@ TEST_F(JobCostLookups, CostLinesAreThoseOfTheJobInJobField) {
   JOBFIELD = std::string(demo::mainJob);
   choose(person, BrowseJCCost, "Select a Cost Code");
   person.type("?Locator", "09-900");
-  EXPECT_TRUE(startsWith(person.shown("?Browse"), std::string(demo::inactiveCostCode))) << person.shown("?Browse");
+  EXPECT_TRUE(startsWith(person.shown("?Browse"), std::string(demo::inactiveCostCode)))
+      << person.shown("?Browse");
   EXPECT_NE(person.shown("?Browse").find("Inactive"), std::string::npos);
   person.key("Enter");
   EXPECT_EQ(person.response(), RequestCompleted);
@@ -109,14 +110,15 @@ TEST_F(JobCostLookups, CostLinesOfNoJobOpenEmptyAndCancel) {
 }
 
 TEST_F(JobCostLookups, JobByNameLeavesOnlyTheChosenEntryOrNoneInTheQueue) {
-  const std::vector<std::string> candidates = {"2401 - Cedar Hills Elementary Addition", "2403 - Lakeview Retail Center"};
+  const std::vector<std::string> candidates = {"2401 - Cedar Hills Elementary Addition",
+                                               "2403 - Lakeview Retail Center"};
   RXQUEUE = candidates;
   GLO.Increment = 312 * 1000 + 45;
   HeadlessDriver person;
   person.start([] { SelectJobByName(); });
   person.expectWindow("Select a Job");
-  EXPECT_EQ(person.rows("?Browse"),
-            (std::vector<std::string>{"2401 | Cedar Hills Elementary Addition", "2403 | Lakeview Retail Center"}));
+  EXPECT_EQ(person.rows("?Browse"), (std::vector<std::string>{"2401 | Cedar Hills Elementary Addition",
+                                                              "2403 | Lakeview Retail Center"}));
   person.highlight("?Browse", 1);
   person.press("?Select");
   EXPECT_EQ(person.response(), RequestCompleted);
@@ -144,7 +146,8 @@ TEST_F(JobCostLookups, ChangeOrderLookupOpensOnTheLinesDetailAndHandsTheChoiceBa
   choose(person, LookupChangeOrder, "Select a Change Order");
   const auto rows = person.rows("?Browse");
   ASSERT_EQ(rows.size(), 3u) << "the details of job 2401 only";
-  EXPECT_TRUE(startsWith(person.shown("?Browse"), "001 | 06-100L | Covered walkway at north entry | Approved"))
+  EXPECT_TRUE(
+      startsWith(person.shown("?Browse"), "001 | 06-100L | Covered walkway at north entry | Approved"))
       << person.shown("?Browse");
   person.type("?Locator", "16-100S");
   EXPECT_TRUE(startsWith(person.shown("?Browse"), "002 | 16-100S")) << person.shown("?Browse");

@@ -66,12 +66,14 @@ TEST_F(MiscProcedures, EditAccountNumPutsTheHandedOverNumberIntoTheCompanyMask) 
 
 TEST(TextCaseTest, CasesChangeOnlyAsciiLettersAndCodesRoundTrip) {
   EXPECT_EQ(applyTextCase("PVC pipe, 2x4 o'neil", TextCase::Title), "Pvc Pipe, 2x4 O'neil");
-  EXPECT_EQ(applyTextCase("THREE BAGS. mix 2.5 parts! ok", TextCase::Sentence), "Three bags. Mix 2.5 parts! Ok");
+  EXPECT_EQ(applyTextCase("THREE BAGS. mix 2.5 parts! ok", TextCase::Sentence),
+            "Three bags. Mix 2.5 parts! Ok");
   EXPECT_EQ(applyTextCase("Müller bolts", TextCase::Upper), "MüLLER BOLTS");
   EXPECT_EQ(applyTextCase("Müller Bolts", TextCase::Lower), "müller bolts");
   EXPECT_EQ(applyTextCase("müller", TextCase::Title), "Müller");
   EXPECT_EQ(applyTextCase("As Typed", TextCase::AsTyped), "As Typed");
-  for (TextCase c : {TextCase::AsTyped, TextCase::Upper, TextCase::Lower, TextCase::Title, TextCase::Sentence})
+  for (TextCase c :
+       {TextCase::AsTyped, TextCase::Upper, TextCase::Lower, TextCase::Title, TextCase::Sentence})
     EXPECT_EQ(siblings::textCaseFromCode(siblings::textCaseCode(c)), c);
   EXPECT_FALSE(siblings::textCaseFromCode("000").has_value());
 }

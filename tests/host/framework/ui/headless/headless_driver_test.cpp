@@ -30,7 +30,8 @@ class Asking final : public ui::WindowManager {
     window().addButton("?Ask", "&Ask");
     window().addButton("?Close", "Close", ButtonRole::Close);
     onAccepted("?Ask", [&answer] {
-      answer = message("Save the changes?|They cannot be undone.", "Save?", Icon::Question, "&Yes|&No|&Cancel", 3);
+      answer =
+          message("Save the changes?|They cannot be undone.", "Save?", Icon::Question, "&Yes|&No|&Cancel", 3);
     });
   }
 
@@ -84,9 +85,10 @@ TEST(HeadlessDriverTest, AMessageBoxAnswersWithTheChosenButton) {
   ui.answer(2);
   EXPECT_EQ(answer, 2);
   ui.press("?Ask");
-  EXPECT_EQ(failureOf([&] { ui.answer("Maybe"); }),
-            "cannot answer a message box \"Save?\" \"Save the changes?|They cannot be undone.\" with \"Maybe\": "
-            "it offers &Yes|&No|&Cancel");
+  EXPECT_EQ(
+      failureOf([&] { ui.answer("Maybe"); }),
+      "cannot answer a message box \"Save?\" \"Save the changes?|They cannot be undone.\" with \"Maybe\": "
+      "it offers &Yes|&No|&Cancel");
   EXPECT_EQ(failureOf([&] { ui.answer(4); }).substr(0, 23), "cannot answer a message");
   ui.answer("&Yes");
   ui.press("?Close");
@@ -101,8 +103,8 @@ TEST(HeadlessDriverTest, AnOpenDialogShowsItsFiltersAndTakesSeveralFilesOnlyWhen
   ASSERT_TRUE(several.hasDialog());
   const ui::FileDialogRequest& asked = several.dialog().file;
   EXPECT_EQ(asked.title, "Attach Files");
-  EXPECT_EQ(asked.filters(), (std::vector<std::pair<std::string, std::string>>{{"PDF Files", "*.pdf"},
-                                                                                {"All Files", "*.*"}}));
+  EXPECT_EQ(asked.filters(),
+            (std::vector<std::pair<std::string, std::string>>{{"PDF Files", "*.pdf"}, {"All Files", "*.*"}}));
   several.answerFiles({"/tmp/a.pdf", "/tmp/b.pdf"});
   EXPECT_EQ(chosen, (std::vector<std::filesystem::path>{"/tmp/a.pdf", "/tmp/b.pdf"}));
   several.press("?Attach");
@@ -114,7 +116,9 @@ TEST(HeadlessDriverTest, AnOpenDialogShowsItsFiltersAndTakesSeveralFilesOnlyWhen
   HeadlessDriver one;
   one.start([&chosen] { Attaching(false, chosen).run(); });
   one.press("?Attach");
-  EXPECT_EQ(failureOf([&] { one.answerFiles({"/tmp/a.pdf", "/tmp/b.pdf"}); }).substr(0, 30),
+  EXPECT_EQ(failureOf([&] {
+              one.answerFiles({"/tmp/a.pdf", "/tmp/b.pdf"});
+            }).substr(0, 30),
             "cannot choose several files in");
   one.answerFiles({"/tmp/a.pdf"});
   EXPECT_EQ(chosen, (std::vector<std::filesystem::path>{"/tmp/a.pdf"}));
@@ -132,14 +136,16 @@ TEST(HeadlessDriverTest, ActingOnAWindowWhileAMessageBoxIsUpFailsWithTheTranscri
     FAIL() << "typing under a message box went through";
   } catch (const DriverError& e) {
     EXPECT_EQ(e.reason(),
-              "unexpected a message box \"Save?\" \"Save the changes?|They cannot be undone.\" while trying to type "
+              "unexpected a message box \"Save?\" \"Save the changes?|They cannot be undone.\" while trying "
+              "to type "
               "into ?LOC:Name");
-    EXPECT_EQ(e.transcript(),
-              "call Asking\n"
-              "  open window \"Question\"\n"
-              "press ?Ask\n"
-              "  message \"Save?\" (question) \"Save the changes?|They cannot be undone.\" [&Yes|&No|&Cancel] "
-              "default 3\n");
+    EXPECT_EQ(
+        e.transcript(),
+        "call Asking\n"
+        "  open window \"Question\"\n"
+        "press ?Ask\n"
+        "  message \"Save?\" (question) \"Save the changes?|They cannot be undone.\" [&Yes|&No|&Cancel] "
+        "default 3\n");
   }
   EXPECT_EQ(failureOf([&] { ui.expectWindow("Question"); }).substr(0, 30), "unexpected a message box \"Save");
   EXPECT_EQ(failureOf([&] { ui.cancelDialog(); }),
@@ -156,7 +162,8 @@ TEST(HeadlessDriverTest, ExpectationsThatDoNotHoldFail) {
             "expected a dialog to read, but the procedure waits in the window \"Question\"");
   EXPECT_EQ(failureOf([&] { ui.press("?Nothing"); }),
             "window \"Question\" has no control ?Nothing (trying to press ?Nothing)");
-  EXPECT_EQ(failureOf([&] { ui.pick("?LOC:Name", "x"); }), "cannot pick \"x\" in ?LOC:Name: it is not a list, drop list, option group or sheet (entry)");
+  EXPECT_EQ(failureOf([&] { ui.pick("?LOC:Name", "x"); }),
+            "cannot pick \"x\" in ?LOC:Name: it is not a list, drop list, option group or sheet (entry)");
   EXPECT_EQ(failureOf([&] { ui.expectFinished(); }),
             "expected the procedure to finish, but it waits in the window \"Question\"");
   ui.press("?Close");

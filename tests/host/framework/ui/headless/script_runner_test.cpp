@@ -92,8 +92,9 @@ TEST(ScriptRunnerTest, LinesThatAreNotActionsAreRefusedBeforeAnythingRuns) {
       {"call UpdateOrder\njump ?OK\n", "line 2: unknown action \"jump\""},
       {"tick ?X maybe\n", "line 1: usage: tick <control> on|off"},
       {"\n# note\ntype ?X \"open\n", "line 3: a quoted text is not closed"},
-      {"expect miracle\n", "line 1: expect what? window, message, finished, response, hidden, visible, enabled, "
-                           "disabled or focus"},
+      {"expect miracle\n",
+       "line 1: expect what? window, message, finished, response, hidden, visible, enabled, "
+       "disabled or focus"},
       {"answer date 13/45/2024\n", "line 1: usage: answer date MM/DD/YYYY"},
       {"key F13\n", "line 1: usage: key <F1..F12|Insert|Delete|Escape|Enter|...>"},
   };
@@ -107,7 +108,8 @@ TEST(ScriptRunnerTest, LinesThatAreNotActionsAreRefusedBeforeAnythingRuns) {
 }
 
 TEST(ScriptRunnerTest, QuotedTextKeepsSpacesQuotesAndEscapes) {
-  std::istringstream in("type ?A \"two  spaces \\\"quoted\\\"\"\ntype ?B several bare words\nanswer 2\nanswer \"2\"\n");
+  std::istringstream in(
+      "type ?A \"two  spaces \\\"quoted\\\"\"\ntype ?B several bare words\nanswer 2\nanswer \"2\"\n");
   const auto commands = parseScript(in);
   ASSERT_EQ(commands.size(), 4u);
   EXPECT_EQ(commands[0].args[1], "two  spaces \"quoted\"");
@@ -125,11 +127,13 @@ TEST(ScriptRunnerTest, AnUnknownProcedureOrAnUnexpectedWindowStopsTheScript) {
   result = runInFreshCompany("request insert\ncall UpdateOrder\npress ?Cancel\nexpect window \"Vendors\"\n");
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.failedLine, 4);
-  EXPECT_EQ(result.reason, "the procedure has finished (response cancelled); cannot find the window \"Vendors\"");
+  EXPECT_EQ(result.reason,
+            "the procedure has finished (response cancelled); cannot find the window \"Vendors\"");
 
   result = runInFreshCompany("call UpdateOrder\n");
   EXPECT_TRUE(result.ok);
-  EXPECT_NE(result.transcript.find("end of script: the procedure is stopped\n  close window"), std::string::npos)
+  EXPECT_NE(result.transcript.find("end of script: the procedure is stopped\n  close window"),
+            std::string::npos)
       << result.transcript;
 }
 
