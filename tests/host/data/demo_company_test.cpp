@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "host/data/company.h"
 #include "host/data/tables/equipment_tables.h"
@@ -17,6 +18,7 @@
 #include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/receivables_tables.h"
 #include "host/data/tables/suite_tables.h"
+#include "support/independent_rebuild.h"
 #include "support/temp_folder.h"
 
 namespace crv {
@@ -213,6 +215,8 @@ TEST_F(DemoCompanyTest, CommittedCostsAndQuantitiesOnOrderAgreeWithTheOpenOrders
           [&] { EXPECT_EQ(JCCOD.Committed, detailCommitted[JCCOD.CODID]); });
   forEach(INMaster, INMasterRecord::KeyItemID,
           [&] { EXPECT_EQ(INM.QtyOnOrder, onOrder[INM.ItemID.str()]) << INM.ItemID.str(); });
+
+  EXPECT_EQ(test::figureDifferences(folder->path()), std::vector<std::string>{});
 
   // Twenty boxes of fifty screws are a thousand screws on order.
   INM.ItemID = demo::boxedItem;
