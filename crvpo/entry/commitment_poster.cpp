@@ -50,4 +50,17 @@ StepResult CommitmentPoster::apply(const Commitment& entry, int sign) {
   return addOnOrder(entry.key.view(), sign < 0 ? -entry.quantity : entry.quantity);
 }
 
+void CommitmentBatch::add(const Commitment& entry) {
+  auto [total, added] = totals_.try_emplace({entry.kind(), entry.key.str()}, entry);
+  if (added) return;
+  total->second.amount += entry.amount;
+  total->second.quantity += entry.quantity;
+}
+
+StepResult CommitmentBatch::post(CommitmentPoster& poster, int sign) const {
+  for (const auto& [target, total] : totals_)
+    if (auto failure = poster.apply(total, sign)) return failure;
+  return std::nullopt;
+}
+
 }  // namespace crvpo

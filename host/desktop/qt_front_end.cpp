@@ -164,4 +164,10 @@ void QtFrontEnd::openDocument(const std::filesystem::path& file) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
 }
 
+bool QtFrontEnd::editText(const std::filesystem::path& file) {
+  // A text file opens in the program the desktop keeps for plain text,
+  // its text editor; false when the desktop has no such program.
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+}
+
 }  // namespace crv::desktop

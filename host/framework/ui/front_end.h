@@ -105,6 +105,9 @@ class FrontEnd : public MessageService {
   virtual void beep(Sound sound) = 0;
   // Opens a document with the program the system associates with it.
   virtual void openDocument(const std::filesystem::path& file) = 0;
+  // Opens a plain-text file in the system's text editor; false when the
+  // system offers none (the caller then shows the file itself).
+  virtual bool editText(const std::filesystem::path& /*file*/) { return false; }
 };
 
 // Installs a front end (and makes it the message service); nullptr goes

@@ -134,6 +134,11 @@ class HeadlessDriver::Person final : public FrontEnd {
   void openDocument(const std::filesystem::path& file) override {
     driver_.record("  open document " + quote(file.string()));
   }
+  bool editText(const std::filesystem::path& file) override {
+    if (!driver_.textEditor()) return false;
+    driver_.record("  edit text " + quote(file.string()));
+    return true;
+  }
 
  private:
   HeadlessDriver& driver_;

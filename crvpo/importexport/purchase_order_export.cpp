@@ -1,0 +1,237 @@
+// The exchange file of purchase orders.
+#include "crvpo/importexport/purchase_order_export.h"
+
+#include <cstdlib>
+
+#include "crvpo/entry/operation_outcome.h"
+#include "crvpo/importexport/replacement_file.h"
+#include "host/framework/table/private_table.h"
+
+namespace crvpo {
+namespace {
+
+template <int P>
+std::string number(crv::Decimal<P> value) {
+  std::string text = value.toString();
+  if (text.find('.') != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+  }
+  return text == "-0" ? "0" : text;
+}
+
+// A double in its shortest decimal form, without an exponent.
+std::string number(double value) {
+  const auto shortest = crv::detail::shortestDecimal(value);
+  if (!shortest || shortest->mantissa == 0) return "0";
+  const bool negative = shortest->mantissa < 0;
+  // At most 17 significant digits: the mantissa fits 64 bits.
+  const auto mantissa = static_cast<long long>(shortest->mantissa);
+  std::string digits = std::to_string(negative ? -mantissa : mantissa);
+  const int exponent = shortest->exponent;
+  if (exponent >= 0) {
+    digits.append(static_cast<std::size_t>(exponent), '0');
+  } else {
+    const auto places = static_cast<std::size_t>(-exponent);
+    if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
+    digits.insert(digits.size() - places, ".");
+  }
+  return negative ? "-" + digits : digits;
+}
+
+std::string number(std::uint32_t value) { return std::to_string(value); }
+
+std::string padded(int value, std::size_t width) {
+  std::string text = std::to_string(value);
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  return text;
+}
+
+std::string date(crv::Date value) {
+  std::string year = std::to_string(value.year());
+  if (year.size() < 4) year.insert(0, 4 - year.size(), '0');
+  return padded(value.month(), 2) + "/" + padded(value.dayOfMonth(), 2) + "/" + year;
+}
+
+std::string quoted(std::string_view text) {
+  std::string out = "\"";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '"') {
+      out += "\"\"";
+    } else if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+  return out;
+}
+
+class Line {
+ public:
+  explicit Line(char kind) : text_(1, kind) {}
+  Line& operator<<(const std::string& field) {
+    text_ += ',';
+    text_ += field;
+    return *this;
+  }
+  std::string str() && { return std::move(text_) + "\n"; }
+
+ private:
+  std::string text_;
+};
+
+}  // namespace
+
+std::string PurchaseOrderExport::headerLine(const crv::POMasterRecord& po) {
+  Line line('H');
+  line << number(po.VendorID) << quoted(po.PreparedBy.view()) << date(po.PreparedDate)
+       << quoted(po.PONumber.view()) << date(po.IssueDate) << date(po.DeliverAfterDate)
+       << date(po.DeliveryDate) << date(po.DeadlineDate) << number(po.PreTaxAmount) << number(po.TaxRate)
+       << number(po.TaxAmount) << number(po.POAmount) << quoted(po.ShipToName.view())
+       << quoted(po.ShipToAddress1.view()) << quoted(po.ShipToAddress2.view()) << quoted(po.ShipToCity.view())
+       << quoted(po.ShipToState.padded()) << quoted(po.ShipToZip.view()) << quoted(po.ShipToContact.view())
+       << quoted(po.ShipVia.view()) << quoted(po.ShipToInstructions.view()) << quoted(po.FOB.view());
+  return std::move(line).str();
+}
+
+std::string PurchaseOrderExport::detailLine(const crv::PODetailRecord& d) {
+  Line line('D');
+  line << number(std::uint32_t{d.TextFlag}) << quoted(d.Text.view()) << quoted(d.ItemID.view())
+       << quoted(d.Description.view()) << number(d.QtyOrdered) << number(d.UnitPrice)
+       << quoted(d.UnitName.view()) << number(d.TotalAmount) << quoted(d.DetailType.view())
+       << quoted(d.Account.view()) << quoted(d.JobID.view()) << quoted(d.CostCode.view())
+       << quoted(d.EquipmentID.view()) << quoted(d.CostCategory.view()) << date(d.DeliverAfterDate)
+       << date(d.DeliveryDate) << date(d.DeadlineDate);
+  return std::move(line).str();
+}
+
+// One run: the orders and lines read, the file written.
+class PurchaseOrderExport::Writer {
+ public:
+  Writer(crv::Connection& connection, const std::filesystem::path& target)
+      : orders(connection), lines(connection), target_(target), file_(target) {}
+
+  bool start() {
+    if (auto failure = file_.open()) return fail(*failure + " Creating File");
+    return true;
+  }
+  bool failed() const { return !summary.message.empty(); }
+  bool fail(std::string text) {
+    if (summary.message.empty()) summary.message = std::move(text);
+    return false;
+  }
+  bool readFailed(crv::Table& table) {
+    return fail(table.lastError().describe() + crv::errorContext(crv::TableOp::Reading, table.name()));
+  }
+  bool order() {
+    if (orders.rec.Reconciled != 0) ++summary.reconciled;
+    ++summary.orders;
+    return put(headerLine(orders.rec));
+  }
+  bool line() {
+    ++summary.lines;
+    return put(detailLine(lines.rec));
+  }
+  // The lines of the order in the buffer, read by their own range.
+  bool linesOfOrder() {
+    lines.rec.POID = orders.rec.POID;
+    if (lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
+      return readFailed(lines.table);
+    for (;;) {
+      const crv::TableStatus read = lines.table.next();
+      if (read == crv::TableStatus::EndOfFile) return true;
+      if (read != crv::TableStatus::Ok) return readFailed(lines.table);
+      if (!line()) return false;
+    }
+  }
+  ExportSummary finish() {
+    if (summary.message.empty()) {
+      if (auto failure = file_.commit()) summary.message = *failure + " Copying File";
+    }
+    summary.written = summary.message.empty();
+    if (!summary.written) summary.message += "||The export file " + target_.string() + " was not written.";
+    return std::move(summary);
+  }
+
+  crv::PrivateTable<crv::POMasterRecord> orders;
+  crv::PrivateTable<crv::PODetailRecord> lines;
+  ExportSummary summary;
+
+ private:
+  bool put(const std::string& text) {
+    if (auto failure = file_.write(text)) return fail(*failure + " Adding Export");
+    return true;
+  }
+
+  std::filesystem::path target_;
+  ReplacementFile file_;
+};
+
+ExportSummary PurchaseOrderExport::run(const std::vector<crv::Id>& poids,
+                                       const std::filesystem::path& target) {
+  Writer writer(*connection_, target);
+  if (!writer.start()) return writer.finish();
+  for (crv::Id poid : poids) {
+    writer.orders.rec.POID = poid;
+    const crv::TableStatus found = writer.orders.table.fetch(crv::POMasterRecord::KeyPOID);
+    if (found == crv::TableStatus::NotFound) {
+      writer.summary.missing.push_back(poid);
+      continue;
+    }
+    if (found != crv::TableStatus::Ok) {
+      writer.readFailed(writer.orders.table);
+      break;
+    }
+    if (!writer.order() || !writer.linesOfOrder()) break;
+  }
+  return writer.finish();
+}
+
+ExportSummary PurchaseOrderExport::runAll(const std::filesystem::path& target) {
+  Writer writer(*connection_, target);
+  if (!writer.start()) return writer.finish();
+  // Orders and lines are read side by side in POID order, each table once.
+  auto& orders = writer.orders;
+  auto& lines = writer.lines;
+  orders.table.set(crv::POMasterRecord::KeyPOID);
+  lines.table.set(crv::PODetailRecord::KeyPOID);
+  crv::TableStatus lineRead = lines.table.next();
+  for (;;) {
+    const crv::TableStatus read = orders.table.next();
+    if (read == crv::TableStatus::EndOfFile) break;
+    if (read != crv::TableStatus::Ok) {
+      writer.readFailed(orders.table);
+      break;
+    }
+    if (!writer.order()) break;
+    while (lineRead == crv::TableStatus::Ok && lines.rec.POID < orders.rec.POID)
+      lineRead = lines.table.next();
+    while (lineRead == crv::TableStatus::Ok && lines.rec.POID == orders.rec.POID && writer.line())
+      lineRead = lines.table.next();
+    if (writer.failed()) break;
+    if (lineRead != crv::TableStatus::Ok && lineRead != crv::TableStatus::EndOfFile) {
+      writer.readFailed(lines.table);
+      break;
+    }
+  }
+  return writer.finish();
+}
+
+std::optional<ReconciledNotice> reconciledNotice(std::size_t reconciled) {
+  if (reconciled == 0) return std::nullopt;
+  if (reconciled == 1)
+    return ReconciledNotice{"Reconciled PO Exported As Open",
+                            "The export program found 1 purchase order that has been at least partially "
+                            "reconciled.  This purchase order was exported as fully open."};
+  return ReconciledNotice{
+      "Reconciled POs Exported As Open",
+      "The export program found " + std::to_string(reconciled) +
+          " purchase orders that have been at least partially reconciled.  These purchase "
+          "orders were exported as fully open."};
+}
+
+}  // namespace crvpo
