@@ -1,6 +1,7 @@
 // Reading import files by line.
 #include "crvpo/importexport/import_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -52,19 +53,28 @@ bool ImportFile::next(Line& line) {
   bool any = false;
   for (;;) {
     if (at_ == end_ && !fill()) break;
+    // A line feed that follows the carriage return which ended the last
+    // line belongs to that line end.
+    if (afterReturn_ && buffer_[at_] == '\n') ++at_;
+    afterReturn_ = false;
+    if (at_ == end_) continue;
     any = true;
     const char* from = buffer_.data() + at_;
-    const auto* newline = static_cast<const char*>(std::memchr(from, '\n', end_ - at_));
-    const std::size_t run = newline ? static_cast<std::size_t>(newline - from) : end_ - at_;
+    const char* stop = std::find_if(from, static_cast<const char*>(buffer_.data() + end_),
+                                    [](char c) { return c == '\n' || c == '\r'; });
+    const auto run = static_cast<std::size_t>(stop - from);
     const std::size_t room = maxLineLength + 1 - std::min(line.text.size(), maxLineLength + 1);
     line.text.append(from, std::min(run, room));
     if (line.text.size() > maxLineLength) line.tooLong = true;
-    at_ += newline ? run + 1 : run;
-    if (newline) break;
+    at_ += run;
+    if (at_ < end_) {
+      afterReturn_ = buffer_[at_] == '\r';
+      ++at_;
+      break;
+    }
   }
   if (!any) return false;
   line.number = ++number_;
-  if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
   if (line.number == 1 && line.text.starts_with(byteOrderMark)) line.text.erase(0, byteOrderMark.size());
   if (line.tooLong) line.text.clear();
   line.hasNul = line.text.find('\0') != std::string::npos;

@@ -1,8 +1,9 @@
 // An import file read line by line, in one pass and never whole.
 //
 // Lines are numbered from 1 as read (the "Record #" of the error list);
-// they end with a line feed, a carriage return before it is dropped, and a
-// UTF-8 byte-order mark at the start of the file is dropped too. A line
+// they end with a line feed, a carriage return and a line feed, or a
+// carriage return alone (as older Mac programs write), and a UTF-8
+// byte-order mark at the start of the file is dropped. A line
 // that is not valid UTF-8 is taken to be Windows-1252 and converted. Lines
 // are kept up to maxLineLength bytes; a longer one is skipped to its end
 // and reported as too long, so a file without line ends cannot fill
@@ -55,6 +56,7 @@ class ImportFile {
   std::uintmax_t consumed_ = 0;
   std::uint32_t number_ = 0;
   bool eof_ = false;
+  bool afterReturn_ = false;
   std::optional<std::string> failure_;
 };
 

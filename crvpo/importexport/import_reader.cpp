@@ -73,7 +73,7 @@ ReadOutcome ImportReader::read(ImportPreview& preview, ImportObserver* observer)
   }
   if (observer) observer->progress(100);
   if (preview.headers.empty() && preview.errors.empty())
-    return {true, "No purchase orders were found in " + importFileMessage(source_.headerFile, "").substr(4)};
+    return {true, "No purchase orders were found in " + source_.headerFile.string() + "."};
   return {true, {}};
 }
 
