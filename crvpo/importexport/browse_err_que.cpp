@@ -20,6 +20,7 @@ class BrowseErrQueWindow final : public crv::ui::WindowManager {
     w.addString("?Intro",
                 "Some errors were encountered while reading the import file.  The errors are listed below:");
     w.addList("?Errors", &list_.model())
+        .at(-1, -1, 70)
         .setColumns({{"Record #", 8, crv::Picture::parse("@n6")}, {"Error Description", 50, {}}});
     w.addString("?Question",
                 "Do you wish to proceed with the import, or cancel and fix the problems in the import file?");

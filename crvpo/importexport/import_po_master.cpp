@@ -69,6 +69,10 @@ class ImportPOMasterWindow final : public crv::ui::WindowManager, private Import
     if (crv::Company* company = crv::Company::current())
       if (auto failure = ensureBuiltInSource(company->connection()))
         crv::message(failureText(*failure, ""), windowTitle, crv::Icon::Exclamation);
+    // The list of sources starts now, so that the preview has the columns
+    // of the first source when the window first shows.
+    resetComponents();
+    followSource();
     return Level::Benign;
   }
 
@@ -106,11 +110,11 @@ void ImportPOMasterWindow::build() {
   w.setIcon("import");
   w.setHelp("html/PO_Import_Export.htm", "import");
   crv::ui::Control& sourceGroup = w.add(ControlKind::Group, "?SourceGroup", "Source");
-  w.addList("?Sources", &sources_).in(sourceGroup);
+  w.addList("?Sources", &sources_).in(sourceGroup).at(-1, -1, 60);
   w.addButton("?Add", "&Add").in(sourceGroup);
   w.addButton("?Change", "&Change").in(sourceGroup);
   w.addButton("?Delete", "&Delete").in(sourceGroup);
-  w.addList("?Preview", &list_.model());
+  w.addList("?Preview", &list_.model()).at(-1, -1, 120);
   w.addString("?Browsing", "Browsing Records");
   w.add(ControlKind::String, "?Percent")
       .bind(crv::ui::Binding::local(percent_, "LOC:Percent"))
@@ -137,6 +141,9 @@ void ImportPOMasterWindow::loadSource() {
   if (const crv::ui::BrowseRow* row = sources_.highlighted())
     source_ = ImportSource::of(static_cast<const crv::JCLimitsRecord&>(*row->record));
   list_.setLayout(source_ ? source_->layout : ImportLayout{}, source_ && source_->exchange());
+  std::vector<crv::ui::ListColumn> columns;
+  for (const auto& column : list_.columns()) columns.push_back({column.heading, 0, column.picture});
+  control("?Preview").setColumns(std::move(columns));
   resetSteps(false);
 }
 
