@@ -1,0 +1,263 @@
+// Importing and exporting purchase orders at volume: 100,000 orders of 10
+// lines each (job, account and inventory lines) written as the exchange
+// file, read and checked (the preview), imported into the demo company in
+// one transaction, and exported again; against that, the same rows
+// inserted into another copy of the company with raw SQLite prepared
+// statements. Prints lines per second, the ratio to raw SQLite, and the
+// process's resident memory around each step, so that the preview's cost
+// per line shows and anything else that grew with the file would too.
+//
+//   import_export_bench [orders]      (default 100,000)
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "crvpo/importexport/import_reader.h"
+#include "crvpo/importexport/import_source.h"
+#include "crvpo/importexport/purchase_order_export.h"
+#include "crvpo/importexport/purchase_order_import.h"
+#include "host/app/demo_company.h"
+#include "host/data/company.h"
+#include "host/data/shared_values.h"
+#include "host/data/tables/purchasing_tables.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int linesPerOrder = 10;
+
+double seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+long residentKiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+  return 0;
+}
+
+void fillOrder(crv::POMasterRecord& po, long i) {
+  po.clear();
+  po.VendorID = static_cast<crv::Id>(101 + i % 25);
+  po.PreparedBy = "Janet Sullivan";
+  po.PreparedDate = crv::Date::compose(7, 1, 2024) + static_cast<std::int32_t>(i % 300);
+  po.PONumber = "B" + std::to_string(1000000 + i);
+  po.IssueDate = po.PreparedDate;
+  po.DeliveryDate = po.PreparedDate + 7;
+  po.PreTaxAmount = *crv::Amount::parse("2297.50");
+  po.TaxRate = 8.5;
+  po.TaxAmount = *crv::Amount::parse("195.29");
+  po.POAmount = *crv::Amount::parse("2492.79");
+  po.ShipToName = "Cedar Hills Elementary Addition";
+  po.ShipToAddress1 = "12500 SW Walker Rd";
+  po.ShipToCity = "Beaverton";
+  po.ShipToState = "OR";
+  po.ShipToZip = "97005";
+  po.ShipVia = "Vendor truck";
+  po.FOB = "Destination";
+}
+
+// Ten lines: six on jobs, two on accounts, two on inventory.
+void fillLine(crv::PODetailRecord& line, long i) {
+  static const char* codes[] = {"06-100M", "03-300M", "03-300S", "01-100G", "16-100M", "02-200E"};
+  const int k = static_cast<int>(i % linesPerOrder);
+  line.clear();
+  line.SequenceNo = static_cast<crv::Id>(k + 1);
+  line.Description = "Concrete block 8 x 8 x 16, standard weight, line " + std::to_string(k + 1);
+  line.QtyOrdered = crv::Quantity(12 + k);
+  line.UnitPrice = 12.5;
+  line.TotalAmount = crv::multiply(line.QtyOrdered, 12.5);
+  line.UnitName = "EA";
+  line.DeliveryDate = crv::Date::compose(7, 8, 2024);
+  if (k < 6) {
+    line.DetailType = "Job";
+    line.JobID = k < 4 ? "2401" : "2402";
+    line.CostCode = codes[k];
+    line.Account = "5100-00";
+  } else if (k < 8) {
+    line.DetailType = "G/L Account";
+    line.Account = "6100-00";
+  } else {
+    line.DetailType = "Inventory";
+    line.ItemID = k == 8 ? "LUM-2X4-8" : "DRYWALL-58";
+    line.UnitName = k == 8 ? "EA" : "SHT";
+  }
+}
+
+void writeExchangeFile(const std::filesystem::path& file, long orders) {
+  std::ofstream out(file, std::ios::binary);
+  crv::POMasterRecord po;
+  crv::PODetailRecord line;
+  for (long i = 0; i < orders; ++i) {
+    fillOrder(po, i);
+    out << crvpo::PurchaseOrderExport::headerLine(po);
+    for (int k = 0; k < linesPerOrder; ++k) {
+      fillLine(line, i * linesPerOrder + k);
+      out << crvpo::PurchaseOrderExport::detailLine(line);
+    }
+  }
+}
+
+struct Figures {
+  double readSeconds = 0;
+  double importSeconds = 0;
+  double exportSeconds = 0;
+  std::size_t lines = 0;
+  std::size_t exportedLines = 0;
+  long memoryBefore = 0;
+  long memoryAfterRead = 0;
+  long memoryAfterImport = 0;
+  long memoryAfterExport = 0;
+};
+
+Figures runImport(const std::filesystem::path& folder, const std::filesystem::path& file) {
+  Figures figures;
+  auto company = crv::Company::open(folder);
+  crv::DataPath = folder.string();
+  crv::UserID = "ADM";
+  crvpo::ImportSource source = crvpo::builtInSource();
+  source.headerFile = file;
+  figures.memoryBefore = residentKiB();
+  {
+    crvpo::ImportPreview preview;
+    auto start = Clock::now();
+    const crvpo::ReadOutcome read = crvpo::ImportReader(company->connection(), source).read(preview);
+    figures.readSeconds = seconds(start);
+    figures.memoryAfterRead = residentKiB();
+    figures.lines = preview.details.size();
+    if (!read.read || preview.rejected() > 0) {
+      std::fprintf(stderr, "preview failed: %s (%zu rejected)\n", read.message.c_str(), preview.rejected());
+      std::exit(1);
+    }
+    start = Clock::now();
+    const crvpo::ImportOutcome imported = crvpo::PurchaseOrderImport(company->connection(), source).run(preview);
+    figures.importSeconds = seconds(start);
+    if (!imported.done) {
+      std::fprintf(stderr, "import failed: %s\n", imported.message.c_str());
+      std::exit(1);
+    }
+  }
+  figures.memoryAfterImport = residentKiB();
+  const auto start = Clock::now();
+  const crvpo::ExportSummary exported =
+      crvpo::PurchaseOrderExport(company->connection()).runAll(folder / "exported.txt");
+  figures.exportSeconds = seconds(start);
+  figures.exportedLines = exported.orders + exported.lines;
+  figures.memoryAfterExport = residentKiB();
+  return figures;
+}
+
+// Binds every field of a record but its auto-number and steps the insert.
+void insertRaw(sqlite3* db, sqlite3_stmt* insert, crv::Record& record, std::size_t skip) {
+  int index = 1;
+  for (std::size_t f = 0; f < record.layout().size(); ++f) {
+    if (f == skip) continue;
+    crv::FieldRef ref = record.field(f);
+    switch (ref.kind()) {
+      case crv::FieldKind::Text: {
+        auto text = ref.text();
+        sqlite3_bind_text(insert, index++, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+        break;
+      }
+      case crv::FieldKind::Real:
+        sqlite3_bind_double(insert, index++, ref.real());
+        break;
+      default:
+        sqlite3_bind_int64(insert, index++, ref.integer());
+        break;
+    }
+  }
+  if (sqlite3_step(insert) != SQLITE_DONE) {
+    std::fprintf(stderr, "raw insert failed: %s\n", sqlite3_errmsg(db));
+    std::exit(1);
+  }
+  sqlite3_reset(insert);
+}
+
+sqlite3_stmt* prepareInsert(sqlite3* db, const crv::Record& record, const char* table, const char* autoField) {
+  std::string columns;
+  std::string values;
+  for (const auto& field : record.layout().fields()) {
+    if (field.name == autoField) continue;
+    columns += (columns.empty() ? "\"" : ", \"") + field.name + "\"";
+    values += values.empty() ? "?" : ", ?";
+  }
+  sqlite3_stmt* insert = nullptr;
+  sqlite3_prepare_v2(db, ("INSERT INTO " + std::string(table) + " (" + columns + ") VALUES (" + values + ")").c_str(),
+                     -1, &insert, nullptr);
+  return insert;
+}
+
+double runRaw(const std::filesystem::path& folder, long orders) {
+  sqlite3* db = nullptr;
+  sqlite3_open((folder / crv::Company::databaseFileName).c_str(), &db);
+  sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+  crv::POMasterRecord po;
+  crv::PODetailRecord line;
+  sqlite3_stmt* insertOrder = prepareInsert(db, po, "POMaster", "POID");
+  sqlite3_stmt* insertLine = prepareInsert(db, line, "PODetail", "DetailID");
+  const auto start = Clock::now();
+  sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+  for (long i = 0; i < orders; ++i) {
+    fillOrder(po, i);
+    insertRaw(db, insertOrder, po, 0);
+    const crv::Id poid = static_cast<crv::Id>(sqlite3_last_insert_rowid(db));
+    for (int k = 0; k < linesPerOrder; ++k) {
+      fillLine(line, i * linesPerOrder + k);
+      line.POID = poid;
+      insertRaw(db, insertLine, line, 1);
+    }
+  }
+  sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+  const double elapsed = seconds(start);
+  sqlite3_finalize(insertOrder);
+  sqlite3_finalize(insertLine);
+  sqlite3_close(db);
+  return elapsed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long orders = argc > 1 ? std::atol(argv[1]) : 100000;
+  const auto base = std::filesystem::temp_directory_path() / ("crv-import-bench-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(base);
+  std::filesystem::create_directories(base);
+  crv::createDemoCompany(base / "demo");
+  std::filesystem::copy(base / "demo", base / "raw", std::filesystem::copy_options::recursive);
+  const auto file = base / "orders.txt";
+  writeExchangeFile(file, orders);
+  const auto fileBytes = std::filesystem::file_size(file);
+
+  const Figures api = runImport(base / "demo", file);
+  const double raw = runRaw(base / "raw", orders);
+  std::filesystem::remove_all(base);
+
+  const double lines = static_cast<double>(api.lines);
+  const double importAll = api.readSeconds + api.importSeconds;
+  std::printf("orders: %ld, detail lines: %zu, file: %.1f MB\n", orders, api.lines, fileBytes / 1e6);
+  std::printf("%-34s %10.2f s %12.0f lines/s\n", "preview (read and check)", api.readSeconds,
+              lines / api.readSeconds);
+  std::printf("%-34s %10.2f s %12.0f lines/s\n", "import (write, post commitments)", api.importSeconds,
+              lines / api.importSeconds);
+  std::printf("%-34s %10.2f s %12.0f lines/s\n", "preview and import", importAll, lines / importAll);
+  std::printf("%-34s %10.2f s %12.0f lines/s\n", "raw SQLite inserts of the same rows", raw, lines / raw);
+  std::printf("%-34s %10.2f\n", "ratio (preview and import / raw)", importAll / raw);
+  std::printf("%-34s %10.2f s %12.0f lines/s (%zu lines)\n", "export of every order", api.exportSeconds,
+              static_cast<double>(api.exportedLines) / api.exportSeconds, api.exportedLines);
+  std::printf("%-34s %8ld KiB\n", "RSS before the preview", api.memoryBefore);
+  std::printf("%-34s %8ld KiB (%.0f bytes per detail line)\n", "RSS with the preview held", api.memoryAfterRead,
+              (api.memoryAfterRead - api.memoryBefore) * 1024.0 / lines);
+  std::printf("%-34s %8ld KiB\n", "RSS after the import", api.memoryAfterImport);
+  std::printf("%-34s %8ld KiB\n", "RSS after the export", api.memoryAfterExport);
+  const bool met = lines / importAll >= 50000 && importAll <= 3 * raw &&
+                   static_cast<double>(api.exportedLines) / api.exportSeconds >= 200000;
+  std::printf("targets (import >= 50,000 lines/s and within 3x of raw SQLite; export >= 200,000 lines/s): %s\n",
+              met ? "met" : "NOT met");
+  return 0;
+}
