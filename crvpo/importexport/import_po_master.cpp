@@ -86,6 +86,7 @@ class ImportPOMasterWindow final : public crv::ui::WindowManager, private Import
 
  private:
   void build();
+  std::string highlightedSource() const;
   void followSource();
   void loadSource();
   bool findHeaderFile();
@@ -100,7 +101,7 @@ class ImportPOMasterWindow final : public crv::ui::WindowManager, private Import
   ImportPreview preview_;
   ImportPreviewList list_;
   std::optional<ImportSource> source_;
-  crv::RowId shownSource_ = -1;
+  std::string shownSource_ = "none";
   crv::Byte percent_ = 0;
 };
 
@@ -127,11 +128,21 @@ void ImportPOMasterWindow::build() {
   w.addButton("?Help", "&Help", ButtonRole::Help);
 }
 
-void ImportPOMasterWindow::followSource() {
+// The highlighted source as stored, to tell when another one was chosen or
+// this one was changed in the source form.
+std::string ImportPOMasterWindow::highlightedSource() const {
   const crv::ui::BrowseRow* row = sources_.highlighted();
-  const crv::RowId id = row ? row->row : 0;
-  if (id == shownSource_) return;
-  shownSource_ = id;
+  if (!row) return {};
+  std::string text;
+  for (std::size_t i = 0; i < row->record->layout().size(); ++i)
+    text += row->record->field(i).toString() + '\n';
+  return text;
+}
+
+void ImportPOMasterWindow::followSource() {
+  std::string shown = highlightedSource();
+  if (shown == shownSource_) return;
+  shownSource_ = std::move(shown);
   loadSource();
 }
 
@@ -175,6 +186,7 @@ bool ImportPOMasterWindow::findHeaderFile() {
   }
   source_->headerFile = chosen.front();
   sources_.refresh();
+  shownSource_ = highlightedSource();  // the same source, with its new file
   return true;
 }
 

@@ -4,10 +4,8 @@
 namespace crvpo {
 
 void ImportPreview::clear() {
-  headers.clear();
-  headers.shrink_to_fit();
-  details.clear();
-  details.shrink_to_fit();
+  headers = {};
+  details = {};
   errors.clear();
   tiedByNumber = false;
   texts_.clear();

@@ -10,77 +10,91 @@
 namespace crvpo {
 namespace {
 
-template <int P>
-std::string number(crv::Decimal<P> value) {
-  std::string text = value.toString();
-  if (text.find('.') != std::string::npos) {
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
-  }
-  return text == "-0" ? "0" : text;
-}
-
-// A double in its shortest decimal form, without an exponent.
-std::string number(double value) {
-  const auto shortest = crv::detail::shortestDecimal(value);
-  if (!shortest || shortest->mantissa == 0) return "0";
-  const bool negative = shortest->mantissa < 0;
-  // At most 17 significant digits: the mantissa fits 64 bits.
-  const auto mantissa = static_cast<long long>(shortest->mantissa);
-  std::string digits = std::to_string(negative ? -mantissa : mantissa);
-  const int exponent = shortest->exponent;
-  if (exponent >= 0) {
-    digits.append(static_cast<std::size_t>(exponent), '0');
-  } else {
-    const auto places = static_cast<std::size_t>(-exponent);
-    if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
-    digits.insert(digits.size() - places, ".");
-  }
-  return negative ? "-" + digits : digits;
-}
-
-std::string number(std::uint32_t value) { return std::to_string(value); }
-
-std::string padded(int value, std::size_t width) {
-  std::string text = std::to_string(value);
-  if (text.size() < width) text.insert(0, width - text.size(), ' ');
-  return text;
-}
-
-std::string date(crv::Date value) {
-  std::string year = std::to_string(value.year());
-  if (year.size() < 4) year.insert(0, 4 - year.size(), '0');
-  return padded(value.month(), 2) + "/" + padded(value.dayOfMonth(), 2) + "/" + year;
-}
-
-std::string quoted(std::string_view text) {
-  std::string out = "\"";
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '"') {
-      out += "\"\"";
-    } else if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      out += ' ';
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-  return out;
-}
-
+// One line of the file, built field by field in a single string.
 class Line {
  public:
-  explicit Line(char kind) : text_(1, kind) {}
-  Line& operator<<(const std::string& field) {
-    text_ += ',';
-    text_ += field;
+  explicit Line(char kind) { text_ += kind; }
+
+  template <int P>
+  Line& number(crv::Decimal<P> value) {
+    field();
+    const std::size_t at = text_.size();
+    text_ += value.toString();
+    // No trailing zeros and no point after a whole number.
+    while (text_.back() == '0') text_.pop_back();
+    if (text_.back() == '.') text_.pop_back();
+    if (text_.compare(at, std::string::npos, "-0") == 0) text_.erase(at, 1);
     return *this;
   }
-  std::string str() && { return std::move(text_) + "\n"; }
+  // A double in its shortest decimal form, without an exponent.
+  Line& number(double value) {
+    field();
+    const auto shortest = crv::detail::shortestDecimal(value);
+    if (!shortest || shortest->mantissa == 0) {
+      text_ += '0';
+      return *this;
+    }
+    // At most 17 significant digits: the mantissa fits 64 bits.
+    const auto mantissa = static_cast<long long>(shortest->mantissa);
+    if (mantissa < 0) text_ += '-';
+    std::string digits = std::to_string(mantissa < 0 ? -mantissa : mantissa);
+    if (shortest->exponent >= 0) {
+      digits.append(static_cast<std::size_t>(shortest->exponent), '0');
+    } else {
+      const auto places = static_cast<std::size_t>(-shortest->exponent);
+      if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
+      digits.insert(digits.size() - places, ".");
+    }
+    text_ += digits;
+    return *this;
+  }
+  Line& number(std::uint32_t value) {
+    field();
+    text_ += std::to_string(value);
+    return *this;
+  }
+  // Month/day/year, month and day padded to two characters with a space.
+  Line& date(crv::Date value) {
+    field();
+    padded(value.month());
+    text_ += '/';
+    padded(value.dayOfMonth());
+    text_ += '/';
+    const std::string year = std::to_string(value.year());
+    text_.append(year.size() < 4 ? 4 - year.size() : 0, '0');
+    text_ += year;
+    return *this;
+  }
+  // Quoted, a quote inside written as two and a line break as a space.
+  Line& quoted(std::string_view text) {
+    field();
+    text_ += '"';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const char c = text[i];
+      if (c == '"') {
+        text_ += "\"\"";
+      } else if (c == '\r' || c == '\n') {
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        text_ += ' ';
+      } else {
+        text_ += c;
+      }
+    }
+    text_ += '"';
+    return *this;
+  }
+  std::string str() && {
+    text_ += '\n';
+    return std::move(text_);
+  }
 
  private:
+  void field() { text_ += ','; }
+  void padded(int value) {
+    if (value < 10) text_ += ' ';
+    text_ += std::to_string(value);
+  }
+
   std::string text_;
 };
 
@@ -88,24 +102,23 @@ class Line {
 
 std::string PurchaseOrderExport::headerLine(const crv::POMasterRecord& po) {
   Line line('H');
-  line << number(po.VendorID) << quoted(po.PreparedBy.view()) << date(po.PreparedDate)
-       << quoted(po.PONumber.view()) << date(po.IssueDate) << date(po.DeliverAfterDate)
-       << date(po.DeliveryDate) << date(po.DeadlineDate) << number(po.PreTaxAmount) << number(po.TaxRate)
-       << number(po.TaxAmount) << number(po.POAmount) << quoted(po.ShipToName.view())
-       << quoted(po.ShipToAddress1.view()) << quoted(po.ShipToAddress2.view()) << quoted(po.ShipToCity.view())
-       << quoted(po.ShipToState.padded()) << quoted(po.ShipToZip.view()) << quoted(po.ShipToContact.view())
-       << quoted(po.ShipVia.view()) << quoted(po.ShipToInstructions.view()) << quoted(po.FOB.view());
+  line.number(po.VendorID).quoted(po.PreparedBy.view()).date(po.PreparedDate).quoted(po.PONumber.view());
+  line.date(po.IssueDate).date(po.DeliverAfterDate).date(po.DeliveryDate).date(po.DeadlineDate);
+  line.number(po.PreTaxAmount).number(po.TaxRate).number(po.TaxAmount).number(po.POAmount);
+  line.quoted(po.ShipToName.view()).quoted(po.ShipToAddress1.view()).quoted(po.ShipToAddress2.view());
+  line.quoted(po.ShipToCity.view()).quoted(po.ShipToState.padded()).quoted(po.ShipToZip.view());
+  line.quoted(po.ShipToContact.view()).quoted(po.ShipVia.view()).quoted(po.ShipToInstructions.view());
+  line.quoted(po.FOB.view());
   return std::move(line).str();
 }
 
 std::string PurchaseOrderExport::detailLine(const crv::PODetailRecord& d) {
   Line line('D');
-  line << number(std::uint32_t{d.TextFlag}) << quoted(d.Text.view()) << quoted(d.ItemID.view())
-       << quoted(d.Description.view()) << number(d.QtyOrdered) << number(d.UnitPrice)
-       << quoted(d.UnitName.view()) << number(d.TotalAmount) << quoted(d.DetailType.view())
-       << quoted(d.Account.view()) << quoted(d.JobID.view()) << quoted(d.CostCode.view())
-       << quoted(d.EquipmentID.view()) << quoted(d.CostCategory.view()) << date(d.DeliverAfterDate)
-       << date(d.DeliveryDate) << date(d.DeadlineDate);
+  line.number(std::uint32_t{d.TextFlag}).quoted(d.Text.view()).quoted(d.ItemID.view());
+  line.quoted(d.Description.view()).number(d.QtyOrdered).number(d.UnitPrice).quoted(d.UnitName.view());
+  line.number(d.TotalAmount).quoted(d.DetailType.view()).quoted(d.Account.view()).quoted(d.JobID.view());
+  line.quoted(d.CostCode.view()).quoted(d.EquipmentID.view()).quoted(d.CostCategory.view());
+  line.date(d.DeliverAfterDate).date(d.DeliveryDate).date(d.DeadlineDate);
   return std::move(line).str();
 }
 

@@ -286,7 +286,7 @@ ImportOutcome PurchaseOrderImport::run(ImportPreview& preview, ImportObserver* o
     return outcome;
   }
   preview.dropHeaders();
-  preview.details.clear();
+  preview.details = {};
   outcome.done = true;
   return outcome;
 }

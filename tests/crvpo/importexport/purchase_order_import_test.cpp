@@ -9,6 +9,7 @@
 
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/suite_tables.h"
+#include "host/storage/sqlite/sqlite_backend.h"
 #include "tests/crvpo/importexport/import_fixture.h"
 
 namespace crvpo::test {
@@ -165,6 +166,21 @@ TEST_F(ImportTest, AFailedWriteLeavesNothingImported) {
   EXPECT_EQ(systems.rec.NextPONumber, 1007u) << "the counter too is as it was";
   EXPECT_EQ(preview.headers.size(), 2u) << "the preview is kept for another try";
   EXPECT_EQ(figureDifferences(), std::vector<std::string>{});
+}
+
+TEST_F(ImportTest, AnImportThatCannotHaveItsTransactionIsNotRun) {
+  const auto file = write("wait.csv", "H,W-1,103,,0,0,0\n");
+  ImportPreview preview;
+  ASSERT_TRUE(read(commaSource(checkedLayout, file), preview).read);
+  auto other = crv::SqliteBackend().open(company->databaseFile().string(), crv::Company::schema(), false);
+  ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
+  PurchaseOrderImport importer(company->connection(), commaSource(checkedLayout, file));
+  importer.setWait(std::chrono::milliseconds(10));
+  const ImportOutcome imported = importer.run(preview);
+  other->rollback();
+  EXPECT_FALSE(imported.done);
+  EXPECT_EQ(imported.message.rfind("The import could not begin: ", 0), 0u) << imported.message;
+  EXPECT_EQ(preview.headers.size(), 1u);
 }
 
 }  // namespace
