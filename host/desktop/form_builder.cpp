@@ -363,18 +363,6 @@ int FormBuilder::widestPrompt(const QWidget& root) const {
   return widest;
 }
 
-void FormBuilder::setTabOrder() {
-  QWidget* previous = nullptr;
-  for (const auto& owned : window_.controls()) {
-    auto it = byControl_.find(owned.get());
-    if (it == byControl_.end()) continue;
-    QWidget* target = it->second->focusTarget();
-    if (!target || target->focusPolicy() == Qt::NoFocus) continue;
-    if (previous) QWidget::setTabOrder(previous, target);
-    previous = target;
-  }
-}
-
 std::vector<std::unique_ptr<ControlAdapter>> FormBuilder::build(QWidget& root) {
   plan();
   promptWidth_ = widestPrompt(root);
@@ -382,7 +370,6 @@ std::vector<std::unique_ptr<ControlAdapter>> FormBuilder::build(QWidget& root) {
   layout->setContentsMargins(14, 14, 14, 12);
   layout->setSpacing(10);
   fill(nullptr, root, *layout, true);
-  setTabOrder();
   // Adapters in window order, so that syncing follows the order a person
   // reads the window in.
   std::vector<std::unique_ptr<ControlAdapter>> ordered;

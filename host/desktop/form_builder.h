@@ -51,7 +51,6 @@ class FormBuilder {
   QWidget* fieldLine(ui::Control& field, QWidget& parent);
   void sizeField(ui::Control& field, QWidget& widget);
   bool placedWithOther(const ui::Control& control) const;
-  void setTabOrder();
   int widestPrompt(const QWidget& root) const;
 
   ui::Window& window_;

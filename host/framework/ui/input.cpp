@@ -38,13 +38,13 @@ bool belongsToField(const Control& focus, Key key) {
 
 bool usable(const Control* control) { return control && control->isVisible() && control->isEnabled(); }
 
-KeyMeaning fieldsOwn() {
+KeyMeaning leftToField() {
   KeyMeaning meaning;
   meaning.fieldsOwn = true;
   return meaning;
 }
 
-KeyMeaning doing(std::vector<Event> events) {
+KeyMeaning reporting(std::vector<Event> events) {
   KeyMeaning meaning;
   meaning.reportsTyping = !events.empty();
   meaning.events = std::move(events);
@@ -54,51 +54,43 @@ KeyMeaning doing(std::vector<Event> events) {
 KeyMeaning moveOn(const Window& window, Control* focus, bool backwards) {
   Control* next = tabStopAfter(window, focus, backwards);
   if (!next || next == focus) return {};
-  KeyMeaning meaning = doing({Event::field(EventKind::Selected, *next)});
+  KeyMeaning meaning = reporting({Event::field(EventKind::Selected, *next)});
   meaning.focusTo = next;
   return meaning;
 }
 
 KeyMeaning enter(const Window& window, Control* focus) {
   if (usable(focus) && (focus->kind() == ControlKind::Button || focus->kind() == ControlKind::List))
-    return doing({Event::field(EventKind::Accepted, *focus)});
+    return reporting({Event::field(EventKind::Accepted, *focus)});
   Control* button = window.defaultButton();
-  if (usable(button)) return doing({Event::field(EventKind::Accepted, *button)});
+  if (usable(button)) return reporting({Event::field(EventKind::Accepted, *button)});
   return moveOn(window, focus, false);
 }
 
 KeyMeaning space(Control* focus) {
-  if (!usable(focus)) return fieldsOwn();
+  if (!usable(focus)) return leftToField();
   switch (focus->kind()) {
     case ControlKind::Check:
-      return doing(activated(*focus, focus->ticked() ? 0 : 1));
+      return reporting(activated(*focus, focus->ticked() ? 0 : 1));
     case ControlKind::Button:
-      return doing(activated(*focus));
+      return reporting(activated(*focus));
     case ControlKind::Option:
-      return doing(activated(*focus, focus->chosenIndex() < 0 ? 0 : focus->chosenIndex()));
+      return reporting(activated(*focus, focus->chosenIndex() < 0 ? 0 : focus->chosenIndex()));
     default:
-      return fieldsOwn();
+      return leftToField();
   }
 }
 
-// The entry, radio or tab `step` places from `from` that can be chosen;
-// -1 when there is none that way.
-int usableMember(const Control& control, int from, int step) {
-  const bool members = control.kind() == ControlKind::Option || control.kind() == ControlKind::Sheet;
-  const int count =
-      members ? static_cast<int>(control.members().size()) : static_cast<int>(control.choices().size());
-  for (int at = from + step; at >= 0 && at < count; at += step) {
-    if (!members) return at;
-    const Control* member = control.members()[static_cast<std::size_t>(at)];
-    if (!member->hidden() && !member->disabled()) return at;
-  }
-  return -1;
-}
-
-KeyMeaning chooseBeside(Control& control, int chosen, int step) {
+// Chooses the radio or tab before (step -1) or after (step 1) the chosen
+// one, passing over hidden and disabled ones.
+KeyMeaning chooseBeside(Control& group, int chosen, int step) {
   if (chosen < 0) return {};
-  const int at = usableMember(control, chosen, step);
-  return at < 0 ? KeyMeaning{} : doing(activated(control, at));
+  const auto members = group.members();
+  for (int at = chosen + step; at >= 0 && at < static_cast<int>(members.size()); at += step) {
+    const Control& member = *members[static_cast<std::size_t>(at)];
+    if (!member.hidden() && !member.disabled()) return reporting(activated(group, at));
+  }
+  return {};
 }
 
 KeyMeaning inDropList(Control& list, Key key) {
@@ -124,7 +116,7 @@ KeyMeaning inDropList(Control& list, Key key) {
       return {};
   }
   if (at < 0 || at >= count || at == chosen) return {};
-  return doing(activated(list, at));
+  return reporting(activated(list, at));
 }
 
 KeyMeaning arrow(const Window& window, Control* focus, Key key) {
@@ -137,7 +129,7 @@ KeyMeaning arrow(const Window& window, Control* focus, Key key) {
       if (rows == 0) return {};
       Event moved = Event::field(EventKind::Scroll, *focus);
       moved.index = rows;
-      return doing({moved});
+      return reporting({moved});
     }
     case ControlKind::DropList:
     case ControlKind::DropCombo:
@@ -159,11 +151,11 @@ KeyMeaning arrow(const Window& window, Control* focus, Key key) {
 }  // namespace
 
 KeyMeaning keyMeaning(Window& window, Control* focus, Key key) {
-  if (key == Key::None || (focus && belongsToField(*focus, key))) return fieldsOwn();
+  if (key == Key::None || (focus && belongsToField(*focus, key))) return leftToField();
   if (window.isAlerted(key)) {
     Event alert = focus ? Event::field(EventKind::AlertKey, *focus) : Event::window(EventKind::AlertKey);
     alert.key = key;
-    return doing({alert});
+    return reporting({alert});
   }
   switch (key) {
     case Key::Escape: {
@@ -188,7 +180,7 @@ KeyMeaning keyMeaning(Window& window, Control* focus, Key key) {
     case Key::End:
       return arrow(window, focus, key);
     default:
-      return fieldsOwn();
+      return leftToField();
   }
 }
 

@@ -104,8 +104,9 @@ class HeadlessDriver {
   // --- what the person does in the window ---
   // Focuses an entry, types the text and leaves it; the focus stays there.
   void type(std::string_view equate, std::string_view text);
-  // Chooses an entry of a drop list, a radio of an option group, a tab of
-  // a sheet, or a row of a list, by its text.
+  // Clicks (host/framework/ui/input.h: the control takes the focus, a
+  // sheet's tabs excepted). pick chooses an entry of a drop list, a radio
+  // of an option group, a tab of a sheet, or a row of a list, by its text.
   void pick(std::string_view equate, std::string_view choice);
   void tick(std::string_view equate, bool on);
   void press(std::string_view equate);
