@@ -206,19 +206,13 @@ int listScrollFor(Key key, int pageRows) {
 bool isTabStop(const Control& control) {
   if (!usable(&control)) return false;
   switch (control.kind()) {
-    case ControlKind::Entry:
-    case ControlKind::Text:
-    case ControlKind::Check:
-    case ControlKind::Option:
-    case ControlKind::DropList:
-    case ControlKind::DropCombo:
     case ControlKind::List:
     case ControlKind::Sheet:
       return true;
     case ControlKind::Button:
       return !control.serves();
     default:
-      return false;
+      return control.isEntryLike();
   }
 }
 
