@@ -14,6 +14,7 @@
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/ledger_tables.h"
+#include "host/data/tables/payables_tables.h"
 #include "host/framework/table/private_table.h"
 #include "host/siblings/CRVMISC/browse_text.h"
 

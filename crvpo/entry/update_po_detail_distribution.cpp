@@ -9,6 +9,7 @@
 #include "crvpo/entry/line_item_checks.h"
 #include "crvpo/entry/update_po_detail_p.h"
 #include "host/data/tables/equipment_tables.h"
+#include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/ledger_tables.h"
 #include "host/data/tables/payables_tables.h"

@@ -47,12 +47,12 @@ MailResult OutboxTransport::send(const MailMessage& message) {
   for (int attempt = 0; attempt < 20; ++attempt) {
     const std::filesystem::path file = folder_ / (newStem() + ".eml");
     if (std::filesystem::exists(file, error)) continue;
-    FileReplacement message(file);
-    if (!message.write(text)) return MailResult::failure(where + message.error());
+    FileReplacement eml(file);
+    if (!eml.write(text)) return MailResult::failure(where + eml.error());
     // A message never replaces another: a name taken meanwhile means the
     // next attempt.
-    if (message.commit(FileReplacement::Existing::Keep)) return {true, {}, file};
-    if (!std::filesystem::exists(file, error)) return MailResult::failure(where + message.error());
+    if (eml.commit(FileReplacement::Existing::Keep)) return {true, {}, file};
+    if (!std::filesystem::exists(file, error)) return MailResult::failure(where + eml.error());
   }
   return MailResult::failure(where + "no free file name was found.");
 }

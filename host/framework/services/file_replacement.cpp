@@ -18,19 +18,20 @@ namespace {
 int openTemporary(const std::filesystem::path& target, std::filesystem::path& temporary, mode_t mode) {
   temporary = target;
   temporary += ".part";
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd >= 0 || errno != EEXIST) return fd;
-  std::string pattern = target.string() + ".XXXXXX.part";
-  fd = ::mkostemps(pattern.data(), 5, O_CLOEXEC);
-  if (fd >= 0) {
-    temporary = pattern;
-    if (::fchmod(fd, mode) != 0) {
-      const int error = errno;
-      ::close(fd);
-      ::unlink(pattern.c_str());
-      errno = error;
-      return -1;
-    }
+  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0 && errno == EEXIST) {
+    std::string pattern = target.string() + ".XXXXXX.part";
+    fd = ::mkostemps(pattern.data(), 5, O_CLOEXEC);
+    if (fd >= 0) temporary = pattern;
+  }
+  if (fd < 0) return -1;
+  // The permissions as asked, whatever the process's umask.
+  if (::fchmod(fd, mode) != 0) {
+    const int error = errno;
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    errno = error;
+    return -1;
   }
   return fd;
 }

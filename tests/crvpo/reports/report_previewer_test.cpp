@@ -127,9 +127,12 @@ TEST_F(ReportPreviewerTest, PrintingGoesThroughThePrintServiceAndSaysWhyItDidNot
     printer.answer = c.answer;
     EXPECT_EQ(printToDefaultPrinter(pdf, 3), c.printed);
     ASSERT_EQ(messages.shown.size(), std::string(c.told).empty() ? 0u : 1u);
-    if (!messages.shown.empty()) EXPECT_EQ(messages.shown[0].title, c.told);
-    if (c.answer == PrintResult::Status::NoDefaultPrinter)
+    if (!messages.shown.empty()) {
+      EXPECT_EQ(messages.shown[0].title, c.told);
+    }
+    if (c.answer == PrintResult::Status::NoDefaultPrinter) {
       EXPECT_EQ(messages.shown.at(0).text, ReportTexts::loadDefault().NoDfltPrtrText);
+    }
   }
   EXPECT_EQ(messages.shown.at(0).text, "The report could not be sent to the printer.");
   ASSERT_EQ(printer.jobs.size(), 3u);
