@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "crvpo/entry/operation_outcome.h"
 #include "host/data/company.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/inventory_tables.h"
@@ -177,6 +179,31 @@ class CommitmentFixture : public ::testing::Test {
   void fetchOrder(crv::Id poid) {
     crv::POM.POID = poid;
     ASSERT_EQ(crv::POMaster.fetch(crv::POM.KeyPOID), crv::TableStatus::Ok);
+  }
+
+  // One way to make the storage fail, and a part of what the user is then
+  // told.
+  struct FaultCase {
+    crv::test::StorageOp op;
+    int nth;
+    crv::test::Fault fault;
+    const char* said;
+  };
+  // Runs `operation` with the fault armed and checks that it failed as an
+  // atomic operation does: the fault fired, the failure says `c.said` and
+  // `consequence` in a notice titled `title`, and nothing was shown.
+  OperationOutcome failedBy(const FaultCase& c, const std::function<OperationOutcome()>& operation,
+                            std::string_view consequence, std::string_view title) {
+    storage.failNth(c.op, c.nth, c.fault);
+    const OperationOutcome outcome = operation();
+    EXPECT_TRUE(storage.fired());
+    storage.disarm();
+    EXPECT_FALSE(outcome.done);
+    EXPECT_NE(outcome.message.find(c.said), std::string::npos) << outcome.message;
+    EXPECT_NE(outcome.message.find(consequence), std::string::npos) << outcome.message;
+    EXPECT_TRUE(!outcome.notices.empty() && outcome.notices.back().title == title);
+    EXPECT_TRUE(messages.shown().empty()) << "the window shows the outcome, not the operation";
+    return outcome;
   }
 
   crv::test::TempFolder folder;

@@ -180,13 +180,7 @@ TEST_F(PurchaseOrderDeletionTest, ADeletionThatFailsAtAnyStepChangesNothingAndKe
   // then the order and its lines.
   using crv::test::Fault;
   using crv::test::StorageOp;
-  struct Case {
-    StorageOp op;
-    int nth;
-    Fault fault;
-    const char* said;
-  };
-  const Case cases[] = {
+  const FaultCase cases[] = {
       {StorageOp::Read, 1, Fault::IoError, "disk I/O error (10) Reading POMaster"},
       {StorageOp::Write, 1, Fault::DiskFull, " Saving INMaster"},
       {StorageOp::Write, 2, Fault::Busy, "File Is Already Locked (32) Saving JCCost"},
@@ -195,19 +189,11 @@ TEST_F(PurchaseOrderDeletionTest, ADeletionThatFailsAtAnyStepChangesNothingAndKe
       {StorageOp::Write, 5, Fault::DiskFull, " Deleting POMaster"},
       {StorageOp::Commit, 1, Fault::Busy, "File Is Already Locked (32) Deleting POMaster"},
   };
-  for (const Case& c : cases) {
+  for (const FaultCase& c : cases) {
     SCOPED_TRACE(c.said);
     fetchOrder(order);
-    storage.failNth(c.op, c.nth, c.fault);
-    const OperationOutcome outcome = PurchaseOrderDeletion().remove();
-    EXPECT_TRUE(storage.fired());
-    storage.disarm();
-    EXPECT_FALSE(outcome.done);
-    EXPECT_NE(outcome.message.find(c.said), std::string::npos) << outcome.message;
-    EXPECT_NE(outcome.message.find("was not deleted"), std::string::npos);
-    ASSERT_FALSE(outcome.notices.empty());
-    EXPECT_EQ(outcome.notices.back().title, "Purchase Order Not Deleted");
-    EXPECT_TRUE(messages.shown().empty()) << "the window shows the outcome, not the deletion";
+    failedBy(
+        c, [] { return PurchaseOrderDeletion().remove(); }, "was not deleted", "Purchase Order Not Deleted");
     EXPECT_EQ(item("LUM-2X4-8").QtyOnOrder, qty("40"));
     EXPECT_EQ(committed("2401", "06-100M"), amt("50.00"));
     EXPECT_EQ(linesOf(order), 2);
