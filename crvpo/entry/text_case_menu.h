@@ -3,8 +3,10 @@
 // a bullet before the field's current case; the choice is applied to the
 // field and stored as the signed-in user's preference for it (GetCase,
 // "CAPPOD:Description"). When the window opens each field takes its stored
-// case, or keeps the case it was given here when none is stored; every time
-// the person completes the field, its text is put in its case.
+// case, asked for as "000" and the name ("000POD:Description",
+// "000POD:VendorCatalogID"), or keeps the case it was given here when none
+// is stored; every time the person completes the field, its text is put in
+// its case.
 #pragma once
 
 #include <functional>
