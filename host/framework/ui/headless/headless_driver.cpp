@@ -1,8 +1,9 @@
 // The headless driver and its front end.
 #include "host/framework/ui/headless/headless_driver.h"
 
-#include <fstream>
+#include <sstream>
 
+#include "host/framework/services/file_replacement.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/ui/input.h"
 #include "host/framework/ui/list_csv.h"
@@ -113,8 +114,10 @@ class HeadlessDriver::Person final : public FrontEnd {
       for (int r = 0; r < request.list->rowCount(); ++r)
         driver_.record("  printed " + quote(rowText(*request.list, r)));
     } else if (!answer.files.empty()) {
-      std::ofstream out(answer.files.front(), std::ios::binary);
-      writeListCsv(*request.list, out);
+      std::ostringstream rows;
+      writeListCsv(*request.list, rows);
+      const std::string error = replaceFile(answer.files.front(), rows.str());
+      if (!error.empty()) driver_.record("  send-to failed: " + error);
     }
   }
   std::vector<std::string> checkSpelling(const SpellCheckRequest& request) override {
@@ -134,6 +137,9 @@ class HeadlessDriver::Person final : public FrontEnd {
   }
   void openDocument(const std::filesystem::path& file) override {
     driver_.record("  open document " + quote(file.string()));
+  }
+  void editDocument(const std::filesystem::path& file) override {
+    driver_.record("  edit document " + quote(file.string()));
   }
 
  private:
