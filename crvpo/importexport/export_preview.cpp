@@ -40,7 +40,7 @@ class TextFileViewerWindow final : public crv::ui::WindowManager {
 }  // namespace
 
 void showTextFile(const std::filesystem::path& file) {
-  if (crv::ui::frontEnd().editText(file)) return;
+  if (crv::ui::frontEnd().editDocument(file)) return;
   crv::message(
       "This system has no text editor to open " + file.string() + " with.|The file is shown here instead.",
       "Purchase Order Export", crv::Icon::Information);

@@ -1,7 +1,7 @@
 // Cached lookups of an import.
 #include "crvpo/importexport/import_lookups.h"
 
-#include "crvpo/entry/operation_outcome.h"
+#include "host/framework/table/table_steps.h"
 
 namespace crvpo {
 namespace {
@@ -34,8 +34,8 @@ bool ImportLookups::fetch(crv::PrivateTable<R>& table, const crv::KeyDef& key) {
   const crv::TableStatus status = table.table.fetch(key);
   if (status == crv::TableStatus::Ok) return true;
   if (status == crv::TableStatus::NotFound) return false;
-  throw ImportLookupError(failureText(table.table.lastError(), crv::TableOp::Reading, table.table.name(),
-                                      "Nothing was read from the import file."));
+  throw ImportLookupError(crv::StepFailure::of(table.table, crv::TableOp::Reading).text() +
+                          "||Nothing was read from the import file.");
 }
 
 bool ImportLookups::vendorExists(crv::Id vendor) {

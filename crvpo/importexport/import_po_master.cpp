@@ -68,7 +68,7 @@ class ImportPOMasterWindow final : public crv::ui::WindowManager, private Import
   Level opening() override {
     if (crv::Company* company = crv::Company::current())
       if (auto failure = ensureBuiltInSource(company->connection()))
-        crv::message(failureText(*failure, ""), windowTitle, crv::Icon::Exclamation);
+        crv::message(failure->text(), windowTitle, crv::Icon::Exclamation);
     // The list of sources starts now, so that the preview has the columns
     // of the first source when the window first shows.
     resetComponents();

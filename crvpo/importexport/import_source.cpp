@@ -1,7 +1,6 @@
 // Import sources.
 #include "crvpo/importexport/import_source.h"
 
-#include "crvpo/entry/commitment_poster.h"
 #include "host/data/shared_values.h"
 #include "host/framework/table/private_table.h"
 
@@ -53,16 +52,16 @@ ImportSource builtInSource() {
   return ImportSource::of(row);
 }
 
-StepResult ensureBuiltInSource(crv::Connection& connection) {
+std::optional<crv::StepFailure> ensureBuiltInSource(crv::Connection& connection) {
   crv::PrivateTable<crv::JCLimitsRecord> sources(connection);
   sources.rec.Report = importReport;
   sources.rec.ReportTitle = builtInSourceTitle();
-  bool found = false;
-  if (auto failure = fetchRow(sources.table, crv::JCLimitsRecord::KeyReport, found); failure || found)
-    return failure;
+  const crv::TableStatus found = sources.table.fetch(crv::JCLimitsRecord::KeyReport);
+  if (found == crv::TableStatus::Ok) return std::nullopt;
+  if (found != crv::TableStatus::NotFound) return crv::StepFailure::of(sources.table, crv::TableOp::Reading);
   fillBuiltIn(sources.rec);
   if (sources.table.tryInsert() == crv::TableStatus::Ok) return std::nullopt;
-  return StepFailure::of(sources.table, crv::TableOp::Adding);
+  return crv::StepFailure::of(sources.table, crv::TableOp::Adding);
 }
 
 std::optional<ImportSource> findSource(crv::Connection& connection, std::string_view title) {

@@ -16,10 +16,10 @@
 #include <string>
 #include <string_view>
 
-#include "crvpo/entry/operation_outcome.h"
 #include "crvpo/importexport/import_layout.h"
 #include "crvpo/importexport/line_splitter.h"
 #include "host/data/tables/job_cost_tables.h"
+#include "host/framework/table/table_steps.h"
 
 namespace crvpo {
 
@@ -57,8 +57,9 @@ struct ImportSource {
 
 // The built-in source as it is created (no file named).
 ImportSource builtInSource();
-// Adds the built-in source unless a "PO Import" source has its title.
-StepResult ensureBuiltInSource(crv::Connection& connection);
+// Adds the built-in source unless a "PO Import" source has its title; the
+// failed read or write when that could not be done.
+std::optional<crv::StepFailure> ensureBuiltInSource(crv::Connection& connection);
 // The "PO Import" source of that title (trailing blanks ignored).
 std::optional<ImportSource> findSource(crv::Connection& connection, std::string_view title);
 

@@ -3,9 +3,9 @@
 
 #include <cstdlib>
 
-#include "crvpo/entry/operation_outcome.h"
-#include "crvpo/importexport/replacement_file.h"
+#include "host/framework/services/file_replacement.h"
 #include "host/framework/table/private_table.h"
+#include "host/framework/table/table_steps.h"
 
 namespace crvpo {
 namespace {
@@ -128,17 +128,14 @@ class PurchaseOrderExport::Writer {
   Writer(crv::Connection& connection, const std::filesystem::path& target)
       : orders(connection), lines(connection), target_(target), file_(target) {}
 
-  bool start() {
-    if (auto failure = file_.open()) return fail(*failure + " Creating File");
-    return true;
-  }
+  bool start() { return file_.ok() || fail(file_.error() + " Creating File"); }
   bool failed() const { return !summary.message.empty(); }
   bool fail(std::string text) {
     if (summary.message.empty()) summary.message = std::move(text);
     return false;
   }
   bool readFailed(crv::Table& table) {
-    return fail(table.lastError().describe() + crv::errorContext(crv::TableOp::Reading, table.name()));
+    return fail(crv::StepFailure::of(table, crv::TableOp::Reading).text());
   }
   bool order() {
     if (orders.rec.Reconciled != 0) ++summary.reconciled;
@@ -162,9 +159,8 @@ class PurchaseOrderExport::Writer {
     }
   }
   ExportSummary finish() {
-    if (summary.message.empty()) {
-      if (auto failure = file_.commit()) summary.message = *failure + " Copying File";
-    }
+    if (summary.message.empty() && !file_.commit()) summary.message = file_.error() + " Copying File";
+    if (!summary.message.empty()) file_.abandon();
     summary.written = summary.message.empty();
     if (!summary.written) summary.message += "||The export file " + target_.string() + " was not written.";
     return std::move(summary);
@@ -175,13 +171,10 @@ class PurchaseOrderExport::Writer {
   ExportSummary summary;
 
  private:
-  bool put(const std::string& text) {
-    if (auto failure = file_.write(text)) return fail(*failure + " Adding Export");
-    return true;
-  }
+  bool put(const std::string& text) { return file_.write(text) || fail(file_.error() + " Adding Export"); }
 
   std::filesystem::path target_;
-  ReplacementFile file_;
+  crv::FileReplacement file_;
 };
 
 ExportSummary PurchaseOrderExport::run(const std::vector<crv::Id>& poids,

@@ -13,27 +13,33 @@
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
+#include "host/framework/table/table_steps.h"
 
 namespace crvpo {
 namespace {
 
-// Ends the run; the transaction is rolled back on the way out.
-struct ImportStop {
-  std::string text;
-};
-
-[[noreturn]] void stop(std::string_view what, const crv::Table& table) {
-  throw ImportStop{std::string(what) + "|" + table.lastError().describe()};
+// Answers the text of a step that stopped the import, in the words the
+// user knows for the writes of orders and lines.
+std::string stoppedText(const crv::StepFailure& failure) {
+  const std::string why = failure.error.describe();
+  if (failure.op == crv::TableOp::Autoincrementing && failure.table == "POMaster")
+    return "Unable to PrimeAutoInc POMaster.|" + why;
+  if (failure.op == crv::TableOp::Inserting && failure.table == "POMaster")
+    return "Unable to Insert POMaster.|" + why;
+  if (failure.op == crv::TableOp::Inserting && failure.table == "PODetail")
+    return "Unable to Insert PODetail.|" + why;
+  if (failure.table == PurchaseOrderImport::subject) return "The import could not be written: " + why;
+  return failure.text();
 }
-
-[[noreturn]] void stop(const StepFailure& failure) { throw ImportStop{failureText(failure, "")}; }
 
 }  // namespace
 
 class PurchaseOrderImport::Run {
  public:
-  Run(crv::Connection& connection, bool exchange, ImportPreview& preview, ImportObserver* observer)
-      : exchange_(exchange),
+  Run(crv::Connection& connection, crv::TableSteps& steps, bool exchange, ImportPreview& preview,
+      ImportObserver* observer)
+      : steps_(steps),
+        exchange_(exchange),
         preview_(preview),
         observer_(observer),
         orders_(connection),
@@ -41,7 +47,7 @@ class PurchaseOrderImport::Run {
         systems_(connection),
         agents_(connection),
         lookups_(connection),
-        poster_(connection) {}
+        poster_(connection, steps) {}
 
   void all() {
     readSettings();
@@ -49,10 +55,9 @@ class PurchaseOrderImport::Run {
     readAgents();
     total_ = preview_.headers.size() + preview_.details.size();
     for (const ImportHeader& header : preview_.headers) writeHeader(header);
-    if (counterMoved_ && systems_.table.tryUpdate() != crv::TableStatus::Ok)
-      stop(StepFailure::of(systems_.table, crv::TableOp::Saving));
+    if (counterMoved_) steps_.update(systems_.table);
     for (const ImportDetail& detail : preview_.details) writeDetail(detail);
-    if (auto failure = commitments_.post(poster_)) stop(*failure);
+    commitments_.post(poster_);
   }
 
   std::size_t orders = 0;
@@ -70,6 +75,7 @@ class PurchaseOrderImport::Run {
   void countOne();
   std::string_view text(ImportDetail::Ref ref) const { return preview_.text(ref); }
 
+  crv::TableSteps& steps_;
   bool exchange_;
   ImportPreview& preview_;
   ImportObserver* observer_;
@@ -92,10 +98,7 @@ class PurchaseOrderImport::Run {
 
 void PurchaseOrderImport::Run::readSettings() {
   systems_.table.set(crv::SystemsRecord::KeySystemID);
-  const crv::TableStatus read = systems_.table.next();
-  if (read != crv::TableStatus::Ok && read != crv::TableStatus::EndOfFile)
-    stop(StepFailure::of(systems_.table, crv::TableOp::Reading));
-  haveSettings_ = read == crv::TableStatus::Ok;
+  haveSettings_ = steps_.next(systems_.table);
 }
 
 // The first job line of each order gives the order its default job.
@@ -113,23 +116,16 @@ void PurchaseOrderImport::Run::assignDefaultJobs() {
 
 void PurchaseOrderImport::Run::readAgents() {
   agents_.rec.FieldName = purchasingAgentList;
-  if (agents_.table.setRange(crv::DropListRecord::KeyFieldName, 1) != crv::TableStatus::Ok)
-    stop(StepFailure::of(agents_.table, crv::TableOp::Reading));
-  for (;;) {
-    const crv::TableStatus read = agents_.table.next();
-    if (read == crv::TableStatus::EndOfFile) return;
-    if (read != crv::TableStatus::Ok) stop(StepFailure::of(agents_.table, crv::TableOp::Reading));
-    knownAgents_.insert(agents_.rec.FieldValue.str());
-  }
+  agents_.table.setRange(crv::DropListRecord::KeyFieldName, 1);
+  while (steps_.next(agents_.table)) knownAgents_.insert(agents_.rec.FieldValue.str());
 }
 
 void PurchaseOrderImport::Run::writeHeader(const ImportHeader& header) {
   crv::POMasterRecord& po = orders_.rec;
   po.clear();
-  if (orders_.table.primeAutoInc() != crv::TableStatus::Ok)
-    stop("Unable to PrimeAutoInc POMaster.", orders_.table);
+  steps_.primeAutoInc(orders_.table);
   fillHeader(header, po);
-  if (orders_.table.tryInsert() != crv::TableStatus::Ok) stop("Unable to Insert POMaster.", orders_.table);
+  steps_.insert(orders_.table);
   poidOf_[header.fileId] = po.POID;
   addAgent(header.preparedBy);
   ++orders;
@@ -195,8 +191,7 @@ void PurchaseOrderImport::Run::addAgent(std::string_view agent) {
   row.FieldValue = agent;
   row.UserID = crv::UserID.view();
   row.DateAdded = crv::Date::today();
-  if (agents_.table.tryInsert() != crv::TableStatus::Ok)
-    stop(StepFailure::of(agents_.table, crv::TableOp::Inserting));
+  steps_.insert(agents_.table);
 }
 
 void PurchaseOrderImport::Run::writeDetail(const ImportDetail& detail) {
@@ -207,7 +202,7 @@ void PurchaseOrderImport::Run::writeDetail(const ImportDetail& detail) {
   line.POID = order->second;
   line.SequenceNo = ++sequence_[order->second];
   fillDetail(detail, line);
-  if (lines_.table.tryInsert() != crv::TableStatus::Ok) stop("Unable to Insert PODetail.", lines_.table);
+  steps_.insert(lines_.table);
   if (auto entry = OpeningCommitments::of(line)) commitments_.add(*entry);
   ++lines;
   countOne();
@@ -265,24 +260,23 @@ PurchaseOrderImport::PurchaseOrderImport(crv::Connection& connection, const Impo
 
 ImportOutcome PurchaseOrderImport::run(ImportPreview& preview, ImportObserver* observer) {
   ImportOutcome outcome;
-  crv::Transaction transaction(*connection_, wait_);
-  if (!transaction.started()) {
-    outcome.message =
-        "The import could not begin: " + transaction.error().describe() + "||" + notImportedText;
-    return outcome;
-  }
+  std::optional<crv::StepFailure> failure;
   try {
-    Run run(*connection_, exchange_, preview, observer);
-    run.all();
-    if (transaction.commit() != crv::TableStatus::Ok)
-      throw ImportStop{"The import could not be committed: " + transaction.error().describe()};
-    outcome.orders = run.orders;
-    outcome.lines = run.lines;
-  } catch (const ImportStop& stopped) {
-    outcome.message = stopped.text + "||" + notImportedText;
-    return outcome;
+    failure =
+        crv::runAtomically(*connection_, wait_, subject, crv::TableOp::Saving, [&](crv::TableSteps& steps) {
+          Run run(*connection_, steps, exchange_, preview, observer);
+          run.all();
+          outcome.orders = run.orders;
+          outcome.lines = run.lines;
+          return true;
+        });
   } catch (const std::exception& error) {
     outcome.message = std::string(error.what()) + "||" + notImportedText;
+    return outcome;
+  }
+  if (failure) {
+    outcome.message = stoppedText(*failure) + "||" + notImportedText;
+    outcome.orders = outcome.lines = 0;
     return outcome;
   }
   preview.dropHeaders();

@@ -41,6 +41,8 @@ class PurchaseOrderImport {
  public:
   static constexpr const char* notImportedText = "No purchase orders were imported.";
   static constexpr const char* purchasingAgentList = "POM Purchasing Agent";
+  // What a transaction that cannot begin or commit is named after.
+  static constexpr const char* subject = "the import";
 
   PurchaseOrderImport(crv::Connection& connection, const ImportSource& source);
 

@@ -3,10 +3,8 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMenu>
-#include <QUrl>
 #include <stdexcept>
 
 #include "host/desktop/calendar_dialog.h"
@@ -15,6 +13,7 @@
 #include "host/desktop/send_to_dialog.h"
 #include "host/desktop/spell_check_dialog.h"
 #include "host/desktop/window_view.h"
+#include "host/framework/services/desktop_programs.h"
 #include "host/framework/values/text.h"
 
 namespace crv::desktop {
@@ -160,14 +159,8 @@ void QtFrontEnd::beep(ui::Sound /*sound*/) {
   objected();
 }
 
-void QtFrontEnd::openDocument(const std::filesystem::path& file) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
-}
+void QtFrontEnd::openDocument(const std::filesystem::path& file) { desktopPrograms().view(file); }
 
-bool QtFrontEnd::editText(const std::filesystem::path& file) {
-  // A text file opens in the program the desktop keeps for plain text,
-  // its text editor; false when the desktop has no such program.
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
-}
+bool QtFrontEnd::editDocument(const std::filesystem::path& file) { return desktopPrograms().edit(file); }
 
 }  // namespace crv::desktop

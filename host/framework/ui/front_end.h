@@ -103,11 +103,16 @@ class FrontEnd : public MessageService {
   virtual std::vector<std::string> checkSpelling(const SpellCheckRequest& request) = 0;
   virtual void showHelp(const HelpTopic& topic) = 0;
   virtual void beep(Sound sound) = 0;
-  // Opens a document with the program the system associates with it.
+  // Opens a document with the program the system associates with it, or a
+  // text file in the text editor (host/framework/services/desktop_programs.h
+  // runs them on the desktop).
   virtual void openDocument(const std::filesystem::path& file) = 0;
-  // Opens a plain-text file in the system's text editor; false when the
-  // system offers none (the caller then shows the file itself).
-  virtual bool editText(const std::filesystem::path& /*file*/) { return false; }
+  // Opens a text file in the desktop's text editor; false when the desktop
+  // has none to offer (the caller then shows the file itself).
+  virtual bool editDocument(const std::filesystem::path& file) {
+    openDocument(file);
+    return true;
+  }
 };
 
 // Installs a front end (and makes it the message service); nullptr goes

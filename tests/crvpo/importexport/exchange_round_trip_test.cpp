@@ -113,9 +113,7 @@ class ExchangeTest : public ImportFixture {
     for (crv::Id poid : poids) {
       crv::POM.POID = poid;
       ASSERT_EQ(crv::POMaster.fetch(crv::POMasterRecord::KeyPOID), crv::TableStatus::Ok);
-      PurchaseOrderDeletion deletion;
-      deletion.setShowMessages(false);
-      ASSERT_TRUE(deletion.remove().done);
+      ASSERT_TRUE(PurchaseOrderDeletion().remove().done);
     }
     for (crv::Table* table : crv::TableRegistry::tables()) table->close();
     RecalcObserver quiet;

@@ -195,7 +195,7 @@ TEST_F(ExportWindowTest, ExportsTheTaggedOrdersAndShowsTheFile) {
       "purchase order was exported as fully open.");
   ui.answer("&OK");
   ui.expectFinished();
-  EXPECT_NE(ui.transcriptText().find("edit text \"" + file.string() + "\""), std::string::npos);
+  EXPECT_NE(ui.transcriptText().find("edit document \"" + file.string() + "\""), std::string::npos);
   EXPECT_TRUE(crv::TAGQUE.empty());
   std::ifstream in(file);
   std::string first;

@@ -5,11 +5,10 @@
 // equal to a rebuild, and an import that fails halfway leaving nothing.
 #include "crvpo/importexport/purchase_order_import.h"
 
-#include <sqlite3.h>
-
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/storage/sqlite/sqlite_backend.h"
+#include "support/fault_injecting_backend.h"
 #include "tests/crvpo/importexport/import_fixture.h"
 
 namespace crvpo::test {
@@ -136,17 +135,21 @@ TEST_F(ImportTest, TwoFilesWithPOIDsRejectADuplicate) {
                                                        "0: Totals don't match on POID: 8"}));
 }
 
-// A write refused by the database halfway through the lines: nothing of the
-// import stays, and the message says which step failed.
-TEST_F(ImportTest, AFailedWriteLeavesNothingImported) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open((companyFolder() / crv::Company::databaseFileName).c_str(), &db), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(db,
-                         "CREATE TRIGGER refuse BEFORE INSERT ON PODetail WHEN NEW.Description = 'Refused' "
-                         "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
-  sqlite3_close(db);
+// The company on a storage that fails when told to.
+class ImportFaultTest : public ImportTest {
+ protected:
+  void SetUp() override {
+    ImportTest::SetUp();
+    company.reset();
+    company = crv::Company::open(companyFolder(), false, storage);
+  }
+  crv::test::FaultInjectingBackend storage;
+};
+
+// A write refused by the storage halfway through the lines (the disk is
+// full): nothing of the import stays, and the message says which step
+// failed.
+TEST_F(ImportFaultTest, AFailedWriteLeavesNothingImported) {
   const auto file = write("half.csv",
                           "H,,103,,0,0,0\n"
                           "D,Studs,10,5,,,,2401,06-100M\n"
@@ -155,7 +158,9 @@ TEST_F(ImportTest, AFailedWriteLeavesNothingImported) {
   ImportPreview preview;
   ASSERT_TRUE(read(commaSource(checkedLayout, file), preview).read);
   const std::int64_t before = orderCount();
+  storage.failNth(crv::test::StorageOp::Write, 2, crv::test::Fault::DiskFull, "PODetail");
   const auto imported = import(commaSource(checkedLayout, file), preview);
+  EXPECT_TRUE(storage.fired());
   EXPECT_FALSE(imported.done);
   EXPECT_NE(imported.message.find("Unable to Insert PODetail."), std::string::npos) << imported.message;
   EXPECT_NE(imported.message.find("No purchase orders were imported."), std::string::npos);
@@ -179,7 +184,8 @@ TEST_F(ImportTest, AnImportThatCannotHaveItsTransactionIsNotRun) {
   const ImportOutcome imported = importer.run(preview);
   other->rollback();
   EXPECT_FALSE(imported.done);
-  EXPECT_EQ(imported.message.rfind("The import could not begin: ", 0), 0u) << imported.message;
+  EXPECT_EQ(imported.message.rfind("The import could not be written: File Is Already Locked (32)", 0), 0u)
+      << imported.message;
   EXPECT_EQ(preview.headers.size(), 1u);
 }
 
