@@ -132,6 +132,7 @@ void DesignerReportProcedure::runWithProgressWindow() {
   DesignerReportWork work(*runtime_, pages_);
   const ReportRunEnd end = runWithProgress(work, previewing, ReportTexts::loadDefault());
   const int pages = runtime_->finishRun();
+  crv::GlobalResponse = crv::RequestCancelled;
   if (end == ReportRunEnd::Abandoned) return;
   preview(pages);
 }
@@ -235,6 +236,7 @@ crv::PageSink& DesignerReportProcedure::pageSink() {
 void DesignerReportProcedure::preview(int pages) {
   if (consoleSink_) return;
   const ReportTexts texts = ReportTexts::loadDefault();
+  if (!editing_) crv::GlobalResponse = crv::RequestCancelled;
   if (pages <= 0 || !pdf_ || pdf_->pagesWritten() == 0) {
     crv::message(texts.NothingToPrvwText, texts.NothingToPrvwTitle, crv::Icon::Exclamation, texts.ButtonOk);
     return;

@@ -1,6 +1,9 @@
 // Report expressions evaluated by QJSEngine.
 #include "host/expression/js_script_engine.h"
 
+#include <mutex>
+
+#include <QCoreApplication>
 #include <QJSValue>
 #include <QStringList>
 
@@ -68,6 +71,17 @@ std::unique_ptr<CompiledScript> JsScriptEngine::compile(const std::string& body,
 }  // namespace crv::expression
 
 crv::ScriptEngine* crvScriptEngineForThisThread() {
+  // QJSEngine needs an application object; a run without the desktop (the
+  // command line, a script) has none, so the first engine makes one that
+  // lives as long as the program.
+  static std::once_flag application;
+  std::call_once(application, [] {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "crvhost";
+    static char* argv[] = {name, nullptr};
+    new QCoreApplication(argc, argv);
+  });
   thread_local std::unique_ptr<crv::expression::JsScriptEngine> engine;
   if (!engine) engine = std::make_unique<crv::expression::JsScriptEngine>();
   return engine.get();

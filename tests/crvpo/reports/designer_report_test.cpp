@@ -93,6 +93,7 @@ TEST_F(DesignerReportTest, FormSavedReloadedAndPrintedShowsTheBatch) {
   ReportDefinition drawn = sampleForm();
   DefinedItem caption;
   caption.text = "ACME OWN FORM";
+  caption.y = 60;
   caption.width = 200;
   drawn.band(DefinedBandKind::PageHeader).items.push_back(caption);
   runtime->replaceReport(drawn);

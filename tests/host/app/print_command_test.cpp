@@ -90,7 +90,7 @@ TEST_F(PrintCommandTest, AnUnknownOrderNumberFailsWithAMessageAndWritesNothing) 
 }
 
 TEST_F(PrintCommandTest, PrintsOnTheCompanysDesignerFormAndRefusesAFormOfAnotherType) {
-  useDesignerForm(folder_ / demo::sampleDesignerForm);
+  useDesignerForm(folder_.path() / demo::sampleDesignerForm);
   const std::filesystem::path pdf = folder_ / "designed.pdf";
   const CommandRun printed = print(pdf);
   ASSERT_EQ(printed.code, 0) << printed.output;

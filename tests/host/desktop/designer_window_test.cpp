@@ -21,6 +21,7 @@
 #include <iterator>
 
 #include "host/app/module_library.h"
+#include "host/framework/report/report_runtime.h"
 #include "host/desktop/gui_robot.h"
 #include "tests/host/desktop/main_window_fixture.h"
 
@@ -103,7 +104,7 @@ TEST_F(DesignerWindowTest, DrawsOnTheSampleFormSavesItAndOpensOnlyOnce) {
   ASSERT_EQ(robot.failure(), "");
   EXPECT_EQ(designersWhileOpen, 1);
   EXPECT_EQ(FRB.DesktopThread, 0u);
-  const std::string saved = fileText(folder_ / demo::sampleDesignerForm);
+  const std::string saved = fileText(folder_.path() / demo::sampleDesignerForm);
   EXPECT_NE(saved.find("field x="), std::string::npos);
   EXPECT_NE(saved.find("name=\"APV:Email\" picture=\"@s60\""), std::string::npos) << saved;
 }
