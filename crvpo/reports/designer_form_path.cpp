@@ -3,8 +3,8 @@
 
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/report/report_runtime.h"
-#include "host/framework/table/table.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/table/table.h"
 #include "host/framework/values/text.h"
 
 namespace crvpo {
@@ -41,11 +41,11 @@ bool setDesignerForm(std::string_view path, int editAction) {
   const DesignerFormPath parts = splitDesignerFormPath(path);
   if (parts.folder.size() > crv::FRB.ReportSearchPath.size() ||
       parts.file.size() > crv::FRB.ReportFileName.size()) {
-    crv::message("The designer form path " + std::string(crv::clip(path)) +
-                     " is too long: its folder may have up to " +
-                     std::to_string(crv::FRB.ReportSearchPath.size()) + " characters and its file name up to " +
-                     std::to_string(crv::FRB.ReportFileName.size()) + ".",
-                 "Designer Form", crv::Icon::Exclamation);
+    crv::message(
+        "The designer form path " + std::string(crv::clip(path)) +
+            " is too long: its folder may have up to " + std::to_string(crv::FRB.ReportSearchPath.size()) +
+            " characters and its file name up to " + std::to_string(crv::FRB.ReportFileName.size()) + ".",
+        "Designer Form", crv::Icon::Exclamation);
     return false;
   }
   crv::FRB.ReportSearchPath = parts.folder;

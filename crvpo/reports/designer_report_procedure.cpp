@@ -67,7 +67,8 @@ bool DesignerReportProcedure::start() {
     return false;
   }
   runtime_->setDictionary(spec_.dictionary.text());
-  spec_.bindings.forEach([this](const std::string& name, const crv::FieldRef& value) { runtime_->bind(name, value); });
+  spec_.bindings.forEach(
+      [this](const std::string& name, const crv::FieldRef& value) { runtime_->bind(name, value); });
   editing_ = crv::FRB.ReportEditAction != 0;
   crv::FRB.ReportEditAction = 0;
   crv::FRB.LibLanguage = "English";
@@ -87,14 +88,16 @@ void DesignerReportProcedure::closeTables() {
 }
 
 bool DesignerReportProcedure::loadReport() {
-  const std::string file = designerReportFile(crv::FRB.ReportSearchPath.view(), crv::FRB.ReportFileName.view());
+  const std::string file =
+      designerReportFile(crv::FRB.ReportSearchPath.view(), crv::FRB.ReportFileName.view());
   if (!runtime_->loadReport(file)) {
     tell(runtime_->errorText(), "Report");
     return false;
   }
   if (runtime_->report().type != spec_.type) {
     if (!console_) crv::ui::frontEnd().beep(crv::ui::Sound::Default);
-    tell(crv::differentReportTypeText(file, runtime_->report().type, spec_.type), crv::differentReportTypeTitle);
+    tell(crv::differentReportTypeText(file, runtime_->report().type, spec_.type),
+         crv::differentReportTypeTitle);
     return false;
   }
   return true;
@@ -115,7 +118,7 @@ void DesignerReportProcedure::runReport() {
   if (loadReport()) {
     runtime_->setRecordCount(spec_.childRows());
     runtime_->setDestination(crv::GLO.PrintPreview != 0 ? crv::ReportDestination::Preview
-                                                         : crv::ReportDestination::Printer);
+                                                        : crv::ReportDestination::Printer);
     if (runtime_->printWithoutAsking() || crv::FRB.UseSavedDevMode != 0 || runtime_->printDialog())
       runWithProgressWindow();
   }
@@ -130,7 +133,8 @@ void DesignerReportProcedure::runWithProgressWindow() {
   }
   const bool previewing = runtime_->destination() == crv::ReportDestination::Preview;
   DesignerReportWork work(*runtime_, pages_);
-  const ReportRunEnd end = runWithProgress(work, previewing, ReportTexts::loadDefault());
+  const ReportRunEnd end =
+      runWithProgress(work, previewing, ReportTexts::loadDefault(), {}, spec_.progressName);
   const int pages = runtime_->finishRun();
   crv::GlobalResponse = crv::RequestCancelled;
   if (end == ReportRunEnd::Abandoned) return;
@@ -141,7 +145,8 @@ void DesignerReportProcedure::editReport() {
   std::uint64_t none = 0;
   if (!crv::FRB.DesktopThread.compare_exchange_strong(none, crv::currentThreadNumber())) return;
   openTables();
-  const std::string file = designerReportFile(crv::FRB.ReportSearchPath.view(), crv::FRB.ReportFileName.view());
+  const std::string file =
+      designerReportFile(crv::FRB.ReportSearchPath.view(), crv::FRB.ReportFileName.view());
   bool ready = true;
   if (file.empty()) {
     runtime_->newReport(spec_.type, newReportName);
@@ -206,7 +211,8 @@ bool DesignerReportProcedure::openView(const std::string& order, const std::stri
 crv::FeedRow DesignerReportProcedure::next(std::uint64_t& group) {
   const crv::FeedRow row = view_.next(group);
   if (row == crv::FeedRow::End) {
-    if (rowsRead_ == 0) tell(runtime_->report().name + "\r\n\r\nNo records found!", "Report", crv::Icon::Information);
+    if (rowsRead_ == 0)
+      tell(runtime_->report().name + "\r\n\r\nNo records found!", "Report", crv::Icon::Information);
     return row;
   }
   if (rowsRead_ == 0 || group != lastRecord_) {

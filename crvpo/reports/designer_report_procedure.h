@@ -73,10 +73,11 @@ class SaveAreas {
 
 // What makes one designer report procedure.
 struct DesignerReportSpec {
-  std::string type;                   // "PrintPurchaseOrder"
-  std::vector<crv::Table*> tables;    // opened for the run, in this order
-  crv::FieldDictionary dictionary;    // the published names
-  crv::ReportBindings bindings;       // every published name, bound
+  std::string type;                 // "PrintPurchaseOrder"
+  std::string progressName;         // the progress window's procedure name
+  std::vector<crv::Table*> tables;  // opened for the run, in this order
+  crv::FieldDictionary dictionary;  // the published names
+  crv::ReportBindings bindings;     // every published name, bound
   DesignerViewTables view;
   SaveAreas saved;
   std::function<std::int64_t()> childRows;  // rows of the child table, for the runtime

@@ -20,7 +20,8 @@ std::vector<DesignerView::SortField> DesignerView::sortFields(const std::string&
     if (!part.empty() && (part.front() == '-' || part.front() == '+')) part = crv::trim(part.substr(1));
     const crv::FieldRef* value = bindings_.find(part);
     const std::string prefix = tables_.primaryPrefix + ":";
-    if (!value || part.size() <= prefix.size() || !crv::equalsIgnoreCase(part.substr(0, prefix.size()), prefix)) {
+    if (!value || part.size() <= prefix.size() ||
+        !crv::equalsIgnoreCase(part.substr(0, prefix.size()), prefix)) {
       crv::message("The report sorts by \"" + std::string(part) + "\", which is not a field of " +
                        tables_.primary->name() + "; its records keep their usual order.",
                    "Report", crv::Icon::Exclamation);

@@ -20,7 +20,8 @@ const crv::FieldDef companyNameField{"CompanyName", crv::FieldKind::Text, 40, 0}
 void fetchJobAndVendor() {
   crv::JCH.clear();
   crv::JCH.JobID = crv::POM.DefaultJob.view();
-  if (crv::POM.DefaultJob.empty() || crv::JCHeader.fetch(crv::JCH.KeyJobID) != TableStatus::Ok) crv::JCH.clear();
+  if (crv::POM.DefaultJob.empty() || crv::JCHeader.fetch(crv::JCH.KeyJobID) != TableStatus::Ok)
+    crv::JCH.clear();
   crv::APV.clear();
   crv::APV.VendorID = crv::POM.VendorID;
   if (crv::APVendor.fetch(crv::APV.KeyVendorID) != TableStatus::Ok) crv::APV.clear();
@@ -53,6 +54,7 @@ DesignerViewTables ordersView() {
 DesignerReportSpec listingSpec() {
   DesignerReportSpec spec;
   spec.type = listingReportType;
+  spec.progressName = "P144";
   spec.tables = {&crv::APVendor, &crv::POMaster, &crv::PODetail, &crv::JCHeader};
   spec.dictionary = listingDictionary();
   spec.bindings.bindTable(spec.dictionary.tables[0], crv::POM);
@@ -74,14 +76,14 @@ DesignerReportSpec listingSpec() {
 crv::FieldDictionary listingDictionary() {
   crv::FieldDictionary dictionary;
   dictionary.reportType = listingReportType;
-  dictionary.tables.push_back(
-      crv::dictionaryTable("POMaster", DictionaryTableKind::Primary, "POM", crv::layoutOf<crv::POMasterRecord>()));
-  dictionary.tables.push_back(
-      crv::dictionaryTable("PODetail", DictionaryTableKind::Child, "POD", crv::layoutOf<crv::PODetailRecord>()));
-  dictionary.tables.push_back(
-      crv::dictionaryTable("JCHeader", DictionaryTableKind::Lookup, "JCH", crv::layoutOf<crv::JCHeaderRecord>()));
-  dictionary.tables.push_back(
-      crv::dictionaryTable("APVendor", DictionaryTableKind::Lookup, "APV", crv::layoutOf<crv::APVendorRecord>()));
+  dictionary.tables.push_back(crv::dictionaryTable("POMaster", DictionaryTableKind::Primary, "POM",
+                                                   crv::layoutOf<crv::POMasterRecord>()));
+  dictionary.tables.push_back(crv::dictionaryTable("PODetail", DictionaryTableKind::Child, "POD",
+                                                   crv::layoutOf<crv::PODetailRecord>()));
+  dictionary.tables.push_back(crv::dictionaryTable("JCHeader", DictionaryTableKind::Lookup, "JCH",
+                                                   crv::layoutOf<crv::JCHeaderRecord>()));
+  dictionary.tables.push_back(crv::dictionaryTable("APVendor", DictionaryTableKind::Lookup, "APV",
+                                                   crv::layoutOf<crv::APVendorRecord>()));
   dictionary.data = {crv::DictionaryField{"Company Name", "CompanyName", "@s40", 2}};
   return dictionary;
 }

@@ -34,9 +34,9 @@ struct FormValues {
 
 const std::vector<std::string>& publishedVendorFields() {
   static const std::vector<std::string> fields = {
-      "VendorID", "ExternalID", "VendorName", "Address", "Address2", "City", "State", "Zip",
-      "Phone",    "Fax",        "Email",      "UD1",     "UD2",      "UD3",  "UD4",   "UD5",
-      "UD6",      "UD7",        "UD8",        "UD9",     "UD10"};
+      "VendorID", "ExternalID", "VendorName", "Address", "Address2", "City", "State",
+      "Zip",      "Phone",      "Fax",        "Email",   "UD1",      "UD2",  "UD3",
+      "UD4",      "UD5",        "UD6",        "UD7",     "UD8",      "UD9",  "UD10"};
   return fields;
 }
 
@@ -47,14 +47,16 @@ const crv::FieldDef& ownField(const char* name, FieldKind kind, std::uint32_t wi
 
 void bindOwnValues(crv::ReportBindings& bindings, FormValues& values) {
   PrintState& heading = printState();
-  bindings.bind("CompanyName", crv::FieldRef(&heading.CompanyName, ownField("CompanyName", FieldKind::Text, 50)));
+  bindings.bind("CompanyName",
+                crv::FieldRef(&heading.CompanyName, ownField("CompanyName", FieldKind::Text, 50)));
   crv::Text<50>* lines[] = {&heading.CompanyLine1, &heading.CompanyLine2, &heading.CompanyLine3,
                             &heading.CompanyLine4};
   for (int i = 0; i < 4; ++i) {
     const std::string name = "CompanyLine" + std::to_string(i + 1);
     bindings.bind(name, crv::FieldRef(lines[i], ownField(name.c_str(), FieldKind::Text, 50)));
   }
-  bindings.bind("PreTaxAmount", crv::FieldRef(&values.PreTaxAmount, ownField("PreTaxAmount", FieldKind::Amount, 0)));
+  bindings.bind("PreTaxAmount",
+                crv::FieldRef(&values.PreTaxAmount, ownField("PreTaxAmount", FieldKind::Amount, 0)));
   bindings.bind("TaxAmount", crv::FieldRef(&values.TaxAmount, ownField("TaxAmount", FieldKind::Amount, 0)));
   bindings.bind("TaxAmountLabel",
                 crv::FieldRef(&values.TaxAmountLabel, ownField("TaxAmountLabel", FieldKind::Text, 15)));
@@ -124,6 +126,7 @@ std::int64_t batchViewRows() {
 DesignerReportSpec formSpec(FormValues& values, const crv::FieldDictionary& dictionary) {
   DesignerReportSpec spec;
   spec.type = purchaseOrderReportType;
+  spec.progressName = "P167";
   spec.tables = {&crv::APVendor, &crv::POPrint, &crv::PODetail, &crv::JCHeader};
   spec.dictionary = dictionary;
   spec.bindings.bindTable(dictionary.tables[0], crv::POP);
@@ -148,14 +151,15 @@ DesignerReportSpec formSpec(FormValues& values, const crv::FieldDictionary& dict
 crv::FieldDictionary purchaseOrderDictionary() {
   crv::FieldDictionary dictionary;
   dictionary.reportType = purchaseOrderReportType;
-  dictionary.tables.push_back(
-      crv::dictionaryTable("POPrint", DictionaryTableKind::Primary, "POP", crv::layoutOf<crv::POPrintRecord>()));
-  dictionary.tables.push_back(
-      crv::dictionaryTable("PODetail", DictionaryTableKind::Child, "POD", crv::layoutOf<crv::PODetailRecord>()));
+  dictionary.tables.push_back(crv::dictionaryTable("POPrint", DictionaryTableKind::Primary, "POP",
+                                                   crv::layoutOf<crv::POPrintRecord>()));
+  dictionary.tables.push_back(crv::dictionaryTable("PODetail", DictionaryTableKind::Child, "POD",
+                                                   crv::layoutOf<crv::PODetailRecord>()));
   dictionary.tables.push_back(crv::dictionaryTable("APVendor", DictionaryTableKind::Lookup, "APV",
-                                                   crv::layoutOf<crv::APVendorRecord>(), publishedVendorFields()));
-  dictionary.tables.push_back(
-      crv::dictionaryTable("JCHeader", DictionaryTableKind::Lookup, "JCH", crv::layoutOf<crv::JCHeaderRecord>()));
+                                                   crv::layoutOf<crv::APVendorRecord>(),
+                                                   publishedVendorFields()));
+  dictionary.tables.push_back(crv::dictionaryTable("JCHeader", DictionaryTableKind::Lookup, "JCH",
+                                                   crv::layoutOf<crv::JCHeaderRecord>()));
   dictionary.data = {
       DictionaryField{"Company Name", "CompanyName", "@s50", 2},
       DictionaryField{"Company Line 1", "CompanyLine1", "@s50", 2},

@@ -55,7 +55,8 @@ std::optional<BandCondition> BandCondition::compile(const std::string& when, con
   const auto equals = text.find('=');
   const auto at = differs != std::string_view::npos ? differs : equals;
   if (at == std::string_view::npos) {
-    error = "The band condition \"" + std::string(text) + "\" is neither NAME=VALUE, NAME<>VALUE nor =expression.";
+    error = "The band condition \"" + std::string(text) +
+            "\" is neither NAME=VALUE, NAME<>VALUE nor =expression.";
     return std::nullopt;
   }
   const std::string name(trim(text.substr(0, at)));

@@ -29,7 +29,8 @@ class CRuntimeReport final : public ReportRuntime {
   void setDictionary(const std::string& text) override;
   void bind(const std::string& name, const FieldRef& value) override;
   bool loadReport(const std::filesystem::path& file) override;
-  void newReport(const std::string& type, const std::string& name, const std::filesystem::path& file) override;
+  void newReport(const std::string& type, const std::string& name,
+                 const std::filesystem::path& file) override;
   const ReportDefinition& report() const override { return report_; }
   const std::filesystem::path& reportFile() const override { return file_; }
   const std::string& errorText() const override { return error_; }

@@ -106,7 +106,8 @@ bool DesignerLayout::addItem(Band& band, const DefinedItem& item, std::string& e
 bool DesignerLayout::addField(Band& band, const DefinedItem& item, std::string& error) {
   std::function<std::string()> source;
   if (!item.expression.empty()) {
-    std::shared_ptr<BoundExpression> expression = BoundExpression::compile(item.expression, *bindings_, error);
+    std::shared_ptr<BoundExpression> expression =
+        BoundExpression::compile(item.expression, *bindings_, error);
     if (!expression) {
       error += ":|" + item.expression;
       return false;

@@ -1,11 +1,10 @@
 // Report expressions evaluated by QJSEngine.
 #include "host/expression/js_script_engine.h"
 
-#include <mutex>
-
 #include <QCoreApplication>
 #include <QJSValue>
 #include <QStringList>
+#include <mutex>
 
 namespace crv::expression {
 namespace {

@@ -19,7 +19,8 @@ constexpr int bandIndexKey = 0;  // QGraphicsItem::data key of a band strip
 }  // namespace
 
 QString bandCaption(const DefinedBand& band) {
-  QString caption = QString::fromUtf8(bandKindName(band.kind).data(), static_cast<int>(bandKindName(band.kind).size()));
+  QString caption =
+      QString::fromUtf8(bandKindName(band.kind).data(), static_cast<int>(bandKindName(band.kind).size()));
   if (!band.name.empty()) caption += "  " + QString::fromStdString(band.name);
   if (!band.when.empty()) caption += "  when " + QString::fromStdString(band.when);
   if (band.newPage) caption += "  (new page per record)";
@@ -32,6 +33,13 @@ BandCanvas::BandCanvas(ReportDefinition& definition, QObject* parent)
     if (ItemGraphic* item = selectedItem()) selectedBand_ = item->band();
     Q_EMIT selectionMoved();
   });
+}
+
+BandCanvas::~BandCanvas() {
+  // The base class clears its items as it goes, which would report a
+  // selection change to a canvas that is no longer there.
+  disconnect(this, &QGraphicsScene::selectionChanged, this, nullptr);
+  clear();
 }
 
 double BandCanvas::bandHeight(const DefinedBand& band) const {

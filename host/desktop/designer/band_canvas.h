@@ -26,6 +26,7 @@ class BandCanvas final : public QGraphicsScene {
   Q_OBJECT
  public:
   BandCanvas(ReportDefinition& definition, QObject* parent);
+  ~BandCanvas() override;
 
   void setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
   void setTool(DrawingTool tool) { tool_ = tool; }
@@ -43,8 +44,8 @@ class BandCanvas final : public QGraphicsScene {
   void removeSelected();
 
  Q_SIGNALS:
-  void changed();          // the definition was edited
-  void selectionMoved();   // another item or band is selected
+  void changed();         // the definition was edited
+  void selectionMoved();  // another item or band is selected
 
  protected:
   void dragEnterEvent(QGraphicsSceneDragDropEvent* event) override;

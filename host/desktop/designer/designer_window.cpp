@@ -20,10 +20,10 @@
 #include <QVBoxLayout>
 
 #include "host/designer/designer_session.h"
-#include "host/framework/services/module_export.h"
 #include "host/desktop/designer/dictionary_tree.h"
 #include "host/desktop/designer/item_graphic.h"
 #include "host/desktop/designer/property_panel.h"
+#include "host/framework/services/module_export.h"
 
 namespace crv::designer {
 namespace {
@@ -42,7 +42,7 @@ DesignerWindow::DesignerWindow(DesignerSession& session, QWidget* parent)
     : QDialog(parent), session_(session), definition_(session.runtime.report()) {
   setObjectName("ReportDesigner");
   setWindowTitle(title(definition_, session_.runtime.reportFile()));
-  resize(1200, 800);
+  resize(1280, 860);
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QToolBar(this);
   layout->addWidget(bar);
@@ -54,10 +54,10 @@ DesignerWindow::DesignerWindow(DesignerSession& session, QWidget* parent)
   view_ = new QGraphicsView(canvas_, split);
   view_->setAcceptDrops(true);
   view_->setBackgroundBrush(QColor(150, 150, 150));
-  view_->scale(1.4, 1.4);
+  view_->scale(1.1, 1.1);
   properties_ = new PropertyPanel(split);
   properties_->setFolder(session_.runtime.reportFile().parent_path());
-  split->setSizes({260, 700, 240});
+  split->setSizes({240, 740, 300});
   buildToolBar(*bar);
   canvas_->rebuild();
 
@@ -97,17 +97,19 @@ void DesignerWindow::buildToolBar(QToolBar& bar) {
     tools->addAction(action);
   }
   bar.addSeparator();
-  bar.addAction("Bold", this, [this] { applyToSelected([](DefinedItem& i) { i.font.bold = !i.font.bold; }); });
-  bar.addAction("Italic", this, [this] { applyToSelected([](DefinedItem& i) { i.font.italic = !i.font.italic; }); });
+  bar.addAction("Bold", this,
+                [this] { applyToSelected([](DefinedItem& i) { i.font.bold = !i.font.bold; }); });
+  bar.addAction("Italic", this,
+                [this] { applyToSelected([](DefinedItem& i) { i.font.italic = !i.font.italic; }); });
   bar.addAction("Left", this, [this] { applyToSelected([](DefinedItem& i) { i.align = Align::Left; }); });
   bar.addAction("Center", this, [this] { applyToSelected([](DefinedItem& i) { i.align = Align::Center; }); });
   bar.addAction("Right", this, [this] { applyToSelected([](DefinedItem& i) { i.align = Align::Right; }); });
   bar.addAction("Delete", this, [this] { canvas_->removeSelected(); });
   bar.addSeparator();
   auto* bands = new QMenu("Add Band", &bar);
-  for (DefinedBandKind kind : {DefinedBandKind::Form, DefinedBandKind::PageHeader, DefinedBandKind::Header,
-                               DefinedBandKind::Detail, DefinedBandKind::Footer, DefinedBandKind::Summary,
-                               DefinedBandKind::PageFooter}) {
+  for (DefinedBandKind kind :
+       {DefinedBandKind::Form, DefinedBandKind::PageHeader, DefinedBandKind::Header, DefinedBandKind::Detail,
+        DefinedBandKind::Footer, DefinedBandKind::Summary, DefinedBandKind::PageFooter}) {
     const std::string_view name = bandKindName(kind);
     bands->addAction(QString::fromUtf8(name.data(), static_cast<int>(name.size())), this,
                      [this, kind] { addBand(kind); });
@@ -162,7 +164,8 @@ void DesignerWindow::removeBand() {
   const auto band = canvas_->selectedBand();
   if (!band || *band >= definition_.bands.size()) return;
   if (!definition_.bands[*band].items.empty() &&
-      QMessageBox::question(this, "Remove Band", "Remove the band with everything on it?") != QMessageBox::Yes)
+      QMessageBox::question(this, "Remove Band", "Remove the band with everything on it?") !=
+          QMessageBox::Yes)
     return;
   definition_.bands.erase(definition_.bands.begin() + static_cast<std::ptrdiff_t>(*band));
   canvas_->rebuild();
@@ -202,7 +205,8 @@ void DesignerWindow::editReportProperties() {
   definition_.order = order->text().toStdString();
   definition_.filter = filter->text().toStdString();
   definition_.page.paper = paper->currentIndex() == 1 ? PaperSize::A4 : PaperSize::Letter;
-  definition_.page.orientation = orientation->currentIndex() == 1 ? Orientation::Landscape : Orientation::Portrait;
+  definition_.page.orientation =
+      orientation->currentIndex() == 1 ? Orientation::Landscape : Orientation::Portrait;
   definition_.printDialog = ask->isChecked();
   canvas_->rebuild();
   setModified(true);
@@ -220,9 +224,8 @@ bool DesignerWindow::save() {
 }
 
 bool DesignerWindow::saveAs() {
-  QString file = QFileDialog::getSaveFileName(this, "Save Report As",
-                                              QString::fromStdString(session_.runtime.reportFile().string()),
-                                              reportFilter);
+  QString file = QFileDialog::getSaveFileName(
+      this, "Save Report As", QString::fromStdString(session_.runtime.reportFile().string()), reportFilter);
   if (file.isEmpty()) return false;
   if (QFileInfo(file).suffix().isEmpty()) file += ".crvreport";
   session_.runtime.replaceReport(definition_);
@@ -247,7 +250,8 @@ void DesignerWindow::takeRuntimeReport() {
 
 void DesignerWindow::open() {
   const QString file = QFileDialog::getOpenFileName(
-      this, "Open Report", QString::fromStdString(session_.runtime.reportFile().parent_path().string()), reportFilter);
+      this, "Open Report", QString::fromStdString(session_.runtime.reportFile().parent_path().string()),
+      reportFilter);
   if (file.isEmpty()) return;
   if (!session_.runtime.loadAs(file.toStdString())) {
     QMessageBox::warning(this, "Open Report", QString::fromStdString(session_.runtime.errorText()));
@@ -280,8 +284,7 @@ void DesignerWindow::keyPressEvent(QKeyEvent* event) {
 
 }  // namespace crv::designer
 
-extern "C" CRV_EXPORT bool crvOpenDesigner(crv::designer::DesignerSession& session,
-                                                                       std::string& error) {
+extern "C" CRV_EXPORT bool crvOpenDesigner(crv::designer::DesignerSession& session, std::string& error) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
     error = "The report designer opens on the desktop only.";
     return false;

@@ -45,7 +45,8 @@ DictionaryTree::DictionaryTree(const FieldDictionary& dictionary, QWidget* paren
 
 void DictionaryTree::addFields(QTreeWidgetItem* branch, const std::vector<DictionaryField>& fields) {
   for (const DictionaryField& field : fields) {
-    auto* item = new QTreeWidgetItem(branch, {QString::fromStdString(field.label), QString::fromStdString(field.name)});
+    auto* item = new QTreeWidgetItem(
+        branch, {QString::fromStdString(field.label), QString::fromStdString(field.name)});
     item->setData(0, nameRole, QString::fromStdString(field.name));
     item->setData(0, pictureRole, QString::fromStdString(field.picture));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
@@ -58,8 +59,9 @@ QMimeData* DictionaryTree::mimeData(const QList<QTreeWidgetItem*>& items) const 
   if (items.isEmpty() || items.front()->data(0, nameRole).isNull()) return nullptr;
   auto* dragged = new QMimeData;
   const QTreeWidgetItem* item = items.front();
-  dragged->setData(fieldMimeType,
-                   (item->data(0, nameRole).toString() + "\t" + item->data(0, pictureRole).toString()).toUtf8());
+  dragged->setData(
+      fieldMimeType,
+      (item->data(0, nameRole).toString() + "\t" + item->data(0, pictureRole).toString()).toUtf8());
   return dragged;
 }
 

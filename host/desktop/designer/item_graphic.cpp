@@ -2,6 +2,7 @@
 #include "host/desktop/designer/item_graphic.h"
 
 #include <QGraphicsSceneMouseEvent>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -25,9 +26,11 @@ constexpr double minimumSide = 4;
 
 }  // namespace
 
-QFont qtFont(const Font& font) {
+QFont qtFont(const Font& font, int dpi) {
   QFont qt(QString::fromStdString(font.family));
-  qt.setPointSizeF(font.size);
+  // A scene unit is a point of the page: the font is sized so that its
+  // height in device pixels is its size in scene units.
+  qt.setPointSizeF(font.size * 72.0 / std::max(dpi, 1));
   qt.setBold(font.bold);
   qt.setItalic(font.italic);
   return qt;
@@ -62,7 +65,9 @@ QString ItemGraphic::shownText(const DefinedItem& item) {
 
 QRectF ItemGraphic::area() const {
   if (item_.kind == DefinedItemKind::Line) {
-    return QRectF(QPointF(0, 0), QPointF(item_.x2 - item_.x, item_.y2 - item_.y)).normalized().adjusted(-2, -2, 2, 2);
+    return QRectF(QPointF(0, 0), QPointF(item_.x2 - item_.x, item_.y2 - item_.y))
+        .normalized()
+        .adjusted(-2, -2, 2, 2);
   }
   double height = item_.height;
   if (item_.isTextual() && height <= 0) height = item_.font.size * 1.25;
@@ -77,7 +82,7 @@ void ItemGraphic::paint(QPainter* painter, const QStyleOptionGraphicsItem* optio
     case DefinedItemKind::Text:
     case DefinedItemKind::Field:
     case DefinedItemKind::PageNumber:
-      painter->setFont(qtFont(item_.font));
+      painter->setFont(qtFont(item_.font, painter->device()->logicalDpiY()));
       painter->setPen(item_.kind == DefinedItemKind::Field ? QColor(20, 70, 160) : qtColor(item_.color));
       painter->drawText(box, qtAlign(item_.align) | Qt::AlignTop | (item_.wrap ? Qt::TextWordWrap : 0),
                         shownText(item_));
@@ -95,8 +100,9 @@ void ItemGraphic::paint(QPainter* painter, const QStyleOptionGraphicsItem* optio
       break;
     case DefinedItemKind::Image:
       if (!picture_.isNull()) {
-        const QSize size = item_.fit == ImageFit::Stretch ? box.size().toSize()
-                                                          : picture_.size().scaled(box.size().toSize(), Qt::KeepAspectRatio);
+        const QSize size = item_.fit == ImageFit::Stretch
+                               ? box.size().toSize()
+                               : picture_.size().scaled(box.size().toSize(), Qt::KeepAspectRatio);
         painter->drawPixmap(QRectF(box.topLeft(), size), picture_, picture_.rect());
       } else {
         painter->setPen(QPen(Qt::gray, 0, Qt::DashLine));

@@ -49,7 +49,8 @@ class ItemGraphic final : public QGraphicsObject {
   QPixmap picture_;
 };
 
-// A Qt font for a report font at the designer's scale (1 point = 1 unit).
-QFont qtFont(const Font& font);
+// A Qt font for a report font at the designer's scale (1 point = 1 unit)
+// on a device of `dpi` dots per inch.
+QFont qtFont(const Font& font, int dpi);
 
 }  // namespace crv::designer

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFontComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -29,6 +30,10 @@ QString colorText(const std::optional<Color>& color) {
 
 PropertyPanel::PropertyPanel(QWidget* parent) : QWidget(parent) {
   form_ = new QFormLayout(this);
+  hint_ = new QLabel("Select an item or a band to see its properties. Drag fields from the list onto a band.",
+                     this);
+  hint_->setWordWrap(true);
+  form_->addRow(hint_);
   text_ = line("Text:", [this](const QString& v) { item_->text = v.toStdString(); });
   name_ = line("Field:", [this](const QString& v) { item_->name = v.toStdString(); });
   picture_ = line("Picture:", [this](const QString& v) { item_->picture = v.toStdString(); });
@@ -81,7 +86,8 @@ PropertyPanel::PropertyPanel(QWidget* parent) : QWidget(parent) {
           [this] { apply([this] { band_->when = when_->text().toStdString(); }, true); });
   newPage_ = new QCheckBox("Each record on a new page", this);
   form_->addRow("", newPage_);
-  connect(newPage_, &QCheckBox::toggled, this, [this](bool on) { apply([this, on] { band_->newPage = on; }, true); });
+  connect(newPage_, &QCheckBox::toggled, this,
+          [this](bool on) { apply([this, on] { band_->newPage = on; }, true); });
   restart_ = new QCheckBox("Number each record's pages from 1", this);
   form_->addRow("", restart_);
   connect(restart_, &QCheckBox::toggled, this,
@@ -109,7 +115,8 @@ QDoubleSpinBox* PropertyPanel::number(const QString& label, double low, double h
   spin->setRange(low, high);
   spin->setDecimals(1);
   form_->addRow(label, spin);
-  connect(spin, &QDoubleSpinBox::valueChanged, this, [this, change](double v) { apply([&change, v] { change(v); }); });
+  connect(spin, &QDoubleSpinBox::valueChanged, this,
+          [this, change](double v) { apply([&change, v] { change(v); }); });
   return spin;
 }
 
@@ -177,25 +184,27 @@ void PropertyPanel::showRows() {
   const bool textual = item && item_->isTextual();
   const auto show = [this](QWidget* field, bool visible) { form_->setRowVisible(field, visible); };
   show(text_, item && (kind == DefinedItemKind::Text || kind == DefinedItemKind::PageNumber));
-  for (QWidget* field : {static_cast<QWidget*>(name_), static_cast<QWidget*>(picture_),
-                         static_cast<QWidget*>(expression_)})
+  for (QWidget* field :
+       {static_cast<QWidget*>(name_), static_cast<QWidget*>(picture_), static_cast<QWidget*>(expression_)})
     show(field, item && kind == DefinedItemKind::Field);
   for (QWidget* field : {static_cast<QWidget*>(x_), static_cast<QWidget*>(y_)}) show(field, item);
   show(width_, item && kind != DefinedItemKind::Line);
   show(height_, item && (kind == DefinedItemKind::Box || kind == DefinedItemKind::Image));
   show(x2_, item && kind == DefinedItemKind::Line);
   show(y2_, item && kind == DefinedItemKind::Line);
-  for (QWidget* field : {static_cast<QWidget*>(font_), static_cast<QWidget*>(size_), static_cast<QWidget*>(bold_),
-                         static_cast<QWidget*>(italic_), static_cast<QWidget*>(align_), static_cast<QWidget*>(wrap_)})
+  for (QWidget* field :
+       {static_cast<QWidget*>(font_), static_cast<QWidget*>(size_), static_cast<QWidget*>(bold_),
+        static_cast<QWidget*>(italic_), static_cast<QWidget*>(align_), static_cast<QWidget*>(wrap_)})
     show(field, textual);
   show(thickness_, item && (kind == DefinedItemKind::Line || kind == DefinedItemKind::Box));
   show(fill_, item && kind == DefinedItemKind::Box);
   show(file_, item && kind == DefinedItemKind::Image);
   show(choose_, item && kind == DefinedItemKind::Image);
-  for (QWidget* field : {static_cast<QWidget*>(bandName_), static_cast<QWidget*>(bandHeight_),
-                         static_cast<QWidget*>(when_), static_cast<QWidget*>(newPage_),
-                         static_cast<QWidget*>(restart_)})
+  for (QWidget* field :
+       {static_cast<QWidget*>(bandName_), static_cast<QWidget*>(bandHeight_), static_cast<QWidget*>(when_),
+        static_cast<QWidget*>(newPage_), static_cast<QWidget*>(restart_)})
     show(field, band_ != nullptr);
+  show(hint_, !item && !band_);
   const bool header = band_ && band_->kind == DefinedBandKind::Header;
   show(newPage_, header);
   show(restart_, header);
@@ -203,8 +212,9 @@ void PropertyPanel::showRows() {
 
 void PropertyPanel::choosePicture() {
   if (!item_) return;
-  const QString chosen = QFileDialog::getOpenFileName(this, "Choose a Picture", QString::fromStdString(folder_.string()),
-                                                      "Pictures (*.png *.jpg *.jpeg);;All Files (*)");
+  const QString chosen =
+      QFileDialog::getOpenFileName(this, "Choose a Picture", QString::fromStdString(folder_.string()),
+                                   "Pictures (*.png *.jpg *.jpeg);;All Files (*)");
   if (chosen.isEmpty()) return;
   std::filesystem::path file(chosen.toStdString());
   // A picture beside the report file is named relative to it, so the two

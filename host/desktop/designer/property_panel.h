@@ -17,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QFontComboBox;
 class QPushButton;
+class QLabel;
 
 namespace crv::designer {
 
@@ -56,6 +57,7 @@ class PropertyPanel final : public QWidget {
   QComboBox* align_;
   QFontComboBox* font_;
   QPushButton* choose_;
+  QLabel* hint_;
 };
 
 }  // namespace crv::designer

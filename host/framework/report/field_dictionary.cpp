@@ -34,7 +34,9 @@ std::optional<int> integer(const std::string& text) {
   return value;
 }
 
-bool quotedName(const std::string& item) { return item.size() >= 2 && item.front() == '"' && item.back() == '"'; }
+bool quotedName(const std::string& item) {
+  return item.size() >= 2 && item.front() == '"' && item.back() == '"';
+}
 
 }  // namespace
 
@@ -104,8 +106,9 @@ std::string fieldLabel(std::string_view fieldName) {
     const char c = fieldName[i];
     const bool upper = std::isupper(static_cast<unsigned char>(c)) != 0;
     const bool afterLower = i > 0 && std::islower(static_cast<unsigned char>(fieldName[i - 1])) != 0;
-    const bool beforeLower = i + 1 < fieldName.size() && std::islower(static_cast<unsigned char>(fieldName[i + 1])) &&
-                             i > 0 && std::isupper(static_cast<unsigned char>(fieldName[i - 1]));
+    const bool beforeLower = i + 1 < fieldName.size() &&
+                             std::islower(static_cast<unsigned char>(fieldName[i + 1])) && i > 0 &&
+                             std::isupper(static_cast<unsigned char>(fieldName[i - 1]));
     if (upper && (afterLower || beforeLower)) label += ' ';
     label += c;
   }
@@ -151,7 +154,8 @@ DictionaryTable dictionaryTable(std::string name, DictionaryTableKind kind, std:
     for (const FieldDef& field : layout.fields()) add(field);
   } else {
     for (const std::string& wanted : only)
-      if (const int index = layout.indexOf(wanted); index >= 0) add(layout.at(static_cast<std::size_t>(index)));
+      if (const int index = layout.indexOf(wanted); index >= 0)
+        add(layout.at(static_cast<std::size_t>(index)));
   }
   return table;
 }

@@ -33,7 +33,8 @@ std::string ReportBindings::formatted(const FieldRef& value, std::string_view pi
 std::string ReportBindings::formatted(const FieldRef& value, const Picture* picture) {
   if (!picture) return std::string(value.kind() == FieldKind::Text ? value.text() : value.toString());
   const Picture& shown = *picture;
-  if (value.kind() == FieldKind::Text && shown.kind() != PictureKind::String) return std::string(value.text());
+  if (value.kind() == FieldKind::Text && shown.kind() != PictureKind::String)
+    return std::string(value.text());
   switch (value.kind()) {
     case FieldKind::Text:
       return shown.formatTrimmed(value.text());

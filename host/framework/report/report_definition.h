@@ -76,8 +76,8 @@ struct ReportDefinition {
   std::string type;  // "PrintPurchaseOrder", "PrintPOListFM"
   std::string name;
   PageSetup page;
-  std::string order;   // the view's sort: published names, "-" before one for descending
-  std::string filter;  // the view's filter; "=" first: an expression that gives the filter
+  std::string order;         // the view's sort: published names, "-" before one for descending
+  std::string filter;        // the view's filter; "=" first: an expression that gives the filter
   bool printDialog = false;  // ask for the destination before the run
   std::vector<DefinedBand> bands;
 

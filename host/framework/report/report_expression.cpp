@@ -141,9 +141,10 @@ TranslatedExpression translateExpression(std::string_view expression,
 }
 
 std::unique_ptr<BoundExpression> BoundExpression::compile(std::string_view expression,
-                                                          const ReportBindings& bindings, std::string& error) {
-  TranslatedExpression translated =
-      translateExpression(expression, [&bindings](std::string_view name) { return bindings.find(name) != nullptr; });
+                                                          const ReportBindings& bindings,
+                                                          std::string& error) {
+  TranslatedExpression translated = translateExpression(
+      expression, [&bindings](std::string_view name) { return bindings.find(name) != nullptr; });
   ScriptEngine* engine = scriptEngine(error);
   if (!engine) return nullptr;
   std::vector<std::string> parameters;

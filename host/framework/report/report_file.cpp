@@ -107,7 +107,8 @@ class Statement {
           value = std::string(text.substr(at, stop - at));
           at = stop;
         }
-        if (!attributes_.emplace(word, std::move(value)).second) fail("attribute \"" + word + "\" given twice");
+        if (!attributes_.emplace(word, std::move(value)).second)
+          fail("attribute \"" + word + "\" given twice");
       } else if (words_.empty() || attributes_.empty()) {
         words_.push_back(std::move(word));
       } else {
@@ -193,12 +194,13 @@ DefinedItem readItem(Statement& s, DefinedItemKind kind) {
     item.x2 = s.number("x2");
     item.y2 = s.number("y2");
   }
-  if (kind == DefinedItemKind::Line || kind == DefinedItemKind::Box) item.thickness = s.number("thickness", 0.5);
+  if (kind == DefinedItemKind::Line || kind == DefinedItemKind::Box)
+    item.thickness = s.number("thickness", 0.5);
   if (kind == DefinedItemKind::Box) item.fill = s.color("fill");
   if (kind == DefinedItemKind::Image) {
     item.file = s.text("file");
-    item.fit = s.choice<ImageFit>("fit", {{"KeepAspect", ImageFit::KeepAspect}, {"Stretch", ImageFit::Stretch}},
-                                  ImageFit::KeepAspect);
+    item.fit = s.choice<ImageFit>(
+        "fit", {{"KeepAspect", ImageFit::KeepAspect}, {"Stretch", ImageFit::Stretch}}, ImageFit::KeepAspect);
   }
   s.finish();
   return item;
@@ -220,8 +222,8 @@ DefinedBand readBandStart(Statement& s) {
 }
 
 void readPage(Statement& s, PageSetup& page) {
-  page.paper = s.choice<PaperSize>("paper", {{"Letter", PaperSize::Letter}, {"A4", PaperSize::A4}},
-                                   PaperSize::Letter);
+  page.paper =
+      s.choice<PaperSize>("paper", {{"Letter", PaperSize::Letter}, {"A4", PaperSize::A4}}, PaperSize::Letter);
   page.orientation = s.choice<Orientation>(
       "orientation", {{"Portrait", Orientation::Portrait}, {"Landscape", Orientation::Landscape}},
       Orientation::Portrait);
@@ -294,7 +296,9 @@ class Line {
     text_ += " " + std::string(key) + "=" + quote(value);
     return *this;
   }
-  Line& textIfSet(std::string_view key, std::string_view value) { return value.empty() ? *this : text(key, value); }
+  Line& textIfSet(std::string_view key, std::string_view value) {
+    return value.empty() ? *this : text(key, value);
+  }
   Line& number(std::string_view key, double value) {
     text_ += " " + std::string(key) + "=" + crv::number(value);
     return *this;
@@ -407,17 +411,21 @@ ReportDefinition parseReportDefinition(std::string_view text) {
     }
   }
   if (!versioned) throw ReportFileError("the file is empty");
-  if (open) throw ReportFileError("line " + std::to_string(lineNumber) + ": the last band is not closed with end");
+  if (open)
+    throw ReportFileError("line " + std::to_string(lineNumber) + ": the last band is not closed with end");
   if (definition.type.empty()) throw ReportFileError("the file names no report type");
   return definition;
 }
 
 std::string reportDefinitionText(const ReportDefinition& definition) {
-  std::string out = std::string(reportFileMagic) + " " + std::to_string(ReportDefinition::formatVersion) + "\n";
+  std::string out =
+      std::string(reportFileMagic) + " " + std::to_string(ReportDefinition::formatVersion) + "\n";
   out += "type " + quote(definition.type) + "\n";
   out += "name " + quote(definition.name) + "\n";
   out += pageLine(definition.page) + "\n";
-  out += Line("data").text("order", definition.order).text("filter", definition.filter)
+  out += Line("data")
+             .text("order", definition.order)
+             .text("filter", definition.filter)
              .flag("print-dialog", definition.printDialog)
              .str() +
          "\n";

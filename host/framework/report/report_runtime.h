@@ -31,10 +31,10 @@ class FieldRef;
 
 // The runtime's globals, set by callers before they run a designer report.
 struct DesignerGlobals {
-  Text<128> ReportSearchPath;   // the folder of the report file
-  Text<80> ReportFileName;      // the report file's name
-  int ReportEditAction = 0;     // 0: run the report; otherwise open the designer on it
-  Flag UseSavedDevMode = 0;     // 1: print with the saved printer settings, without asking
+  Text<128> ReportSearchPath;  // the folder of the report file
+  Text<80> ReportFileName;     // the report file's name
+  int ReportEditAction = 0;    // 0: run the report; otherwise open the designer on it
+  Flag UseSavedDevMode = 0;    // 1: print with the saved printer settings, without asking
   // The thread that has the designer open, 0 when none: only one designer
   // may be open in the running program.
   std::atomic<std::uint64_t> DesktopThread{0};

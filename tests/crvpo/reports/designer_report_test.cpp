@@ -69,7 +69,8 @@ class DesignerReportTest : public test::PrintFixture {
   }
 
   // Writes `definition` and points the designer's globals at it.
-  std::filesystem::path useReport(const ReportDefinition& definition, const std::string& name = "form.crvreport") {
+  std::filesystem::path useReport(const ReportDefinition& definition,
+                                  const std::string& name = "form.crvreport") {
     const auto file = folder / name;
     writeReportFile(file, definition);
     EXPECT_TRUE(setDesignerForm(file.string(), 0));
@@ -111,8 +112,9 @@ TEST_F(DesignerReportTest, FormSavedReloadedAndPrintedShowsTheBatch) {
   const std::string text = oneSpace(pdfText(pdf));
   for (const char* expected :
        {"ACME OWN FORM", "PURCHASE ORDER", "NUMBER: 1200", "03/15/26", "Acme Builders", "100 Main Street",
-        "Stone Supply", "1 Supply Road", "Tower Project", "200 Elm Street", "BLK-8", "Concrete block", "200.00",
-        "Mason sand", "Deliver to the north gate.", "TOTAL SUM OF", "315.00", "Page 1 of 1", "Pat Buyer"})
+        "Stone Supply", "1 Supply Road", "Tower Project", "200 Elm Street", "BLK-8", "Concrete block",
+        "200.00", "Mason sand", "Deliver to the north gate.", "TOTAL SUM OF", "315.00", "Page 1 of 1",
+        "Pat Buyer"})
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
   // the text line prints in its own band only
   EXPECT_EQ(text.find("Deliver to the north gate."), text.rfind("Deliver to the north gate."));
@@ -168,11 +170,10 @@ TEST_F(DesignerReportTest, ListingFootersPrintTheRecordThatEndedInTheReportsOrde
   const PdfPrintResult result = printDesignerListingToPdf(pdf, told);
   EXPECT_EQ(told.str(), "");
   EXPECT_EQ(result.orders, 3);
-  EXPECT_EQ(oneSpace(pdfText(pdf)),
-            oneSpace("Order 1003 Stone Supply\nGamma line\nEnd of 1003\n"
-                     "Order 1002 Stone Supply\nEnd of 1002\n"
-                     "Order 1001 Stone Supply\nAlpha line\nBeta line\nEnd of 1001\n"
-                     "END OF LISTING Acme Builders\n\f"));
+  EXPECT_EQ(oneSpace(pdfText(pdf)), oneSpace("Order 1003 Stone Supply\nGamma line\nEnd of 1003\n"
+                                             "Order 1002 Stone Supply\nEnd of 1002\n"
+                                             "Order 1001 Stone Supply\nAlpha line\nBeta line\nEnd of 1001\n"
+                                             "END OF LISTING Acme Builders\n\f"));
 }
 
 TEST_F(DesignerReportTest, ReportOfTheOtherTypeIsRefused) {
@@ -304,8 +305,9 @@ TEST_F(DesignerReportTest, PrintingLoadsTheExpressionEngineOnlyForAnExpression) 
 
 TEST(DesignerDictionaries, PublishTheTablesAndValuesOfTheirType) {
   const std::string form = purchaseOrderDictionary().text();
-  EXPECT_TRUE(form.starts_with("@ProcessedFiles|1|0|PrintPurchaseOrder|\"POPrint\"|2|-1|POPrint|"
-                               "Record ID|5|2|POP:RecordID|@n13|User ID|5|2|POP:UserID|@s3|"))
+  EXPECT_TRUE(
+      form.starts_with("@ProcessedFiles|1|0|PrintPurchaseOrder|\"POPrint\"|2|-1|POPrint|"
+                       "Record ID|5|2|POP:RecordID|@n13|User ID|5|2|POP:UserID|@s3|"))
       << form.substr(0, 200);
   for (const char* published :
        {"|POP:ShipToLine3|@s50|", "\"PODetail\"|4|-2|PODetail|", "|5|3|POD:Text|@s1000|",
@@ -313,7 +315,8 @@ TEST(DesignerDictionaries, PublishTheTablesAndValuesOfTheirType) {
         "@Data|2|-1|Company Name|5|2|CompanyName|@s50|", "|Tax Amount|5|2|TaxAmount|@n-12.2b|",
         "|User ID|5|2|UserID|@s3|@Others|1|0|"})
     EXPECT_NE(form.find(published), std::string::npos) << published;
-  EXPECT_EQ(form.find("APV:Contact"), std::string::npos) << "the form's vendor lookup publishes its own fields";
+  EXPECT_EQ(form.find("APV:Contact"), std::string::npos)
+      << "the form's vendor lookup publishes its own fields";
   const std::string listing = listingDictionary().text();
   EXPECT_TRUE(listing.starts_with("@ProcessedFiles|1|0|PrintPOListFM|\"POMaster\"|2|-1|POMaster|"));
   EXPECT_TRUE(listing.ends_with("@Data|2|-1|Company Name|5|2|CompanyName|@s40|@Others|1|0|"));

@@ -59,8 +59,8 @@ class PrintCommandTest : public ::testing::Test {
   }
 
   CommandRun print(const std::filesystem::path& pdf) {
-    return runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " " + std::string(demo::openJobOrder) +
-                      " " + quoted(pdf));
+    return runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " " +
+                      std::string(demo::openJobOrder) + " " + quoted(pdf));
   }
 
   const std::filesystem::path program_ = std::filesystem::path(CRV_TEST_BIN_DIR) / "crvhost";
@@ -97,7 +97,8 @@ TEST_F(PrintCommandTest, PrintsOnTheCompanysDesignerFormAndRefusesAFormOfAnother
   EXPECT_NE(printed.output.find("Printed 1 order(s), 1 page(s)"), std::string::npos) << printed.output;
   if (havePdftotext()) {
     const std::string text = pdfText(pdf);
-    for (const char* expected : {"PURCHASE ORDER", "NUMBER:", "Columbia Lumber Supply", "TOTAL SUM OF", "Page 1 of 1"})
+    for (const char* expected :
+         {"PURCHASE ORDER", "NUMBER:", "Columbia Lumber Supply", "TOTAL SUM OF", "Page 1 of 1"})
       EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
   }
 

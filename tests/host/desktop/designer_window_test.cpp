@@ -4,9 +4,8 @@
 // dropped on a band is saved into the form, and a second designer does not
 // open while one is. Then Company Settings switches the company to its
 // designer form and an order prints on it through the previewer.
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
+#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -21,8 +20,8 @@
 #include <iterator>
 
 #include "host/app/module_library.h"
-#include "host/framework/report/report_runtime.h"
 #include "host/desktop/gui_robot.h"
+#include "host/framework/report/report_runtime.h"
 #include "tests/host/desktop/main_window_fixture.h"
 
 namespace crv::test {
@@ -54,7 +53,8 @@ void dropField(QWidget& designer, const QString& field, const QString& band) {
   ASSERT_NE(view, nullptr);
   QPointF target;
   for (QGraphicsItem* item : view->scene()->items())
-    if (auto* caption = dynamic_cast<QGraphicsSimpleTextItem*>(item); caption && caption->text().startsWith(band))
+    if (auto* caption = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+        caption && caption->text().startsWith(band))
       target = caption->sceneBoundingRect().bottomLeft() + QPointF(300, 40);
   ASSERT_FALSE(target.isNull());
   view->ensureVisible(QRectF(target, QSizeF(10, 10)));
@@ -84,8 +84,8 @@ TEST_F(DesignerWindowTest, DrawsOnTheSampleFormSavesItAndOpensOnlyOnce) {
   int designersWhileOpen = 0;
   GuiRobot robot;
   robot.step("the designer", openDesigner, [&](QWidget& designer) {
-    EXPECT_TRUE(designer.windowTitle().startsWith("Report Designer - Purchase Order")) << designer.windowTitle().toStdString();
-    designer.grab().save(QString::fromStdString((screenshots / "designer-sample-form.png").string()));
+    EXPECT_TRUE(designer.windowTitle().startsWith("Report Designer - Purchase Order"))
+        << designer.windowTitle().toStdString();
     // The menus refuse a second procedure while one runs; the module's
     // guard keeps any other caller from opening a second designer.
     void* module = dlopen((ModuleLibrary::programFolder() / "libCRVPO.so").c_str(), RTLD_NOW | RTLD_NOLOAD);
@@ -95,6 +95,8 @@ TEST_F(DesignerWindowTest, DrawsOnTheSampleFormSavesItAndOpensOnlyOnce) {
     designersWhileOpen = openDesigners();
     dropField(designer, "APV:Email", "PageHeader");
     EXPECT_TRUE(designer.windowTitle().endsWith(" *"));
+    // the sample form with the dropped field selected and its properties shown
+    designer.grab().save(QString::fromStdString((screenshots / "designer-sample-form.png").string()));
     toolAction(designer, "&Save")->trigger();
     EXPECT_FALSE(designer.windowTitle().endsWith(" *"));
     designer.close();
@@ -122,9 +124,8 @@ TEST_F(DesignerWindowTest, CompanySwitchesToItsDesignerFormAndPrintsOnIt) {
     form->setFocus(Qt::MouseFocusReason);
     form->setCurrentIndex(index);
     Q_EMIT form->activated(index);
-    settings.grab().save(QString::fromStdString((std::filesystem::path(CRV_SCREENSHOT_DIR) /
-                                                 "company-settings-designer-form.png")
-                                                    .string()));
+    settings.grab().save(QString::fromStdString(
+        (std::filesystem::path(CRV_SCREENSHOT_DIR) / "company-settings-designer-form.png").string()));
     button(settings, "OK")->click();
   });
   robot.start();

@@ -13,7 +13,8 @@ TEST(FieldDictionary, TextFormAndBack) {
   dictionary.reportType = "PrintPurchaseOrder";
   DictionaryTable batch{"POPrint", DictionaryTableKind::Primary, {{"User ID", "POP:UserID", "@s3", 2}}};
   DictionaryTable lines{"PODetail", DictionaryTableKind::Child, {{"Text", "POD:Text", "@s1000", 3}}};
-  DictionaryTable vendor{"APVendor", DictionaryTableKind::Lookup, {{"Vendor Name", "APV:VendorName", "@s50", 3}}};
+  DictionaryTable vendor{
+      "APVendor", DictionaryTableKind::Lookup, {{"Vendor Name", "APV:VendorName", "@s50", 3}}};
   dictionary.tables = {batch, lines, vendor};
   dictionary.data = {{"Company Name", "CompanyName", "@s50", 2}};
 
@@ -41,8 +42,12 @@ TEST(FieldDictionary, LabelsAndPicturesComeFromTheFields) {
   const struct {
     const char* name;
     const char* label;
-  } labels[] = {{"ShipToName", "Ship To Name"}, {"POID", "POID"},           {"UD1", "UD1"},
-                {"VendorCatalogID", "Vendor Catalog ID"}, {"APTaxRate", "AP Tax Rate"}, {"Text", "Text"}};
+  } labels[] = {{"ShipToName", "Ship To Name"},
+                {"POID", "POID"},
+                {"UD1", "UD1"},
+                {"VendorCatalogID", "Vendor Catalog ID"},
+                {"APTaxRate", "AP Tax Rate"},
+                {"Text", "Text"}};
   for (const auto& l : labels) EXPECT_EQ(fieldLabel(l.name), l.label);
 
   EXPECT_EQ(defaultPicture(FieldDef{"A", FieldKind::Text, 15, 0}), "@s15");

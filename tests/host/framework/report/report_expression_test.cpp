@@ -20,7 +20,9 @@ TEST(ReportExpression, TranslatesTheReportWritersHabits) {
     std::vector<std::string> names;
   } cases[] = {
       {"POP:POAmount > 1000", "a0 > 1000", {"POP:POAmount"}},
-      {"pop:poamount = 5 AND POP:PONumber <> '1001'", "a0 == 5 && a1 != '1001'", {"pop:poamount", "POP:PONumber"}},
+      {"pop:poamount = 5 AND POP:PONumber <> '1001'",
+       "a0 == 5 && a1 != '1001'",
+       {"pop:poamount", "POP:PONumber"}},
       {"NOT (POP:POAmount >= 1 or POP:POAmount <= 0)", "! (a0 >= 1 || a0 <= 0)", {"POP:POAmount"}},
       {"'POP:POAmount = ' + \"AND\"", "'POP:POAmount = ' + \"AND\"", {}},
       {"POP:POAmount == 1 ? CompanyName : 'x'", "a0 == 1 ? a1 : 'x'", {"POP:POAmount", "CompanyName"}},
