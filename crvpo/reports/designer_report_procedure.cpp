@@ -166,8 +166,8 @@ int DesignerReportProcedure::runToSink(crv::PageSink& sink, std::ostream& out) {
   if (!start()) return -1;
   openTables();
   int pages = -1;
+  // Without a progress window the rows need not be counted first.
   if (loadReport()) {
-    runtime_->setRecordCount(spec_.childRows());
     if (runtime_->startRun(*this)) {
       while (runtime_->runNext()) {
       }
@@ -201,10 +201,11 @@ bool DesignerReportProcedure::openView(const std::string& order, const std::stri
     tell(runtime_->errorText() + ":|" + rowFilter, "Report");
     refuseAll_ = true;
   }
-  view_.open(order, [this] {
+  const std::string refusal = view_.open(order, [this] {
     if (refuseAll_) return false;
     return runtime_->filterAccepts().value_or(false);
   });
+  if (!refusal.empty()) tell(refusal, "Report");
   return true;
 }
 
@@ -231,6 +232,10 @@ crv::PageSink& DesignerReportProcedure::pageSink() {
   sink_.reset();
   pdf_.reset();
   pages_.clear();
+  if (!pdfFile_.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove(pdfFile_, ignored);
+  }
   static int runs = 0;
   pdfFile_ = std::filesystem::temp_directory_path() /
              ("crvpo-" + std::to_string(getpid()) + "-designer-" + std::to_string(++runs) + ".pdf");

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-#include "host/framework/services/message_box.h"
 #include "host/framework/table/table.h"
 #include "host/framework/values/text.h"
 
 namespace crvpo {
 
-std::vector<DesignerView::SortField> DesignerView::sortFields(const std::string& order) const {
+std::vector<DesignerView::SortField> DesignerView::sortFields(const std::string& order,
+                                                              std::string& refusal) const {
   std::vector<SortField> fields;
   std::string_view rest = order;
   while (!crv::trim(rest).empty()) {
@@ -22,9 +22,8 @@ std::vector<DesignerView::SortField> DesignerView::sortFields(const std::string&
     const std::string prefix = tables_.primaryPrefix + ":";
     if (!value || part.size() <= prefix.size() ||
         !crv::equalsIgnoreCase(part.substr(0, prefix.size()), prefix)) {
-      crv::message("The report sorts by \"" + std::string(part) + "\", which is not a field of " +
-                       tables_.primary->name() + "; its records keep their usual order.",
-                   "Report", crv::Icon::Exclamation);
+      refusal = "The report sorts by \"" + std::string(part) + "\", which is not a field of " +
+                tables_.primary->name() + "; its records keep their usual order.";
       return {};
     }
     fields.push_back(SortField{value, descending});
@@ -43,12 +42,13 @@ DesignerView::SortValue DesignerView::sortValue(const crv::FieldRef& value) {
   }
 }
 
-void DesignerView::open(const std::string& order, std::function<bool()> filter) {
+std::string DesignerView::open(const std::string& order, std::function<bool()> filter) {
   filter_ = std::move(filter);
   ids_.clear();
   next_ = 0;
   inChildren_ = false;
-  const std::vector<SortField> fields = sortFields(order);
+  std::string refusal;
+  const std::vector<SortField> fields = sortFields(order, refusal);
   std::vector<Entry> entries;
   if (tables_.positionPrimary()) {
     while (tables_.primary->next() == crv::TableStatus::Ok) {
@@ -68,6 +68,7 @@ void DesignerView::open(const std::string& order, std::function<bool()> filter) 
   }
   ids_.reserve(entries.size());
   for (const Entry& entry : entries) ids_.push_back(entry.id);
+  return refusal;
 }
 
 bool DesignerView::nextPrimary() {

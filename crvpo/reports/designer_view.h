@@ -46,9 +46,10 @@ class DesignerView {
       : tables_(std::move(tables)), bindings_(bindings) {}
 
   // Reads the primary records in the report's order; an order naming
-  // something else than the primary table's fields is told and ignored.
+  // something else than the primary table's fields is ignored, and what to
+  // tell the person about it is answered (blank when all is well).
   // `filter` answers whether the row in the buffers belongs to the view.
-  void open(const std::string& order, std::function<bool()> filter);
+  std::string open(const std::string& order, std::function<bool()> filter);
   crv::FeedRow next(std::uint64_t& group);
   void close();
   std::size_t primaryRecords() const { return ids_.size(); }
@@ -64,7 +65,7 @@ class DesignerView {
     std::vector<SortValue> keys;
   };
 
-  std::vector<SortField> sortFields(const std::string& order) const;
+  std::vector<SortField> sortFields(const std::string& order, std::string& refusal) const;
   static SortValue sortValue(const crv::FieldRef& value);
   bool accepted() const { return !filter_ || filter_(); }
   bool nextPrimary();
