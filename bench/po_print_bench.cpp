@@ -19,8 +19,8 @@
 #include <sstream>
 #include <string>
 
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/designer_form_path.h"
-#include "crvpo/reports/po_print_batch.h"
 #include "crvpo/reports/print_purchase_order.h"
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "host/app/sample_designer_form.h"

@@ -1,8 +1,9 @@
 // The sample designer form.
 #include "host/app/sample_designer_form.h"
 
-#include <fstream>
 #include <stdexcept>
+
+#include "host/framework/services/file_replacement.h"
 
 namespace crv {
 
@@ -113,12 +114,11 @@ end
 }
 
 void writeSamplePurchaseOrderForm(const std::filesystem::path& file) {
-  std::error_code error;
-  std::filesystem::create_directories(file.parent_path(), error);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << samplePurchaseOrderForm();
-  out.close();
-  if (!out) throw std::runtime_error("The sample designer form cannot be written to " + file.string() + ".");
+  std::error_code ignored;
+  std::filesystem::create_directories(file.parent_path(), ignored);
+  const std::string failure = replaceFile(file, samplePurchaseOrderForm());
+  if (!failure.empty())
+    throw std::runtime_error("The sample designer form cannot be written to " + file.string() + ": " + failure);
 }
 
 }  // namespace crv

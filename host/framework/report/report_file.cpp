@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "host/framework/services/file_replacement.h"
 #include "host/framework/values/picture.h"
 
 namespace crv {
@@ -450,23 +451,8 @@ ReportDefinition readReportFile(const std::filesystem::path& file) {
 }
 
 void writeReportFile(const std::filesystem::path& file, const ReportDefinition& definition) {
-  const std::filesystem::path partial = file.string() + ".part";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out << reportDefinitionText(definition);
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(partial, ignored);
-      throw ReportFileError("The report file " + file.string() + " cannot be written.");
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(partial, file, error);
-  if (error) {
-    std::filesystem::remove(partial, error);
-    throw ReportFileError("The report file " + file.string() + " cannot be replaced.");
-  }
+  const std::string failure = replaceFile(file, reportDefinitionText(definition));
+  if (!failure.empty()) throw ReportFileError("The report file " + file.string() + " cannot be written: " + failure + ".");
 }
 
 }  // namespace crv

@@ -5,7 +5,8 @@
 //
 // Reading is strict: an unknown statement, attribute or value is an error
 // naming the line, so a mistyped file is never printed half understood.
-// Writing replaces the file only once the new text is complete.
+// Writing replaces the file only once the new text is complete (safe file
+// replacement: the old file or the new one, never part of either).
 #pragma once
 
 #include <filesystem>

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "crvpo/reports/designer_form_path.h"
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/print_po_list_fm.h"
 #include "crvpo/reports/print_purchase_order.h"
 #include "crvpo/reports/purchase_order_print.h"
