@@ -12,6 +12,7 @@
 #include "crvpo/reports/report_progress.h"
 #include "crvpo/reports/report_texts.h"
 #include "host/data/shared_values.h"
+#include "host/data/tables/purchasing_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/table/table.h"
 #include "host/framework/ui/front_end.h"
@@ -39,8 +40,8 @@ class DesignerReportWork final : public ReportWork {
 
 }  // namespace
 
-DesignerReportProcedure::DesignerReportProcedure(DesignerReportSpec spec)
-    : spec_(std::move(spec)), view_(spec_.view, spec_.bindings) {}
+DesignerReportProcedure::DesignerReportProcedure(DesignerReportSetup setup)
+    : setup_(std::move(setup)), view_(setup_.view, setup_.bindings) {}
 
 DesignerReportProcedure::~DesignerReportProcedure() {
   sink_.reset();
@@ -66,8 +67,8 @@ bool DesignerReportProcedure::start() {
     tell(error, "Report", crv::Icon::Stop);
     return false;
   }
-  runtime_->setDictionary(spec_.dictionary.text());
-  spec_.bindings.forEach(
+  runtime_->setDictionary(setup_.dictionary.text());
+  setup_.bindings.forEach(
       [this](const std::string& name, const crv::FieldRef& value) { runtime_->bind(name, value); });
   editing_ = crv::FRB.ReportEditAction != 0;
   crv::FRB.ReportEditAction = 0;
@@ -80,11 +81,11 @@ bool DesignerReportProcedure::start() {
 }
 
 void DesignerReportProcedure::openTables() {
-  for (crv::Table* table : spec_.tables) table->open();
+  for (crv::Table* table : setup_.tables) table->open();
 }
 
 void DesignerReportProcedure::closeTables() {
-  for (auto it = spec_.tables.rbegin(); it != spec_.tables.rend(); ++it) (*it)->close();
+  for (auto it = setup_.tables.rbegin(); it != setup_.tables.rend(); ++it) (*it)->close();
 }
 
 bool DesignerReportProcedure::loadReport() {
@@ -94,9 +95,9 @@ bool DesignerReportProcedure::loadReport() {
     tell(runtime_->errorText(), "Report");
     return false;
   }
-  if (runtime_->report().type != spec_.type) {
+  if (runtime_->report().type != setup_.type) {
     if (!console_) crv::ui::frontEnd().beep(crv::ui::Sound::Default);
-    tell(crv::differentReportTypeText(file, runtime_->report().type, spec_.type),
+    tell(crv::differentReportTypeText(file, runtime_->report().type, setup_.type),
          crv::differentReportTypeTitle);
     return false;
   }
@@ -116,7 +117,7 @@ void DesignerReportProcedure::execute() {
 void DesignerReportProcedure::runReport() {
   openTables();
   if (loadReport()) {
-    runtime_->setRecordCount(spec_.childRows());
+    runtime_->setRecordCount(setup_.childRows());
     runtime_->setDestination(crv::GLO.PrintPreview != 0 ? crv::ReportDestination::Preview
                                                         : crv::ReportDestination::Printer);
     if (runtime_->printWithoutAsking() || crv::FRB.UseSavedDevMode != 0 || runtime_->printDialog())
@@ -134,7 +135,7 @@ void DesignerReportProcedure::runWithProgressWindow() {
   const bool previewing = runtime_->destination() == crv::ReportDestination::Preview;
   DesignerReportWork work(*runtime_, pages_);
   const ReportRunEnd end =
-      runWithProgress(work, previewing, ReportTexts::loadDefault(), {}, spec_.progressName);
+      runWithProgress(work, previewing, ReportTexts::loadDefault(), {}, setup_.progressName);
   const int pages = runtime_->finishRun();
   crv::GlobalResponse = crv::RequestCancelled;
   if (end == ReportRunEnd::Abandoned) return;
@@ -149,9 +150,9 @@ void DesignerReportProcedure::editReport() {
       designerReportFile(crv::FRB.ReportSearchPath.view(), crv::FRB.ReportFileName.view());
   bool ready = true;
   if (file.empty()) {
-    runtime_->newReport(spec_.type, newReportName);
+    runtime_->newReport(setup_.type, newReportName);
   } else if (!std::filesystem::exists(file)) {
-    runtime_->newReport(spec_.type, std::filesystem::path(file).stem().string(), file);
+    runtime_->newReport(setup_.type, std::filesystem::path(file).stem().string(), file);
   } else {
     ready = loadReport();
   }
@@ -218,7 +219,7 @@ crv::FeedRow DesignerReportProcedure::next(std::uint64_t& group) {
   }
   if (rowsRead_ == 0 || group != lastRecord_) {
     ++records_;
-    if (spec_.onRecord) spec_.onRecord();
+    if (setup_.onRecord) setup_.onRecord();
   }
   lastRecord_ = group;
   ++rowsRead_;
@@ -258,7 +259,7 @@ void DesignerReportProcedure::preview(int pages) {
     crv::message(error.what(), "Report", crv::Icon::Stop);
     return;
   }
-  const bool delivering = spec_.afterPreview && !editing_;
+  const bool delivering = setup_.afterPreview && !editing_;
   bool printed = false;
   if (runtime_->destination() == crv::ReportDestination::Printer && !editing_) {
     printed = printToDefaultPrinter(pdfFile_);
@@ -269,14 +270,20 @@ void DesignerReportProcedure::preview(int pages) {
     printed = previewPages(std::move(pages_), pdfFile_, options) == 1;
   }
   pages_.clear();
-  if (delivering) spec_.afterPreview(pdfFile_);
+  if (delivering) setup_.afterPreview(pdfFile_);
   if (!editing_) crv::GlobalResponse = printed ? crv::RequestCompleted : crv::RequestCancelled;
 }
 
-PdfPrintResult printDesignerReportToPdf(DesignerReportSpec spec, const std::filesystem::path& pdf,
+bool positionOrderLines(crv::Id poid) {
+  crv::POD.clear();
+  crv::POD.POID = poid;
+  return crv::PODetail.setRange(crv::POD.KeyPOID, 1) == crv::TableStatus::Ok;
+}
+
+PdfPrintResult printDesignerReportToPdf(DesignerReportSetup setup, const std::filesystem::path& pdf,
                                         std::ostream& out) {
   crv::PdfRenderer renderer(pdf);
-  DesignerReportProcedure procedure(std::move(spec));
+  DesignerReportProcedure procedure(std::move(setup));
   PdfPrintResult result;
   const int pages = procedure.runToSink(renderer, out);
   result.orders = static_cast<int>(procedure.recordsRead());

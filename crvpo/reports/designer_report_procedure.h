@@ -72,7 +72,7 @@ class SaveAreas {
 };
 
 // What makes one designer report procedure.
-struct DesignerReportSpec {
+struct DesignerReportSetup {
   std::string type;                 // "PrintPurchaseOrder"
   std::string progressName;         // the progress window's procedure name
   std::vector<crv::Table*> tables;  // opened for the run, in this order
@@ -90,7 +90,7 @@ struct DesignerReportSpec {
 
 class DesignerReportProcedure final : public crv::ReportFeed {
  public:
-  explicit DesignerReportProcedure(DesignerReportSpec spec);
+  explicit DesignerReportProcedure(DesignerReportSetup setup);
   ~DesignerReportProcedure() override;
   DesignerReportProcedure(const DesignerReportProcedure&) = delete;
   DesignerReportProcedure& operator=(const DesignerReportProcedure&) = delete;
@@ -108,8 +108,8 @@ class DesignerReportProcedure final : public crv::ReportFeed {
   bool openView(const std::string& order, const std::string& filter) override;
   crv::FeedRow next(std::uint64_t& group) override;
   void closeView() override;
-  void saveState(int slot) override { spec_.saved.save(slot); }
-  void restoreState(int slot) override { spec_.saved.restore(slot); }
+  void saveState(int slot) override { setup_.saved.save(slot); }
+  void restoreState(int slot) override { setup_.saved.restore(slot); }
   crv::PageSink& pageSink() override;
   void preview(int pages) override;
 
@@ -124,7 +124,7 @@ class DesignerReportProcedure final : public crv::ReportFeed {
   void closeTables();
   std::string filterFrom(const std::string& filter);
 
-  DesignerReportSpec spec_;
+  DesignerReportSetup setup_;
   std::unique_ptr<crv::ReportRuntime> runtime_;
   DesignerView view_;
   std::ostream* console_ = nullptr;  // set for a run without a window
@@ -144,9 +144,13 @@ class DesignerReportProcedure final : public crv::ReportFeed {
   std::vector<crv::LaidOutPage> pages_;
 };
 
+// Positions PODetail on the lines of order `poid`, the child rows of both
+// designer reports.
+bool positionOrderLines(crv::Id poid);
+
 // A windowless run of the report of the designer's globals into `pdf`
 // (written only when there are pages); `orders` counts the primary records.
-PdfPrintResult printDesignerReportToPdf(DesignerReportSpec spec, const std::filesystem::path& pdf,
+PdfPrintResult printDesignerReportToPdf(DesignerReportSetup setup, const std::filesystem::path& pdf,
                                         std::ostream& out);
 
 }  // namespace crvpo

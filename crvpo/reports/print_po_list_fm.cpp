@@ -42,33 +42,29 @@ DesignerViewTables ordersView() {
     return crv::POMaster.fetch(crv::POM.KeyPOID) == TableStatus::Ok;
   };
   view.child = &crv::PODetail;
-  view.positionChildren = [] {
-    crv::POD.clear();
-    crv::POD.POID = crv::POM.POID;
-    return crv::PODetail.setRange(crv::POD.KeyPOID, 1) == TableStatus::Ok;
-  };
+  view.positionChildren = [] { return positionOrderLines(crv::POM.POID); };
   view.lookups = fetchJobAndVendor;
   return view;
 }
 
-DesignerReportSpec listingSpec() {
-  DesignerReportSpec spec;
-  spec.type = listingReportType;
-  spec.progressName = "P144";
-  spec.tables = {&crv::APVendor, &crv::POMaster, &crv::PODetail, &crv::JCHeader};
-  spec.dictionary = listingDictionary();
-  spec.bindings.bindTable(spec.dictionary.tables[0], crv::POM);
-  spec.bindings.bindTable(spec.dictionary.tables[1], crv::POD);
-  spec.bindings.bindTable(spec.dictionary.tables[2], crv::JCH);
-  spec.bindings.bindTable(spec.dictionary.tables[3], crv::APV);
-  spec.bindings.bind("CompanyName", crv::FieldRef(&crv::CompanyName, companyNameField));
-  spec.view = ordersView();
-  spec.saved.keep(crv::APV);
-  spec.saved.keep(crv::JCH);
-  spec.saved.keep(crv::POM);
-  spec.saved.keep(crv::POD);
-  spec.childRows = [] { return crv::PODetail.records(); };
-  return spec;
+DesignerReportSetup listingSetup() {
+  DesignerReportSetup setup;
+  setup.type = listingReportType;
+  setup.progressName = "P144";
+  setup.tables = {&crv::APVendor, &crv::POMaster, &crv::PODetail, &crv::JCHeader};
+  setup.dictionary = listingDictionary();
+  setup.bindings.bindTable(setup.dictionary.tables[0], crv::POM);
+  setup.bindings.bindTable(setup.dictionary.tables[1], crv::POD);
+  setup.bindings.bindTable(setup.dictionary.tables[2], crv::JCH);
+  setup.bindings.bindTable(setup.dictionary.tables[3], crv::APV);
+  setup.bindings.bind("CompanyName", crv::FieldRef(&crv::CompanyName, companyNameField));
+  setup.view = ordersView();
+  setup.saved.keep(crv::APV);
+  setup.saved.keep(crv::JCH);
+  setup.saved.keep(crv::POM);
+  setup.saved.keep(crv::POD);
+  setup.childRows = [] { return crv::PODetail.records(); };
+  return setup;
 }
 
 }  // namespace
@@ -89,9 +85,9 @@ crv::FieldDictionary listingDictionary() {
 }
 
 PdfPrintResult printDesignerListingToPdf(const std::filesystem::path& pdf, std::ostream& out) {
-  return printDesignerReportToPdf(listingSpec(), pdf, out);
+  return printDesignerReportToPdf(listingSetup(), pdf, out);
 }
 
 }  // namespace crvpo
 
-void PrintPOListFM() { crvpo::DesignerReportProcedure(crvpo::listingSpec()).execute(); }
+void PrintPOListFM() { crvpo::DesignerReportProcedure(crvpo::listingSetup()).execute(); }

@@ -91,11 +91,7 @@ DesignerViewTables batchView() {
     return crv::POPrint.fetch(crv::POP.KeyRecordID) == TableStatus::Ok;
   };
   view.child = &crv::PODetail;
-  view.positionChildren = [] {
-    crv::POD.clear();
-    crv::POD.POID = crv::POP.POID;
-    return crv::PODetail.setRange(crv::POD.KeyPOID, 1) == TableStatus::Ok;
-  };
+  view.positionChildren = [] { return positionOrderLines(crv::POP.POID); };
   view.lookups = fetchVendorAndJob;
   return view;
 }
@@ -112,9 +108,7 @@ std::int64_t batchViewRows() {
   std::int64_t rows = 0;
   for (crv::Id poid : orders) {
     std::int64_t lines = 0;
-    crv::POD.clear();
-    crv::POD.POID = poid;
-    if (crv::PODetail.setRange(crv::POD.KeyPOID, 1) == TableStatus::Ok) {
+    if (positionOrderLines(poid)) {
       while (crv::PODetail.next() == TableStatus::Ok) ++lines;
     }
     rows += lines == 0 ? 1 : lines;
@@ -123,27 +117,27 @@ std::int64_t batchViewRows() {
 }
 
 // The procedure with everything it publishes; `values` must outlive it.
-DesignerReportSpec formSpec(FormValues& values, const crv::FieldDictionary& dictionary) {
-  DesignerReportSpec spec;
-  spec.type = purchaseOrderReportType;
-  spec.progressName = "P167";
-  spec.tables = {&crv::APVendor, &crv::POPrint, &crv::PODetail, &crv::JCHeader};
-  spec.dictionary = dictionary;
-  spec.bindings.bindTable(dictionary.tables[0], crv::POP);
-  spec.bindings.bindTable(dictionary.tables[1], crv::POD);
-  spec.bindings.bindTable(dictionary.tables[2], crv::APV);
-  spec.bindings.bindTable(dictionary.tables[3], crv::JCH);
-  bindOwnValues(spec.bindings, values);
-  spec.view = batchView();
-  spec.saved.keep(crv::APV);
-  spec.saved.keep(crv::JCH);
-  spec.saved.keep(crv::POP);
-  spec.saved.keep(crv::POD);
-  spec.saved.keep(values);
-  spec.childRows = batchViewRows;
-  spec.onRecord = noteOrderForDelivery;
-  spec.afterPreview = deliverPrintedBatch;
-  return spec;
+DesignerReportSetup formSetup(FormValues& values, const crv::FieldDictionary& dictionary) {
+  DesignerReportSetup setup;
+  setup.type = purchaseOrderReportType;
+  setup.progressName = "P167";
+  setup.tables = {&crv::APVendor, &crv::POPrint, &crv::PODetail, &crv::JCHeader};
+  setup.dictionary = dictionary;
+  setup.bindings.bindTable(dictionary.tables[0], crv::POP);
+  setup.bindings.bindTable(dictionary.tables[1], crv::POD);
+  setup.bindings.bindTable(dictionary.tables[2], crv::APV);
+  setup.bindings.bindTable(dictionary.tables[3], crv::JCH);
+  bindOwnValues(setup.bindings, values);
+  setup.view = batchView();
+  setup.saved.keep(crv::APV);
+  setup.saved.keep(crv::JCH);
+  setup.saved.keep(crv::POP);
+  setup.saved.keep(crv::POD);
+  setup.saved.keep(values);
+  setup.childRows = batchViewRows;
+  setup.onRecord = noteOrderForDelivery;
+  setup.afterPreview = deliverPrintedBatch;
+  return setup;
 }
 
 }  // namespace
@@ -177,7 +171,7 @@ crv::FieldDictionary purchaseOrderDictionary() {
 
 PdfPrintResult printDesignerFormToPdf(const std::filesystem::path& pdf, std::ostream& out) {
   FormValues values;
-  return printDesignerReportToPdf(formSpec(values, purchaseOrderDictionary()), pdf, out);
+  return printDesignerReportToPdf(formSetup(values, purchaseOrderDictionary()), pdf, out);
 }
 
 }  // namespace crvpo
@@ -185,7 +179,7 @@ PdfPrintResult printDesignerFormToPdf(const std::filesystem::path& pdf, std::ost
 void PrintPurchaseOrder() {
   using namespace crvpo;
   FormValues values;
-  DesignerReportProcedure(formSpec(values, purchaseOrderDictionary())).execute();
+  DesignerReportProcedure(formSetup(values, purchaseOrderDictionary())).execute();
 }
 
 void DesignPurchaseOrderForm() {

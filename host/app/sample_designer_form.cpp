@@ -118,7 +118,8 @@ void writeSamplePurchaseOrderForm(const std::filesystem::path& file) {
   std::filesystem::create_directories(file.parent_path(), ignored);
   const std::string failure = replaceFile(file, samplePurchaseOrderForm());
   if (!failure.empty())
-    throw std::runtime_error("The sample designer form cannot be written to " + file.string() + ": " + failure);
+    throw std::runtime_error("The sample designer form cannot be written to " + file.string() + ": " +
+                             failure);
 }
 
 }  // namespace crv

@@ -22,19 +22,6 @@ std::optional<double> number(std::string_view text) {
   return value;
 }
 
-double numeric(const FieldRef& value) {
-  switch (value.kind()) {
-    case FieldKind::Real:
-      return value.real();
-    case FieldKind::Amount:
-      return Amount::fromRaw(value.integer()).toDouble();
-    case FieldKind::Quantity:
-      return Quantity::fromRaw(value.integer()).toDouble();
-    default:
-      return static_cast<double>(value.integer());
-  }
-}
-
 }  // namespace
 
 std::optional<BandCondition> BandCondition::compile(const std::string& when, const ReportBindings& bindings,
@@ -80,7 +67,7 @@ bool BandCondition::holds() const {
   if (value_->kind() == FieldKind::Text) {
     same = value_->text() == clip(expected_);
   } else if (const auto expected = number(expected_)) {
-    same = numeric(*value_) == *expected;
+    same = numberOf(*value_) == *expected;
   }
   return same == equal_;
 }

@@ -34,6 +34,12 @@ PropertyPanel::PropertyPanel(QWidget* parent) : QWidget(parent) {
                      this);
   hint_->setWordWrap(true);
   form_->addRow(hint_);
+  addItemRows();
+  addBandRows();
+  showNothing();
+}
+
+void PropertyPanel::addItemRows() {
   text_ = line("Text:", [this](const QString& v) { item_->text = v.toStdString(); });
   name_ = line("Field:", [this](const QString& v) { item_->name = v.toStdString(); });
   picture_ = line("Picture:", [this](const QString& v) { item_->picture = v.toStdString(); });
@@ -69,30 +75,20 @@ PropertyPanel::PropertyPanel(QWidget* parent) : QWidget(parent) {
   choose_ = new QPushButton("Choose &Picture...", this);
   form_->addRow("", choose_);
   connect(choose_, &QPushButton::clicked, this, &PropertyPanel::choosePicture);
+}
 
-  bandName_ = new QLineEdit(this);
-  form_->addRow("Band name:", bandName_);
-  connect(bandName_, &QLineEdit::textEdited, this,
-          [this](const QString& v) { apply([this, v] { band_->name = v.toStdString(); }, true); });
-  bandHeight_ = new QDoubleSpinBox(this);
-  bandHeight_->setRange(0, 2000);
-  form_->addRow("Band height:", bandHeight_);
-  connect(bandHeight_, &QDoubleSpinBox::valueChanged, this,
-          [this](double v) { apply([this, v] { band_->height = v; }, true); });
-  when_ = new QLineEdit(this);
+void PropertyPanel::addBandRows() {
+  bandName_ = line(
+      "Band name:", [this](const QString& v) { band_->name = v.toStdString(); }, true);
+  bandHeight_ = number(
+      "Band height:", 0, 2000, [this](double v) { band_->height = v; }, true);
+  when_ = line(
+      "Print when:", [this](const QString& v) { band_->when = v.toStdString(); }, true);
   when_->setPlaceholderText("POD:TextFlag=1");
-  form_->addRow("Print when:", when_);
-  connect(when_, &QLineEdit::editingFinished, this,
-          [this] { apply([this] { band_->when = when_->text().toStdString(); }, true); });
-  newPage_ = new QCheckBox("Each record on a new page", this);
-  form_->addRow("", newPage_);
-  connect(newPage_, &QCheckBox::toggled, this,
-          [this](bool on) { apply([this, on] { band_->newPage = on; }, true); });
-  restart_ = new QCheckBox("Number each record's pages from 1", this);
-  form_->addRow("", restart_);
-  connect(restart_, &QCheckBox::toggled, this,
-          [this](bool on) { apply([this, on] { band_->restartPageNumbers = on; }, true); });
-  showNothing();
+  newPage_ = check(
+      "Each record on a new page", [this](bool on) { band_->newPage = on; }, true);
+  restart_ = check(
+      "Number each record's pages from 1", [this](bool on) { band_->restartPageNumbers = on; }, true);
 }
 
 void PropertyPanel::apply(const std::function<void()>& change, bool band) {
@@ -101,29 +97,30 @@ void PropertyPanel::apply(const std::function<void()>& change, bool band) {
   Q_EMIT(band ? bandEdited() : itemEdited());
 }
 
-QLineEdit* PropertyPanel::line(const QString& label, std::function<void(const QString&)> change) {
+QLineEdit* PropertyPanel::line(const QString& label, std::function<void(const QString&)> change, bool band) {
   auto* edit = new QLineEdit(this);
   form_->addRow(label, edit);
   connect(edit, &QLineEdit::textEdited, this,
-          [this, change](const QString& v) { apply([&change, &v] { change(v); }); });
+          [this, change, band](const QString& v) { apply([&change, &v] { change(v); }, band); });
   return edit;
 }
 
 QDoubleSpinBox* PropertyPanel::number(const QString& label, double low, double high,
-                                      std::function<void(double)> change) {
+                                      std::function<void(double)> change, bool band) {
   auto* spin = new QDoubleSpinBox(this);
   spin->setRange(low, high);
   spin->setDecimals(1);
   form_->addRow(label, spin);
   connect(spin, &QDoubleSpinBox::valueChanged, this,
-          [this, change](double v) { apply([&change, v] { change(v); }); });
+          [this, change, band](double v) { apply([&change, v] { change(v); }, band); });
   return spin;
 }
 
-QCheckBox* PropertyPanel::check(const QString& label, std::function<void(bool)> change) {
+QCheckBox* PropertyPanel::check(const QString& label, std::function<void(bool)> change, bool band) {
   auto* box = new QCheckBox(label, this);
   form_->addRow("", box);
-  connect(box, &QCheckBox::toggled, this, [this, change](bool on) { apply([&change, on] { change(on); }); });
+  connect(box, &QCheckBox::toggled, this,
+          [this, change, band](bool on) { apply([&change, on] { change(on); }, band); });
   return box;
 }
 

@@ -37,9 +37,13 @@ class PropertyPanel final : public QWidget {
   void bandEdited();
 
  private:
-  QLineEdit* line(const QString& label, std::function<void(const QString&)> apply);
-  QDoubleSpinBox* number(const QString& label, double low, double high, std::function<void(double)> apply);
-  QCheckBox* check(const QString& label, std::function<void(bool)> apply);
+  // A row whose edits change the selected item (or, with `band`, band).
+  QLineEdit* line(const QString& label, std::function<void(const QString&)> change, bool band = false);
+  QDoubleSpinBox* number(const QString& label, double low, double high, std::function<void(double)> change,
+                         bool band = false);
+  QCheckBox* check(const QString& label, std::function<void(bool)> change, bool band = false);
+  void addItemRows();
+  void addBandRows();
   void showRows();
   void fillItem();
   void choosePicture();

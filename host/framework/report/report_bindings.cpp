@@ -8,6 +8,21 @@ namespace crv {
 
 std::string ReportBindings::key(std::string_view name) { return toUpperAscii(name); }
 
+double numberOf(const FieldRef& value) {
+  switch (value.kind()) {
+    case FieldKind::Text:
+      return 0;
+    case FieldKind::Real:
+      return value.real();
+    case FieldKind::Amount:
+      return Amount::fromRaw(value.integer()).toDouble();
+    case FieldKind::Quantity:
+      return Quantity::fromRaw(value.integer()).toDouble();
+    default:
+      return static_cast<double>(value.integer());
+  }
+}
+
 void ReportBindings::bind(std::string_view name, FieldRef value) {
   values_.insert_or_assign(key(name), Bound{std::string(name), value});
 }

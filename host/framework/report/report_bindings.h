@@ -16,6 +16,10 @@ namespace crv {
 
 struct DictionaryTable;
 
+// A number value as floating point (decimals by their places, dates as day
+// numbers); 0 for text.
+double numberOf(const FieldRef& value);
+
 class ReportBindings {
  public:
   void bind(std::string_view name, FieldRef value);

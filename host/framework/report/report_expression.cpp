@@ -109,18 +109,8 @@ class Translator {
 };
 
 ScriptValue scriptValue(const FieldRef& value) {
-  switch (value.kind()) {
-    case FieldKind::Text:
-      return std::string(value.text());
-    case FieldKind::Real:
-      return value.real();
-    case FieldKind::Amount:
-      return Amount::fromRaw(value.integer()).toDouble();
-    case FieldKind::Quantity:
-      return Quantity::fromRaw(value.integer()).toDouble();
-    default:
-      return static_cast<double>(value.integer());
-  }
+  if (value.kind() == FieldKind::Text) return std::string(value.text());
+  return numberOf(value);
 }
 
 }  // namespace

@@ -452,7 +452,8 @@ ReportDefinition readReportFile(const std::filesystem::path& file) {
 
 void writeReportFile(const std::filesystem::path& file, const ReportDefinition& definition) {
   const std::string failure = replaceFile(file, reportDefinitionText(definition));
-  if (!failure.empty()) throw ReportFileError("The report file " + file.string() + " cannot be written: " + failure + ".");
+  if (!failure.empty())
+    throw ReportFileError("The report file " + file.string() + " cannot be written: " + failure + ".");
 }
 
 }  // namespace crv
