@@ -1,6 +1,6 @@
 // The report designer on the desktop, through real widgets on the demo
 // company: Setup > Design Purchase Order Form opens the designer on the
-// sample form (a picture of it is kept with the screenshots), a field
+// sample form (pictures of it are kept with the screenshots), a field
 // dropped on a band is saved into the form, and a second designer does not
 // open while one is. Then Company Settings switches the company to its
 // designer form and an order prints on it through the previewer.
@@ -93,10 +93,11 @@ TEST_F(DesignerWindowTest, DrawsOnTheSampleFormSavesItAndOpensOnlyOnce) {
     reinterpret_cast<void (*)()>(dlsym(module, "DesignPurchaseOrderForm"))();
     dlclose(module);
     designersWhileOpen = openDesigners();
+    designer.grab().save(QString::fromStdString((screenshots / "designer-sample-form.png").string()));
     dropField(designer, "APV:Email", "PageHeader");
     EXPECT_TRUE(designer.windowTitle().endsWith(" *"));
-    // the sample form with the dropped field selected and its properties shown
-    designer.grab().save(QString::fromStdString((screenshots / "designer-sample-form.png").string()));
+    // the dropped field selected and its properties shown
+    designer.grab().save(QString::fromStdString((screenshots / "designer-field-dropped.png").string()));
     toolAction(designer, "&Save")->trigger();
     EXPECT_FALSE(designer.windowTitle().endsWith(" *"));
     designer.close();
