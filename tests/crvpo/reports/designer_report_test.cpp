@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "crvpo/reports/designer_form_path.h"
 #include "crvpo/reports/create_po_print.h"
+#include "crvpo/reports/designer_form_path.h"
 #include "crvpo/reports/print_po_list_fm.h"
 #include "crvpo/reports/print_purchase_order.h"
 #include "crvpo/reports/purchase_order_print.h"
