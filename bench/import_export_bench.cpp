@@ -21,6 +21,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "crvpo/importexport/import_reader.h"
 #include "crvpo/importexport/import_source.h"
 #include "crvpo/importexport/purchase_order_export.h"
@@ -61,14 +62,6 @@ class Stopwatch {
   Clock::time_point wall_;
   double cpu_;
 };
-
-long residentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-  return 0;
-}
 
 void fillOrder(crv::POMasterRecord& po, long i) {
   po.clear();
@@ -151,13 +144,13 @@ Figures runImport(const std::filesystem::path& folder, const std::filesystem::pa
   crv::UserID = "ADM";
   crvpo::ImportSource source = crvpo::builtInSource();
   source.headerFile = file;
-  figures.memoryBefore = residentKiB();
+  figures.memoryBefore = bench::residentKiB();
   {
     crvpo::ImportPreview preview;
     Stopwatch reading;
     const crvpo::ReadOutcome read = crvpo::ImportReader(company->connection(), source).read(preview);
     figures.read = reading.elapsed();
-    figures.memoryAfterRead = residentKiB();
+    figures.memoryAfterRead = bench::residentKiB();
     figures.lines = preview.details.size();
     if (!read.read || preview.rejected() > 0) {
       std::fprintf(stderr, "preview failed: %s (%zu rejected)\n", read.message.c_str(), preview.rejected());
@@ -172,57 +165,14 @@ Figures runImport(const std::filesystem::path& folder, const std::filesystem::pa
       std::exit(1);
     }
   }
-  figures.memoryAfterImport = residentKiB();
+  figures.memoryAfterImport = bench::residentKiB();
   Stopwatch exporting;
   const crvpo::ExportSummary exported =
       crvpo::PurchaseOrderExport(company->connection()).runAll(folder / "exported.txt");
   figures.exported = exporting.elapsed();
   figures.exportedLines = exported.orders + exported.lines;
-  figures.memoryAfterExport = residentKiB();
+  figures.memoryAfterExport = bench::residentKiB();
   return figures;
-}
-
-// Binds every field of a record but its auto-number and steps the insert.
-void insertRaw(sqlite3* db, sqlite3_stmt* insert, crv::Record& record, std::size_t skip) {
-  int index = 1;
-  for (std::size_t f = 0; f < record.layout().size(); ++f) {
-    if (f == skip) continue;
-    crv::FieldRef ref = record.field(f);
-    switch (ref.kind()) {
-      case crv::FieldKind::Text: {
-        auto text = ref.text();
-        sqlite3_bind_text(insert, index++, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
-        break;
-      }
-      case crv::FieldKind::Real:
-        sqlite3_bind_double(insert, index++, ref.real());
-        break;
-      default:
-        sqlite3_bind_int64(insert, index++, ref.integer());
-        break;
-    }
-  }
-  if (sqlite3_step(insert) != SQLITE_DONE) {
-    std::fprintf(stderr, "raw insert failed: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
-  }
-  sqlite3_reset(insert);
-}
-
-sqlite3_stmt* prepareInsert(sqlite3* db, const crv::Record& record, const char* table,
-                            const char* autoField) {
-  std::string columns;
-  std::string values;
-  for (const auto& field : record.layout().fields()) {
-    if (field.name == autoField) continue;
-    columns += (columns.empty() ? "\"" : ", \"") + field.name + "\"";
-    values += values.empty() ? "?" : ", ?";
-  }
-  sqlite3_stmt* insert = nullptr;
-  sqlite3_prepare_v2(
-      db, ("INSERT INTO " + std::string(table) + " (" + columns + ") VALUES (" + values + ")").c_str(), -1,
-      &insert, nullptr);
-  return insert;
 }
 
 Timing runRaw(const std::filesystem::path& folder, long orders) {
@@ -231,18 +181,18 @@ Timing runRaw(const std::filesystem::path& folder, long orders) {
   sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
   crv::POMasterRecord po;
   crv::PODetailRecord line;
-  sqlite3_stmt* insertOrder = prepareInsert(db, po, "POMaster", "POID");
-  sqlite3_stmt* insertLine = prepareInsert(db, line, "PODetail", "DetailID");
+  sqlite3_stmt* insertOrder = bench::prepareRawInsert(db, po, "POMaster", "POID");
+  sqlite3_stmt* insertLine = bench::prepareRawInsert(db, line, "PODetail", "DetailID");
   Stopwatch inserting;
   sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
   for (long i = 0; i < orders; ++i) {
     fillOrder(po, i);
-    insertRaw(db, insertOrder, po, 0);
+    bench::insertRaw(db, insertOrder, po, 0);
     const crv::Id poid = static_cast<crv::Id>(sqlite3_last_insert_rowid(db));
     for (int k = 0; k < linesPerOrder; ++k) {
       fillLine(line, i * linesPerOrder + k);
       line.POID = poid;
-      insertRaw(db, insertLine, line, 1);
+      bench::insertRaw(db, insertLine, line, 1);
     }
   }
   sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
