@@ -10,4 +10,11 @@ std::string failureText(const crv::TableError& error, crv::TableOp op, std::stri
   return text;
 }
 
+std::string failureText(const StepFailure& failure, std::string_view consequence) {
+  if (failure.lead.empty()) return failureText(failure.error, failure.op, failure.table, consequence);
+  std::string text = failure.lead + "|" + failure.error.describe();
+  if (!consequence.empty()) text += "||" + std::string(consequence);
+  return text;
+}
+
 }  // namespace crvpo

@@ -29,9 +29,12 @@ struct StepFailure {
   crv::TableError error;
   crv::TableOp op = crv::TableOp::Saving;
   std::string table;
+  // A text of its own that stands before the error instead of the context
+  // after it ("Error Adding INSerial").
+  std::string lead;
 
   static StepFailure of(const crv::Table& table, crv::TableOp op) {
-    return {table.lastError(), op, table.name()};
+    return {table.lastError(), op, table.name(), {}};
   }
 };
 
@@ -41,8 +44,6 @@ using StepResult = std::optional<StepFailure>;  // nothing: the step went throug
 // `consequence`.
 std::string failureText(const crv::TableError& error, crv::TableOp op, std::string_view table,
                         std::string_view consequence);
-inline std::string failureText(const StepFailure& failure, std::string_view consequence) {
-  return failureText(failure.error, failure.op, failure.table, consequence);
-}
+std::string failureText(const StepFailure& failure, std::string_view consequence);
 
 }  // namespace crvpo
