@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string_view>
+#include <type_traits>
 
 #include "crvpo/entry/opening_commitments.h"
 #include "crvpo/entry/operation_outcome.h"
@@ -47,5 +48,24 @@ StepResult fetchRow(crv::Table& table, const crv::KeyDef& key, bool& found);
 // Writes the current row back; the failure names the table.
 StepResult updateRow(crv::Table& table);
 StepResult removeRow(crv::Table& table);
+
+// Reads every row of a range (the rows whose leading `parts` key fields
+// equal the buffer's), calling `seen` on each with the row in the buffer.
+// A `seen` that answers a StepResult ends the reading with its failure.
+template <class R, class Seen>
+StepResult eachInRange(crv::PrivateTable<R>& rows, const crv::KeyDef& key, std::size_t parts, Seen seen) {
+  if (rows.table.setRange(key, parts) != crv::TableStatus::Ok)
+    return StepFailure::of(rows.table, crv::TableOp::Reading);
+  for (;;) {
+    const crv::TableStatus read = rows.table.next();
+    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
+    if (read != crv::TableStatus::Ok) return StepFailure::of(rows.table, crv::TableOp::Reading);
+    if constexpr (std::is_same_v<std::invoke_result_t<Seen&, R&>, StepResult>) {
+      if (auto failure = seen(rows.rec)) return failure;
+    } else {
+      seen(rows.rec);
+    }
+  }
+}
 
 }  // namespace crvpo

@@ -70,15 +70,10 @@ StepResult undoJobLine(CommitmentPoster& poster, const crv::PODetailRecord& line
 // equal the buffer's), calling `seen` on each first.
 template <class R, class Seen>
 StepResult removeRange(crv::PrivateTable<R>& rows, const crv::KeyDef& key, std::size_t parts, Seen seen) {
-  if (rows.table.setRange(key, parts) != crv::TableStatus::Ok)
-    return StepFailure::of(rows.table, crv::TableOp::Reading);
-  for (;;) {
-    const crv::TableStatus read = rows.table.next();
-    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-    if (read != crv::TableStatus::Ok) return StepFailure::of(rows.table, crv::TableOp::Reading);
-    seen(rows.rec);
-    if (auto failure = removeRow(rows.table)) return failure;
-  }
+  return eachInRange(rows, key, parts, [&](R& row) -> StepResult {
+    seen(row);
+    return removeRow(rows.table);
+  });
 }
 
 }  // namespace

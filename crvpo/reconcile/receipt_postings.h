@@ -87,20 +87,6 @@ class ReceiptPostings {
   std::vector<HistoryRow> historyRows_;
 };
 
-// Reads every row of a range (the rows whose leading `parts` key fields
-// equal the buffer's), calling `seen` on each with the row in the buffer.
-template <class R, class Seen>
-StepResult eachInRange(crv::PrivateTable<R>& rows, const crv::KeyDef& key, std::size_t parts, Seen seen) {
-  if (rows.table.setRange(key, parts) != crv::TableStatus::Ok)
-    return StepFailure::of(rows.table, crv::TableOp::Reading);
-  for (;;) {
-    const crv::TableStatus read = rows.table.next();
-    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-    if (read != crv::TableStatus::Ok) return StepFailure::of(rows.table, crv::TableOp::Reading);
-    seen(rows.rec);
-  }
-}
-
 // Adds the buffer as a new row, reserving its number first as forms do;
 // the failure names the step that failed (" Autoincrementing INItem",
 // " Inserting INItem").

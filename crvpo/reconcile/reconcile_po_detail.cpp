@@ -176,6 +176,7 @@ Level ReconcilePODetailWindow::opening() {
   loadSerials();
   showSerialControls();
   window().alert(Key::Insert);
+  select("?POD:QtyThisPackSlip");
   if (!receiving()) {
     window().lockForViewing();
     for (const char* button : {"?AddSerial", "?ChangeSerial", "?DeleteSerial"}) control(button).hide();

@@ -164,6 +164,7 @@ Level UpdatePOReconcileWindow::opening() {
   window().setFieldHidden("?POM:DeadlineDate", !crv::SYS.POShowDeadlineDate);
   window().setFieldHidden("?POM:DefaultJob", crv::GENERIC != 0);
   refreshTotals();
+  select("?Lines");
   opened_ = true;
   return Level::Benign;
 }

@@ -216,6 +216,15 @@ TEST_F(LineReceiptTest, StockGoesWhereTheLineIsAndTakingItBackLeavesOtherReceipt
   expectRebuildAgrees();
 }
 
+TEST_F(LineReceiptTest, AUnitWithoutAConversionCountsOneStockUnitEach) {
+  stockItem("WIRE-12-2", "FT", "0", "3", "MAIN", "A2");
+  const Id detail = line(addOrder("1004"), "WIRE-12-2", "SPOOL", "3", "3", 118.75, 0, "MAIN", "A2");
+  ASSERT_TRUE(receive(detail, "2").done);
+  EXPECT_EQ(figures("WIRE-12-2"), "on hand 2.0000, on order 1.0000, received 2.0000");
+  EXPECT_EQ(history(detail), std::vector<std::string>{"2.0000/237.5000@-"});
+  expectRebuildAgrees();
+}
+
 TEST_F(LineReceiptTest, SerialNumbersAndTheirHistoryFollowWhatTheLineHasReceived) {
   stockItem("GEN-7500", "EA", "2", "5", "MAIN", "B1", true);
   const Id onHand = knownSerial("GEN-7500", "SPE-311");
