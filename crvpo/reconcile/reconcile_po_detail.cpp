@@ -71,6 +71,7 @@ class ReconcilePODetailWindow final : public crv::ui::WindowManager {
   void buildSerials();
   void handle();
 
+  void describeCharge();
   void showDistribution();
   void showLocation();
   void showArea();
@@ -184,8 +185,7 @@ Level ReconcilePODetailWindow::opening() {
   return Level::Benign;
 }
 
-void ReconcilePODetailWindow::showDistribution() {
-  const bool inventory = crv::POD.DetailType == "Inventory";
+void ReconcilePODetailWindow::describeCharge() {
   if (crv::POD.DetailType == "G/L Account") {
     crv::GLM.clear();
     crv::GLM.Account = crv::POD.Account;
@@ -213,13 +213,19 @@ void ReconcilePODetailWindow::showDistribution() {
           described("Equipment", crv::POD.EquipmentID.view(), equipment ? crv::EQH.Description.view() : "");
       distribution2_ = described("Cost Category", crv::POD.CostCategory.view(), crv::EQD.Description.view());
     }
-  } else if (inventory) {
+  }
+}
+
+void ReconcilePODetailWindow::showDistribution() {
+  const bool inventory = crv::POD.DetailType == "Inventory";
+  const bool charged = crv::POD.DetailType == "G/L Account" || crv::POD.DetailType == "Job" ||
+                       crv::POD.DetailType == "Equipment";
+  if (charged) describeCharge();
+  if (inventory) {
     // INM holds the line's item when it exists.
     if (crv::POD.LocationID.empty()) crv::POD.LocationID = crv::INM.DefaultLocationID;
     if (crv::POD.BinID.empty()) crv::POD.BinID = crv::INM.DefaultBinID;
   }
-  const bool charged = !inventory && (crv::POD.DetailType == "G/L Account" || crv::POD.DetailType == "Job" ||
-                                      crv::POD.DetailType == "Equipment");
   window().setFieldHidden("?Distribution1", !charged);
   control("?Distribution2").setHidden(!charged);
   window().setFieldHidden("?POD:LocationID", !inventory);
