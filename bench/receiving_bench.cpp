@@ -157,10 +157,7 @@ void throughTheForm(crv::ui::HeadlessDriver& clerk, crv::Id order, int lines) {
   }
 }
 
-crvpo::StepResult writeLine() {
-  if (crv::PODetail.tryUpdate() == crv::TableStatus::Ok) return std::nullopt;
-  return crvpo::StepFailure::of(crv::PODetail, crv::TableOp::Saving);
-}
+void writeLine(crv::TableSteps& steps) { steps.update(crv::PODetail); }
 
 void throughTheReceipt(crv::Connection& connection, crv::Id order, int lines) {
   for (int i = 0; i < lines; ++i) {

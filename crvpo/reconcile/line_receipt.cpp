@@ -3,7 +3,6 @@
 
 #include <stdexcept>
 
-#include "crvpo/entry/commitment_poster.h"
 #include "crvpo/reconcile/receipt_postings.h"
 #include "crvpo/reconcile/serial_number_writer.h"
 
@@ -18,70 +17,78 @@ void LineReceipt::setSerialNumbers(std::vector<ReceivedSerial> list, std::string
   single_ = std::move(single);
 }
 
-StepResult LineReceipt::writeSerials(crv::Quantity received, std::vector<ReceivedSerial>& rows,
-                                     std::vector<crv::Id>& serialIds) {
-  SerialNumberWriter writer(*connection_, *line_);
+std::vector<crv::Id> LineReceipt::writeSerials(crv::TableSteps& steps, crv::Quantity received,
+                                               std::vector<ReceivedSerial>& rows) {
+  SerialNumberWriter writer(*connection_, steps, *line_, lead_);
+  std::vector<crv::Id> serialIds;
   if (received > crv::Quantity(1)) {
     line_->SerialID = 0;
-    if (auto failure = writer.writeList(rows)) return failure;
+    writer.writeList(rows);
     for (const ReceivedSerial& row : rows) serialIds.push_back(row.serialId);
-    return std::nullopt;
+  } else if (received == crv::Quantity(1)) {
+    writer.writeSingle(single_, line_->SerialID);
+  } else {
+    line_->SerialID = 0;
+    writer.removeAll();
   }
-  if (received == crv::Quantity(1)) return writer.writeSingle(single_, line_->SerialID);
-  line_->SerialID = 0;
-  return writer.removeAll();
+  return serialIds;
 }
 
-StepResult LineReceipt::post(const std::function<StepResult()>& writeLine,
-                             std::vector<ReceivedSerial>& rows) {
+void LineReceipt::post(crv::TableSteps& steps, const LineWriter& writeLine,
+                       std::vector<ReceivedSerial>& rows) {
   crv::PrivateTable<crv::PODetailRecord> stored(*connection_);
   stored.rec.DetailID = line_->DetailID;
-  bool found = false;
-  if (auto failure = fetchRow(stored.table, crv::PODetailRecord::KeyDetailID, found)) return failure;
-  if (!found)
-    return StepFailure{
-        crv::makeError(crv::ErrorCode::RecordNotFound, "PODetail"), crv::TableOp::Reading, "PODetail", {}};
+  if (!steps.fetch(stored.table, crv::PODetailRecord::KeyDetailID)) {
+    steps.fail(
+        {crv::makeError(crv::ErrorCode::RecordNotFound, "PODetail"), crv::TableOp::Reading, "PODetail"});
+    return;
+  }
   const ReceiptQuantities quantities{stored.rec.QtyRcvdNotInvoiced, stored.rec.QtyThisPackSlip,
                                      line_->QtyThisPackSlip};
   // Earlier packing slips are not this form's to change.
   line_->QtyRcvdNotInvoiced = quantities.prior;
 
   std::vector<crv::Id> serialIds;
-  if (serialized_)
-    if (auto failure = writeSerials(quantities.Received(), rows, serialIds)) return failure;
-  ReceiptPostings postings(*connection_, *line_, quantities, vendor_);
+  if (serialized_) serialIds = writeSerials(steps, quantities.Received(), rows);
+  ReceiptPostings postings(*connection_, steps, *line_, quantities, vendor_);
   const bool inventory = line_->DetailType == "Inventory";
-  if (inventory)
-    if (auto failure = postings.postStock({stored.rec.LocationID.str(), stored.rec.BinID.str()}))
-      return failure;
+  if (inventory) postings.postStock({stored.rec.LocationID.str(), stored.rec.BinID.str()});
   if (inventory || serialized_)
-    if (auto failure =
-            postings.postHistory(serialized_ && quantities.Received() > crv::Quantity(1), serialIds))
-      return failure;
-  return writeLine();
+    postings.postHistory(serialized_ && quantities.Received() > crv::Quantity(1), serialIds);
+  writeLine(steps);
 }
 
-OperationOutcome LineReceipt::record(const std::function<StepResult()>& writeLine) {
+std::string LineReceipt::failureText(const crv::StepFailure& failure) const {
+  if (lead_.empty()) return crvpo::failureText(failure, notRecordedText);
+  return lead_ + "|" + failure.error.describe() + "||" + notRecordedText;
+}
+
+OperationOutcome LineReceipt::record(const LineWriter& writeLine) {
+  OperationOutcome outcome;
   const crv::Id keptSerial = line_->SerialID;
   const crv::Quantity keptPrior = line_->QtyRcvdNotInvoiced;
-  auto fail = [&](std::string text) {
+  std::vector<ReceivedSerial> rows = serials_;
+  lead_.clear();
+  std::optional<crv::StepFailure> failure;
+  try {
+    failure = crv::runAtomically(*connection_, wait_, "PODetail", crv::TableOp::Saving,
+                                 [&](crv::TableSteps& steps) {
+                                   post(steps, writeLine, rows);
+                                   return true;
+                                 });
+  } catch (const std::exception& error) {
+    failure.reset();
+    outcome.fail(std::string(error.what()) + "||" + notRecordedText, {});
+  }
+  if (failure) outcome.fail(failureText(*failure), {});
+  if (failure || !outcome.notices.empty()) {
     line_->SerialID = keptSerial;
     line_->QtyRcvdNotInvoiced = keptPrior;
-    return OperationOutcome::failure(std::move(text));
-  };
-  crv::Transaction transaction(*connection_, wait_);
-  if (!transaction.started())
-    return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notRecordedText));
-  std::vector<ReceivedSerial> rows = serials_;
-  try {
-    if (auto failure = post(writeLine, rows)) return fail(failureText(*failure, notRecordedText));
-    if (transaction.commit() != crv::TableStatus::Ok)
-      return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notRecordedText));
-  } catch (const std::exception& error) {
-    return fail(std::string(error.what()) + "||" + notRecordedText);
+    return outcome;
   }
   serials_ = std::move(rows);
-  return OperationOutcome::success();
+  outcome.done = true;
+  return outcome;
 }
 
 }  // namespace crvpo

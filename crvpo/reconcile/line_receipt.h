@@ -14,12 +14,12 @@
 //   6. the commit.
 //
 // Either all of it is written or none: a failed read or write, or a
-// transaction that cannot be had within the wait, rolls everything back,
-// and the outcome's message is the table's error text with its context
-// (" Saving INItem") followed by notRecordedText. The line's buffer is
-// left as the caller had it. What was received on this packing slip is
-// counted once however often the line is opened: the postings follow the
-// difference between the slip's quantity now and the quantity stored.
+// transaction that cannot be had within the wait or committed, rolls
+// everything back, and the outcome's message (a notice without a title)
+// is the table's error text with its context (" Saving INItem") followed
+// by notRecordedText. The line's buffer is left as the caller had it. What was received on this packing slip
+// is counted once however often the line is opened: the postings follow the difference between the slip's
+// quantity now and the quantity stored.
 #pragma once
 
 #include <chrono>
@@ -30,6 +30,7 @@
 #include "crvpo/entry/operation_outcome.h"
 #include "crvpo/reconcile/serial_numbers.h"
 #include "host/data/tables/purchasing_tables.h"
+#include "host/framework/table/table_steps.h"
 #include "host/framework/table/transaction.h"
 
 namespace crvpo {
@@ -48,17 +49,21 @@ class LineReceipt {
   // `list` when more than one unit is received, from `single` for one unit.
   void setSerialNumbers(std::vector<ReceivedSerial> list, std::string single);
 
-  // Records the receipt; `writeLine` writes the line's buffer within the
-  // transaction and answers its failure.
-  OperationOutcome record(const std::function<StepResult()>& writeLine);
+  // Writes the line's buffer within the transaction; a failure goes
+  // through the steps.
+  using LineWriter = std::function<void(crv::TableSteps&)>;
+
+  // Records the receipt.
+  OperationOutcome record(const LineWriter& writeLine);
 
   // The serial list as written (rows and records numbered), after success.
   const std::vector<ReceivedSerial>& serials() const { return serials_; }
 
  private:
-  StepResult post(const std::function<StepResult()>& writeLine, std::vector<ReceivedSerial>& rows);
-  StepResult writeSerials(crv::Quantity received, std::vector<ReceivedSerial>& rows,
-                          std::vector<crv::Id>& serialIds);
+  void post(crv::TableSteps& steps, const LineWriter& writeLine, std::vector<ReceivedSerial>& rows);
+  std::vector<crv::Id> writeSerials(crv::TableSteps& steps, crv::Quantity received,
+                                    std::vector<ReceivedSerial>& rows);
+  std::string failureText(const crv::StepFailure& failure) const;
 
   crv::Connection* connection_;
   crv::PODetailRecord* line_;
@@ -67,6 +72,7 @@ class LineReceipt {
   bool serialized_ = false;
   std::vector<ReceivedSerial> serials_;
   std::string single_;
+  std::string lead_;  // a failure's own text, when its step has one
 };
 
 }  // namespace crvpo

@@ -10,17 +10,18 @@
 // figure is worked out as the difference of two totals in stock units, so
 // that many receipts add up to exactly what one receipt of their sum would.
 //
-// The postings run inside the caller's transaction; a failed read or write
-// is answered and the caller rolls everything back.
+// The postings run through the caller's table steps, inside its
+// transaction: a failed read or write stops them and the caller rolls
+// everything back.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "crvpo/entry/operation_outcome.h"
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/private_table.h"
+#include "host/framework/table/table_steps.h"
 
 namespace crvpo {
 
@@ -44,34 +45,42 @@ struct StockPlace {
 class ReceiptPostings {
  public:
   // `line` is the line as it is to be written; `vendor` the order's vendor.
-  ReceiptPostings(crv::Connection& connection, const crv::PODetailRecord& line, ReceiptQuantities quantities,
-                  crv::Id vendor);
+  ReceiptPostings(crv::Connection& connection, crv::TableSteps& steps, const crv::PODetailRecord& line,
+                  ReceiptQuantities quantities, crv::Id vendor);
 
   // Stock of an inventory line whose item exists: the bin moves by the
   // change (or, when the line moved to another location or bin since
   // `postedAt`, this slip's stock leaves the old bin and goes to the new
   // one); a bin left holding nothing is removed; the item's on hand and
   // received to date rise and its on order falls by the change.
-  StepResult postStock(const StockPlace& postedAt);
+  void postStock(const StockPlace& postedAt);
 
   // Purchase history of the line: one row per serial number when
   // `perSerial` (a serialized item with more than one unit received), with
   // `serials` the serial records; otherwise, for an inventory line, one row
   // for the line while anything is received. Rows of serial numbers the line
   // no longer has are removed, and for other lines nothing else is written.
-  StepResult postHistory(bool perSerial, const std::vector<crv::Id>& serials);
+  void postHistory(bool perSerial, const std::vector<crv::Id>& serials);
 
  private:
+  // The line's INPurch rows as read before the history is posted.
+  struct HistoryRow {
+    crv::Id record = 0;
+    crv::Id serial = 0;
+  };
+
   crv::Quantity inStock(crv::Quantity quantity) const;
-  StepResult readFactor(bool& itemFound);
-  StepResult moveBin(const StockPlace& place, crv::Quantity change);
-  StepResult addHistoryRow(crv::Id serial, crv::Quantity quantity, crv::Quantity cost);
-  StepResult historyPerSerial(const std::vector<crv::Id>& serials);
-  StepResult historyForLine();
-  StepResult removeStaleSerialRows(crv::Id keep);
+  bool readFactor();
+  void moveBin(const StockPlace& place, crv::Quantity change);
+  void addHistoryRow(crv::Id serial, crv::Quantity quantity, crv::Quantity cost);
   bool fetchHistoryRow(crv::Id record);
+  void removeHistoryRow(crv::Id record);
+  void historyPerSerial(const std::vector<crv::Id>& serials);
+  void historyForLine();
+  void removeStaleSerialRows(crv::Id keep);
 
   crv::Connection* connection_;
+  crv::TableSteps* steps_;
   const crv::PODetailRecord* line_;
   ReceiptQuantities quantities_;
   crv::Id vendor_;
@@ -79,17 +88,12 @@ class ReceiptPostings {
   crv::PrivateTable<crv::INMasterRecord> items_;
   crv::PrivateTable<crv::INItemRecord> bins_;
   crv::PrivateTable<crv::INPurchRecord> history_;
-  // The line's INPurch rows as read before the history is posted.
-  struct HistoryRow {
-    crv::Id record = 0;
-    crv::Id serial = 0;
-  };
   std::vector<HistoryRow> historyRows_;
 };
 
-// Adds the buffer as a new row, reserving its number first as forms do;
-// the failure names the step that failed (" Autoincrementing INItem",
+// Adds the buffer as a new row, reserving its number first as forms do,
+// so that a failure names the step (" Autoincrementing INItem",
 // " Inserting INItem").
-StepResult insertNumbered(crv::Table& table);
+bool insertNumbered(crv::TableSteps& steps, crv::Table& table);
 
 }  // namespace crvpo

@@ -74,6 +74,7 @@ class ReconcilePODetailWindow final : public crv::ui::WindowManager {
   void describeCharge();
   void showDistribution();
   void showLocation();
+  bool fetchArea();
   void showArea();
   Level locationAccepted();
   Level areaAccepted();
@@ -238,19 +239,21 @@ void ReconcilePODetailWindow::showDistribution() {
 }
 
 void ReconcilePODetailWindow::showLocation() {
-  crv::INL.clear();
-  crv::INL.LocationID = crv::POD.LocationID;
-  locationDescription_ =
-      crv::INLoc.fetch(crv::INLocRecord::KeyLocationID) == TableStatus::Ok ? crv::INL.Description.str() : "";
+  const bool found = crv::fetchBy(crv::INLoc, crv::INLocRecord::KeyLocationID, crv::INL.LocationID,
+                                  crv::POD.LocationID) == TableStatus::Ok;
+  locationDescription_ = found ? crv::INL.Description.str() : "";
   window().touch();
 }
 
+bool ReconcilePODetailWindow::fetchArea() {
+  return crv::fetchBy(crv::INBin, crv::INBinRecord::KeyLocBin, [] {
+           crv::INBN.LocationID = crv::POD.LocationID;
+           crv::INBN.BinID = crv::POD.BinID;
+         }) == TableStatus::Ok;
+}
+
 void ReconcilePODetailWindow::showArea() {
-  crv::INBN.clear();
-  crv::INBN.LocationID = crv::POD.LocationID;
-  crv::INBN.BinID = crv::POD.BinID;
-  areaDescription_ =
-      crv::INBin.fetch(crv::INBinRecord::KeyLocBin) == TableStatus::Ok ? crv::INBN.Description.str() : "";
+  areaDescription_ = fetchArea() ? crv::INBN.Description.str() : "";
   window().touch();
 }
 
@@ -279,13 +282,10 @@ Level ReconcilePODetailWindow::locationAccepted() {
   crv::JOBFIELD = crv::POD.LocationID.str();
   if (acceptingAll()) return Level::Benign;
   if (!crv::POD.LocationID.empty() || control("?POD:LocationID").required()) {
-    crv::INL.clear();
-    crv::INL.LocationID = crv::POD.LocationID;
-    if (crv::INLoc.fetch(crv::INLocRecord::KeyLocationID) != TableStatus::Ok &&
-        chooseLocation() != crv::RequestCompleted) {
-      select("?POD:LocationID");
-      return Level::Notify;
-    }
+    if (crv::fetchBy(crv::INLoc, crv::INLocRecord::KeyLocationID, crv::INL.LocationID, crv::POD.LocationID) !=
+            TableStatus::Ok &&
+        chooseLocation() != crv::RequestCompleted)
+      return stayOn("?POD:LocationID");
   }
   showLocation();
   return Level::Benign;
@@ -295,14 +295,7 @@ Level ReconcilePODetailWindow::areaAccepted() {
   crv::JOBFIELD = crv::POD.LocationID.str();
   if (acceptingAll()) return Level::Benign;
   if (!crv::POD.BinID.empty() || control("?POD:BinID").required()) {
-    crv::INBN.clear();
-    crv::INBN.LocationID = crv::POD.LocationID;
-    crv::INBN.BinID = crv::POD.BinID;
-    if (crv::INBin.fetch(crv::INBinRecord::KeyLocBin) != TableStatus::Ok &&
-        chooseArea() != crv::RequestCompleted) {
-      select("?POD:BinID");
-      return Level::Notify;
-    }
+    if (!fetchArea() && chooseArea() != crv::RequestCompleted) return stayOn("?POD:BinID");
   }
   showArea();
   return Level::Benign;
@@ -391,8 +384,7 @@ Level ReconcilePODetailWindow::takeAlertKey(Key key, Control* focus) {
 Level ReconcilePODetailWindow::refuse(const SerialRefusal& refusal, std::string_view focus) {
   crv::ui::frontEnd().beep(crv::ui::Sound::Exclamation);
   crv::message(refusal.text, refusal.title, crv::Icon::Exclamation);
-  if (!focus.empty()) select(focus);
-  return Level::Notify;
+  return focus.empty() ? Level::Notify : stayOn(focus);
 }
 
 Level ReconcilePODetailWindow::validate() {
@@ -400,14 +392,12 @@ Level ReconcilePODetailWindow::validate() {
   if (total > crv::POD.QtyOrdered) {
     crv::message("The total reconciled quantity is more than the ordered quantity.", "PO Over Reconciled",
                  crv::Icon::Exclamation);
-    select("?POD:QtyThisPackSlip");
-    return Level::Notify;
+    return stayOn("?POD:QtyThisPackSlip");
   }
   if (total < Quantity()) {
     crv::message("The total received quantity cannot be less than zero.", "Nothing Received",
                  crv::Icon::Exclamation);
-    select("?POD:QtyThisPackSlip");
-    return Level::Notify;
+    return stayOn("?POD:QtyThisPackSlip");
   }
   if (!serialized_) return Level::Benign;
   if (total > Quantity(1)) {
@@ -430,18 +420,18 @@ Level ReconcilePODetailWindow::write() {
   if (serialized_) receipt.setSerialNumbers(serials_.rows(), serialNo_.str());
   Level written = Level::Notify;
   bool lineReported = false;  // the framework tells of a failed write of the line itself
-  const OperationOutcome outcome = receipt.record([&]() -> StepResult {
+  const OperationOutcome outcome = receipt.record([&](crv::TableSteps& steps) {
     written = WindowManager::write();
-    if (written == Level::Benign) return std::nullopt;
+    if (written == Level::Benign) return;
     lineReported = true;
-    return StepFailure::of(crv::PODetail, crv::TableOp::Saving);
+    steps.fail(crv::StepFailure::of(crv::PODetail, crv::TableOp::Saving));
   });
   if (outcome.done) {
     serials_.load(receipt.serials());
     return written;
   }
   if (written == Level::Benign) keepOpen();
-  if (!lineReported) crv::message(outcome.message, {}, crv::Icon::Exclamation);
+  if (!lineReported) tellUser(outcome);
   return Level::Notify;
 }
 

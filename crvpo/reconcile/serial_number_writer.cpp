@@ -1,44 +1,32 @@
 // Writing a line's serial numbers and their serial records.
 #include "crvpo/reconcile/serial_number_writer.h"
 
-#include "crvpo/entry/commitment_poster.h"
 #include "crvpo/reconcile/receipt_postings.h"
 #include "host/framework/values/date.h"
 
 namespace crvpo {
-namespace {
 
-StepFailure listFailure(const crv::Table& table, crv::TableOp op, const char* lead) {
-  StepFailure failure = StepFailure::of(table, op);
-  failure.lead = lead;
-  return failure;
-}
+SerialNumberWriter::SerialNumberWriter(crv::Connection& connection, crv::TableSteps& steps,
+                                       const crv::PODetailRecord& line, std::string& lead)
+    : steps_(&steps), line_(&line), lead_(&lead), rows_(connection), serials_(connection) {}
 
-}  // namespace
-
-SerialNumberWriter::SerialNumberWriter(crv::Connection& connection, const crv::PODetailRecord& line)
-    : line_(&line), rows_(connection), serials_(connection) {}
-
-StepResult SerialNumberWriter::readStored() {
+void SerialNumberWriter::readStored() {
   stored_.clear();
   rows_.rec.clear();
   rows_.rec.DetailID = line_->DetailID;
-  return eachInRange(rows_, crv::PODetSerRecord::KeyDetailID, 1, [&](const crv::PODetSerRecord& row) {
-    stored_[row.RecordID] = {row.RecordID, row.SerialID, row.SerialNo.str()};
-  });
+  rows_.table.setRange(crv::PODetSerRecord::KeyDetailID, 1);
+  while (steps_->next(rows_.table))
+    stored_[rows_.rec.RecordID] = {rows_.rec.RecordID, rows_.rec.SerialID, rows_.rec.SerialNo.str()};
 }
 
-StepResult SerialNumberWriter::findNumber(std::string_view number, crv::Id& serialId) {
+crv::Id SerialNumberWriter::findNumber(std::string_view number) {
   serials_.rec.clear();
   serials_.rec.ItemID = line_->ItemID;
   serials_.rec.SerialNo = number;
-  bool found = false;
-  if (auto failure = fetchRow(serials_.table, crv::INSerialRecord::KeyItemSerial, found)) return failure;
-  serialId = found ? serials_.rec.SerialID : 0;
-  return std::nullopt;
+  return steps_->fetch(serials_.table, crv::INSerialRecord::KeyItemSerial) ? serials_.rec.SerialID : 0;
 }
 
-StepResult SerialNumberWriter::addNumber(std::string_view number, crv::Id& serialId, Texts texts) {
+crv::Id SerialNumberWriter::addNumber(std::string_view number, Texts texts) {
   crv::INSerialRecord& serial = serials_.rec;
   serial.clear();
   serial.ItemID = line_->ItemID;
@@ -47,97 +35,85 @@ StepResult SerialNumberWriter::addNumber(std::string_view number, crv::Id& seria
   serial.BinID = line_->BinID;
   serial.ReceivedDate = crv::Date::today();
   serial.PODetailID = line_->DetailID;
-  if (texts == Texts::Single) {
-    if (auto failure = insertNumbered(serials_.table)) return failure;
-  } else {
-    if (serials_.table.primeAutoInc() != crv::TableStatus::Ok)
-      return listFailure(serials_.table, crv::TableOp::Autoincrementing, "Error Incrementing INSerial");
-    if (serials_.table.tryInsert() != crv::TableStatus::Ok)
-      return listFailure(serials_.table, crv::TableOp::Inserting, "Error Adding INSerial");
-  }
-  serialId = serial.SerialID;
-  return std::nullopt;
+  if (texts == Texts::List) *lead_ = "Error Incrementing INSerial";
+  if (!steps_->primeAutoInc(serials_.table)) return 0;
+  if (texts == Texts::List) *lead_ = "Error Adding INSerial";
+  if (!steps_->insert(serials_.table)) return 0;
+  lead_->clear();
+  return serial.SerialID;
 }
 
-StepResult SerialNumberWriter::resolve(ReceivedSerial& row) {
-  if (row.serialId != 0) {
-    serials_.rec.clear();
-    serials_.rec.SerialID = row.serialId;
-    bool found = false;
-    if (auto failure = fetchRow(serials_.table, crv::INSerialRecord::KeySerialID, found)) return failure;
-    if (found && serials_.rec.SerialNo == row.number) return std::nullopt;
-    if (found) {
-      crv::Id other = 0;
-      if (auto failure = findNumber(row.number, other)) return failure;
-      if (other != 0) {
-        row.serialId = other;
-        return std::nullopt;
-      }
-      serials_.rec.clear();
-      serials_.rec.SerialID = row.serialId;
-      if (auto failure = fetchRow(serials_.table, crv::INSerialRecord::KeySerialID, found)) return failure;
-      serials_.rec.SerialNo = row.number;
-      return updateRow(serials_.table);
+bool SerialNumberWriter::fetchSerial(crv::Id serialId) {
+  serials_.rec.clear();
+  serials_.rec.SerialID = serialId;
+  return serialId != 0 && steps_->fetch(serials_.table, crv::INSerialRecord::KeySerialID);
+}
+
+void SerialNumberWriter::resolve(ReceivedSerial& row) {
+  if (fetchSerial(row.serialId)) {
+    if (serials_.rec.SerialNo == row.number) return;
+    if (const crv::Id other = findNumber(row.number)) {
+      row.serialId = other;
+      return;
     }
+    // The number was changed: its record is renamed.
+    if (!fetchSerial(row.serialId)) return;
+    serials_.rec.SerialNo = row.number;
+    steps_->update(serials_.table);
+    return;
   }
-  if (auto failure = findNumber(row.number, row.serialId); failure || row.serialId != 0) return failure;
-  return addNumber(row.number, row.serialId, Texts::List);
+  row.serialId = findNumber(row.number);
+  if (row.serialId == 0) row.serialId = addNumber(row.number, Texts::List);
 }
 
-StepResult SerialNumberWriter::writeRow(ReceivedSerial& row) {
+void SerialNumberWriter::writeRow(ReceivedSerial& row) {
   const auto stored = stored_.find(row.recordId);
   if (row.recordId != 0 && stored != stored_.end()) {
     const bool same = stored->second == row;
     stored_.erase(stored);
-    if (same) return std::nullopt;
+    if (same) return;
     rows_.rec.clear();
     rows_.rec.RecordID = row.recordId;
-    bool found = false;
-    if (auto failure = fetchRow(rows_.table, crv::PODetSerRecord::KeyRecordID, found)) return failure;
+    if (!steps_->fetch(rows_.table, crv::PODetSerRecord::KeyRecordID)) return;
     rows_.rec.SerialNo = row.number;
     rows_.rec.SerialID = row.serialId;
-    return updateRow(rows_.table);
+    steps_->update(rows_.table);
+    return;
   }
   rows_.rec.clear();
   rows_.rec.DetailID = line_->DetailID;
   rows_.rec.SerialNo = row.number;
   rows_.rec.SerialID = row.serialId;
-  if (rows_.table.tryInsert() != crv::TableStatus::Ok)
-    return StepFailure::of(rows_.table, crv::TableOp::Inserting);
-  row.recordId = rows_.rec.RecordID;
-  return std::nullopt;
+  if (steps_->insert(rows_.table)) row.recordId = rows_.rec.RecordID;
 }
 
-StepResult SerialNumberWriter::removeRows(const std::map<crv::Id, ReceivedSerial>& rows) {
-  for (const auto& [record, row] : rows) {
+void SerialNumberWriter::removeStored() {
+  for (const auto& entry : stored_) {
     rows_.rec.clear();
-    rows_.rec.RecordID = record;
-    bool found = false;
-    if (auto failure = fetchRow(rows_.table, crv::PODetSerRecord::KeyRecordID, found); failure || !found)
-      return failure;
-    if (auto failure = removeRow(rows_.table)) return failure;
+    rows_.rec.RecordID = entry.first;
+    if (steps_->fetch(rows_.table, crv::PODetSerRecord::KeyRecordID)) steps_->remove(rows_.table);
   }
-  return std::nullopt;
+  stored_.clear();
 }
 
-StepResult SerialNumberWriter::writeList(std::vector<ReceivedSerial>& rows) {
-  if (auto failure = readStored()) return failure;
+void SerialNumberWriter::writeList(std::vector<ReceivedSerial>& rows) {
+  readStored();
   for (ReceivedSerial& row : rows) {
-    if (auto failure = resolve(row)) return failure;
-    if (auto failure = writeRow(row)) return failure;
+    resolve(row);
+    writeRow(row);
   }
-  return removeRows(stored_);
+  removeStored();
 }
 
-StepResult SerialNumberWriter::writeSingle(std::string_view number, crv::Id& serialId) {
-  if (auto failure = removeAll()) return failure;
-  if (auto failure = findNumber(number, serialId); failure || serialId != 0) return failure;
-  return addNumber(number, serialId, Texts::Single);
+void SerialNumberWriter::writeSingle(std::string_view number, crv::Id& serialId) {
+  removeAll();
+  serialId = findNumber(number);
+  if (serialId == 0) serialId = addNumber(number, Texts::Single);
 }
 
-StepResult SerialNumberWriter::removeAll() {
-  if (auto failure = readStored()) return failure;
-  return removeRows(stored_);
+void SerialNumberWriter::removeAll() {
+  readStored();
+  removeStored();
 }
 
 }  // namespace crvpo

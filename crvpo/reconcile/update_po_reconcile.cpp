@@ -156,9 +156,7 @@ void UpdatePOReconcileWindow::build() {
 }
 
 Level UpdatePOReconcileWindow::opening() {
-  crv::SYS.clear();
-  crv::Systems.set(crv::SystemsRecord::KeySystemID);
-  if (crv::Systems.next() != crv::TableStatus::Ok) crv::SYS.clear();
+  crv::readFirst(crv::Systems, crv::SystemsRecord::KeySystemID);
   window().setFieldHidden("?POM:DeliverAfterDate", !crv::SYS.POShowAcceptDate);
   window().setFieldHidden("?POM:DeliveryDate", !crv::SYS.POShowDeliveryDate);
   window().setFieldHidden("?POM:DeadlineDate", !crv::SYS.POShowDeadlineDate);
@@ -170,9 +168,9 @@ Level UpdatePOReconcileWindow::opening() {
 }
 
 void UpdatePOReconcileWindow::readVendor() {
-  crv::APV.clear();
-  crv::APV.VendorID = crv::POM.VendorID;
-  if (crv::APVendor.fetch(crv::APVendorRecord::KeyVendorID) != crv::TableStatus::Ok) crv::APV.clear();
+  if (crv::fetchBy(crv::APVendor, crv::APVendorRecord::KeyVendorID, crv::APV.VendorID, crv::POM.VendorID) !=
+      crv::TableStatus::Ok)
+    crv::APV.clear();
 }
 
 void UpdatePOReconcileWindow::refreshTotals() {

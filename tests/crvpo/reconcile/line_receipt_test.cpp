@@ -1,8 +1,9 @@
 // Recording receipts of order lines: stock on hand, on order and purchase
 // history after partial receipts against figures worked out by hand, a
 // line opened twice on one packing slip, serial numbers coming and going,
-// and receipts that fail leaving every table as it was. Stock on order is
-// checked against the independent rebuild after every receipt and close.
+// and receipts that fail in any step leaving every table as it was. Stock
+// on order is checked against the independent rebuild after every receipt
+// and close.
 #include "crvpo/reconcile/line_receipt.h"
 
 #include "crvpo/reconcile/pack_slip_close.h"
@@ -98,10 +99,7 @@ class LineReceiptTest : public test::CommitmentFixture {
     return receipt.record(writeLine);
   }
 
-  static StepResult writeLine() {
-    if (PODetail.tryUpdate() == TableStatus::Ok) return std::nullopt;
-    return StepFailure::of(PODetail, TableOp::Saving);
-  }
+  static void writeLine(TableSteps& steps) { steps.update(PODetail); }
 
   Quantity binStock(std::string_view id, std::string_view location, std::string_view bin) {
     INI.clear();
@@ -279,7 +277,10 @@ TEST_F(LineReceiptTest, ChangedSerialNumbersRenameTheirRecordUnlessTheNewNumberH
   EXPECT_EQ(history(detail), (std::vector<std::string>{"1.0000/4200.0000@GX-9", "1.0000/4200.0000@SPE-311"}));
 }
 
-TEST_F(LineReceiptTest, AReceiptWhoseLineCannotBeWrittenLeavesEveryTableAsItWas) {
+// Receiving three serialized units into an empty bin, then taking them
+// back: a failure of any read, write or the commit leaves every table as
+// it was and says which step failed.
+TEST_F(LineReceiptTest, AFailureInAnyStepOfAReceiptLeavesEveryTableAsItWas) {
   stockItem("GEN-7500", "EA", "2", "3", "MAIN", "B1", true);
   const Id detail = line(addOrder("1003"), "GEN-7500", "EA", "3", "3", 4200, 0, "YARD", "PAD");
   auto snapshot = [&] {
@@ -287,26 +288,71 @@ TEST_F(LineReceiptTest, AReceiptWhoseLineCannotBeWrittenLeavesEveryTableAsItWas)
            std::to_string(INPurch.records()) + ", serials " + std::to_string(INSerial.records()) + ", rows " +
            std::to_string(PODetSer.records());
   };
-  const std::string before = snapshot();
+  using crv::test::Fault;
+  using crv::test::StorageOp;
+  struct Phase {
+    const char* slip;
+    std::vector<ReceivedSerial> serials;
+    std::vector<FaultCase> cases;
+  };
+  const Phase phases[] = {
+      {"3",
+       {{0, 0, "GX-1"}, {0, 0, "GX-2"}, {0, 0, "GX-3"}},
+       {{StorageOp::Read, 1, Fault::IoError, "disk I/O error (10) Reading PODetail"},
+        {StorageOp::Write, 1, Fault::DiskFull, "Error Incrementing INSerial|Disk Full"},
+        {StorageOp::Write, 2, Fault::IoError, "Error Adding INSerial|disk I/O error (10)"},
+        {StorageOp::Write, 3, Fault::Busy, "File Is Already Locked (32) Inserting PODetSer"},
+        {StorageOp::Write, 10, Fault::DiskFull, " Autoincrementing INItem"},
+        {StorageOp::Write, 11, Fault::DiskFull, " Inserting INItem"},
+        {StorageOp::Write, 12, Fault::DiskFull, " Saving INMaster"},
+        {StorageOp::Write, 13, Fault::DiskFull, " Autoincrementing INPurch"},
+        {StorageOp::Write, 14, Fault::DiskFull, " Inserting INPurch"},
+        {StorageOp::Write, 19, Fault::DiskFull, " Saving PODetail"},
+        {StorageOp::Commit, 1, Fault::Busy, "File Is Already Locked (32) Saving PODetail"}}},
+      {"0",
+       {},
+       {{StorageOp::Write, 1, Fault::DiskFull, " Deleting PODetSer"},
+        {StorageOp::Write, 4, Fault::DiskFull, " Deleting INItem"},
+        {StorageOp::Write, 5, Fault::DiskFull, " Saving INMaster"},
+        {StorageOp::Write, 6, Fault::DiskFull, " Deleting INPurch"},
+        {StorageOp::Write, 9, Fault::DiskFull, " Saving PODetail"}}},
+  };
+  for (const Phase& phase : phases) {
+    const std::string before = snapshot();
+    fetchLine(detail);
+    POD.QtyThisPackSlip = qty(phase.slip);
+    LineReceipt receipt(company->connection(), POD, vendor);
+    receipt.setSerialNumbers(phase.serials, {});
+    for (const FaultCase& c : phase.cases) {
+      SCOPED_TRACE(std::string("slip ") + phase.slip + ": " + c.said);
+      failedBy(
+          c, [&] { return receipt.record(writeLine); }, LineReceipt::notRecordedText, "");
+      EXPECT_EQ(snapshot(), before);
+      EXPECT_EQ(POD.QtyThisPackSlip, qty(phase.slip)) << "the form keeps what the person typed";
+    }
+    ASSERT_TRUE(receipt.record(writeLine).done);
+    EXPECT_NE(snapshot(), before);
+    expectRebuildAgrees();
+  }
+}
 
-  fetchLine(detail);
-  POD.QtyThisPackSlip = qty("3");
-  LineReceipt receipt(company->connection(), POD, vendor);
-  receipt.setSerialNumbers({{0, 0, "GX-1"}, {0, 0, "GX-2"}, {0, 0, "GX-3"}}, {});
-  bool reached = false;
-  const OperationOutcome outcome = receipt.record([&]() -> StepResult {
-    reached = true;  // every posting went through before the line
-    return StepFailure{makeError(ErrorCode::DiskFull, "PODetail"), TableOp::Saving, "PODetail", {}};
-  });
-  ASSERT_TRUE(reached);
-  EXPECT_FALSE(outcome.done);
-  EXPECT_NE(outcome.message.find("(89) Saving PODetail"), std::string::npos) << outcome.message;
-  EXPECT_NE(outcome.message.find(LineReceipt::notRecordedText), std::string::npos);
-  EXPECT_EQ(snapshot(), before);
-  EXPECT_EQ(POD.QtyThisPackSlip, qty("3")) << "the form keeps what the person typed";
-  EXPECT_TRUE(receipt.serials()[0].serialId == 0) << "nothing is numbered that was not written";
-  fetchLine(detail);
-  EXPECT_EQ(POD.QtyThisPackSlip, Quantity());
+TEST_F(LineReceiptTest, ClosingAPackingSlipReportsALineItCannotWriteAndMovesTheOthers) {
+  const Id order = addOrder("1001");
+  for (Id sequence : {1u, 2u}) {
+    jobLine(order, sequence, "2401", "06-100M", "10", 5.00);
+    POD.QtyThisPackSlip = qty(sequence == 1 ? "2" : "3");
+    insertLine();
+  }
+  storage.failNth(crv::test::StorageOp::Write, 1, crv::test::Fault::DiskFull, "PODetail");
+  EXPECT_EQ(closePackingSlip(company->connection(), order),
+            std::vector<std::string>{"Disk Full: database or disk is full (89) Saving PODetail"});
+  std::vector<std::string> lines;
+  POD.clear();
+  POD.POID = order;
+  PODetail.setRange(PODetailRecord::KeyPOID, 1);
+  while (PODetail.next() == TableStatus::Ok)
+    lines.push_back(POD.QtyRcvdNotInvoiced.toString() + "+" + POD.QtyThisPackSlip.toString());
+  EXPECT_EQ(lines, (std::vector<std::string>{"0.0000+2.0000", "3.0000+0.0000"}));
 }
 
 TEST_F(LineReceiptTest, AReceiptThatCannotGetItsTransactionChangesNothing) {

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "crvpo/reconcile/browse_po_reconcile.h"
+#include "crvpo/reconcile/line_receipt.h"
 #include "crvpo/reconcile/reconcile_po_detail.h"
 #include "host/framework/ui/headless/headless_driver.h"
+#include "support/fault_injecting_backend.h"
 #include "support/independent_rebuild.h"
 #include "tests/crvpo/entry/line_form_fixture.h"
 
@@ -276,6 +278,50 @@ TEST_F(ReceivingFormsTest, AViewChangesNothingAndLinesAreNeitherAddedNorDeletedH
     person.expectFinished();
     EXPECT_EQ(person.response(), crv::RequestCancelled);
   }
+}
+
+// A storage that fails on demand under the whole company.
+class ReceivingFaultTest : public ReceivingFormsTest {
+ protected:
+  void SetUp() override {
+    ReceivingFormsTest::SetUp();
+    company.reset();
+    company = crv::Company::open(folder.path(), false, storage);
+  }
+
+  crv::test::FaultInjectingBackend storage;
+};
+
+TEST_F(ReceivingFaultTest, AReceiptThatCannotBeWrittenOrCommittedLeavesTheLineOpenAsTyped) {
+  HeadlessDriver person;
+  openList(person);
+  openOrder(person, crv::demo::inventoryOrder);
+  openLine(person, 0);
+  person.type("?POD:QtyThisPackSlip", "5");
+  // The line's own write fails: the framework tells it, once.
+  storage.failNth(crv::test::StorageOp::Write, 1, crv::test::Fault::DiskFull, "PODetail");
+  person.press("?OK");
+  EXPECT_NE(person.messageBox().text.find("Disk Full"), std::string::npos) << person.messageBox().text;
+  person.answer(1);
+  person.expectWindow(lineTitle);
+  EXPECT_EQ(stock(crv::demo::boxedItem), "1800.0000, 1000.0000");
+
+  storage.failNth(crv::test::StorageOp::Commit, 1, crv::test::Fault::Busy);
+  person.press("?OK");
+  const auto told = person.messageBox();
+  EXPECT_NE(told.text.find("File Is Already Locked (32) Saving PODetail"), std::string::npos) << told.text;
+  EXPECT_NE(told.text.find(LineReceipt::notRecordedText), std::string::npos);
+  person.answer(1);
+  person.expectWindow(lineTitle);
+  EXPECT_EQ(person.shown("?POD:QtyThisPackSlip"), "5.00");
+  EXPECT_EQ(stock(crv::demo::boxedItem), "1800.0000, 1000.0000");
+
+  person.press("?OK");
+  person.expectWindow(orderTitle);
+  EXPECT_EQ(stock(crv::demo::boxedItem), "2050.0000, 750.0000");
+  person.press("?OK");
+  person.press("?Close");
+  expectRebuildAgrees();
 }
 
 }  // namespace
