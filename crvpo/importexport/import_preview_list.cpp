@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "crvpo/foundation/list_stripes.h"
 #include "crvpo/importexport/import_fields.h"
 
 namespace crvpo {
@@ -86,9 +87,7 @@ void ImportPreviewList::refresh() { model_.reset(static_cast<int>(preview_->head
 crv::ui::ListCell ImportPreviewList::cell(int row, int column) const {
   auto& header = const_cast<ImportHeader&>(preview_->headers.at(static_cast<std::size_t>(row)));
   const Column& shown = columns_.at(static_cast<std::size_t>(column));
-  crv::ui::ListCell cell{format(shown.picture, headerTarget(shown.field, header)), {}, {}, {}};
-  if (row % 2 == 1) cell.background = shadedRow;
-  return cell;
+  return {format(shown.picture, headerTarget(shown.field, header)), {}, {}, stripeBackground(row)};
 }
 
 ImportErrorList::ImportErrorList(const std::vector<ImportError>& errors)

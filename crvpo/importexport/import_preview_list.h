@@ -13,9 +13,6 @@
 
 namespace crvpo {
 
-// The background of every second row.
-inline constexpr std::uint32_t shadedRow = 0xE8EEF4;
-
 class ImportPreviewList {
  public:
   explicit ImportPreviewList(const ImportPreview& preview);
