@@ -11,6 +11,11 @@
 // written through the same connection, the next read starts again right
 // after the last row read, so loops that update the rows they read see every
 // row once.
+//
+// Every row read carries its version, and update() writes only over the
+// version it read: when another station (or another buffer of this one)
+// wrote the row in between, the update fails with RecordChanged and nothing
+// is overwritten. reread() takes the row as it is now.
 #pragma once
 
 #include <cstdint>
@@ -92,7 +97,9 @@ class Table {
 
   std::int64_t records();
   const TableError& lastError() const { return lastError_; }
-  RowId currentRow() const { return currentRow_; }
+  RowId currentRow() const { return current_.id; }
+  // The version of the current row as it was read or last written here.
+  RowVersion currentVersion() const { return current_.version; }
 
  private:
   struct Position;
@@ -104,6 +111,7 @@ class Table {
   bool ready();
   TableStore& store();
   void rememberPosition(RowId row);
+  void forgetCurrent() { current_ = {}; }
 
   const TableDef* def_;
   Record* buffer_;
@@ -111,8 +119,9 @@ class Table {
   TableStore* store_ = nullptr;
   ErrorClass* errors_ = nullptr;
   int useCount_ = 0;
-  RowId currentRow_ = 0;
+  RowRef current_;
   RowId primedRow_ = 0;
+  RowVersion primedVersion_ = 0;
   std::int64_t primedNumber_ = 0;
   TableError lastError_;
   std::unique_ptr<Position> position_;

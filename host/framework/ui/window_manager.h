@@ -29,6 +29,12 @@
 //             the request: insert, update, or, after the person confirms,
 //             delete with the dependent rows. A failed write is reported
 //             through the error reporter and the window stays open.
+//             A change that another station (or another buffer) wrote
+//             over since the form read the record is not written: the
+//             person is told who changed it and may reload it, which
+//             takes the record as it is now with the person's own changes
+//             on top (fields both changed are named with the other
+//             station's value) and leaves the form open for OK again.
 //             ViewRecord writes nothing; OK just closes.
 //   Cancel    Cancel, Close, Escape or the close box; a primed insert is
 //             cancelled (cancelAutoInc).
@@ -44,6 +50,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -177,6 +184,8 @@ class WindowManager {
   Level spellCheck();
   Level acceptAll();
   void positionOnRecord();
+  void keepOpening();
+  Level offerReload();
   void restoreProcedureName();
   void snapshotHistory();
   void writeHistory();
@@ -196,6 +205,7 @@ class WindowManager {
   bool closing_ = false;
   bool windowOpen_ = false;
   Table* primary_ = nullptr;
+  std::unique_ptr<Record> openedRecord_;  // the primary record as the form read it
   std::vector<Table*> tables_;
   std::vector<Table*> opened_;
   std::vector<WindowComponent*> components_;

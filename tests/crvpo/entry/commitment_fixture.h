@@ -18,6 +18,7 @@
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/message_box.h"
 #include "support/temp_folder.h"
+#include "support/test_engine.h"
 
 namespace crvpo::test {
 
@@ -46,7 +47,7 @@ class CommitmentFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = crv::setMessageService(&messages);
-    company = crv::Company::open(folder.path(), true);
+    company = crv::test::openTestCompany(folder.path());
     crv::DataPath = folder.path().string();
     crv::CostCodeLen = 6;
     crv::GLO.LogUserActivity = 0;

@@ -7,7 +7,6 @@
 #include <fstream>
 
 #include "host/siblings/CRVMISC/image_store.h"
-#include "host/storage/sqlite/sqlite_backend.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
 namespace crvpo {
@@ -169,7 +168,7 @@ TEST_F(PurchaseOrderDeletionTest, ADeletionThatCannotGoThroughChangesNothingAndK
   IMG.StoredName = stored.storedName;
   ASSERT_EQ(Images.insert(), TableStatus::Ok);
 
-  auto other = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
+  auto other = company->connect();
   ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
   fetchOrder(order);
   PurchaseOrderDeletion deletion;

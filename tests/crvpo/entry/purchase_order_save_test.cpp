@@ -5,7 +5,6 @@
 
 #include "crvpo/entry/line_deletion_adjustment.h"
 #include "host/framework/services/global_request.h"
-#include "host/storage/sqlite/sqlite_backend.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
 namespace crvpo {
@@ -146,7 +145,7 @@ TEST_F(PurchaseOrderSaveTest, AFailedHeaderWriteRollsEveryFigureBackAndKeepsTheO
   fetchOrder(order);
 
   // Another station deletes the order while this one has it open.
-  auto other = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
+  auto other = company->connect();
   POMasterRecord otherBuffer;
   Table otherOrders(POMasterRecord::table(), otherBuffer);
   otherOrders.attach(other.get());
@@ -172,7 +171,7 @@ TEST_F(PurchaseOrderSaveTest, ASaveThatCannotStartItsTransactionChangesNothing) 
   const Id order = addOrder("1001");
   jobLine(order, 1, "2401", "06-100M", "10", 5.00);
   insertLine();
-  auto other = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
+  auto other = company->connect();
   ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
 
   OpeningCommitments none;
