@@ -530,8 +530,16 @@ TableError PgConnection::commit() {
   }
   Result result = session_.exec("COMMIT");
   depth_ = 0;
-  if (result.ok()) return {};
-  return errorFor(result, !session_.connected());
+  if (!result.ok()) return errorFor(result, !session_.connected());
+  // A transaction that a failed read spoilt ends in a rollback, which the
+  // server reports as a successful COMMIT; it must not pass for one.
+  if (result.commandStatus() != "COMMIT") {
+    TableError error = makeError(ErrorCode::FileSystem);
+    error.fileCode = "25P02";
+    error.fileMessage = "the transaction was rolled back after a failed statement";
+    return error;
+  }
+  return {};
 }
 
 TableError PgConnection::rollback() {

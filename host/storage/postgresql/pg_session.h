@@ -40,6 +40,7 @@ class Result {
     return {PQgetvalue(result_, row, column), static_cast<std::size_t>(PQgetlength(result_, row, column))};
   }
   std::int64_t integer(int row, int column) const;
+  std::string commandStatus() const { return result_ ? PQcmdStatus(result_) : ""; }
   double real(int row, int column) const;
   // The server's SQLSTATE and message of a failed statement.
   std::string sqlState() const;
