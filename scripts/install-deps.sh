@@ -11,7 +11,7 @@ packages=(
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   libjpeg-dev libcurl4-openssl-dev poppler-utils
   qt6-base-dev xvfb xauth
-  wamerican clang-format ccache
+  wamerican clang-format ccache lld
 )
 
 missing=()
