@@ -7,6 +7,7 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 #include "host/storage/postgresql/pg_connection.h"
 
@@ -58,6 +59,15 @@ class Layout {
   void exec(const std::string& sql) {
     const TableError error = connection_.execute(sql);
     if (error.failed()) fail(location_, error.describe());
+  }
+
+  // Tables and indexes go to the server in one round trip.
+  void later(std::string sql) { pending_.push_back(std::move(sql)); }
+  void flush() {
+    std::string all;
+    for (const std::string& sql : pending_) all += sql + ";\n";
+    pending_.clear();
+    if (!all.empty()) exec(all);
   }
 
   postgresql::Result query(const std::string& sql, const postgresql::Params& params) {
@@ -119,12 +129,12 @@ class Layout {
              quote(postgresql::writerColumn) + " text NOT NULL DEFAULT '')";
       const std::string owner = autoField >= 0 ? def.layout().at(static_cast<std::size_t>(autoField)).name
                                                : postgresql::hiddenRowColumn;
-      exec("CREATE SEQUENCE " + sequence + "; " + sql + "; ALTER SEQUENCE " + sequence + " OWNED BY " +
-           table + "." + quote(owner));
+      later("CREATE SEQUENCE " + sequence + "; " + sql + "; ALTER SEQUENCE " + sequence + " OWNED BY " +
+            table + "." + quote(owner));
     } else {
       for (const FieldDef& field : def.layout().fields())
         if (!existing->second.count(postgresql::lowerAscii(field.name)))
-          exec("ALTER TABLE " + table + " ADD COLUMN " + quote(field.name) + " " + columnType(field.kind));
+          later("ALTER TABLE " + table + " ADD COLUMN " + quote(field.name) + " " + columnType(field.kind));
     }
     for (const KeyDef* key : def.keys()) index(def, *key);
   }
@@ -146,13 +156,12 @@ class Layout {
                                          : postgresql::hiddenRowColumn);
     sql += ")";
     if (key.excludeBlank) sql += " WHERE " + postgresql::partialCondition(def, key);
-    exec(sql);
+    later(sql);
   }
 
   void stamp(const SchemaInfo& info) {
     exec("CREATE TABLE IF NOT EXISTS " + quote(companyTable) +
-         " (application text NOT NULL, version integer NOT NULL)");
-    exec("DELETE FROM " + quote(companyTable));
+         " (application text NOT NULL, version integer NOT NULL); DELETE FROM " + quote(companyTable));
     query("INSERT INTO " + quote(companyTable) + " (application, version) VALUES ($1, $2::integer)",
           {info.application, std::to_string(info.version)});
   }
@@ -161,6 +170,7 @@ class Layout {
   PgConnection& connection_;
   std::string location_;
   std::map<std::string, std::set<std::string>> columns_;
+  std::vector<std::string> pending_;
 };
 
 bool plainName(const std::string& name) {
@@ -207,6 +217,7 @@ std::unique_ptr<Connection> PostgresqlBackend::open(const std::string& location,
     const int version = layout.check(server_.schema, schema, create);
     layout.readColumns(server_.schema);
     for (const TableDef* def : schema.tables) layout.table(*def);
+    layout.flush();
     for (const Migration& migration : schema.migrations) {
       if (version == 0 || migration.toVersion <= version) continue;
       const TableError error = migration.apply(*connection);

@@ -1,6 +1,7 @@
 // Table access and transactions on a PostgreSQL company.
 #include "host/storage/postgresql/pg_connection.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace crv::postgresql {
@@ -181,10 +182,17 @@ PgTableStore::PgTableStore(PgConnection& connection, const TableDef& def)
   const std::string version = quote(versionColumn);
   insertSql_ = "INSERT INTO " + table_ + " (" + columns + quote(writerColumn) + ") VALUES (" + values + "$" +
                writer + ") RETURNING " + rowColumn_;
+  // A number given by the caller moves the sequence past it, so that the
+  // next number handed out is higher, as on the embedded engine.
   if (autoField >= 0) {
     const std::string number = std::to_string(index + 2);
-    insertNumberedSql_ = "INSERT INTO " + table_ + " (" + columns + quote(writerColumn) + ", " + rowColumn_ +
-                         ") VALUES (" + values + "$" + writer + ", $" + number + ") RETURNING " + rowColumn_;
+    const std::string sequence = quote(def.name() + "_seq");
+    insertNumberedSql_ = "WITH added AS (INSERT INTO " + table_ + " (" + columns + quote(writerColumn) +
+                         ", " + rowColumn_ + ") VALUES (" + values + "$" + writer + ", $" + number +
+                         ") RETURNING " + rowColumn_ +
+                         " AS id) SELECT id, (SELECT CASE WHEN s.last_value < id OR NOT s.is_called "
+                         "THEN setval('" +
+                         sequence + "', id) END FROM " + sequence + " s) FROM added";
   }
   const std::string row = std::to_string(index + 2);
   const std::string expected = "$" + std::to_string(index + 3) + "::bigint";
@@ -233,21 +241,8 @@ TableError PgTableStore::insert(Record& record, RowRef& row) {
   row.id = result.integer(0, 0);
   row.version = 1;
   connection_->wrote(*def_, 0);
-  if (autoField < 0) return {};
-  if (numbered) return advanceSequence(row.id);
-  record.field(static_cast<std::size_t>(autoField)).setInteger(row.id);
+  if (autoField >= 0 && !numbered) record.field(static_cast<std::size_t>(autoField)).setInteger(row.id);
   return {};
-}
-
-// A number given by the caller moves the sequence past it, so that the next
-// number handed out is higher, as the embedded engine does.
-TableError PgTableStore::advanceSequence(std::int64_t number) {
-  const std::string sequence = quote(def_->name() + "_seq");
-  TableError error;
-  connection_->write("SELECT setval('" + sequence + "', $1::bigint) FROM " + sequence +
-                         " WHERE last_value < $1::bigint OR NOT is_called",
-                     {std::to_string(number)}, error);
-  return error;
 }
 
 TableError PgTableStore::update(RowRef& row, const Record& record) {

@@ -86,7 +86,6 @@ class PgTableStore final : public TableStore {
   std::string orderFor(const ScanShape& shape) const;
   TableError whyUnchanged(RowId row);
   void bindFields(Params& params, Record& record, bool withAutoNumber) const;
-  TableError advanceSequence(std::int64_t number);
 
   PgConnection* connection_;
   const TableDef* def_;

@@ -52,7 +52,7 @@ class StaleEditTest : public ::testing::Test {
   void TearDown() override { company.reset(); }
 
   // Another station changes one row on a connection of its own: the first
-  // row of `key` whose key fields `find` sets.
+  // row of `key` at or after the key fields `find` sets.
   template <class R>
   void otherStationChanges(const KeyDef& key, const std::function<void(R&)>& find,
                            const std::function<void(R&)>& change) {
@@ -63,7 +63,8 @@ class StaleEditTest : public ::testing::Test {
     table.attach(other.get());
     table.open();
     find(record);
-    ASSERT_EQ(table.fetch(key), TableStatus::Ok);
+    table.setFrom(key);
+    ASSERT_EQ(table.next(), TableStatus::Ok);
     change(record);
     ASSERT_EQ(table.update(), TableStatus::Ok);
   }
@@ -119,6 +120,8 @@ TEST_F(StaleEditTest, VendorFormWritesNothingUntilThePersonReloads) {
   APV.clear();
   APV.VendorID = demo::firstVendor;
   ASSERT_EQ(APVendor.fetch(APVendorRecord::KeyVendorID), TableStatus::Ok);
+  const std::string contact = APV.Contact.str();
+  ASSERT_NE(contact, "Dana Whitfield");
   HeadlessDriver person;
   person.request(ChangeRecord);
   person.start([] { UpdateAPVendor(); }, "UpdateAPVendor");
@@ -132,7 +135,7 @@ TEST_F(StaleEditTest, VendorFormWritesNothingUntilThePersonReloads) {
   person.expectMessage("Record Changed");
   person.answer("Cancel");
   EXPECT_EQ(person.shown("?APV:Phone"), "555-0111") << "the person's change stays in the form";
-  EXPECT_EQ(person.shown("?APV:Contact"), APV.Contact.str()) << "nothing is reloaded without asking";
+  EXPECT_EQ(person.shown("?APV:Contact"), contact) << "nothing is reloaded without asking";
 
   person.press("?OK");
   reloadAfterTheWarning(person);

@@ -73,7 +73,7 @@ TEST_F(StorageEngineTest, TextKeysOrderByteWiseAndCaseInsensitiveKeysFoldOnlyAsc
 TEST_F(StorageEngineTest, LongReadingsSeeEveryRowOnceInKeyOrderBothWays) {
   {
     Transaction transaction(POMaster);
-    for (int i = 0; i < 600; ++i) addOrder(i % 3 == 0 ? "B" : i % 3 == 1 ? "A" : "C");
+    for (int i = 0; i < 300; ++i) addOrder(i % 3 == 0 ? "B" : i % 3 == 1 ? "A" : "C");
     ASSERT_EQ(transaction.commit(), TableStatus::Ok);
   }
   auto readAll = [](bool backwards, bool touch) {
@@ -88,8 +88,13 @@ TEST_F(StorageEngineTest, LongReadingsSeeEveryRowOnceInKeyOrderBothWays) {
     }
     return rows;
   };
-  const auto forward = readAll(false, true);
-  ASSERT_EQ(forward.size(), 600u);
+  std::vector<std::pair<std::string, Id>> forward;
+  {
+    Transaction transaction(POMaster);
+    forward = readAll(false, true);
+    ASSERT_EQ(transaction.commit(), TableStatus::Ok);
+  }
+  ASSERT_EQ(forward.size(), 300u);
   for (std::size_t i = 1; i < forward.size(); ++i) ASSERT_LT(forward[i - 1], forward[i]) << "at row " << i;
   auto backward = readAll(true, false);
   std::reverse(backward.begin(), backward.end());
@@ -102,7 +107,7 @@ TEST_F(StorageEngineTest, LongReadingsSeeEveryRowOnceInKeyOrderBothWays) {
     EXPECT_EQ(POM.ShipVia, "read");
     ++inRange;
   }
-  EXPECT_EQ(inRange, 200);
+  EXPECT_EQ(inRange, 100);
 }
 
 TEST_F(StorageEngineTest, AGivenNumberMovesTheCounterOnAndNumbersAreNeverHandedOutTwice) {
