@@ -1,6 +1,7 @@
 // The host's table of procedures and their resolution by name.
 #include "host/app/procedure_catalog.h"
 
+#include "host/app/copy_company.h"
 #include "host/app/module_library.h"
 #include "host/app/print_purchase_order.h"
 #include "host/app/update_systems.h"
@@ -28,6 +29,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Lists", "General Ledger &Accounts", "CRVGL", "BrowseGLMaster", "accounts"},
       {"&Lists", "&Customers", "CRVAR", "BrowseARCust", "customers"},
       {"&Setup", "&Company Settings", "", "UpdateSystems", "settings"},
+      {"&Setup", "C&opy Company...", "", "CopyCompany", "settings"},
       // Forms and lookups that other windows call; scripts may call them too.
       {"", "", "CRVPO", "UpdatePOMaster", ""},
       {"", "", "CRVPO", "UpdatePODetail", ""},
@@ -74,6 +76,7 @@ void* ProcedureCatalog::find(std::string_view library, std::string_view symbol) 
 std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
   if (entry.library.empty()) {
     if (entry.symbol == "UpdateSystems") return updateSystems;
+    if (entry.symbol == "CopyCompany") return copyCompanyProcedure;
     if (entry.symbol == "PrintPurchaseOrder") {
       // Offered only when the module can print an order.
       void* server = find("CRVPO", "PrintPurchaseOrderServer");

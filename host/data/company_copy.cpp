@@ -62,6 +62,13 @@ std::string failed(const std::string& step, const std::string& table, const Tabl
 // counts and checksums go into `result`.
 bool copyTables(Connection& source, Connection& target, CompanyCopyResult& result,
                 const std::function<void(const std::string&)>& progress) {
+  // Holding the source's write lock while reading keeps other stations'
+  // writes out, so the copy is the company at one moment.
+  Transaction reading(source);
+  if (!reading.started()) {
+    result.error = "other stations are writing to the source: " + reading.error().describe();
+    return false;
+  }
   Transaction transaction(target);
   if (!transaction.started()) {
     result.error = "the target is busy: " + transaction.error().describe();

@@ -165,6 +165,10 @@ void WindowManager::keepOpening() {
 // person's value stands and the other's is named.
 Level WindowManager::offerReload() {
   const TableError stale = primary_->lastError();
+  if (!openedRecord_) {
+    errorReporter()->reportTableError(stale, TableOp::Saving);
+    return Level::Notify;
+  }
   const std::string who = stale.changedBy.empty() ? "another station" : stale.changedBy;
   const int answer = message("This record was changed by " + who +
                                  " after you opened it, and your changes have not been saved.|"
@@ -473,7 +477,7 @@ Level WindowManager::write() {
       return Level::Benign;
     case ChangeRecord:
       if (primary_->tryUpdate() != TableStatus::Ok) {
-        if (primary_->lastError().code == ErrorCode::RecordChanged && openedRecord_) return offerReload();
+        if (primary_->lastError().code == ErrorCode::RecordChanged) return offerReload();
         errorReporter()->reportTableError(primary_->lastError(), TableOp::Saving);
         return Level::Notify;
       }

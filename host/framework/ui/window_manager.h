@@ -161,6 +161,12 @@ class WindowManager {
   // The write of the OK for the request.
   virtual Level write();
 
+  // After a write of the primary record failed with RecordChanged: tells
+  // the person who changed it and offers to reload it with the person's
+  // changes on top. For forms that write their record themselves (a save
+  // over several tables) and so do not go through write().
+  Level offerReload();
+
   // Clears the primary record, primes its auto-number and calls
   // primeFields(); false when the priming failed (reported).
   bool primeRecord();
@@ -185,7 +191,6 @@ class WindowManager {
   Level acceptAll();
   void positionOnRecord();
   void keepOpening();
-  Level offerReload();
   void restoreProcedureName();
   void snapshotHistory();
   void writeHistory();
