@@ -21,6 +21,21 @@ std::string fieldName(std::string_view equate) {
   return std::string(equate);
 }
 
+// Puts every field of `mine` that differs from `base` into `now`; answers
+// the fields the other writer changed too ("|Field: their value" each).
+std::string putBackOwnChanges(Record& base, Record& mine, Record& now) {
+  std::string both;
+  for (std::size_t i = 0; i < now.layout().size(); ++i) {
+    const std::string before = base.field(i).toString();
+    const std::string own = mine.field(i).toString();
+    if (own == before) continue;
+    const std::string other = now.field(i).toString();
+    if (other != before && other != own) both += "|" + now.field(i).name() + ": " + other;
+    now.field(i).assign(own);
+  }
+  return both;
+}
+
 }  // namespace
 
 WindowManager::WindowManager(std::string procedureName) : name_(std::move(procedureName)) {
@@ -185,15 +200,7 @@ Level WindowManager::offerReload() {
   Record& now = primary_->buffer();
   auto theirs = primary_->def().newRecord();
   theirs->copyFrom(now);
-  std::string both;
-  for (std::size_t i = 0; i < now.layout().size(); ++i) {
-    const std::string base = openedRecord_->field(i).toString();
-    const std::string own = mine->field(i).toString();
-    if (own == base) continue;
-    const std::string other = now.field(i).toString();
-    if (other != base && other != own) both += "|" + now.field(i).name() + ": " + other;
-    now.field(i).assign(own);
-  }
+  const std::string both = putBackOwnChanges(*openedRecord_, *mine, now);
   // The next reload compares with the record as it was reloaded.
   openedRecord_ = std::move(theirs);
   resetComponents();
