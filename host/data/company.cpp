@@ -25,6 +25,11 @@ bool Company::exists(const std::filesystem::path& folder) {
 }
 
 std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool create) {
+  return open(folder, create, *CompanyStorage(folder).backend());
+}
+
+std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool create,
+                                       StorageBackend& backend) {
   if (openCompany)
     throw StorageOpenError("Another company is already open: " + openCompany->folder().string());
   std::error_code ec;
@@ -32,7 +37,7 @@ std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool
   if (!std::filesystem::is_directory(folder, ec))
     throw StorageOpenError("The company folder \"" + folder.string() + "\" does not exist.");
   CompanyStorage storage(folder);
-  auto connection = storage.open(schema(), create);
+  auto connection = backend.open(storage.describe(), schema(), create);
   return std::unique_ptr<Company>(new Company(folder, std::move(storage), std::move(connection)));
 }
 

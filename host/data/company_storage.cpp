@@ -50,9 +50,13 @@ std::string CompanyStorage::describe() const {
   return onServer_ ? server_.describe() : (folder_ / databaseFileName).string();
 }
 
+std::unique_ptr<StorageBackend> CompanyStorage::backend() const {
+  if (onServer_) return std::make_unique<PostgresqlBackend>(server_);
+  return std::make_unique<SqliteBackend>();
+}
+
 std::unique_ptr<Connection> CompanyStorage::open(const SchemaInfo& schema, bool create) const {
-  if (onServer_) return PostgresqlBackend(server_).open(describe(), schema, create);
-  return SqliteBackend().open(describe(), schema, create);
+  return backend()->open(describe(), schema, create);
 }
 
 void CompanyStorage::writeServerSettings(const std::filesystem::path& folder, const ServerCompany& server) {

@@ -38,6 +38,8 @@ class CompanyStorage {
   bool exists() const;
   // The database as messages name it: the file, or the server and schema.
   std::string describe() const;
+  // The engine's backend, opening describe().
+  std::unique_ptr<StorageBackend> backend() const;
   // A connection of its own; every call is another station. Throws
   // StorageOpenError.
   std::unique_ptr<Connection> open(const SchemaInfo& schema, bool create) const;
