@@ -17,6 +17,7 @@ CopyCompanyWindow::CopyCompanyWindow() : WindowManager("CopyCompany") {
   ui::Window& w = window();
   w.setTitle("Copy Company");
   w.setIcon("settings");
+  w.setHelp("html/Copy_Company.htm");
   w.addString("?Intro",
               "Copies every table of this company into a new company, then compares row counts and checksums "
               "table by table. Leave the server blank for a company file in the folder.");

@@ -55,7 +55,6 @@ struct Station {
     order.POAmount = order.PreTaxAmount;
     OpeningCommitments none;
     PurchaseOrderSave save(orders);
-    save.setShowMessages(false);
     return save.save(InsertRecord, none, &counter).done ? order.PONumber.str() : std::string();
   }
 
