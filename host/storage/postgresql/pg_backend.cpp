@@ -201,7 +201,10 @@ std::unique_ptr<Connection> PostgresqlBackend::open(const std::string& location,
                                 {"port", server_.port.empty() ? "5432" : server_.port},
                                 {"dbname", server_.database},
                                 {"user", server_.user},
-                                {"options", "-c search_path=" + server_.schema + " -c lock_timeout=5000"},
+                                // Notices (an index that already exists, on every open) are not
+                                // the person's business; warnings and errors still come.
+                                {"options", "-c search_path=" + server_.schema +
+                                                " -c lock_timeout=5000 -c client_min_messages=warning"},
                                 {"application_name", "crvhost"},
                                 {"connect_timeout", "10"}};
   auto connection = std::make_unique<PgConnection>(settings, server_.schema, location, schema.version);
