@@ -1,6 +1,8 @@
 // Table access over a storage backend.
 #include "host/framework/table/table.h"
 
+#include <algorithm>
+
 #include "host/framework/services/error_class.h"
 
 namespace crv {
@@ -108,14 +110,17 @@ TableStatus Table::fetch(const KeyDef& key) {
   if (!ready()) return TableStatus::Failed;
   RowRef row;
   const TableStatus status = finish(store().fetch(def_->resolve(key), *buffer_, *buffer_, row));
-  if (status == TableStatus::Ok) current_ = row;
+  if (status == TableStatus::Ok) holdRow(row);
   return status;
 }
 
 TableStatus Table::reread() {
   if (!ready()) return TableStatus::Failed;
   if (current_.id == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
-  return finish(store().fetchRow(current_, *buffer_));
+  RowRef row{current_.id, 0};
+  const TableStatus status = finish(store().fetchRow(row, *buffer_));
+  if (status == TableStatus::Ok) holdRow(row);
+  return status;
 }
 
 TableStatus Table::begin(const KeyDef& key, ScanRequest::Start start, std::size_t parts,
@@ -190,7 +195,7 @@ TableStatus Table::read(bool reverse) {
   RowRef row;
   const TableStatus status = finish(p.cursor->next(*buffer_, row));
   if (status == TableStatus::Ok) {
-    current_ = row;
+    holdRow(row);
     rememberPosition(row.id);
   } else {
     p.cursor.reset();
@@ -227,14 +232,14 @@ TableStatus Table::tryInsert() {
     RowRef primed{primedRow_, primedVersion_};
     const TableStatus status = finish(store().update(primed, *buffer_));
     if (status == TableStatus::Ok) {
-      current_ = primed;
+      holdRow(primed);
       primedRow_ = 0;
     }
     return status;
   }
   RowRef row;
   const TableStatus status = finish(store().insert(*buffer_, row));
-  if (status == TableStatus::Ok) current_ = row;
+  if (status == TableStatus::Ok) holdRow(row);
   return status;
 }
 
@@ -242,9 +247,29 @@ TableStatus Table::tryUpdate() {
   if (!ready()) return TableStatus::Failed;
   if (current_.id == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
   RowRef row = current_;
-  const TableStatus status = finish(store().update(row, *buffer_));
-  if (status == TableStatus::Ok) current_ = row;
+  TableError error = store().update(row, *buffer_);
+  if (error.code == ErrorCode::RecordChanged && standsAtOwnVersion(row))
+    error = store().update(row, *buffer_);
+  const TableStatus status = finish(error);
+  if (status == TableStatus::Ok) {
+    current_ = row;
+    if (ownVersions_.size() >= 32) ownVersions_.erase(ownVersions_.begin() + 1);
+    ownVersions_.push_back(row.version);
+  }
   return status;
+}
+
+// Versions are random, so a row standing at a version this buffer read or
+// wrote itself has not been written by anyone else since: the buffer's own
+// later writes were rolled back with their transaction. The update may then
+// go over that version instead of being refused.
+bool Table::standsAtOwnVersion(RowRef& row) {
+  RowRef now{row.id, 0};
+  auto scratch = def_->newRecord();
+  if (store().fetchRow(now, *scratch).failed()) return false;
+  if (std::find(ownVersions_.begin(), ownVersions_.end(), now.version) == ownVersions_.end()) return false;
+  row.version = now.version;
+  return true;
 }
 
 TableStatus Table::tryRemove() {
@@ -277,7 +302,7 @@ TableStatus Table::primeAutoInc() {
   primedRow_ = row.id;
   primedVersion_ = row.version;
   primedNumber_ = number.integer();
-  current_ = row;
+  holdRow(row);
   return status;
 }
 

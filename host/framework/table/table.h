@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/framework/storage/storage_backend.h"
 
@@ -111,7 +112,15 @@ class Table {
   bool ready();
   TableStore& store();
   void rememberPosition(RowId row);
-  void forgetCurrent() { current_ = {}; }
+  void forgetCurrent() {
+    current_ = {};
+    ownVersions_.clear();
+  }
+  void holdRow(const RowRef& row) {
+    current_ = row;
+    ownVersions_.assign(1, row.version);
+  }
+  bool standsAtOwnVersion(RowRef& row);
 
   const TableDef* def_;
   Record* buffer_;
@@ -120,6 +129,9 @@ class Table {
   ErrorClass* errors_ = nullptr;
   int useCount_ = 0;
   RowRef current_;
+  // The versions of the current row this buffer read or wrote since it read
+  // the row, oldest first.
+  std::vector<RowVersion> ownVersions_;
   RowId primedRow_ = 0;
   RowVersion primedVersion_ = 0;
   std::int64_t primedNumber_ = 0;

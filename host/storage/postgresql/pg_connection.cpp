@@ -196,7 +196,8 @@ PgTableStore::PgTableStore(PgConnection& connection, const TableDef& def)
   }
   const std::string row = std::to_string(index + 2);
   const std::string expected = "$" + std::to_string(index + 3) + "::bigint";
-  updateSql_ = "UPDATE " + table_ + " SET " + sets + version + " = " + version + " + 1, " +
+  // A fresh random version, never one a rolled-back write may have had.
+  updateSql_ = "UPDATE " + table_ + " SET " + sets + version + " = (floor(random() * 9.2e18)::bigint | 1), " +
                quote(writerColumn) + " = $" + writer + " WHERE " + rowColumn_ + " = $" + row + " AND (" +
                expected + " = 0 OR " + version + " = " + expected + ") RETURNING " + version;
 }

@@ -158,9 +158,13 @@ Statement& SqliteTableStore::updateStatement() {
   std::string sets;
   for (int i : writableFields_) sets += quote(def_->layout().at(static_cast<std::size_t>(i)).name) + " = ?, ";
   const std::string version = quote(versionColumn);
-  return cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + version + " = " + version +
-                              " + 1, " + quote(writerColumn) + " = ? WHERE " + quote(rowColumn_) +
-                              " = ? AND (? = 0 OR " + version + " = ?) RETURNING " + version);
+  // A fresh random version rather than a count: a write that is rolled back
+  // leaves the row at its old version, and a count would hand the next
+  // station's write the version this station's rolled-back write had.
+  return cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + version +
+                              " = ((random() & 9223372036854775807) | 1), " + quote(writerColumn) +
+                              " = ? WHERE " + quote(rowColumn_) + " = ? AND (? = 0 OR " + version +
+                              " = ?) RETURNING " + version);
 }
 
 TableError SqliteTableStore::update(RowRef& row, const Record& record) {

@@ -155,6 +155,28 @@ TEST_F(StorageEngineTest, AnUpdateOverARowWrittenSinceItWasReadIsRefusedAndNames
   ASSERT_EQ(POMaster.reread(), TableStatus::Ok);
   EXPECT_EQ(POM.ShipVia, "ours");
   EXPECT_EQ(POM.Terms, "theirs");
+
+  // A write rolled back with its transaction leaves the row as it was: the
+  // same buffer may write again, and a station writing after the rollback
+  // still stops it.
+  for (const char* then : {"", "theirs after the rollback"}) {
+    SCOPED_TRACE(then);
+    {
+      Transaction undone(POMaster);
+      POM.ShipVia = "undone";
+      ASSERT_EQ(POMaster.update(), TableStatus::Ok);
+    }
+    POM.ShipVia = "again";
+    if (*then == '\0') {
+      EXPECT_EQ(POMaster.tryUpdate(), TableStatus::Ok);
+      continue;
+    }
+    ASSERT_EQ(theirTable.reread(), TableStatus::Ok);
+    theirs.Terms = "later";
+    ASSERT_EQ(theirTable.tryUpdate(), TableStatus::Ok);
+    EXPECT_EQ(POMaster.tryUpdate(), TableStatus::Failed);
+    EXPECT_EQ(POMaster.lastError().code, ErrorCode::RecordChanged);
+  }
 }
 
 // A failed write inside a transaction does not spoil it: the batch reports
