@@ -8,9 +8,13 @@
 //   - the same figures rebuilt with set-based SQL (one grouped UPDATE per
 //     table after clearing), timed: the floor;
 //   - a check that both arrive at the same totals;
-//   - one save of an order of 50 lines, timed over several saves.
+//   - one save of an order of 50 lines, timed over several saves;
+//   - with a PostgreSQL server given (bench_engines.h), the same company
+//     copied there (before any figure is mended) and the recalculation and
+//     the set-based floor run on the server, side by side.
 //
 //   recalc_bench [orders] [lines per order]   (default 100000 10)
+#include <libpq-fe.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -22,9 +26,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_engines.h"
 #include "crvpo/entry/purchase_order_save.h"
 #include "crvpo/reconcile/committed_cost_recalculation.h"
 #include "host/data/company.h"
+#include "host/data/company_copy.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/purchasing_tables.h"
@@ -149,46 +155,87 @@ void fill(const fs::path& file, int orders, int linesPerOrder) {
   sqlite3_close(db);
 }
 
-// Rebuilds the same figures with one grouped UPDATE per table.
+// The same figures rebuilt with one grouped UPDATE per table. `halfUp`
+// divides a quantity sum by 100 rounding half up, in the engine's words.
+std::vector<std::string> floorStatements(const std::string& halfUp) {
+  return {
+      "UPDATE JCCost SET Committed = 0, COCommitted = 0",
+      "UPDATE JCCOD SET Committed = 0",
+      "CREATE TEMP TABLE OpenLines AS SELECT d.JobID, d.CostCode, d.CODetailID, "
+      "d.TotalAmount - d.AmountInvoiced AS Open FROM PODetail d JOIN POMaster m ON m.POID = d.POID "
+      "WHERE d.Reconciliation <> 2 AND d.QtyOrdered <> d.QtyInvoiced AND d.DetailType = 'Job' AND "
+      "d.TextFlag = 0 "
+      "AND EXISTS (SELECT 1 FROM JCCost c WHERE c.JobID = d.JobID AND c.CostCode = d.CostCode)",
+      "UPDATE JCCost SET Committed = a.Total, COCommitted = a.OnChangeOrders FROM (SELECT JobID, CostCode, "
+      "SUM(Open) AS Total, SUM(CASE WHEN CODetailID <> 0 AND EXISTS (SELECT 1 FROM JCCOD x WHERE x.CODID = "
+      "CODetailID) THEN Open ELSE 0 END) AS OnChangeOrders FROM OpenLines GROUP BY JobID, CostCode) a "
+      "WHERE JCCost.JobID = a.JobID AND JCCost.CostCode = a.CostCode",
+      "UPDATE JCCOD SET Committed = a.Total FROM (SELECT CODetailID, SUM(Open) AS Total FROM OpenLines "
+      "WHERE CODetailID <> 0 GROUP BY CODetailID) a WHERE JCCOD.CODID = a.CODetailID",
+      "UPDATE POMaster SET QuantityReconciled = " + halfUp +
+          ", AmountReconciled = a.Amount FROM "
+          "(SELECT POID, SUM(QtyInvoiced) AS Quantity, SUM(AmountInvoiced) AS Amount FROM PODetail GROUP BY "
+          "POID) a "
+          "WHERE POMaster.POID = a.POID",
+      "DROP TABLE OpenLines"};
+}
+
+const char* totalsQuery =
+    "SELECT (SELECT SUM(Committed) FROM JCCost), (SELECT SUM(COCommitted) FROM JCCost), "
+    "(SELECT SUM(Committed) FROM JCCOD), (SELECT SUM(QuantityReconciled) FROM POMaster), "
+    "(SELECT SUM(AmountReconciled) FROM POMaster)";
+
 void setBasedFloor(const fs::path& file) {
   sqlite3* db = nullptr;
   sqlite3_open(file.string().c_str(), &db);
   exec(db, "BEGIN IMMEDIATE");
-  exec(db, "UPDATE JCCost SET Committed = 0, COCommitted = 0");
-  exec(db, "UPDATE JCCOD SET Committed = 0");
-  exec(db,
-       "CREATE TEMP TABLE OpenLines AS SELECT d.JobID, d.CostCode, d.CODetailID, "
-       "d.TotalAmount - d.AmountInvoiced AS Open FROM PODetail d JOIN POMaster m ON m.POID = d.POID "
-       "WHERE d.Reconciliation <> 2 AND d.QtyOrdered <> d.QtyInvoiced AND d.DetailType = 'Job' AND "
-       "d.TextFlag = 0 "
-       "AND EXISTS (SELECT 1 FROM JCCost c WHERE c.JobID = d.JobID AND c.CostCode = d.CostCode)");
-  exec(db,
-       "UPDATE JCCost SET Committed = a.Total, COCommitted = a.OnChangeOrders FROM (SELECT JobID, CostCode, "
-       "SUM(Open) AS Total, SUM(CASE WHEN CODetailID <> 0 AND EXISTS (SELECT 1 FROM JCCOD x WHERE x.CODID = "
-       "CODetailID) THEN Open ELSE 0 END) AS OnChangeOrders FROM OpenLines GROUP BY JobID, CostCode) a "
-       "WHERE JCCost.JobID = a.JobID AND JCCost.CostCode = a.CostCode");
-  exec(db,
-       "UPDATE JCCOD SET Committed = a.Total FROM (SELECT CODetailID, SUM(Open) AS Total FROM OpenLines "
-       "WHERE CODetailID <> 0 GROUP BY CODetailID) a WHERE JCCOD.CODID = a.CODetailID");
-  exec(db,
-       "UPDATE POMaster SET QuantityReconciled = (a.Quantity + 50) / 100, AmountReconciled = a.Amount FROM "
-       "(SELECT POID, SUM(QtyInvoiced) AS Quantity, SUM(AmountInvoiced) AS Amount FROM PODetail GROUP BY "
-       "POID) a "
-       "WHERE POMaster.POID = a.POID");
-  exec(db, "DROP TABLE OpenLines");
+  for (const std::string& sql : floorStatements("(a.Quantity + 50) / 100")) exec(db, sql);
   exec(db, "COMMIT");
   sqlite3_close(db);
+}
+
+// The server side: the company's schema through a connection of its own.
+class Server {
+ public:
+  explicit Server(const fs::path& folder) {
+    const crv::ServerCompany server = crv::CompanyStorage(folder).server();
+    const std::string options = "-c search_path=" + server.schema;
+    const char* keywords[] = {"host", "port", "dbname", "user", "options", nullptr};
+    const char* values[] = {server.host.c_str(), server.port.c_str(), server.database.c_str(),
+                            server.user.c_str(), options.c_str(),     nullptr};
+    conn_ = PQconnectdbParams(keywords, values, 0);
+    if (PQstatus(conn_) != CONNECTION_OK) throw std::runtime_error(PQerrorMessage(conn_));
+  }
+  ~Server() { PQfinish(conn_); }
+  std::string run(const std::string& sql) {
+    PGresult* result = PQexec(conn_, sql.c_str());
+    const ExecStatusType status = PQresultStatus(result);
+    std::string text;
+    if (status == PGRES_TUPLES_OK)
+      for (int i = 0; i < PQnfields(result); ++i) text += std::string(PQgetvalue(result, 0, i)) + " ";
+    const std::string error = PQresultErrorMessage(result);
+    PQclear(result);
+    if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK)
+      throw std::runtime_error(error + " in: " + sql);
+    return text;
+  }
+
+ private:
+  PGconn* conn_ = nullptr;
+};
+
+void setBasedFloorOnServer(const fs::path& folder) {
+  Server server(folder);
+  server.run("BEGIN");
+  for (const std::string& sql : floorStatements("div(a.Quantity + 50, 100)")) server.run(sql);
+  server.run("COMMIT");
 }
 
 std::string totals(const fs::path& file) {
   sqlite3* db = nullptr;
   sqlite3_open(file.string().c_str(), &db);
   sqlite3_stmt* s = nullptr;
-  sqlite3_prepare_v2(db,
-                     "SELECT (SELECT SUM(Committed) FROM JCCost), (SELECT SUM(COCommitted) FROM JCCost), "
-                     "(SELECT SUM(Committed) FROM JCCOD), (SELECT SUM(QuantityReconciled) FROM POMaster), "
-                     "(SELECT SUM(AmountReconciled) FROM POMaster)",
-                     -1, &s, nullptr);
+  sqlite3_prepare_v2(db, totalsQuery, -1, &s, nullptr);
   std::string text;
   if (sqlite3_step(s) == SQLITE_ROW)
     for (int i = 0; i < 5; ++i) text += std::to_string(sqlite3_column_int64(s, i)) + " ";
@@ -237,6 +284,29 @@ double timeSave(const fs::path& folder) {
   return each;
 }
 
+// The recalculation through the table layer: its time, and its peak memory
+// printed.
+double recalculate(const fs::path& folder) {
+  auto company = crv::Company::open(folder);
+  const long before = statusKb("VmRSS:");
+  resetPeak();
+  Counting counting;
+  const auto start = Clock::now();
+  const crvpo::RecalcSummary summary = crvpo::CommittedCostRecalculation(company->connection()).run(counting);
+  const double time = seconds(start);
+  std::printf("recalculation:  %7.2f s  (%ld cost lines and %ld orders changed, %lld lines committing)\n",
+              time, counting.costs, counting.orders, static_cast<long long>(summary.linesCommitted));
+  std::printf("  peak resident memory: %ld KB above the %ld KB before the run\n", statusKb("VmHWM:") - before,
+              before);
+  return time;
+}
+
+void compare(double recalcTime, double floorTime, const std::string& byRecalc, const std::string& bySql) {
+  std::printf("set-based SQL:  %7.2f s\n", floorTime);
+  std::printf("ratio:          %7.2f x the floor (target: within 3x)\n", recalcTime / floorTime);
+  std::printf("same figures:   %s\n", byRecalc == bySql ? "yes" : ("NO: " + byRecalc + "/ " + bySql).c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -252,34 +322,36 @@ int main(int argc, char** argv) {
     std::printf("company: %d orders, %d lines, %d jobs, %d cost lines (built in %.1f s)\n", orders,
                 orders * linesPerOrder, jobs, jobs * codesPerJob, seconds(filling));
 
-    long recalcPeak = 0;
-    double recalcTime = 0;
-    {
-      auto company = crv::Company::open(folder);
-      const long before = statusKb("VmRSS:");
-      resetPeak();
-      Counting counting;
-      const auto start = Clock::now();
-      const crvpo::RecalcSummary summary =
-          crvpo::CommittedCostRecalculation(company->connection()).run(counting);
-      recalcTime = seconds(start);
-      recalcPeak = statusKb("VmHWM:") - before;
-      std::printf("recalculation:  %7.2f s  (%ld cost lines and %ld orders changed, %lld lines committing)\n",
-                  recalcTime, counting.costs, counting.orders,
-                  static_cast<long long>(summary.linesCommitted));
-      std::printf("  peak resident memory: %ld KB above the %ld KB before the run\n", recalcPeak, before);
+    fs::path server;
+    if (bench::haveServer()) {
+      server = folder.parent_path() / (folder.filename().string() + "_server");
+      bench::prepareServerFolder(server);
+      const auto copying = Clock::now();
+      const crv::CompanyCopyResult copy = crv::copyCompany(folder, server);
+      std::printf("copied to PostgreSQL in %.1f s (%s)\n", seconds(copying),
+                  copy.verified() ? "counts and checksums match" : copy.error.c_str());
     }
-    const std::string byRecalc = totals(folder / crv::Company::databaseFileName);
 
+    std::printf("-- SQLite\n");
+    const double recalcTime = recalculate(folder);
+    const std::string byRecalc = totals(folder / crv::Company::databaseFileName);
     const auto start = Clock::now();
     setBasedFloor(folder / crv::Company::databaseFileName);
-    const double floorTime = seconds(start);
-    const std::string bySql = totals(folder / crv::Company::databaseFileName);
-    std::printf("set-based SQL:  %7.2f s\n", floorTime);
-    std::printf("ratio:          %7.2f x the floor\n", recalcTime / floorTime);
-    std::printf("same figures:   %s\n",
-                byRecalc == bySql ? "yes" : ("NO: " + byRecalc + "/ " + bySql).c_str());
+    compare(recalcTime, seconds(start), byRecalc, totals(folder / crv::Company::databaseFileName));
 
+    if (!server.empty()) {
+      std::printf("-- PostgreSQL\n");
+      const double serverTime = recalculate(server);
+      const std::string byServerRecalc = Server(server).run(totalsQuery);
+      const auto floorStart = Clock::now();
+      setBasedFloorOnServer(server);
+      compare(serverTime, seconds(floorStart), byServerRecalc, Server(server).run(totalsQuery));
+      std::printf("one save:       %7.2f ms\n", timeSave(server) * 1000);
+      fs::remove_all(server);
+    } else {
+      std::printf("PostgreSQL: no server given (scripts/bench.sh starts one)\n");
+    }
+    std::printf("-- SQLite\n");
     const double save = timeSave(folder);
     std::printf("one save:       %7.2f ms\n", save * 1000);
   } catch (const std::exception& error) {

@@ -1,5 +1,7 @@
 // Compares the table API with raw SQLite prepared statements: inserting
-// PODetail rows in one transaction and reading them back in KeyPOID order.
+// PODetail rows in one transaction and reading them back in KeyPOID order;
+// with a PostgreSQL server given (bench_engines.h), the table API on the
+// server beside them.
 // Prints rows per second for both, their ratio, and the process's resident
 // memory before and after each read so that whole-table loads would show.
 // Both sides move values between the record buffer and SQLite the same way,
@@ -18,6 +20,7 @@
 #include <string>
 
 #include "bench/bench_support.h"
+#include "bench_engines.h"
 #include "host/data/company.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/transaction.h"
@@ -143,6 +146,11 @@ int main(int argc, char** argv) {
 
   const Figures api = runTableApi(base / "api", rows);
   const Figures raw = runRawSqlite(base / "raw", rows);
+  Figures server;
+  if (bench::haveServer()) {
+    bench::prepareServerFolder(base / "server");
+    server = runTableApi(base / "server", rows);
+  }
   std::filesystem::remove_all(base);
 
   auto rate = [](long n, double s) { return s > 0 ? static_cast<double>(n) / s : 0.0; };
@@ -155,6 +163,16 @@ int main(int argc, char** argv) {
   std::printf("%-22s %14ld %14ld\n", "rows read", api.rowsRead, raw.rowsRead);
   std::printf("%-22s %11ld KiB %10ld KiB\n", "RSS before read", api.memoryBeforeRead, raw.memoryBeforeRead);
   std::printf("%-22s %11ld KiB %10ld KiB\n", "RSS after read", api.memoryAfterRead, raw.memoryAfterRead);
+  if (bench::haveServer()) {
+    std::printf("%-22s %14s\n", "", "API, PostgreSQL");
+    std::printf("%-22s %14.0f\n", "insert rows/s", rate(rows, server.insertSeconds));
+    std::printf("%-22s %14.0f\n", "read rows/s (KeyPOID)", rate(server.rowsRead, server.readSeconds));
+    std::printf("%-22s %14ld\n", "rows read", server.rowsRead);
+    std::printf("%-22s %11ld KiB\n", "RSS before read", server.memoryBeforeRead);
+    std::printf("%-22s %11ld KiB\n", "RSS after read", server.memoryAfterRead);
+  } else {
+    std::printf("PostgreSQL: no server given (scripts/bench.sh starts one)\n");
+  }
   const bool withinTarget =
       api.insertSeconds <= 2 * raw.insertSeconds && api.readSeconds <= 2 * raw.readSeconds;
   std::printf("target (table API within 2x of raw SQLite both ways): %s\n", withinTarget ? "met" : "NOT met");

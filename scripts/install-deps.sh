@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev sqlite3
+  libpq-dev postgresql
   libgtest-dev libgmock-dev
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   libjpeg-dev libcurl4-openssl-dev libcups2-dev poppler-utils

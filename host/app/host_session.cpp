@@ -1,6 +1,8 @@
 // Starting and ending a host session.
 #include "host/app/host_session.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "host/data/shared_values.h"
@@ -39,6 +41,11 @@ void HostSession::setSharedValues() {
   const char* user = std::getenv("CRV_USER");
   UserID = user && *user ? user : "ADM";
   ui::changeHistory().setUser(UserID.str());
+  // Rows this station writes carry its name, so another station whose edit
+  // went stale is told who changed the record.
+  char host[256] = {};
+  ::gethostname(host, sizeof host - 1);
+  company_->connection().setStation(UserID.str() + " on " + host);
 
   Systems.open();
   Systems.set(SYS.KeySystemID);

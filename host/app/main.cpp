@@ -5,12 +5,17 @@
 //   crvhost open FOLDER         the desktop application on another company
 //   crvhost show FOLDER         open a company and print what it holds
 //   crvhost create-demo FOLDER  create the demo company in FOLDER
+//   crvhost create-demo --postgresql URL FOLDER
+//                               the same on a PostgreSQL server
+//   crvhost copy-company FROM [--postgresql URL] TO
+//                               copy a company to another folder or engine
 //   crvhost recalc FOLDER       rebuild committed costs in a company
 //   crvhost print FOLDER ...    print purchase orders to a PDF file
 //   crvhost script FOLDER FILE  play a script against a company
 //   crvhost import FOLDER ...   import purchase orders from text files
 //   crvhost export FOLDER ...   export purchase orders to a text file
 //   crvhost --help
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -22,6 +27,7 @@
 #include "host/app/host_session.h"
 #include "host/app/module_library.h"
 #include "host/app/script_command.h"
+#include "host/data/company_copy.h"
 #include "host/desktop/desktop_app.h"
 #include "host/print/cups_print_service.h"
 
@@ -40,6 +46,15 @@ void printHelp(std::ostream& out) {
          "  open FOLDER          open the company in FOLDER in the desktop application\n"
          "  show FOLDER          open the company in FOLDER and print what it holds\n"
          "  create-demo FOLDER   create the demo company in FOLDER\n"
+         "  create-demo --postgresql postgresql://USER@HOST:PORT/DATABASE?schema=NAME FOLDER\n"
+         "                       create the demo company on a PostgreSQL server, in its own\n"
+         "                       schema; FOLDER gets the company.ini that names it (the\n"
+         "                       password comes from ~/.pgpass or PGPASSFILE)\n"
+         "  copy-company FROM [--postgresql URL] TO\n"
+         "                       copy every table of the company in FROM into the new\n"
+         "                       company TO (either engine; with --postgresql, TO gets the\n"
+         "                       company.ini naming that server first), then compare row\n"
+         "                       counts and checksums table by table\n"
          "  recalc FOLDER        rebuild committed costs from the open purchase orders\n"
          "  print FOLDER (PONUMBER|--limits) [OUT.pdf] [--email]\n"
          "                       print one order, or the orders under the \"Generate POs\"\n"
@@ -77,7 +92,56 @@ int show(const fs::path& folder) {
 
 int createDemo(const fs::path& folder) {
   crv::createDemoCompany(folder);
-  std::cout << "Created the demo company in " << folder.string() << "\n";
+  std::cout << "Created the demo company in " << crv::CompanyStorage(folder).describe() << "\n";
+  return 0;
+}
+
+// Parses the server address; on failure says why and answers false.
+bool serverFrom(const std::string& url, crv::ServerCompany& server) {
+  try {
+    server = crv::CompanyStorage::parseUrl(url);
+    return true;
+  } catch (const std::invalid_argument& error) {
+    std::cerr << "crvhost: " << error.what() << "\n";
+    return false;
+  }
+}
+
+int createServerDemo(const std::string& url, const fs::path& folder) {
+  crv::ServerCompany server;
+  if (!serverFrom(url, server)) return 2;
+  if (crv::Company::exists(folder)) {
+    std::cerr << "crvhost: the folder \"" << folder.string() << "\" already holds a company\n";
+    return 1;
+  }
+  crv::CompanyStorage::writeServerSettings(folder, server);
+  return createDemo(folder);
+}
+
+// Prints one line per table and a verdict; exit code 0 only when every
+// table's count and checksum match.
+int copyCompany(const fs::path& from, const fs::path& to) {
+  const crv::CompanyCopyResult result = crv::copyCompany(from, to);
+  if (!result.copied) {
+    std::cerr << "crvhost: the company was not copied: " << result.error << "\n";
+    return 1;
+  }
+  std::int64_t rows = 0;
+  for (const crv::TableCopyCheck& table : result.tables) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%-16s %10lld rows  checksum %016llx  %s\n", table.table.c_str(),
+                  static_cast<long long>(table.targetRows),
+                  static_cast<unsigned long long>(table.targetChecksum), table.matches() ? "ok" : "DIFFERS");
+    std::cout << line;
+    rows += table.sourceRows;
+  }
+  if (!result.verified()) {
+    std::cerr << "crvhost: the copy differs from its source"
+              << (result.error.empty() ? "" : ": " + result.error) << "\n";
+    return 1;
+  }
+  std::cout << "Copied " << result.tables.size() << " tables, " << rows << " rows, into "
+            << crv::CompanyStorage(to).describe() << "; every count and checksum matches.\n";
   return 0;
 }
 
@@ -146,6 +210,17 @@ int exportOrders(const std::vector<std::string>& args) {
                                                             &std::cerr);
 }
 
+int copyToServer(const fs::path& from, const std::string& url, const fs::path& to) {
+  crv::ServerCompany server;
+  if (!serverFrom(url, server)) return 2;
+  if (crv::Company::exists(to)) {
+    std::cerr << "crvhost: the folder \"" << to.string() << "\" already holds a company\n";
+    return 1;
+  }
+  crv::CompanyStorage::writeServerSettings(to, server);
+  return copyCompany(from, to);
+}
+
 int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (args.empty()) {
     if (!crv::desktop::hasDisplay()) {
@@ -161,6 +236,11 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
     printHelp(std::cout);
     return 0;
   }
+  if (command == "create-demo" && args.size() == 4 && args[1] == "--postgresql")
+    return createServerDemo(args[2], args[3]);
+  if (command == "copy-company" && args.size() == 3) return copyCompany(args[1], args[2]);
+  if (command == "copy-company" && args.size() == 5 && args[2] == "--postgresql")
+    return copyToServer(args[1], args[3], args[4]);
   if ((command == "show" || command == "create-demo") && args.size() == 2)
     return command == "show" ? show(args[1]) : createDemo(args[1]);
   if (command == "recalc" && args.size() == 2) return recalc(args[1]);

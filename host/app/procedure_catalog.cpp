@@ -1,6 +1,7 @@
 // The host's table of procedures and their resolution by name.
 #include "host/app/procedure_catalog.h"
 
+#include "host/app/copy_company.h"
 #include "host/app/designer_listing.h"
 #include "host/app/module_library.h"
 #include "host/app/print_purchase_order.h"
@@ -30,6 +31,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Lists", "General Ledger &Accounts", "CRVGL", "BrowseGLMaster", "accounts"},
       {"&Lists", "&Customers", "CRVAR", "BrowseARCust", "customers"},
       {"&Setup", "&Company Settings", "", "UpdateSystems", "settings"},
+      {"&Setup", "C&opy Company...", "", "CopyCompany", "settings"},
       {"&Setup", "Design Purchase Order &Form", "CRVPO", "DesignPurchaseOrderForm", "settings"},
       {"&Setup", "Design Purchase Order &Listing...", "", "DesignPOListFM", "settings"},
       // Forms and lookups that other windows call; scripts may call them too.
@@ -79,6 +81,7 @@ void* ProcedureCatalog::find(std::string_view library, std::string_view symbol) 
 std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
   if (entry.library.empty()) {
     if (entry.symbol == "UpdateSystems") return updateSystems;
+    if (entry.symbol == "CopyCompany") return copyCompanyProcedure;
     if (entry.symbol == "PrintPOListFM" || entry.symbol == "DesignPOListFM") {
       // Offered only when the module has designer listings.
       auto* listing = reinterpret_cast<void (*)()>(find("CRVPO", "PrintPOListFM"));

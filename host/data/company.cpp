@@ -2,7 +2,6 @@
 #include "host/data/company.h"
 
 #include "host/data/tables/table_registry.h"
-#include "host/storage/sqlite/sqlite_backend.h"
 
 namespace crv {
 namespace {
@@ -18,13 +17,15 @@ SchemaInfo Company::schema() {
 }
 
 bool Company::exists(const std::filesystem::path& folder) {
-  std::error_code ec;
-  return std::filesystem::exists(folder / databaseFileName, ec);
+  try {
+    return CompanyStorage(folder).exists();
+  } catch (const StorageOpenError&) {
+    return true;  // there is a company; opening it will say what is wrong
+  }
 }
 
 std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool create) {
-  SqliteBackend backend;
-  return open(folder, create, backend);
+  return open(folder, create, *CompanyStorage(folder).backend());
 }
 
 std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool create,
@@ -35,14 +36,17 @@ std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool
   if (create) std::filesystem::create_directories(folder, ec);
   if (!std::filesystem::is_directory(folder, ec))
     throw StorageOpenError("The company folder \"" + folder.string() + "\" does not exist.");
-  auto connection = backend.open((folder / databaseFileName).string(), schema(), create);
-  return std::unique_ptr<Company>(new Company(folder, std::move(connection)));
+  CompanyStorage storage(folder);
+  auto connection = backend.open(storage.describe(), schema(), create);
+  return std::unique_ptr<Company>(new Company(folder, std::move(storage), std::move(connection)));
 }
+
+std::unique_ptr<Connection> Company::connect() const { return storage_.open(schema(), false); }
 
 Company* Company::current() { return openCompany; }
 
-Company::Company(std::filesystem::path folder, std::unique_ptr<Connection> connection)
-    : folder_(std::move(folder)), connection_(std::move(connection)) {
+Company::Company(std::filesystem::path folder, CompanyStorage storage, std::unique_ptr<Connection> connection)
+    : folder_(std::move(folder)), storage_(std::move(storage)), connection_(std::move(connection)) {
   for (Table* table : TableRegistry::tables()) table->attach(connection_.get());
   openCompany = this;
 }

@@ -14,7 +14,7 @@ class FaultyCursor final : public Cursor {
  public:
   FaultyCursor(std::unique_ptr<Cursor> inner, FaultInjectingBackend& backend, std::string table)
       : inner_(std::move(inner)), backend_(&backend), table_(std::move(table)) {}
-  TableError next(Record& out, RowId& row) override {
+  TableError next(Record& out, RowRef& row) override {
     TableError error = inner_->next(out, row);
     if (error.failed()) return error;
     return backend_->intercept(StorageOp::Read, table_);
@@ -31,11 +31,11 @@ class FaultyStore final : public TableStore {
   FaultyStore(TableStore& inner, FaultInjectingBackend& backend, std::string table)
       : inner_(&inner), backend_(&backend), table_(std::move(table)) {}
 
-  TableError insert(Record& record, RowId& row) override {
+  TableError insert(Record& record, RowRef& row) override {
     if (TableError error = write(); error.failed()) return error;
     return inner_->insert(record, row);
   }
-  TableError update(RowId row, const Record& record) override {
+  TableError update(RowRef& row, const Record& record) override {
     if (TableError error = write(); error.failed()) return error;
     return inner_->update(row, record);
   }
@@ -43,11 +43,11 @@ class FaultyStore final : public TableStore {
     if (TableError error = write(); error.failed()) return error;
     return inner_->remove(row);
   }
-  TableError fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) override {
+  TableError fetch(const KeyDef& key, const Record& values, Record& out, RowRef& row) override {
     if (TableError error = read(); error.failed()) return error;
     return inner_->fetch(key, values, out, row);
   }
-  TableError fetchRow(RowId row, Record& out) override {
+  TableError fetchRow(RowRef& row, Record& out) override {
     if (TableError error = read(); error.failed()) return error;
     return inner_->fetchRow(row, out);
   }
@@ -87,6 +87,7 @@ class FaultyConnection final : public Connection {
   std::uint64_t writeGeneration() const override { return inner_->writeGeneration(); }
   std::string location() const override { return inner_->location(); }
   int schemaVersion() const override { return inner_->schemaVersion(); }
+  void setStation(std::string name) override { inner_->setStation(std::move(name)); }
 
  private:
   std::unique_ptr<Connection> inner_;

@@ -39,6 +39,8 @@ class FaultInjectingBackend final : public StorageBackend {
   FaultInjectingBackend();
   explicit FaultInjectingBackend(std::unique_ptr<StorageBackend> real);
   ~FaultInjectingBackend() override;
+  // Wraps another backend from now on (the engine a test runs on).
+  void wrap(std::unique_ptr<StorageBackend> real) { real_ = std::move(real); }
 
   std::string name() const override;
   std::unique_ptr<Connection> open(const std::string& location, const SchemaInfo& schema,

@@ -1,9 +1,16 @@
 #include "support/independent_rebuild.h"
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <memory>
 #include <stdexcept>
+
+#include "host/data/company_storage.h"
 
 namespace crv::test {
 namespace {
@@ -42,26 +49,48 @@ const std::string kStockOnOrder = R"(
       WHERE d.DetailType = 'Inventory' AND d.Reconciliation <> 2 AND d.ItemID = i.ItemID), 0)
   FROM INMaster i ORDER BY i.ItemID)";
 
-class Database {
+// One row of a rebuild query, whichever engine answered it.
+class Row {
  public:
-  explicit Database(const std::filesystem::path& file) {
+  virtual ~Row() = default;
+  virtual std::string text(int column) const = 0;
+  virtual std::int64_t number(int column) const = 0;
+};
+
+class Source {
+ public:
+  virtual ~Source() = default;
+  virtual void each(const std::string& sql, const std::function<void(const Row&)>& row) = 0;
+};
+
+class SqliteSource final : public Source {
+ public:
+  explicit SqliteSource(const std::filesystem::path& file) {
     if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
       std::string message = sqlite3_errmsg(db_);
       sqlite3_close(db_);
       throw std::runtime_error("cannot open " + file.string() + ": " + message);
     }
   }
-  ~Database() { sqlite3_close(db_); }
-  Database(const Database&) = delete;
-  Database& operator=(const Database&) = delete;
+  ~SqliteSource() override { sqlite3_close(db_); }
+  SqliteSource(const SqliteSource&) = delete;
+  SqliteSource& operator=(const SqliteSource&) = delete;
 
-  template <typename Row>
-  void each(const std::string& sql, Row row) {
+  void each(const std::string& sql, const std::function<void(const Row&)>& row) override {
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
       throw std::runtime_error(std::string("rebuild query: ") + sqlite3_errmsg(db_));
+    struct Current final : Row {
+      sqlite3_stmt* s;
+      std::string text(int column) const override {
+        const unsigned char* value = sqlite3_column_text(s, column);
+        return value ? reinterpret_cast<const char*>(value) : "";
+      }
+      std::int64_t number(int column) const override { return sqlite3_column_int64(s, column); }
+    } current;
+    current.s = statement;
     int status;
-    while ((status = sqlite3_step(statement)) == SQLITE_ROW) row(statement);
+    while ((status = sqlite3_step(statement)) == SQLITE_ROW) row(current);
     sqlite3_finalize(statement);
     if (status != SQLITE_DONE) throw std::runtime_error(std::string("rebuild query: ") + sqlite3_errmsg(db_));
   }
@@ -70,9 +99,56 @@ class Database {
   sqlite3* db_ = nullptr;
 };
 
-std::string text(sqlite3_stmt* statement, int column) {
-  const unsigned char* value = sqlite3_column_text(statement, column);
-  return value ? reinterpret_cast<const char*>(value) : "";
+// The same SQL on the server: tables and fields there are the lower-case
+// forms of their names, which unquoted names in SQL fold to.
+class ServerSource final : public Source {
+ public:
+  explicit ServerSource(const ServerCompany& server) {
+    const std::string options = "-c search_path=" + server.schema;
+    const char* keywords[] = {"host", "port", "dbname", "user", "options", nullptr};
+    const char* values[] = {server.host.c_str(), server.port.c_str(), server.database.c_str(),
+                            server.user.c_str(), options.c_str(),     nullptr};
+    conn_ = PQconnectdbParams(keywords, values, 0);
+    if (PQstatus(conn_) != CONNECTION_OK) {
+      const std::string message = PQerrorMessage(conn_);
+      PQfinish(conn_);
+      throw std::runtime_error("cannot reach " + server.describe() + ": " + message);
+    }
+  }
+  ~ServerSource() override { PQfinish(conn_); }
+  ServerSource(const ServerSource&) = delete;
+  ServerSource& operator=(const ServerSource&) = delete;
+
+  void each(const std::string& sql, const std::function<void(const Row&)>& row) override {
+    PGresult* result = PQexec(conn_, sql.c_str());
+    if (PQresultStatus(result) != PGRES_TUPLES_OK) {
+      const std::string message = PQresultErrorMessage(result);
+      PQclear(result);
+      throw std::runtime_error("rebuild query: " + message);
+    }
+    struct Current final : Row {
+      PGresult* r;
+      int index = 0;
+      std::string text(int column) const override { return PQgetvalue(r, index, column); }
+      // Sums of whole numbers come back as numerics, sums over a real
+      // factor as reals ("1e+06" included).
+      std::int64_t number(int column) const override {
+        return std::llround(std::strtod(PQgetvalue(r, index, column), nullptr));
+      }
+    } current;
+    current.r = result;
+    for (current.index = 0; current.index < PQntuples(result); ++current.index) row(current);
+    PQclear(result);
+  }
+
+ private:
+  PGconn* conn_ = nullptr;
+};
+
+std::unique_ptr<Source> sourceFor(const std::filesystem::path& companyFolder) {
+  const CompanyStorage storage(companyFolder);
+  if (storage.onServer()) return std::make_unique<ServerSource>(storage.server());
+  return std::make_unique<SqliteSource>(companyFolder / CompanyStorage::databaseFileName);
 }
 
 std::string scaled(std::int64_t value, int places) {
@@ -95,20 +171,18 @@ void compare(std::vector<std::string>& out, const std::string& what, std::int64_
 }  // namespace
 
 std::vector<std::string> figureDifferences(const std::filesystem::path& companyFolder) {
-  Database db(companyFolder / "company.db");
+  auto db = sourceFor(companyFolder);
   std::vector<std::string> out;
-  db.each(kCostLines, [&](sqlite3_stmt* row) {
-    const std::string name = "JCCost " + text(row, 0);
-    compare(out, name + " Committed", sqlite3_column_int64(row, 1), sqlite3_column_int64(row, 3), 2);
-    compare(out, name + " COCommitted", sqlite3_column_int64(row, 2), sqlite3_column_int64(row, 4), 2);
+  db->each(kCostLines, [&](const Row& row) {
+    const std::string name = "JCCost " + row.text(0);
+    compare(out, name + " Committed", row.number(1), row.number(3), 2);
+    compare(out, name + " COCommitted", row.number(2), row.number(4), 2);
   });
-  db.each(kChangeOrderDetails, [&](sqlite3_stmt* row) {
-    compare(out, "JCCOD " + text(row, 0) + " Committed", sqlite3_column_int64(row, 1),
-            sqlite3_column_int64(row, 2), 2);
+  db->each(kChangeOrderDetails, [&](const Row& row) {
+    compare(out, "JCCOD " + row.text(0) + " Committed", row.number(1), row.number(2), 2);
   });
-  db.each(kStockOnOrder, [&](sqlite3_stmt* row) {
-    compare(out, "INMaster " + text(row, 0) + " QtyOnOrder", sqlite3_column_int64(row, 1),
-            sqlite3_column_int64(row, 2), 4);
+  db->each(kStockOnOrder, [&](const Row& row) {
+    compare(out, "INMaster " + row.text(0) + " QtyOnOrder", row.number(1), row.number(2), 4);
   });
   return out;
 }

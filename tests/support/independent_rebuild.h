@@ -20,7 +20,9 @@ namespace crv::test {
 
 // One line per figure that differs ("JCCost 2401/01-100M Committed 12.00,
 // rebuilt 10.00"); empty when every figure agrees. Reads the company's
-// database through a connection of its own, so it sees committed data only.
+// database (the SQLite file, or the server schema its company.ini names) with
+// the same SQL through a connection of its own, so it sees committed data
+// only.
 std::vector<std::string> figureDifferences(const std::filesystem::path& companyFolder);
 
 }  // namespace crv::test

@@ -21,6 +21,14 @@
 namespace crv {
 
 using RowId = std::int64_t;
+// Moves on with every write of a row; 0 stands for "not known".
+using RowVersion = std::int64_t;
+
+// A stored row as its reader saw it.
+struct RowRef {
+  RowId id = 0;
+  RowVersion version = 0;
+};
 
 // What a scan reads: the rows of a key, in key order or reversed, from a
 // starting point, optionally within a range of the key's leading fields.
@@ -49,7 +57,7 @@ class Cursor {
  public:
   virtual ~Cursor() = default;
   // Reads the next row into `out`. Code 33 when there are no more rows.
-  virtual TableError next(Record& out, RowId& row) = 0;
+  virtual TableError next(Record& out, RowRef& row) = 0;
 };
 
 class TableStore {
@@ -58,13 +66,18 @@ class TableStore {
 
   // Adds a row. A zero auto-numbered field gets the next number, written
   // back into the record.
-  virtual TableError insert(Record& record, RowId& row) = 0;
-  virtual TableError update(RowId row, const Record& record) = 0;
+  virtual TableError insert(Record& record, RowRef& row) = 0;
+  // Writes the row `row.id` when its version is still `row.version` (any
+  // version when that is 0), and gives `row` the new version. Code 43
+  // (RecordChanged, naming the station in `changedBy` when known) when the
+  // row was written since, 33 when it is gone.
+  virtual TableError update(RowRef& row, const Record& record) = 0;
   virtual TableError remove(RowId row) = 0;
   // The first row in key order whose key fields equal those of `values`.
   // `values` and `out` may be the same record; on failure `out` is untouched.
-  virtual TableError fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) = 0;
-  virtual TableError fetchRow(RowId row, Record& out) = 0;
+  virtual TableError fetch(const KeyDef& key, const Record& values, Record& out, RowRef& row) = 0;
+  // Reads the row `row.id` and its version.
+  virtual TableError fetchRow(RowRef& row, Record& out) = 0;
   virtual std::unique_ptr<Cursor> scan(const ScanRequest& request) = 0;
   virtual TableError count(const ScanRequest& request, std::int64_t& rows) = 0;
 };
@@ -103,6 +116,11 @@ class Connection {
 
   virtual std::string location() const = 0;
   virtual int schemaVersion() const = 0;
+
+  // Who writes through this connection ("JMS on desk-3"): kept with every
+  // row written, so that a station whose edit went stale can be told who
+  // changed the row.
+  virtual void setStation(std::string name) = 0;
 };
 
 // Opening failures: the message names the file and the problem.

@@ -1,6 +1,8 @@
 // Table access over a storage backend.
 #include "host/framework/table/table.h"
 
+#include <algorithm>
+
 #include "host/framework/services/error_class.h"
 
 namespace crv {
@@ -48,7 +50,7 @@ void Table::attach(Connection* connection) {
   connection_ = connection;
   store_ = nullptr;
   position_.reset();
-  currentRow_ = 0;
+  forgetCurrent();
   primedRow_ = 0;
 }
 
@@ -100,22 +102,25 @@ void Table::close() {
   if (useCount_ == 0) return;
   if (--useCount_ == 0) {
     position_.reset();
-    currentRow_ = 0;
+    forgetCurrent();
   }
 }
 
 TableStatus Table::fetch(const KeyDef& key) {
   if (!ready()) return TableStatus::Failed;
-  RowId row = 0;
+  RowRef row;
   const TableStatus status = finish(store().fetch(def_->resolve(key), *buffer_, *buffer_, row));
-  if (status == TableStatus::Ok) currentRow_ = row;
+  if (status == TableStatus::Ok) holdRow(row);
   return status;
 }
 
 TableStatus Table::reread() {
   if (!ready()) return TableStatus::Failed;
-  if (currentRow_ == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
-  return finish(store().fetchRow(currentRow_, *buffer_));
+  if (current_.id == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
+  RowRef row{current_.id, 0};
+  const TableStatus status = finish(store().fetchRow(row, *buffer_));
+  if (status == TableStatus::Ok) holdRow(row);
+  return status;
 }
 
 TableStatus Table::begin(const KeyDef& key, ScanRequest::Start start, std::size_t parts,
@@ -187,11 +192,11 @@ TableStatus Table::read(bool reverse) {
     p.cursorReverse = reverse;
     p.generation = connection_->writeGeneration();
   }
-  RowId row = 0;
+  RowRef row;
   const TableStatus status = finish(p.cursor->next(*buffer_, row));
   if (status == TableStatus::Ok) {
-    currentRow_ = row;
-    rememberPosition(row);
+    holdRow(row);
+    rememberPosition(row.id);
   } else {
     p.cursor.reset();
   }
@@ -224,32 +229,56 @@ TableStatus Table::tryInsert() {
   const int autoField = def_->autoNumberField();
   if (primedRow_ != 0 && autoField >= 0 &&
       buffer_->field(static_cast<std::size_t>(autoField)).integer() == primedNumber_) {
-    const TableStatus status = finish(store().update(primedRow_, *buffer_));
+    RowRef primed{primedRow_, primedVersion_};
+    const TableStatus status = finish(store().update(primed, *buffer_));
     if (status == TableStatus::Ok) {
-      currentRow_ = primedRow_;
+      holdRow(primed);
       primedRow_ = 0;
     }
     return status;
   }
-  RowId row = 0;
+  RowRef row;
   const TableStatus status = finish(store().insert(*buffer_, row));
-  if (status == TableStatus::Ok) currentRow_ = row;
+  if (status == TableStatus::Ok) holdRow(row);
   return status;
 }
 
 TableStatus Table::tryUpdate() {
   if (!ready()) return TableStatus::Failed;
-  if (currentRow_ == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
-  return finish(store().update(currentRow_, *buffer_));
+  if (current_.id == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
+  RowRef row = current_;
+  TableError error = store().update(row, *buffer_);
+  if (error.code == ErrorCode::RecordChanged && standsAtOwnVersion(row))
+    error = store().update(row, *buffer_);
+  const TableStatus status = finish(error);
+  if (status == TableStatus::Ok) {
+    current_ = row;
+    if (ownVersions_.size() >= 32) ownVersions_.erase(ownVersions_.begin() + 1);
+    ownVersions_.push_back(row.version);
+  }
+  return status;
+}
+
+// Versions are random, so a row standing at a version this buffer read or
+// wrote itself has not been written by anyone else since: the buffer's own
+// later writes were rolled back with their transaction. The update may then
+// go over that version instead of being refused.
+bool Table::standsAtOwnVersion(RowRef& row) {
+  RowRef now{row.id, 0};
+  auto scratch = def_->newRecord();
+  if (store().fetchRow(now, *scratch).failed()) return false;
+  if (std::find(ownVersions_.begin(), ownVersions_.end(), now.version) == ownVersions_.end()) return false;
+  row.version = now.version;
+  return true;
 }
 
 TableStatus Table::tryRemove() {
   if (!ready()) return TableStatus::Failed;
-  if (currentRow_ == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
-  const TableStatus status = finish(store().remove(currentRow_));
+  if (current_.id == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
+  const TableStatus status = finish(store().remove(current_.id));
   if (status == TableStatus::Ok) {
-    if (currentRow_ == primedRow_) primedRow_ = 0;
-    currentRow_ = 0;
+    if (current_.id == primedRow_) primedRow_ = 0;
+    forgetCurrent();
   }
   return status;
 }
@@ -264,15 +293,16 @@ TableStatus Table::primeAutoInc() {
   if (autoField < 0) return finish({});
   FieldRef number = buffer_->field(static_cast<std::size_t>(autoField));
   number.setInteger(0);
-  RowId row = 0;
+  RowRef row;
   const TableStatus status = finish(store().insert(*buffer_, row));
   if (status != TableStatus::Ok) {
     number.setInteger(0);
     return reportIfFailed(status, TableOp::Autoincrementing);
   }
-  primedRow_ = row;
+  primedRow_ = row.id;
+  primedVersion_ = row.version;
   primedNumber_ = number.integer();
-  currentRow_ = row;
+  holdRow(row);
   return status;
 }
 
@@ -281,7 +311,7 @@ TableStatus Table::cancelAutoInc() {
   if (primedRow_ == 0) return finish({});
   const RowId row = primedRow_;
   primedRow_ = 0;
-  if (currentRow_ == row) currentRow_ = 0;
+  if (current_.id == row) forgetCurrent();
   return reportIfFailed(finish(store().remove(row)), TableOp::Deleting);
 }
 

@@ -11,11 +11,17 @@
 // written through the same connection, the next read starts again right
 // after the last row read, so loops that update the rows they read see every
 // row once.
+//
+// Every row read carries its version, and update() writes only over the
+// version it read: when another station (or another buffer of this one)
+// wrote the row in between, the update fails with RecordChanged and nothing
+// is overwritten. reread() takes the row as it is now.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/framework/storage/storage_backend.h"
 
@@ -92,7 +98,9 @@ class Table {
 
   std::int64_t records();
   const TableError& lastError() const { return lastError_; }
-  RowId currentRow() const { return currentRow_; }
+  RowId currentRow() const { return current_.id; }
+  // The version of the current row as it was read or last written here.
+  RowVersion currentVersion() const { return current_.version; }
 
  private:
   struct Position;
@@ -104,6 +112,15 @@ class Table {
   bool ready();
   TableStore& store();
   void rememberPosition(RowId row);
+  void forgetCurrent() {
+    current_ = {};
+    ownVersions_.clear();
+  }
+  void holdRow(const RowRef& row) {
+    current_ = row;
+    ownVersions_.assign(1, row.version);
+  }
+  bool standsAtOwnVersion(RowRef& row);
 
   const TableDef* def_;
   Record* buffer_;
@@ -111,8 +128,12 @@ class Table {
   TableStore* store_ = nullptr;
   ErrorClass* errors_ = nullptr;
   int useCount_ = 0;
-  RowId currentRow_ = 0;
+  RowRef current_;
+  // The versions of the current row this buffer read or wrote since it read
+  // the row, oldest first.
+  std::vector<RowVersion> ownVersions_;
   RowId primedRow_ = 0;
+  RowVersion primedVersion_ = 0;
   std::int64_t primedNumber_ = 0;
   TableError lastError_;
   std::unique_ptr<Position> position_;

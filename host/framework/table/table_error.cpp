@@ -25,12 +25,16 @@ std::string_view errorMessage(int code) {
       return "File Not Open";
     case ErrorCode::DuplicateKey:
       return "Creates Duplicate Key";
+    case ErrorCode::RecordChanged:
+      return "Record Changed By Another Station";
     case ErrorCode::InvalidDeclaration:
       return "Invalid Record Declaration";
     case ErrorCode::DiskFull:
       return "Disk Full";
     case ErrorCode::FileSystem:
       return "File System Error";
+    case ErrorCode::ConnectionLost:
+      return "Connection To The Database Lost";
     default:
       return "Unknown Error";
   }
@@ -46,8 +50,10 @@ TableError makeError(int code, std::string_view table) {
 
 std::string TableError::describe() const {
   if (code == ErrorCode::FileSystem && !fileMessage.empty()) return fileMessage + " (" + fileCode + ")";
-  if (code == ErrorCode::DiskFull && !fileMessage.empty())
+  if ((code == ErrorCode::DiskFull || code == ErrorCode::ConnectionLost) && !fileMessage.empty())
     return message + ": " + fileMessage + " (" + std::to_string(code) + ")";
+  if (code == ErrorCode::RecordChanged && !changedBy.empty())
+    return message + ": " + changedBy + " (" + std::to_string(code) + ")";
   return message + " (" + std::to_string(code) + ")";
 }
 

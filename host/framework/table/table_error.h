@@ -21,9 +21,11 @@ inline constexpr int RecordNotAvailable = 33;  // no more records in this direct
 inline constexpr int RecordNotFound = 35;
 inline constexpr int FileNotOpen = 37;
 inline constexpr int DuplicateKey = 40;
+inline constexpr int RecordChanged = 43;       // another station wrote the row after it was read
 inline constexpr int InvalidDeclaration = 47;  // stored table does not match its definition
 inline constexpr int DiskFull = 89;
-inline constexpr int FileSystem = 90;  // storage engine failure; see fileCode/fileMessage
+inline constexpr int FileSystem = 90;      // storage engine failure; see fileCode/fileMessage
+inline constexpr int ConnectionLost = 91;  // the database server went away; see fileMessage
 }  // namespace ErrorCode
 
 struct TableError {
@@ -32,6 +34,7 @@ struct TableError {
   std::string fileCode;     // the storage engine's own code, for FileSystem errors
   std::string fileMessage;  // the storage engine's own message
   std::string table;        // table the operation ran on
+  std::string changedBy;    // RecordChanged: the station that wrote the row last, when known
 
   bool failed() const { return code != ErrorCode::None; }
   // "Creates Duplicate Key (40)" or, for engine errors, the engine's message.

@@ -21,6 +21,21 @@ std::string fieldName(std::string_view equate) {
   return std::string(equate);
 }
 
+// Puts every field of `mine` that differs from `base` into `now`; answers
+// the fields the other writer changed too ("|Field: their value" each).
+std::string putBackOwnChanges(Record& base, Record& mine, Record& now) {
+  std::string both;
+  for (std::size_t i = 0; i < now.layout().size(); ++i) {
+    const std::string before = base.field(i).toString();
+    const std::string own = mine.field(i).toString();
+    if (own == before) continue;
+    const std::string other = now.field(i).toString();
+    if (other != before && other != own) both += "|" + now.field(i).name() + ": " + other;
+    now.field(i).assign(own);
+  }
+  return both;
+}
+
 }  // namespace
 
 WindowManager::WindowManager(std::string procedureName) : name_(std::move(procedureName)) {
@@ -116,6 +131,7 @@ bool WindowManager::init() {
   }
   if (request_ == InsertRecord && primary_ && !primeRecord()) return false;
   if ((request_ == ChangeRecord || request_ == DeleteRecord) && primary_) positionOnRecord();
+  if (request_ == ChangeRecord && primary_) keepOpening();
   snapshotHistory();
   if (auto title = titles_.find(request_); title != titles_.end()) window_.setTitle(title->second);
   window_.alert(Key::F1);
@@ -156,6 +172,49 @@ void WindowManager::positionOnRecord() {
     if (primary_->fetch(*key) == TableStatus::Ok) primary_->buffer().copyFrom(*kept);
     return;
   }
+}
+
+void WindowManager::keepOpening() {
+  openedRecord_ = primary_->def().newRecord();
+  openedRecord_->copyFrom(primary_->buffer());
+}
+
+// The record changed under the form. Reloading takes it as it is now and
+// puts back every field the person changed since the form read it, so
+// neither station's change is lost; where both changed a field, the
+// person's value stands and the other's is named.
+Level WindowManager::offerReload() {
+  const TableError stale = primary_->lastError();
+  if (!openedRecord_) {
+    errorReporter()->reportTableError(stale, TableOp::Saving);
+    return Level::Notify;
+  }
+  const std::string who = stale.changedBy.empty() ? "another station" : stale.changedBy;
+  const int answer = message("This record was changed by " + who +
+                                 " after you opened it, and your changes have not been saved.|"
+                                 "Reload it and keep your changes on top?",
+                             "Record Changed", Icon::Exclamation, "&Reload|&Cancel", 1);
+  if (answer != 1) return Level::Notify;
+  auto mine = primary_->def().newRecord();
+  mine->copyFrom(primary_->buffer());
+  if (primary_->reread() != TableStatus::Ok) {
+    primary_->buffer().copyFrom(*mine);
+    errorReporter()->reportTableError(primary_->lastError(), TableOp::Reading);
+    return Level::Notify;
+  }
+  Record& now = primary_->buffer();
+  auto theirs = primary_->def().newRecord();
+  theirs->copyFrom(now);
+  const std::string both = putBackOwnChanges(*openedRecord_, *mine, now);
+  // The next reload compares with the record as it was reloaded.
+  openedRecord_ = std::move(theirs);
+  resetComponents();
+  window_.touch();
+  if (!both.empty())
+    message(
+        "You and " + who + " both changed these fields; your values are shown. The other values were:" + both,
+        "Record Changed", Icon::Information);
+  return Level::Notify;
 }
 
 void WindowManager::eventLoop() {
@@ -430,6 +489,7 @@ Level WindowManager::write() {
       return Level::Benign;
     case ChangeRecord:
       if (primary_->tryUpdate() != TableStatus::Ok) {
+        if (primary_->lastError().code == ErrorCode::RecordChanged) return offerReload();
         errorReporter()->reportTableError(primary_->lastError(), TableOp::Saving);
         return Level::Notify;
       }

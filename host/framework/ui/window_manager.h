@@ -29,6 +29,12 @@
 //             the request: insert, update, or, after the person confirms,
 //             delete with the dependent rows. A failed write is reported
 //             through the error reporter and the window stays open.
+//             A change that another station (or another buffer) wrote
+//             over since the form read the record is not written: the
+//             person is told who changed it and may reload it, which
+//             takes the record as it is now with the person's own changes
+//             on top (fields both changed are named with the other
+//             station's value) and leaves the form open for OK again.
 //             ViewRecord writes nothing; OK just closes.
 //   Cancel    Cancel, Close, Escape or the close box; a primed insert is
 //             cancelled (cancelAutoInc).
@@ -44,6 +50,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -165,6 +172,12 @@ class WindowManager {
   // The write of the OK for the request.
   virtual Level write();
 
+  // After a write of the primary record failed with RecordChanged: tells
+  // the person who changed it and offers to reload it with the person's
+  // changes on top. For forms that write their record themselves (a save
+  // over several tables) and so do not go through write().
+  Level offerReload();
+
   // Clears the primary record, primes its auto-number and calls
   // primeFields(); false when the priming failed (reported).
   bool primeRecord();
@@ -188,6 +201,7 @@ class WindowManager {
   Level spellCheck();
   Level acceptAll();
   void positionOnRecord();
+  void keepOpening();
   void restoreProcedureName();
   void snapshotHistory();
   void writeHistory();
@@ -207,6 +221,7 @@ class WindowManager {
   bool closing_ = false;
   bool windowOpen_ = false;
   Table* primary_ = nullptr;
+  std::unique_ptr<Record> openedRecord_;  // the primary record as the form read it
   std::vector<Table*> tables_;
   std::vector<Table*> opened_;
   std::vector<WindowComponent*> components_;

@@ -143,11 +143,17 @@ void createTable(Database& db, const TableDef& def) {
       sql += static_cast<int>(i) == autoField ? quote(field.name) + " INTEGER PRIMARY KEY AUTOINCREMENT"
                                               : column(field);
     }
-    db.exec(sql + ")");
+    db.exec(sql + ", " + sqlite::versionColumns + ")");
   } else {
     for (const FieldDef& field : def.layout().fields())
       if (!existing.count(field.name))
         db.exec("ALTER TABLE " + quote(def.name()) + " ADD COLUMN " + column(field));
+    if (!existing.count(sqlite::versionColumn)) {
+      db.exec("ALTER TABLE " + quote(def.name()) + " ADD COLUMN " + quote(sqlite::versionColumn) +
+              " INTEGER NOT NULL DEFAULT 1");
+      db.exec("ALTER TABLE " + quote(def.name()) + " ADD COLUMN " + quote(sqlite::writerColumn) +
+              " TEXT NOT NULL DEFAULT ''");
+    }
   }
 
   for (const KeyDef* key : def.keys()) {

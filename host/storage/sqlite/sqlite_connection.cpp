@@ -17,7 +17,7 @@ class SqliteCursor final : public Cursor {
     store_->giveBack(std::move(statement_));
   }
 
-  TableError next(Record& out, RowId& row) override {
+  TableError next(Record& out, RowRef& row) override {
     if (invalidated_) {
       TableError error = makeError(ErrorCode::FileSystem);
       error.fileMessage = "reading was interrupted by a write; set the position again";
@@ -70,7 +70,7 @@ SqliteTableStore::SqliteTableStore(SqliteConnection& connection, const TableDef&
     : connection_(&connection), def_(&def) {
   const int autoField = def.autoNumberField();
   rowColumn_ = autoField >= 0 ? def.layout().at(static_cast<std::size_t>(autoField)).name : "_row";
-  selectList_ = quote(rowColumn_);
+  selectList_ = quote(rowColumn_) + ", " + quote(versionColumn);
   for (std::size_t i = 0; i < def.layout().size(); ++i) {
     selectList_ += ", " + quote(def.layout().at(i).name);
     if (static_cast<int>(i) != autoField) writableFields_.push_back(static_cast<int>(i));
@@ -99,10 +99,11 @@ void SqliteTableStore::giveBack(std::unique_ptr<Statement> statement) {
   idle_.emplace(std::move(sql), std::move(statement));
 }
 
-void SqliteTableStore::readRow(const Statement& statement, Record& out, RowId& row) const {
-  row = sqlite3_column_int64(statement.get(), 0);
+void SqliteTableStore::readRow(const Statement& statement, Record& out, RowRef& row) const {
+  row.id = sqlite3_column_int64(statement.get(), 0);
+  row.version = sqlite3_column_int64(statement.get(), 1);
   const RecordLayout& layout = def_->layout();
-  for (std::size_t i = 0; i < layout.size(); ++i) statement.read(static_cast<int>(i) + 1, out.field(i));
+  for (std::size_t i = 0; i < layout.size(); ++i) statement.read(static_cast<int>(i) + 2, out.field(i));
 }
 
 TableError SqliteTableStore::step(Statement& statement) {
@@ -113,7 +114,7 @@ TableError SqliteTableStore::step(Statement& statement) {
   return error;
 }
 
-TableError SqliteTableStore::insert(Record& record, RowId& row) {
+TableError SqliteTableStore::insert(Record& record, RowRef& row) {
   const int autoField = def_->autoNumberField();
   const bool numbered = autoField >= 0 && record.field(static_cast<std::size_t>(autoField)).integer() != 0;
   const char* name = numbered ? "insert-numbered" : "insert";
@@ -131,7 +132,8 @@ TableError SqliteTableStore::insert(Record& record, RowId& row) {
       columns += quote(def_->layout().at(i).name);
       values += "?";
     }
-    return cached(name, "INSERT INTO " + quote(def_->name()) + " (" + columns + ") VALUES (" + values + ")");
+    return cached(name, "INSERT INTO " + quote(def_->name()) + " (" + columns + ", " + quote(writerColumn) +
+                            ") VALUES (" + values + ", ?)");
   }();
   connection_->wrote();
   int index = 1;
@@ -139,34 +141,74 @@ TableError SqliteTableStore::insert(Record& record, RowId& row) {
     if (static_cast<int>(i) == autoField && !numbered) continue;
     statement.bind(index++, record.field(i));
   }
+  statement.bindText(index, connection_->station());
   TableError error = step(statement);
   if (error.failed()) return error;
-  row = sqlite3_last_insert_rowid(connection_->handle());
-  if (autoField >= 0 && !numbered) record.field(static_cast<std::size_t>(autoField)).setInteger(row);
+  row.id = sqlite3_last_insert_rowid(connection_->handle());
+  row.version = 1;
+  if (autoField >= 0 && !numbered) record.field(static_cast<std::size_t>(autoField)).setInteger(row.id);
   return {};
 }
 
-TableError SqliteTableStore::update(RowId row, const Record& record) {
+// The row is written only over the version its reader saw (any version when
+// that is 0); the new version comes back from the statement itself.
+Statement& SqliteTableStore::updateStatement() {
   auto it = statements_.find("update");
-  Statement* statement = it != statements_.end() ? it->second.get() : nullptr;
-  if (!statement) {
-    std::string sets;
-    for (int i : writableFields_) {
-      if (!sets.empty()) sets += ", ";
-      sets += quote(def_->layout().at(static_cast<std::size_t>(i)).name) + " = ?";
-    }
-    statement = &cached(
-        "update", "UPDATE " + quote(def_->name()) + " SET " + sets + " WHERE " + quote(rowColumn_) + " = ?");
-  }
+  if (it != statements_.end()) return *it->second;
+  std::string sets;
+  for (int i : writableFields_) sets += quote(def_->layout().at(static_cast<std::size_t>(i)).name) + " = ?, ";
+  const std::string version = quote(versionColumn);
+  // A fresh random version rather than a count: a write that is rolled back
+  // leaves the row at its old version, and a count would hand the next
+  // station's write the version this station's rolled-back write had.
+  return cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + version +
+                              " = ((random() & 9223372036854775807) | 1), " + quote(writerColumn) +
+                              " = ? WHERE " + quote(rowColumn_) + " = ? AND (? = 0 OR " + version +
+                              " = ?) RETURNING " + version);
+}
+
+TableError SqliteTableStore::update(RowRef& row, const Record& record) {
+  Statement& statement = updateStatement();
   connection_->wrote();
   auto& source = const_cast<Record&>(record);
   int index = 1;
-  for (int i : writableFields_) statement->bind(index++, source.field(static_cast<std::size_t>(i)));
-  statement->bindInt(index, row);
-  TableError error = step(*statement);
+  for (int i : writableFields_) statement.bind(index++, source.field(static_cast<std::size_t>(i)));
+  statement.bindText(index++, connection_->station());
+  statement.bindInt(index++, row.id);
+  statement.bindInt(index++, row.version);
+  statement.bindInt(index, row.version);
+  const int rc = sqlite3_step(statement.get());
+  RowVersion written = 0;
+  if (rc == SQLITE_ROW) {
+    written = sqlite3_column_int64(statement.get(), 0);
+    sqlite3_step(statement.get());
+  }
+  TableError error;
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) error = errorFor(connection_->handle(), rc);
+  statement.reset();
   if (error.failed()) return error;
-  if (sqlite3_changes(connection_->handle()) == 0) return makeError(ErrorCode::RecordNotAvailable);
+  if (rc == SQLITE_DONE) return whyUnchanged(row.id);
+  row.version = written;
   return {};
+}
+
+// After an update that matched nothing: the row is gone, or another write
+// came first.
+TableError SqliteTableStore::whyUnchanged(RowId row) {
+  Statement& statement = cached("writer", "SELECT " + quote(writerColumn) + " FROM " + quote(def_->name()) +
+                                              " WHERE " + quote(rowColumn_) + " = ?");
+  statement.bindInt(1, row);
+  const int rc = sqlite3_step(statement.get());
+  TableError error = makeError(ErrorCode::RecordNotAvailable);
+  if (rc == SQLITE_ROW) {
+    error = makeError(ErrorCode::RecordChanged);
+    const auto* writer = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+    error.changedBy = writer ? writer : "";
+  } else if (rc != SQLITE_DONE) {
+    error = errorFor(connection_->handle(), rc);
+  }
+  statement.reset();
+  return error;
 }
 
 TableError SqliteTableStore::remove(RowId row) {
@@ -180,7 +222,7 @@ TableError SqliteTableStore::remove(RowId row) {
   return {};
 }
 
-TableError SqliteTableStore::fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) {
+TableError SqliteTableStore::fetch(const KeyDef& key, const Record& values, Record& out, RowRef& row) {
   const std::string name = std::string("fetch:") + key.name;
   auto it = statements_.find(name);
   Statement* statement = it != statements_.end() ? it->second.get() : nullptr;
@@ -211,15 +253,14 @@ TableError SqliteTableStore::fetch(const KeyDef& key, const Record& values, Reco
   return error;
 }
 
-TableError SqliteTableStore::fetchRow(RowId row, Record& out) {
+TableError SqliteTableStore::fetchRow(RowRef& row, Record& out) {
   Statement& statement = cached("fetch-row", "SELECT " + selectList_ + " FROM " + quote(def_->name()) +
                                                  " WHERE " + quote(rowColumn_) + " = ?");
-  statement.bindInt(1, row);
+  statement.bindInt(1, row.id);
   const int rc = sqlite3_step(statement.get());
   TableError error;
-  RowId found = 0;
   if (rc == SQLITE_ROW)
-    readRow(statement, out, found);
+    readRow(statement, out, row);
   else if (rc == SQLITE_DONE)
     error = makeError(ErrorCode::RecordNotFound);
   else

@@ -17,15 +17,21 @@ namespace crv::sqlite {
 class SqliteConnection;
 class SqliteCursor;
 
+// Every table carries the row's version and the station that wrote it last.
+inline constexpr const char* versionColumn = "_version";
+inline constexpr const char* writerColumn = "_writer";
+inline constexpr const char* versionColumns =
+    "\"_version\" INTEGER NOT NULL DEFAULT 1, \"_writer\" TEXT NOT NULL DEFAULT ''";
+
 class SqliteTableStore final : public TableStore {
  public:
   SqliteTableStore(SqliteConnection& connection, const TableDef& def);
 
-  TableError insert(Record& record, RowId& row) override;
-  TableError update(RowId row, const Record& record) override;
+  TableError insert(Record& record, RowRef& row) override;
+  TableError update(RowRef& row, const Record& record) override;
   TableError remove(RowId row) override;
-  TableError fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) override;
-  TableError fetchRow(RowId row, Record& out) override;
+  TableError fetch(const KeyDef& key, const Record& values, Record& out, RowRef& row) override;
+  TableError fetchRow(RowRef& row, Record& out) override;
   std::unique_ptr<Cursor> scan(const ScanRequest& request) override;
   TableError count(const ScanRequest& request, std::int64_t& rows) override;
 
@@ -34,7 +40,7 @@ class SqliteTableStore final : public TableStore {
   void giveBack(std::unique_ptr<Statement> statement);
 
   const TableDef& def() const { return *def_; }
-  void readRow(const Statement& statement, Record& out, RowId& row) const;
+  void readRow(const Statement& statement, Record& out, RowRef& row) const;
 
  private:
   Statement& cached(const std::string& name, const std::string& sql);
@@ -42,6 +48,8 @@ class SqliteTableStore final : public TableStore {
   std::string orderFor(const ScanRequest& request) const;
   int bindScan(Statement& statement, const ScanRequest& request) const;
   TableError step(Statement& statement);
+  Statement& updateStatement();
+  TableError whyUnchanged(RowId row);
 
   SqliteConnection* connection_;
   const TableDef* def_;
@@ -65,6 +73,8 @@ class SqliteConnection final : public Connection {
   std::uint64_t writeGeneration() const override { return generation_; }
   std::string location() const override { return location_; }
   int schemaVersion() const override { return schemaVersion_; }
+  void setStation(std::string name) override { station_ = std::move(name); }
+  const std::string& station() const { return station_; }
 
   sqlite3* handle() const { return db_; }
   // Called before every write: live cursors would otherwise hold an old
@@ -83,6 +93,7 @@ class SqliteConnection final : public Connection {
   sqlite3* db_;
   std::string location_;
   int schemaVersion_;
+  std::string station_;
   int depth_ = 0;
   std::uint64_t generation_ = 1;
   std::map<std::string, std::unique_ptr<SqliteTableStore>> stores_;

@@ -24,8 +24,7 @@ void Statement::reset() {
 void Statement::bind(int index, FieldRef field) {
   switch (field.kind()) {
     case FieldKind::Text: {
-      const std::string_view text = field.text();
-      sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+      bindText(index, field.text());
       return;
     }
     case FieldKind::Real:
@@ -38,6 +37,10 @@ void Statement::bind(int index, FieldRef field) {
 }
 
 void Statement::bindInt(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
+
+void Statement::bindText(int index, std::string_view text) {
+  sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
 
 void Statement::read(int column, FieldRef field) const {
   switch (field.kind()) {

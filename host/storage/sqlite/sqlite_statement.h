@@ -25,6 +25,7 @@ class Statement {
   // Binds one field of a record at the 1-based parameter index.
   void bind(int index, FieldRef field);
   void bindInt(int index, std::int64_t value);
+  void bindText(int index, std::string_view text);
   // Reads result column `column` into a field.
   void read(int column, FieldRef field) const;
 

@@ -22,6 +22,7 @@
 #include "host/framework/services/message_box.h"
 #include "support/fault_injecting_backend.h"
 #include "support/temp_folder.h"
+#include "support/test_engine.h"
 
 namespace crvpo::test {
 
@@ -50,6 +51,9 @@ class CommitmentFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = crv::setMessageService(&messages);
+    // The engine under test, wrapped so that faults can be injected.
+    crv::test::prepareCompanyFolder(folder.path());
+    storage.wrap(crv::CompanyStorage(folder.path()).backend());
     company = crv::Company::open(folder.path(), true, storage);
     crv::DataPath = folder.path().string();
     crv::CostCodeLen = 6;

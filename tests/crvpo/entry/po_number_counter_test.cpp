@@ -8,7 +8,6 @@
 
 #include "crvpo/entry/purchase_order_save.h"
 #include "host/framework/services/global_request.h"
-#include "host/storage/sqlite/sqlite_backend.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
 namespace crvpo {
@@ -19,9 +18,7 @@ using namespace crv;
 // One station: its own connection to the company and its own order buffer.
 struct Station {
   explicit Station(const Company& company)
-      : connection(SqliteBackend().open(company.databaseFile().string(), Company::schema(), false)),
-        orders(POMasterRecord::table(), order),
-        counter(*connection) {
+      : connection(company.connect()), orders(POMasterRecord::table(), order), counter(*connection) {
     orders.attach(connection.get());
     orders.open();
   }
@@ -107,7 +104,7 @@ TEST_F(PONumberCounterTest, AFailedSaveLeavesTheCounterAndTheNumberForTheNextTry
   setCounter(1024);
   Station station(*company);
   station.prime();
-  auto blocker = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
+  auto blocker = company->connect();
   ASSERT_FALSE(blocker->begin(std::chrono::milliseconds(0)).failed());
   OpeningCommitments none;
   PurchaseOrderSave save(station.orders);

@@ -5,7 +5,6 @@
 
 #include "crvpo/entry/line_deletion_adjustment.h"
 #include "host/framework/services/global_request.h"
-#include "host/storage/sqlite/sqlite_backend.h"
 #include "support/independent_rebuild.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
@@ -189,7 +188,7 @@ TEST_F(PurchaseOrderSaveTest, ASaveThatCannotStartItsTransactionChangesNothing) 
   const Id order = addOrder("1001");
   jobLine(order, 1, "2401", "06-100M", "10", 5.00);
   insertLine();
-  auto other = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
+  auto other = company->connect();
   ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
 
   OpeningCommitments none;

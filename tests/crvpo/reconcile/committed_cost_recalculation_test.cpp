@@ -6,7 +6,6 @@
 // the run goes on.
 #include "crvpo/reconcile/committed_cost_recalculation.h"
 
-#include "host/storage/sqlite/sqlite_backend.h"
 #include "support/independent_rebuild.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
@@ -145,7 +144,7 @@ TEST_F(RecalculationTest, GoesOnWithoutATransactionWhenAnotherStationHoldsOne) {
   jobLine(order, 1, "2401", "06-100M", "1", 1);
   POD.Reconciliation = 2;
   insertLine();
-  auto other = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
+  auto other = company->connect();
   ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
 
   Recorder recorder;

@@ -10,7 +10,6 @@
 #include "host/app/demo_company.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/ui/headless/headless_driver.h"
-#include "host/storage/sqlite/sqlite_backend.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
 namespace crvpo {
@@ -60,7 +59,7 @@ TEST_F(RecalcCommittedWindowTest, TheCompletionMessageSaysWhenThereWasNoTransact
   committed("2401", "06-100M");
   JCC.Committed = amt("50.00");  // already right: the run reads and need not write
   ASSERT_EQ(JCCost.update(), TableStatus::Ok);
-  auto other = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
+  auto other = company->connect();
   ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
   ui::HeadlessDriver ui;
   ui.start(RecalcCommitted, "RecalcCommitted");

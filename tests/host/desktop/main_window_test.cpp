@@ -41,7 +41,7 @@ class MainWindowTest : public MainWindowFixture {};
 TEST_F(MainWindowTest, ShowsTheCompanyAndOffersTheListsAndTheModulesProcedures) {
   EXPECT_EQ(window_->windowTitle().toStdString(), std::string(demo::companyName) + " - Purchase Orders");
   for (const char* symbol : {"BrowseAPVendor", "BrowseJCHeader", "BrowseINMaster", "BrowseEQHeader",
-                             "BrowseGLMaster", "UpdateSystems", "RecalcCommitted"})
+                             "BrowseGLMaster", "UpdateSystems", "RecalcCommitted", "CopyCompany"})
     EXPECT_NE(window_->actionFor(symbol), nullptr) << symbol;
   // Procedures the module does not export yet stay off the menus.
   EXPECT_EQ(window_->actionFor("NoSuchProcedure"), nullptr);

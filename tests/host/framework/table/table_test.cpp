@@ -14,6 +14,7 @@
 #include "host/framework/table/transaction.h"
 #include "host/storage/sqlite/sqlite_backend.h"
 #include "support/temp_folder.h"
+#include "support/test_engine.h"
 
 namespace crv {
 namespace {
@@ -21,7 +22,7 @@ namespace {
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    company = Company::open(folder.path(), true);
+    company = test::openTestCompany(folder.path());
     POMaster.open();
     POMasterAlias.open();
     PODetail.open();
@@ -233,8 +234,7 @@ TEST_F(TableTest, RolledBackTransactionLeavesEveryRowAsItWas) {
 }
 
 TEST_F(TableTest, TransactionGivesUpAfterFiveSecondsWhileAnotherStationWrites) {
-  SqliteBackend backend;
-  auto otherStation = backend.open(company->databaseFile().string(), Company::schema(), false);
+  auto otherStation = company->connect();
   ASSERT_FALSE(otherStation->begin(std::chrono::milliseconds(0)).failed());
 
   const auto start = std::chrono::steady_clock::now();

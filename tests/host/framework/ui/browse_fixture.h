@@ -21,7 +21,7 @@ namespace crv::test {
 class CountingCursor : public Cursor {
  public:
   CountingCursor(std::unique_ptr<Cursor> inner, long& rows) : inner_(std::move(inner)), rows_(&rows) {}
-  TableError next(Record& out, RowId& row) override {
+  TableError next(Record& out, RowRef& row) override {
     TableError error = inner_->next(out, row);
     if (!error.failed()) ++*rows_;
     return error;
@@ -35,14 +35,14 @@ class CountingCursor : public Cursor {
 class CountingStore : public TableStore {
  public:
   CountingStore(TableStore& inner, long& rows) : inner_(&inner), rows_(&rows) {}
-  TableError insert(Record& record, RowId& row) override { return inner_->insert(record, row); }
-  TableError update(RowId row, const Record& record) override { return inner_->update(row, record); }
+  TableError insert(Record& record, RowRef& row) override { return inner_->insert(record, row); }
+  TableError update(RowRef& row, const Record& record) override { return inner_->update(row, record); }
   TableError remove(RowId row) override { return inner_->remove(row); }
-  TableError fetch(const KeyDef& key, const Record& values, Record& out, RowId& row) override {
+  TableError fetch(const KeyDef& key, const Record& values, Record& out, RowRef& row) override {
     ++*rows_;
     return inner_->fetch(key, values, out, row);
   }
-  TableError fetchRow(RowId row, Record& out) override {
+  TableError fetchRow(RowRef& row, Record& out) override {
     ++*rows_;
     return inner_->fetchRow(row, out);
   }
@@ -73,6 +73,7 @@ class CountingConnection : public Connection {
   std::uint64_t writeGeneration() const override { return inner_->writeGeneration(); }
   std::string location() const override { return inner_->location(); }
   int schemaVersion() const override { return inner_->schemaVersion(); }
+  void setStation(std::string name) override { inner_->setStation(std::move(name)); }
 
   long rowsRead = 0;
 
