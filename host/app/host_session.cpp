@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "host/data/company_switches.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/suite_tables.h"
 
@@ -40,9 +41,12 @@ void HostSession::setSharedValues() {
   UserID = user && *user ? user : "ADM";
   ui::changeHistory().setUser(UserID.str());
 
+  // A company without a settings row runs with the switches of a new one.
   Systems.open();
   Systems.set(SYS.KeySystemID);
-  if (Systems.next() == TableStatus::Ok) CompanyName = SYS.CompanyName.view();
+  if (Systems.next() != TableStatus::Ok) SYS.clear();
+  CompanyName = SYS.CompanyName.view();
+  setSwitchesFrom(SYS);
   Systems.close();
 }
 
