@@ -119,7 +119,7 @@ TEST_F(POPrintBatchTest, LimitsFilterByPrintConditionAndKeepOneGenerateRecord) {
   CreatePOPrint();
   EXPECT_EQ(numbers(), (std::vector<std::string>{"1001", "1002", "1003"}));
   EXPECT_EQ(POLimits.records(), 1);
-  EXPECT_EQ(storedRunningNumber(), 0) << "the running number is stored back";
+  EXPECT_EQ(storedRunningNumber(), 40) << "the first record's running number goes on";
 
   printState().PrintCondition = "U";
   CreatePOPrint();
