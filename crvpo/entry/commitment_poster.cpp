@@ -47,7 +47,9 @@ void CommitmentPoster::apply(const Commitment& entry, int sign) {
 }
 
 void CommitmentBatch::add(const Commitment& entry) {
-  auto [total, added] = totals_.try_emplace({entry.kind(), entry.key.str()}, entry);
+  const Target target{entry.kind, entry.jobId.str(), entry.costCode.str(), entry.coDetailId,
+                      entry.itemId.str()};
+  auto [total, added] = totals_.try_emplace(target, entry);
   if (added) return;
   total->second.amount += entry.amount;
   total->second.quantity += entry.quantity;

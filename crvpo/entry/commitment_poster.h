@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "crvpo/entry/line_commitment.h"
@@ -59,7 +60,8 @@ class CommitmentPoster {
 // target: an import of a million lines over a few hundred cost lines
 // writes each cost line once. The sums are exact (amounts to the cent,
 // quantities to 4 places), so the figures are those that posting line by
-// line gives. Entries come from OpeningCommitments::of, as a save's do.
+// line gives. Entries come from the rule (LineCommitments::of), as a
+// save's do.
 class CommitmentBatch {
  public:
   void add(const Commitment& entry);
@@ -68,7 +70,9 @@ class CommitmentBatch {
   bool empty() const { return totals_.empty(); }
 
  private:
-  std::map<std::pair<LineKind, std::string>, Commitment> totals_;
+  // Kind, job, cost code, change-order detail and item.
+  using Target = std::tuple<LineKind, std::string, std::string, crv::Id, std::string>;
+  std::map<Target, Commitment> totals_;
 };
 
 }  // namespace crvpo
