@@ -1,16 +1,11 @@
-// Commitment arithmetic of one order line.
+// What an order line commits.
 #include "crvpo/entry/line_commitment.h"
 
-#include <algorithm>
 #include <limits>
 
-#include "host/data/shared_values.h"
-#include "host/data/tables/job_cost_tables.h"
 #include "host/framework/values/text.h"
 
 namespace crvpo {
-
-using crv::detail::Int128;
 
 LineKind lineKind(const crv::PODetailRecord& line) {
   if (line.TextFlag != 0) return LineKind::None;
@@ -19,30 +14,51 @@ LineKind lineKind(const crv::PODetailRecord& line) {
   return LineKind::None;
 }
 
-std::string jobCostId(const crv::PODetailRecord& line) {
-  return crv::JCCostRecord::recordIdFor(line.JobID.view(), line.CostCode.view(),
-                                        static_cast<std::size_t>(std::max(crv::CostCodeLen, 0)));
-}
-
 crv::Amount openAmount(const crv::PODetailRecord& line) {
-  const auto price = crv::detail::shortestDecimal(line.UnitPrice);
-  if (!price) throw std::overflow_error("unit price is not a finite number");
-  // QtyInvoiced * UnitPrice carries 4 - exponent places; the total 2.
-  const int productPlaces = crv::Quantity::places - price->exponent;
-  const int places = std::max(crv::Amount::places, productPlaces);
-  const Int128 total = crv::detail::shiftPlaces(line.TotalAmount.raw(), crv::Amount::places, places);
-  const Int128 invoiced =
-      crv::detail::shiftPlaces(Int128(line.QtyInvoiced.raw()) * price->mantissa, productPlaces, places);
-  return crv::Amount::fromRaw(crv::detail::narrow(
-      crv::detail::shiftPlaces(total - invoiced, places, crv::Amount::places), "open amount out of range"));
+  if (line.Reconciliation == 2 || line.QtyInvoiced == line.QtyOrdered) return {};
+  return line.TotalAmount - line.AmountInvoiced;
 }
 
-crv::Quantity inStockUnits(const crv::PODetailRecord& line, crv::Quantity quantity,
-                           double factorWithoutOrder) {
-  if (line.QtyOrdered.isZero()) return crv::multiply<crv::Quantity::places>(quantity, factorWithoutOrder);
-  const Int128 scaled = Int128(line.INVQuantity.raw()) * quantity.raw();
-  return crv::Quantity::fromRaw(crv::detail::narrow(crv::detail::divRound(scaled, line.QtyOrdered.raw()),
-                                                    "stock quantity out of range"));
+crv::Quantity inStockUnits(crv::Quantity quantity, double factor) {
+  return crv::multiply<crv::Quantity::places>(quantity, factor);
+}
+
+crv::Quantity stockOnOrder(const crv::PODetailRecord& line, double factor) {
+  if (line.Reconciliation == 2) return {};
+  return line.INVQuantity - inStockUnits(line.QtyRcvdNotInvoiced + line.QtyThisPackSlip, factor);
+}
+
+std::optional<Commitment> commitmentOf(const crv::PODetailRecord& line, double factor) {
+  Commitment entry;
+  entry.kind = lineKind(line);
+  entry.detailId = line.DetailID;
+  switch (entry.kind) {
+    case LineKind::Job:
+      entry.jobId = line.JobID;
+      entry.costCode = line.CostCode;
+      entry.coDetailId = line.CODetailID;
+      entry.amount = openAmount(line);
+      return entry;
+    case LineKind::Inventory:
+      entry.itemId = line.ItemID;
+      entry.quantity = stockOnOrder(line, factor);
+      return entry;
+    case LineKind::None:
+      break;
+  }
+  return std::nullopt;
+}
+
+double LineCommitments::factor(const crv::PODetailRecord& line) {
+  if (line.ConversionID == 0) return 1;
+  conversions_.rec.ConversionID = line.ConversionID;
+  if (steps_->fetch(conversions_.table, crv::INCnvrtRecord::KeyConversionID) && conversions_.rec.Factor > 0)
+    return conversions_.rec.Factor;
+  return 1;
+}
+
+std::optional<Commitment> LineCommitments::of(const crv::PODetailRecord& line) {
+  return commitmentOf(line, lineKind(line) == LineKind::Inventory ? factor(line) : 1.0);
 }
 
 std::string plainDigits(crv::Id number) { return number == 0 ? std::string() : std::to_string(number); }

@@ -1,15 +1,14 @@
-// Undoing a job line's committed cost when the line is deleted from the
-// header form's line list (after the user confirmed the delete, before the
-// line row goes).
+// Undoing a line's commitment when the line is deleted from the header
+// form's line list (after the user confirmed the delete, before the line
+// row goes).
 //
 // Only what was posted is undone: a line that was part of the order when
 // the form opened carries an opening entry, and a save posted exactly that
-// entry's amount to that entry's cost line. That amount comes off at once
-// and the entry leaves the opening list, so the take-back of the next OK
-// does not subtract it a second time, and a Cancel leaves the figures
-// right as well. A line added since the form opened was never posted and
-// changes nothing. Inventory and other lines change nothing here; their
-// opening entries are taken back at OK as usual.
+// entry (its open amount with its change-order part, or its stock on
+// order). That entry is taken back at once and leaves the opening list, so
+// the take-back of the next OK does not subtract it a second time, and a
+// Cancel leaves the figures right as well. A line added since the form
+// opened was never posted and changes nothing.
 #pragma once
 
 #include "crvpo/entry/opening_commitments.h"
@@ -19,7 +18,8 @@ namespace crvpo {
 
 class LineDeletionAdjustment {
  public:
-  static constexpr const char* notDeletedText = "The line was not deleted; its committed cost is unchanged.";
+  static constexpr const char* notDeletedText =
+      "The line was not deleted; committed costs and stock on order are unchanged.";
 
   explicit LineDeletionAdjustment(crv::Connection& connection) : connection_(&connection) {}
 

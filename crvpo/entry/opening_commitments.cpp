@@ -3,49 +3,45 @@
 
 #include <algorithm>
 
-#include "host/framework/table/private_table.h"
-
 namespace crvpo {
+namespace {
 
-std::optional<Commitment> OpeningCommitments::of(const crv::PODetailRecord& line) {
-  Commitment entry;
-  entry.detailId = line.DetailID;
-  switch (lineKind(line)) {
-    case LineKind::Job:
-      entry.key = jobCostId(line);
-      entry.amount = openAmount(line);
-      entry.detailType = "Job";
-      return entry;
-    case LineKind::Inventory:
-      entry.key = line.ItemID.view();
-      entry.quantity = line.INVQuantity;
-      entry.detailType = "Inventory";
-      return entry;
-    case LineKind::None:
-      break;
-  }
-  return std::nullopt;
-}
+// Remembers that a read failed; the runtime error keeps what it was.
+class FailureSeen final : public crv::StepFailureSink {
+ public:
+  void stepFailed(const crv::StepFailure&) override { failed = true; }
+  bool failed = false;
+};
+
+}  // namespace
 
 std::optional<OpeningCommitments> OpeningCommitments::ofOrder(crv::Connection& connection, crv::Id poid) {
+  FailureSeen failure;
+  crv::TableSteps steps(failure);
+  LineCommitments rule(connection, steps);
   OpeningCommitments list;
   crv::PrivateTable<crv::PODetailRecord> lines(connection);
   lines.rec.POID = poid;
-  if (lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok) return std::nullopt;
-  for (;;) {
-    const crv::TableStatus status = lines.table.next();
-    if (status == crv::TableStatus::EndOfFile) return list;
-    if (status != crv::TableStatus::Ok) return std::nullopt;
-    if (auto entry = of(lines.rec)) list.add(std::move(*entry));
-  }
+  if (!steps.check(lines.table.setRange(crv::PODetailRecord::KeyPOID, 1), lines.table, crv::TableOp::Reading))
+    return std::nullopt;
+  while (steps.next(lines.table))
+    if (auto entry = rule.of(lines.rec)) list.add(std::move(*entry));
+  if (failure.failed) return std::nullopt;
+  return list;
+}
+
+const Commitment* OpeningCommitments::find(crv::Id detailId) const {
+  if (detailId == 0) return nullptr;
+  auto found = std::find_if(entries_.begin(), entries_.end(),
+                            [detailId](const Commitment& entry) { return entry.detailId == detailId; });
+  return found == entries_.end() ? nullptr : &*found;
 }
 
 std::optional<Commitment> OpeningCommitments::takeLine(crv::Id detailId) {
-  auto found = std::find_if(entries_.begin(), entries_.end(),
-                            [detailId](const Commitment& entry) { return entry.detailId == detailId; });
-  if (found == entries_.end() || detailId == 0) return std::nullopt;
+  const Commitment* found = find(detailId);
+  if (!found) return std::nullopt;
   Commitment entry = *found;
-  entries_.erase(found);
+  entries_.erase(entries_.begin() + (found - entries_.data()));
   return entry;
 }
 

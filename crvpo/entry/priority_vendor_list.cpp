@@ -5,6 +5,7 @@
 #include "host/data/tables/payables_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/table/private_table.h"
+#include "host/framework/ui/window.h"
 #include "host/framework/ui/window_manager.h"
 #include "host/framework/values/picture.h"
 #include "host/siblings/CRVIN/update_in_vendor.h"
@@ -44,7 +45,8 @@ void PriorityVendorList::show(std::string_view item) {
     vendor.rec.VendorID = items.rec.VendorID;
     const std::string name =
         vendor.fetch(crv::APVendorRecord::KeyVendorID) ? vendor.rec.VendorName.str() : "";
-    const std::string price = "$" + crv::Picture::parse("@n_12.2").formatTrimmed(items.rec.Price) + " per " +
+    // Prices carry the 5 places of an item price (0.19500 per EA).
+    const std::string price = "$" + crv::Picture::parse("@n_15.5").formatTrimmed(items.rec.Price) + " per " +
                               items.rec.UnitName.str();
     rows_.addRow({crv::Picture::parse("@n3").format(items.rec.Priority), std::to_string(items.rec.VendorID),
                   name, price, crv::Picture::parse("@n-15.4").format(items.rec.MinimumOrder)});
@@ -84,7 +86,17 @@ Level PriorityVendorList::edit(crv::ui::WindowManager& manager, bool add) {
   return Level::Notify;
 }
 
+void PriorityVendorList::followFocus(crv::ui::Window& window) {
+  const crv::ui::Control* focus = window.focus();
+  if (focus && focus->is("?PriorityList"))
+    window.alert(crv::ui::Key::Space);
+  else
+    window.unalert(crv::ui::Key::Space);
+}
+
 Level PriorityVendorList::takeEvent(crv::ui::WindowManager& manager, const crv::ui::Event& event) {
+  if (event.kind == crv::ui::EventKind::AlertKey && event.control && event.control->is("?PriorityList"))
+    return take();
   if (event.kind != crv::ui::EventKind::Accepted || !event.control) return Level::Benign;
   const crv::ui::Control& control = *event.control;
   if (control.is("?Select") || control.is("?PriorityList")) return take();

@@ -3,7 +3,7 @@
 // name, the price per unit and the minimum order, and the buttons Select,
 // Add and Change.
 //
-// Select (or Enter or a double click on a row) reads the highlighted
+// Select (or Enter, Space or a double click on a row) reads the highlighted
 // record into INV and hands it to the form, which decides what taking that
 // vendor means. Add and Change open UpdateINVendor for the item (Add on a
 // cleared INV) and read the list again. A form that only shows its record
@@ -41,6 +41,9 @@ class PriorityVendorList final : public crv::ui::WindowComponent {
   // Reads the vendor-item records of `item` afresh; none for a blank item.
   void show(std::string_view item);
   void lock();
+  // Space in the list presses Select; the form calls this after every
+  // event, so that Space keeps its own meaning everywhere else.
+  void followFocus(crv::ui::Window& window);
 
   crv::ui::Level takeEvent(crv::ui::WindowManager& manager, const crv::ui::Event& event) override;
 

@@ -14,18 +14,6 @@ namespace {
 
 constexpr const char* ownerType = "POMaster";
 
-// The stock units per ordered unit of a line with nothing ordered: its unit
-// conversion's factor, 1 without one.
-double conversionFactor(crv::Connection& connection, crv::TableSteps& steps,
-                        const crv::PODetailRecord& line) {
-  if (!line.QtyOrdered.isZero() || line.ConversionID == 0) return 1;
-  crv::PrivateTable<crv::INCnvrtRecord> conversions(connection);
-  conversions.rec.ConversionID = line.ConversionID;
-  if (steps.fetch(conversions.table, crv::INCnvrtRecord::KeyConversionID) && conversions.rec.Factor > 0)
-    return conversions.rec.Factor;
-  return 1;
-}
-
 // Takes what was received but not invoiced out of the item's default
 // location and bin, and drops the line's purchase-history row.
 void undoReceipt(crv::Connection& connection, crv::TableSteps& steps, const crv::INMasterRecord& item,
@@ -43,26 +31,29 @@ void undoReceipt(crv::Connection& connection, crv::TableSteps& steps, const crv:
   if (steps.fetch(history.table, crv::INPurchRecord::KeyPODetailID)) steps.remove(history.table);
 }
 
-// Undoes an inventory line's stock figures.
+// Undoes an inventory line's stock figures: what it keeps on order, and
+// what was received but not invoiced leaves stock on hand.
 void undoInventoryLine(crv::Connection& connection, CommitmentPoster& poster,
                        const crv::PODetailRecord& line) {
   if (!poster.fetchItem(line.ItemID.view())) return;
   crv::INMasterRecord& item = poster.items().rec;
-  const crv::Quantity received =
-      inStockUnits(line, line.QtyRcvdNotInvoiced, conversionFactor(connection, poster.steps(), line));
-  item.QtyOnOrder -= line.INVQuantity - received;
+  const double factor = poster.rule().factor(line);
+  item.QtyOnOrder -= stockOnOrder(line, factor);
   if (!line.QtyRcvdNotInvoiced.isZero()) {
+    const crv::Quantity received = inStockUnits(line.QtyRcvdNotInvoiced, factor);
     item.QtyOnHand -= received;
     undoReceipt(connection, poster.steps(), item, line, received);
   }
   poster.steps().update(poster.items().table);
 }
 
+// Takes back what a job line commits and frees its cost line of it.
 void undoJobLine(CommitmentPoster& poster, const crv::PODetailRecord& line) {
-  if (!poster.fetchCost(jobCostId(line))) return;
-  crv::JCCostRecord& cost = poster.costs().rec;
-  cost.Committed -= openAmount(line);
-  if (cost.PODetailID == line.DetailID) cost.PODetailID = 0;
+  const std::optional<Commitment> entry = poster.rule().of(line);
+  poster.apply(*entry, -1);
+  if (!poster.fetchCost(line.JobID.view(), line.CostCode.view())) return;
+  if (poster.costs().rec.PODetailID != line.DetailID) return;
+  poster.costs().rec.PODetailID = 0;
   poster.steps().update(poster.costs().table);
 }
 

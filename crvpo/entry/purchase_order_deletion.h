@@ -1,21 +1,17 @@
 // Deleting a purchase order with everything it holds in other tables, as
 // one transaction.
 //
-// For each line in line order:
-//   - inventory: with r the stock units per ordered unit, stock on order
-//     falls by the line's open stock quantity less what was received but
-//     not invoiced (r x QtyRcvdNotInvoiced); what was received but not
-//     invoiced also leaves stock on hand, the item's default location and
-//     bin, and the line's purchase-history row goes;
-//   - job: the cost line's committed cost falls by the line's open amount
-//     and loses the line as its last order line (JCC:PODetailID).
+// For each line in line order, what the rule of line_commitment.h says it
+// commits is taken back:
+//   - inventory: the stock it keeps on order; what was received but not
+//     invoiced (in stock units, at the factor of the line's unit
+//     conversion) also leaves stock on hand and the item's default
+//     location and bin, and the line's purchase-history row goes;
+//   - job: its open amount leaves the cost line (and the change-order
+//     detail it is charged to), and the cost line loses the line as its
+//     last order line (JCC:PODetailID).
 // Then the order's notes and attachments go, the order and its lines go
 // through the relation manager, and the activity record is written.
-//
-// r is INVQuantity / QtyOrdered. A line with nothing ordered has no such
-// ratio; it uses the factor of its unit conversion (INCnvrt by
-// ConversionID), the same stock units per ordered unit, or 1 when the line
-// is in the stock unit or its conversion is gone.
 //
 // Any failure rolls everything back and the outcome says so: no figure
 // moves and nothing is deleted. Attached files are removed from the image

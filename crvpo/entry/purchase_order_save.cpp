@@ -85,7 +85,7 @@ bool PurchaseOrderSave::post(crv::TableSteps& steps, bool inserting, PONumberCou
   lines.table.setRange(crv::PODetailRecord::KeyPOID, 1);
   while (steps.next(lines.table)) {
     tally.add(lines.rec.Reconciliation);
-    if (auto entry = OpeningCommitments::of(lines.rec)) {
+    if (auto entry = poster.rule().of(lines.rec)) {
       poster.apply(*entry, +1);
       posted.add(std::move(*entry));
     }
@@ -103,14 +103,14 @@ bool PurchaseOrderSave::post(crv::TableSteps& steps, bool inserting, PONumberCou
   return true;
 }
 
-void PurchaseOrderSave::logActivity(bool inserting, const crv::POMasterRecord* openingState,
-                                    OperationOutcome& outcome) {
+void PurchaseOrderSave::logActivity(bool inserting, const crv::POMasterRecord& handed,
+                                    const crv::POMasterRecord* openingState, OperationOutcome& outcome) {
   crv::POMasterRecord& po = order();
   OrderActivityLog log(*orders_->connection());
   std::optional<std::string> logFailure;
   if (inserting)
     logFailure = log.write(OrderActivity::Added, po);
-  else if (openingState && !po.PONumber.empty() && !sameRecord(po, *openingState))
+  else if (openingState && !po.PONumber.empty() && !sameRecord(handed, *openingState))
     logFailure = log.write(OrderActivity::Changed, po);
   if (logFailure) outcome.tell(*logFailure, {}, crv::Icon::Exclamation);
 }
@@ -125,6 +125,10 @@ OperationOutcome PurchaseOrderSave::save(int request, OpeningCommitments& openin
     return outcome.fail(failureText(closed, notSavedText), failureTitle);
   }
   const bool inserting = request == crv::InsertRecord;
+  // The order as the form hands it over, before the save works out its
+  // state and sort fields: what the person changed, for the activity log.
+  const crv::POMasterRecord handed = order();
+  const crv::Table::Priming priming = orders_->priming();
   for (int round = 0; round < maxNumberRounds; ++round) {
     // The counter may have moved since the order was primed: take its
     // number before the transaction, while nothing is held.
@@ -139,12 +143,16 @@ OperationOutcome PurchaseOrderSave::save(int request, OpeningCommitments& openin
                                      return settled;
                                    });
     } catch (const std::exception& error) {
+      orders_->restorePriming(priming);
       return outcome.fail(std::string(error.what()) + "||" + notSavedText, failureTitle);
     }
-    if (failure) return outcome.fail(failureText(*failure, notSavedText), failureTitle);
+    if (failure) {
+      orders_->restorePriming(priming);
+      return outcome.fail(failureText(*failure, notSavedText), failureTitle);
+    }
     if (!settled) continue;
     opening = std::move(posted);
-    logActivity(inserting, openingState, outcome);
+    logActivity(inserting, handed, openingState, outcome);
     outcome.done = true;
     return outcome;
   }

@@ -8,9 +8,10 @@
 //
 //   1. the opening commitments are taken back, last entry first: stock on
 //      order of inventory lines, committed cost of job lines;
-//   2. the order's lines as they are now are posted: INVQuantity to the
-//      item's stock on order, the open amount (TotalAmount less
-//      QtyInvoiced x UnitPrice) to the job's cost line;
+//   2. the order's lines as they are now are posted by the rule of
+//      line_commitment.h: the stock still to come to the item's stock on
+//      order, the open amount (TotalAmount less AmountInvoiced) to the
+//      job's cost line and its change-order detail;
 //   3. the reconciliation state (0 when the order's total is 0; otherwise
 //      2 when every line is fully reconciled, which includes an order
 //      without lines, 1 when any line is partly, else 0) with RecTF;
@@ -23,7 +24,8 @@
 // A missing item or cost line is skipped. Any failed read or write rolls
 // the whole save back: every figure, the order and the counter stay as
 // they were, the outcome says why, and the opening commitments are kept
-// so that pressing OK again takes them back then. After a save the list
+// so that pressing OK again takes them back then. A new order keeps its
+// primed row, so that OK can be pressed again and Cancel removes it. After a save the list
 // holds what the order now commits, so saving again changes nothing.
 //
 // Numbers: when the counter moved past the primed number before OK
@@ -82,7 +84,8 @@ class PurchaseOrderSave {
   // The transaction's work; false when the counter moved under it.
   bool post(crv::TableSteps& steps, bool inserting, PONumberCounter* counter, OpeningCommitments& opening,
             OpeningCommitments& posted);
-  void logActivity(bool inserting, const crv::POMasterRecord* openingState, OperationOutcome& outcome);
+  void logActivity(bool inserting, const crv::POMasterRecord& handed, const crv::POMasterRecord* openingState,
+                   OperationOutcome& outcome);
 
   crv::Table* orders_;
   std::chrono::milliseconds wait_ = crv::Transaction::defaultWait;

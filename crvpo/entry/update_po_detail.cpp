@@ -104,20 +104,47 @@ crv::Id nextSequenceNo() {
 
 }  // namespace
 
+// Nothing of an earlier line (repetitive insert) stays in the form: the
+// values it keeps, the unit field the item chose, the tax boxes.
+void UpdatePODetailWindow::startFresh() {
+  distribution1_.clear();
+  distribution2_.clear();
+  changeOrderDescription_.clear();
+  gst_ = 0;
+  pst_ = 0;
+  minOrderQty_ = {};
+  minOrderUnit_ = "";
+  vendorPriced_ = false;
+  vendorPriority_ = 0;
+  lastUnitPrice_ = 0;
+  lastQuantity_ = {};
+  control("?PurchaseUnit").setChoices(std::vector<crv::ui::Choice>{});
+  window().unhideField("?POD:UnitName");
+  window().hideField("?PurchaseUnit");
+}
+
 void UpdatePODetailWindow::primeFields() {
+  startFresh();
   readSettings();
   crv::POD.POID = crv::POM.POID;
   crv::POD.SequenceNo = nextSequenceNo();
   crv::POD.QtyOrdered = crv::Quantity(1);
   crv::POD.Taxable = crv::POM.Taxable;
-  if (!crv::POM.DefaultJob.empty() || crv::SYS.PODefaultDetailType == typeJob) {
+  const std::string defaultType = crv::SYS.PODefaultDetailType.str();
+  if (offers(typeJob) && (!crv::POM.DefaultJob.empty() || defaultType == typeJob)) {
     crv::POD.DetailType = typeJob;
     crv::POD.JobID = crv::POM.DefaultJob;
     distribution1_ = fetchJob(crv::POD.JobID.view()) ? crv::JCH.JobName.str() : std::string();
     crv::JOBFIELD = crv::POD.JobID.str();
     return;
   }
-  crv::POD.DetailType = crv::SYS.PODefaultDetailType;
+  if (defaultType == typeText) {
+    crv::POD.TextFlag = 1;
+    return;
+  }
+  // A default the company's settings do not offer (a company without
+  // inventory purchasing, say) starts the line on an account instead.
+  crv::POD.DetailType = offers(defaultType) ? defaultType : std::string(typeAccount);
   if (crv::POD.DetailType == typeAccount) {
     crv::PrivateTable<crv::APVendorRecord> vendor(crv::APVendor);
     vendor.rec.VendorID = crv::POM.VendorID;
@@ -128,25 +155,43 @@ void UpdatePODetailWindow::primeFields() {
   }
 }
 
-// The detail types the suite's settings allow.
+// The detail types the suite's settings allow, in the order the list
+// shows them.
+std::vector<std::string_view> UpdatePODetailWindow::offeredTypes() {
+  if (crv::GENERIC && !crv::INPURCHASE) return {typeAccount};
+  if (crv::GENERIC) return {typeAccount, typeEquipment, typeInventory};
+  std::vector<std::string_view> types = {typeJob, typeAccount};
+  if (crv::EQPURCHASE) types.push_back(typeEquipment);
+  if (crv::INPURCHASE) types.push_back(typeInventory);
+  return types;
+}
+
+bool UpdatePODetailWindow::offers(std::string_view type) {
+  const auto types = offeredTypes();
+  return std::find(types.begin(), types.end(), type) != types.end();
+}
+
 void UpdatePODetailWindow::offerDetailTypes() {
   Control& type = control("?POD:DetailType");
-  if (crv::GENERIC && !crv::INPURCHASE) {
-    crv::POD.DetailType = typeAccount;
-    control("?POD:DetailType:Prompt").hide();
-    type.hide();
-  } else if (crv::GENERIC) {
-    type.setChoices("G/L Account|Equipment|Inventory");
-  } else {
-    std::string choices = "Job|G/L Account";
-    if (crv::EQPURCHASE) choices += "|Equipment";
-    if (crv::INPURCHASE) choices += "|Inventory";
-    type.setChoices(choices);
+  const auto types = offeredTypes();
+  const bool choice = types.size() > 1;
+  control("?POD:DetailType:Prompt").setHidden(!choice);
+  type.setHidden(!choice);
+  if (!choice) {
+    // Only accounts: a text line stays a text line.
+    if (!crv::POD.TextFlag) crv::POD.DetailType = typeAccount;
+    return;
   }
+  std::string choices;
+  for (std::string_view t : types) choices += (choices.empty() ? "" : "|") + std::string(t);
+  type.setChoices(choices);
 }
 
 Level UpdatePODetailWindow::opening() {
   readSettings();
+  // A change-order detail travels from its lookup to the next accepted
+  // cost code in TEST; one left by another window must not reach this line.
+  crv::TEST = "0";
   EntryState& state = entryState();
   state.CurrentCommitted = {};
   state.CommittedJobID = "";
@@ -261,6 +306,7 @@ void UpdatePODetailWindow::lockForViewing() {
 Level UpdatePODetailWindow::takeEvent(const crv::ui::Event& event) {
   const Level level = WindowManager::takeEvent(event);
   followTypeKeys();
+  vendors_.followFocus(window());
   // Keeps the amount in step with a price or quantity changed by any means.
   if (crv::POD.UnitPrice != lastUnitPrice_ || crv::POD.QtyOrdered.rescale<2>().rescale<4>() != lastQuantity_)
     applyAmountRule();

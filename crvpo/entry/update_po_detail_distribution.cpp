@@ -403,8 +403,10 @@ Level UpdatePODetailWindow::changeOrderLookup() {
   crv::JOBFIELD = crv::POD.JobID.str();
   crv::GlobalRequest = crv::SelectRecord;
   LookupChangeOrder();
+  // The chosen detail stays in TEST until the cost code is next accepted,
+  // which takes it again: retyping or leaving the cost code keeps the
+  // change order.
   const crv::Id chosen = static_cast<crv::Id>(std::strtoul(crv::TEST.c_str(), nullptr, 10));
-  crv::TEST = "0";
   if (chosen == 0) return Level::Benign;
   crv::POD.CODetailID = chosen;
   crv::POD.ChangeOrder = crv::JOBFIELD;

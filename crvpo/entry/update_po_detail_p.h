@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "crvpo/entry/entry_state.h"
 #include "crvpo/entry/priority_vendor_list.h"
@@ -37,6 +38,8 @@ inline constexpr std::string_view typeJob = "Job";
 inline constexpr std::string_view typeAccount = "G/L Account";
 inline constexpr std::string_view typeEquipment = "Equipment";
 inline constexpr std::string_view typeInventory = "Inventory";
+// A company's default line type may also be a text line.
+inline constexpr std::string_view typeText = "Text";
 
 // The lookups of the form by number.
 enum Lookup { JobLookup = 1, AccountLookup, EquipmentLookup, CostCodeLookup, CategoryLookup };
@@ -69,6 +72,9 @@ class UpdatePODetailWindow final : public crv::ui::WindowManager {
   // can be typed, chosen or looked up, and nothing is written.
   bool viewOnly() const { return request() == crv::ViewRecord || entryState().POViewOnly; }
   void lockForViewing();
+  void startFresh();
+  static std::vector<std::string_view> offeredTypes();
+  static bool offers(std::string_view type);
   void offerDetailTypes();
   void describeLine(const std::string& lineType);
   void followTypeKeys();

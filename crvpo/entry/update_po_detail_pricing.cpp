@@ -141,21 +141,28 @@ Level UpdatePODetailWindow::itemLookup() {
   return itemAccepted();
 }
 
+// A unit is priced, in this order, by the vendor's own price for that
+// unit, the item's price in its stock unit, the item's price times the
+// size of a purchase unit, or (for a unit the item does not know) the
+// vendor's record whatever its unit.
 Level UpdatePODetailWindow::unitAccepted() {
   if (acceptingAll()) return Level::Benign;
-  if (!fetchItem() || crv::INM.UnitName == crv::POD.UnitName) {
+  if (!fetchItem()) {
     forgetVendorPrice("");
     return Level::Benign;
   }
-  const TableStatus conversion = crv::fetchBy(crv::INCnvrt, crv::INCnvrtRecord::KeyItemUnit, [] {
-    crv::INC.ItemID = crv::POD.ItemID;
-    crv::INC.UnitName = crv::POD.UnitName;
-  });
-  if (conversion != TableStatus::Ok) {
-    if (fetchVendorItem()) takeVendorItem();
-  } else {
-    // A purchase unit of the item without the vendor's price: the item's
-    // price per stock unit times the unit's size.
+  const bool vendorPrices = fetchVendorItem();
+  const bool conversion = crv::fetchBy(crv::INCnvrt, crv::INCnvrtRecord::KeyItemUnit, [] {
+                            crv::INC.ItemID = crv::POD.ItemID;
+                            crv::INC.UnitName = crv::POD.UnitName;
+                          }) == TableStatus::Ok;
+  const bool stockUnit = crv::INM.UnitName == crv::POD.UnitName;
+  if (vendorPrices && (crv::INV.UnitName == crv::POD.UnitName || (!stockUnit && !conversion))) {
+    takeVendorItem();
+  } else if (stockUnit) {
+    forgetVendorPrice(crv::INM.UnitName.view());
+    crv::POD.UnitPrice = crv::INM.Price;
+  } else if (conversion) {
     forgetVendorPrice(crv::INM.UnitName.view());
     crv::POD.UnitPrice = crv::INM.Price * crv::INC.Factor;
   }
@@ -195,18 +202,23 @@ Level UpdatePODetailWindow::vendorTaken() {
   return Level::Benign;
 }
 
-// The ordered quantity still open, in the item's stock unit.
+// The ordered quantity still open, in the item's stock unit, with the
+// unit conversion it was worked out with: stock on order and what is
+// received are counted at that conversion's factor.
 void UpdatePODetailWindow::setInventoryQuantity() {
   if (!fetchItem() || crv::POD.UnitName == crv::INM.UnitName) {
     crv::POD.INVQuantity = outstandingInStockUnits(crv::POD.QtyOrdered, crv::POD.QtyInvoiced);
+    crv::POD.ConversionID = 0;
     return;
   }
   if (crv::fetchBy(crv::INCnvrt, crv::INCnvrtRecord::KeyItemUnit, [] {
         crv::INC.ItemID = crv::POD.ItemID;
         crv::INC.UnitName = crv::POD.UnitName;
-      }) == TableStatus::Ok)
+      }) == TableStatus::Ok) {
     crv::POD.INVQuantity =
         outstandingInStockUnits(crv::POD.QtyOrdered, crv::POD.QtyInvoiced, crv::INC.Factor);
+    crv::POD.ConversionID = crv::INC.ConversionID;
+  }
 }
 
 }  // namespace crvpo::detail_form

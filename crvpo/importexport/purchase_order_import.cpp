@@ -203,7 +203,7 @@ void PurchaseOrderImport::Run::writeDetail(const ImportDetail& detail) {
   line.SequenceNo = ++sequence_[order->second];
   fillDetail(detail, line);
   steps_.insert(lines_.table);
-  if (auto entry = OpeningCommitments::of(line)) commitments_.add(*entry);
+  if (auto entry = poster_.rule().of(line)) commitments_.add(*entry);
   ++lines;
   countOne();
 }

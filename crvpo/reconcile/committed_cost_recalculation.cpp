@@ -3,10 +3,12 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "crvpo/entry/line_commitment.h"
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/private_table.h"
@@ -135,20 +137,20 @@ class Run {
     }
   }
 
+  // What the line commits by the rule every save and deletion posts with.
   void commitLine(const crv::PODetailRecord& line) {
-    if (line.Reconciliation == 2 || line.QtyOrdered == line.QtyInvoiced) return;
-    if (line.TextFlag != 0 || line.DetailType != "Job") return;
+    const std::optional<Commitment> entry = commitmentOf(line, 1.0);
+    if (!entry || entry->kind != LineKind::Job || entry->amount.isZero()) return;
     const auto cost = costIndex_.find(costKey(line.JobID, line.CostCode));
     if (cost == costIndex_.end()) return;
     ++summary_.linesCommitted;
-    const crv::Amount open = line.TotalAmount - line.AmountInvoiced;
     NewFigures& figures = costFigures_[cost->second];
-    figures.committed += open;
-    if (line.CODetailID == 0) return;
-    const auto detail = detailFigures_.find(line.CODetailID);
+    figures.committed += entry->amount;
+    if (entry->coDetailId == 0) return;
+    const auto detail = detailFigures_.find(entry->coDetailId);
     if (detail == detailFigures_.end()) return;
-    detail->second += open;
-    figures.coCommitted += open;
+    detail->second += entry->amount;
+    figures.coCommitted += entry->amount;
   }
 
   void writeCostLines() {

@@ -4,14 +4,15 @@
 // Saving orders keeps JCC:Committed, JCC:COCommitted, JCCOD:Committed and
 // the orders' reconciled totals up to date incrementally; this rebuilds
 // them from the orders' lines. Every cost line and every change-order
-// detail starts from 0 (whatever it held), then each open job line adds
-// its line total less what was invoiced against it to the cost line of its
-// job and cost code, and to its change-order detail (and the cost line's
-// change-order part) when it names one that exists. A line adds nothing
-// when it is fully reconciled, when its ordered quantity is all invoiced,
-// when it is not a job line, or when its job has no such cost line. Every
-// order's QuantityReconciled and AmountReconciled become the sums of its
-// lines' invoiced quantities and amounts.
+// detail starts from 0 (whatever it held), then each job line adds what
+// the rule of crvpo/entry/line_commitment.h says it commits (its line
+// total less what was invoiced against it, nothing when it is fully
+// reconciled or fully invoiced by quantity) to the cost line of its job
+// and cost code, and to its change-order detail (and the cost line's
+// change-order part) when it names one that exists. A line whose job has
+// no such cost line adds nothing. Every order's QuantityReconciled and
+// AmountReconciled become the sums of its lines' invoiced quantities and
+// amounts.
 //
 // The run holds a transaction with a 5-second wait for other stations;
 // when it cannot get one it goes on without. A failed write is reported

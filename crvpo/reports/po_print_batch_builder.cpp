@@ -42,6 +42,7 @@ void POPrintBatchBuilder::build() {
   clearUserRows();
   buildCompanyHeading();
 
+  printState().fromLimits = false;
   const crv::Amount request = crv::DecimalVariable;
   if (request == sampleOrderRequest) {
     addSampleOrder(steps_);
@@ -107,10 +108,15 @@ void POPrintBatchBuilder::buildCompanyHeading() {
   state.CompanyLine4 = lines[3];
 }
 
+// One order leaves the running number of limits batches alone: it keeps
+// its own number, and one without a number takes the company counter's
+// next number when orders are numbered.
 void POPrintBatchBuilder::buildSingleOrder(crv::Id poid) {
   if (crv::fetchBy(crv::POMaster, crv::POM.KeyPOID, crv::POM.POID, poid) != TableStatus::Ok) return;
-  printState().PONumber = orderNumberValue(crv::POM.PONumber.view());
-  addRowForOrder();
+  const PrintState& state = printState();
+  const bool numbering = state.AssignPONumber == "A" || state.AssignPONumber == "B";
+  if (numbering && crv::POM.PONumber.empty()) takeCounterNumber();
+  addRowForOrder(false);
   printState().EmailSubject = emailSubject();
 }
 
@@ -139,19 +145,32 @@ std::vector<crv::Id> POPrintBatchBuilder::chosenOrders() {
 }
 
 void POPrintBatchBuilder::buildFromLimits() {
-  printState().EmailSubject = emailSubject();
+  PrintState& state = printState();
+  state.EmailSubject = emailSubject();
+  state.fromLimits = true;
   const bool haveLimits = readGenerateRecord();
   if (!haveLimits) crv::POL.clear();
+  // Without a beginning number from the limits window the run goes on from
+  // where the last limits batch stopped.
+  if (state.PONumber == 0 && crv::POL.RefFrom > 0)
+    state.PONumber = static_cast<std::uint32_t>(crv::POL.RefFrom);
   // The whole list is collected before any row is built: numbering a row
   // changes the order's place in PO-number order.
   for (crv::Id poid : chosenOrders())
     if (crv::fetchBy(crv::POMaster, crv::POM.KeyPOID, crv::POM.POID, poid) == TableStatus::Ok)
-      addRowForOrder();
+      addRowForOrder(true);
 
   if (haveLimits && readGenerateRecord()) {
-    crv::POL.RefFrom = static_cast<std::int32_t>(printState().PONumber);
+    crv::POL.RefFrom = static_cast<std::int32_t>(state.PONumber);
     steps_.update(crv::POLimits);
   }
+}
+
+void POPrintBatchBuilder::takeCounterNumber() {
+  if (!crv::readFirst(crv::Systems, crv::SYS.KeySystemID) || crv::SYS.NextPONumber == 0) return;
+  crv::POM.PONumber = std::to_string(crv::SYS.NextPONumber);
+  crv::SYS.NextPONumber = crv::SYS.NextPONumber + 1;
+  if (steps_.update(crv::Systems)) steps_.update(crv::POMaster);
 }
 
 void POPrintBatchBuilder::handOutNumber() {
@@ -161,7 +180,7 @@ void POPrintBatchBuilder::handOutNumber() {
   ++state.PONumber;
 }
 
-void POPrintBatchBuilder::addRowForOrder() {
+void POPrintBatchBuilder::addRowForOrder(bool fromLimits) {
   const PrintState& state = printState();
   std::array<std::string, 3> shipTo{};
   if (!crv::POM.ShipToName.empty()) {
@@ -170,7 +189,8 @@ void POPrintBatchBuilder::addRowForOrder() {
         cityLine(crv::POM.ShipToCity.view(), crv::POM.ShipToState.view(), crv::POM.ShipToZip.view(), " "));
   }
 
-  if (state.AssignPONumber == "A" || (state.AssignPONumber == "B" && crv::POM.PONumber.empty()))
+  if (fromLimits &&
+      (state.AssignPONumber == "A" || (state.AssignPONumber == "B" && crv::POM.PONumber.empty())))
     handOutNumber();
 
   if (crv::fetchBy(crv::APVendor, crv::APV.KeyVendorID, crv::APV.VendorID, crv::POM.VendorID) !=

@@ -42,7 +42,8 @@ class POPrintBatchBuilder {
   void buildFromLimits();
   std::vector<crv::Id> chosenOrders();
   void buildBlankForm();
-  void addRowForOrder();
+  void addRowForOrder(bool fromLimits);
+  void takeCounterNumber();
   void handOutNumber();
   bool readGenerateRecord();
 

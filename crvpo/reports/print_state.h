@@ -23,6 +23,9 @@ struct PrintState {
   crv::Flag SetPrintedFlag = 0;  // 1 = mark each order printed when its batch row is built
   crv::Text<3> AssignPONumber;   // "B" number blank ones, "A" renumber all, else none
   std::uint32_t PONumber = 0;    // the next number to hand out
+  // The batch was built from the "Generate POs" limits: only such a batch
+  // hands out and stores the running number.
+  bool fromLimits = false;
 
   // The blank-form confirmation's choice and the number it chose.
   BlankFormNumbering blankFormNumbering = BlankFormNumbering::None;

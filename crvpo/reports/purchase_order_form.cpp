@@ -80,7 +80,7 @@ TotalLines totalLines(bool canadian, crv::Amount taxableSubtotal, double taxRate
     }
     return lines;
   }
-  const crv::Amount tax = crv::divide<2>(crv::multiply<4>(taxableSubtotal, taxRate), 100.0);
+  const crv::Amount tax = crv::percentOf(taxableSubtotal, taxRate);
   if (tax.isZero()) return lines;
   lines.captions[0] = "Subtotal:";
   lines.amounts[0] = preTax;
@@ -293,8 +293,10 @@ bool PurchaseOrderForm::printNext(crv::Paginator& paginator, const std::function
   return false;
 }
 
+// The running number is stored only after a limits batch: a single order,
+// a blank form or the sample never moves it.
 void PurchaseOrderForm::endBatch() {
-  if (limitId_) {
+  if (limitId_ && printState().fromLimits) {
     if (crv::fetchBy(crv::POLimits, crv::POL.KeyLimitID, crv::POL.LimitID, *limitId_) == TableStatus::Ok) {
       crv::POL.RefFrom = static_cast<std::int32_t>(printState().PONumber);
       steps_.update(crv::POLimits);
@@ -321,7 +323,7 @@ void PurchaseOrderForm::buildShipTo() {
 
 void PurchaseOrderForm::numberRow() {
   PrintState& state = printState();
-  const bool assign = state.AssignPONumber == "B" || state.AssignPONumber == "A";
+  const bool assign = state.fromLimits && (state.AssignPONumber == "B" || state.AssignPONumber == "A");
   if (crv::POP.PONumber.empty() && assign && crv::POP.POID != crv::POPrintRecord::blankFormID) {
     const std::string digits = std::to_string(state.PONumber);
     LocalPONumber = "NUMBER: " + digits;

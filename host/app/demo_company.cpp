@@ -131,6 +131,10 @@ void addCompany(const std::filesystem::path& folder) {
   SYS.JobIDLen = jobIdLen;
   SYS.CostCodeLen = costCodeLen;
   SYS.AccountMask = accountMask;
+  SYS.InventoryPurchasing = 1;
+  SYS.EquipmentPurchasing = 1;
+  SYS.PurchaseLevel = 2;
+  SYS.Country = "USA";
   put(Systems);
 
   CTRL.clear();

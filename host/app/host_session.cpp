@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "host/data/company_switches.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/suite_tables.h"
 
@@ -47,9 +48,12 @@ void HostSession::setSharedValues() {
   ::gethostname(host, sizeof host - 1);
   company_->connection().setStation(UserID.str() + " on " + host);
 
+  // A company without a settings row runs with the switches of a new one.
   Systems.open();
   Systems.set(SYS.KeySystemID);
-  if (Systems.next() == TableStatus::Ok) CompanyName = SYS.CompanyName.view();
+  if (Systems.next() != TableStatus::Ok) SYS.clear();
+  CompanyName = SYS.CompanyName.view();
+  setSwitchesFrom(SYS);
   Systems.close();
 }
 

@@ -1,6 +1,7 @@
 // The company settings form.
 #include "host/app/update_systems.h"
 
+#include "host/data/company_switches.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/global_request.h"
@@ -73,6 +74,17 @@ UpdateSystemsWindow::UpdateSystemsWindow() : WindowManager("UpdateSystems") {
           .in(orders);
   detailType.setPrompt(*w.find("?SYS:PODefaultDetailType:Prompt"));
 
+  ui::Control& suite = w.add(ControlKind::Group, "?SuiteGroup", "Parts in Use");
+  w.addCheck("?SYS:NoJobCost", "Keeps no &job cost", Binding::field(SYS, SYS.NoJobCost)).in(suite);
+  w.addCheck("?SYS:InventoryPurchasing", "&Inventory purchasing",
+             Binding::field(SYS, SYS.InventoryPurchasing))
+      .in(suite);
+  w.addCheck("?SYS:EquipmentPurchasing", "&Equipment purchasing",
+             Binding::field(SYS, SYS.EquipmentPurchasing))
+      .in(suite);
+  field(suite, "Purchase Le&vel:", "?SYS:PurchaseLevel", Binding::field(SYS, SYS.PurchaseLevel), "@n1");
+  field(suite, "Countr&y:", "?SYS:Country", Binding::field(SYS, SYS.Country), "@s20");
+
   ui::Control& form = w.add(ControlKind::Group, "?FormGroup", "Purchase Order Form");
   w.addPrompt("?SYS:POFormType:Prompt", "Print &Orders On:").in(form);
   ui::Control& formType = w.addDropList("?SYS:POFormType", Binding::field(SYS, SYS.POFormType), "").in(form);
@@ -126,10 +138,18 @@ Level UpdateSystemsWindow::validate() {
     message("The tax rate is a percentage between 0 and 100.", "Tax Rate", Icon::Exclamation);
     return stayOn("?SYS:DefaultTaxRate");
   }
+  if (SYS.PurchaseLevel > 2) {
+    message("The purchase level is 0, 1 or 2.", "Purchase Level", Icon::Exclamation);
+    return stayOn("?SYS:PurchaseLevel");
+  }
   return Level::Benign;
 }
 
-void UpdateSystemsWindow::written() { CompanyName = SYS.CompanyName.view(); }
+// The open forms and the next ones follow the settings just saved.
+void UpdateSystemsWindow::written() {
+  CompanyName = SYS.CompanyName.view();
+  setSwitchesFrom(SYS);
+}
 
 void updateSystems() {
   GlobalRequest = systemsRequest();

@@ -155,7 +155,9 @@ void MainWindow::buildStartPage() {
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIconSize(QSize(32, 32));
     button->setAutoRaise(true);
-    button->setMinimumSize(120, 72);
+    // Never narrower than its label: a tile squeezed below its size hint
+    // cuts the label in the middle.
+    button->setMinimumSize(button->sizeHint().expandedTo(QSize(120, 72)));
     const int count = grid->count();
     grid->addWidget(button, count / 2, count % 2);
   }

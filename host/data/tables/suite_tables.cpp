@@ -103,7 +103,10 @@ void SystemsRecord::describe(LayoutBuilder& b) const {
                           CRV_FIELD(POWarnOverBudget) CRV_FIELD(POChangeOrders) CRV_FIELD(PrintPhoneOnForms)
                               CRV_FIELD(UseUniversalLogo) CRV_FIELD(POFormType) CRV_FIELD(PODesignerForm)
                                   CRV_FIELD(DefaultJobAccount) CRV_FIELD(DefaultEquipmentAccount)
-                                      CRV_FIELD(JobIDLen) CRV_FIELD(CostCodeLen) CRV_FIELD(AccountMask);
+                                      CRV_FIELD(JobIDLen) CRV_FIELD(CostCodeLen) CRV_FIELD(AccountMask)
+                                          CRV_FIELD(NoJobCost) CRV_FIELD(InventoryPurchasing)
+                                              CRV_FIELD(EquipmentPurchasing) CRV_FIELD(PurchaseLevel)
+                                                  CRV_FIELD(Country);
 }
 
 void SystemsRecord::define(TableDef& def) { def.autoNumber("SystemID").key(KeySystemID); }

@@ -194,6 +194,13 @@ struct SystemsRecord final : Record {
   // Layout of general-ledger account numbers: '#' is one character of the
   // number, anything else a separator written as it stands ("####-##").
   Text<12> AccountMask;
+  // The parts of the suite the company uses; the host sets its switches
+  // from them (host/data/company_switches.h).
+  Flag NoJobCost{};            // 1 = no job cost: GENERIC
+  Flag InventoryPurchasing{};  // INPURCHASE
+  Flag EquipmentPurchasing{};  // EQPURCHASE
+  Byte PurchaseLevel{};        // PURCHASELEVEL, 0 to 2
+  Text<20> Country;            // COUNTRY: "Canada" gives GST and PST
 
   static constexpr KeyDef KeySystemID{"KeySystemID", {"SystemID"}, true};
 

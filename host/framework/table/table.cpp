@@ -306,6 +306,12 @@ TableStatus Table::primeAutoInc() {
   return status;
 }
 
+void Table::restorePriming(const Priming& priming) {
+  primedRow_ = priming.row;
+  primedNumber_ = priming.number;
+  if (priming.row != 0) currentRow_ = priming.row;
+}
+
 TableStatus Table::cancelAutoInc() {
   if (!ready()) return TableStatus::Failed;
   if (primedRow_ == 0) return finish({});

@@ -95,6 +95,16 @@ class Table {
   TableStatus primeAutoInc();
   TableStatus cancelAutoInc();
   bool isPrimed() const { return primedRow_ != 0; }
+  // The primed row and its number. An insert of the primed row that a
+  // rolled-back transaction undid leaves the placeholder row in place: the
+  // caller puts the priming back, so that the next insert writes over that
+  // row again and cancelAutoInc() removes it.
+  struct Priming {
+    RowId row = 0;
+    std::int64_t number = 0;
+  };
+  Priming priming() const { return {primedRow_, primedNumber_}; }
+  void restorePriming(const Priming& priming);
 
   std::int64_t records();
   const TableError& lastError() const { return lastError_; }

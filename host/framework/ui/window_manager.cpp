@@ -476,7 +476,9 @@ Level WindowManager::write() {
       insertedAny_ = true;
       response_ = RequestCompleted;
       if (repetitiveInsert_) {
-        if (!primeRecord()) {
+        // The next record starts as a new window does: primed, then
+        // opened, so that nothing of the last record's form carries over.
+        if (!primeRecord() || opening() == Level::Fatal) {
           complete(RequestCompleted);
           return Level::Benign;
         }

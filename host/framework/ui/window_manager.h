@@ -43,8 +43,8 @@
 //             written (or a selection made), RequestCancelled otherwise.
 //
 // With repetitive insert on, a completed insert starts the form again with
-// a fresh record; the response is RequestCompleted once any insert was
-// written.
+// a fresh record: primeFields() and opening() run again, as for a new
+// window; the response is RequestCompleted once any insert was written.
 #pragma once
 
 #include <functional>

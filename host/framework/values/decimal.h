@@ -181,6 +181,18 @@ Decimal<R> multiply(Decimal<A> a, double factor) {
       detail::narrow(detail::shiftPlaces(product, 0, f->exponent + R - A), "multiply: overflow"));
 }
 
+// a * percent / 100 with the percentage taken at its shortest decimal
+// text, computed exactly and rounded once to R places: the tax on an amount
+// at a rate in percent.
+template <int R = 2, int A>
+Decimal<R> percentOf(Decimal<A> a, double percent) {
+  auto f = detail::shortestDecimal(percent);
+  if (!f) throw std::overflow_error("percentOf: percentage is not a finite number");
+  detail::Int128 product = detail::Int128(a.raw()) * f->mantissa;
+  return Decimal<R>::fromRaw(
+      detail::narrow(detail::shiftPlaces(product, 0, f->exponent - 2 + R - A), "percentOf: overflow"));
+}
+
 // a / b rounded half away from zero to R places: divide<4>(amount, qty).
 template <int R, int A, int B>
 Decimal<R> divide(Decimal<A> a, Decimal<B> b) {

@@ -91,6 +91,22 @@ class CommitmentFixture : public ::testing::Test {
     return crv::JCC.Committed;
   }
 
+  void addChangeOrderDetail(crv::Id codId, std::string_view job, std::string_view costCode,
+                            crv::Amount committed = {}) {
+    crv::JCCOD.clear();
+    crv::JCCOD.CODID = codId;
+    crv::JCCOD.JobID = job;
+    crv::JCCOD.CostCode = costCode;
+    crv::JCCOD.Committed = committed;
+    ASSERT_EQ(crv::JCCODTable.insert(), crv::TableStatus::Ok);
+  }
+
+  crv::Amount changeOrderCommitted(crv::Id codId) {
+    crv::JCCOD.CODID = codId;
+    EXPECT_EQ(crv::JCCODTable.fetch(crv::JCCOD.KeyCODID), crv::TableStatus::Ok) << codId;
+    return crv::JCCOD.Committed;
+  }
+
   void addItem(std::string_view item, crv::Quantity onOrder = {}, crv::Quantity onHand = {}) {
     crv::INM.clear();
     crv::INM.ItemID = item;

@@ -120,7 +120,13 @@ TEST_F(LineFormLookupsTest, AChangeOrderChosenInTheLookupBringsItsCostCode) {
   EXPECT_EQ(person.shown("?ChangeOrderDescription"), "Upgrade gymnasium lighting to LED");
   EXPECT_NE(person.shown("?Distribution2"), "");
   EXPECT_EQ(person.focus(), "?POD:ChangeOrder");
-  EXPECT_NE(crv::POD.CODetailID, 0u);
+  const crv::Id chosen = crv::POD.CODetailID;
+  EXPECT_NE(chosen, 0u);
+
+  // Typing the cost code again keeps the change order chosen.
+  person.type("?POD:CostCode", "16-100S");
+  EXPECT_EQ(person.shown("?POD:ChangeOrder"), "002");
+  EXPECT_EQ(crv::POD.CODetailID, chosen);
 
   // Cancelling the lookup leaves the line's change order alone.
   person.press("?POD:ChangeOrder:Lookup");
@@ -150,7 +156,7 @@ TEST_F(LineFormLookupsTest, PriorityVendorsAreAddedAndChangedWithoutTouchingTheO
   person.expectWindow("Changing Purchase Order Detail");
   const std::vector<std::string> afterAdd = person.rows("?PriorityList");
   ASSERT_EQ(afterAdd.size(), 4u);
-  EXPECT_NE(afterAdd[3].find("$7.95 per BOX"), std::string::npos) << afterAdd[3];
+  EXPECT_NE(afterAdd[3].find("$7.95000 per BOX"), std::string::npos) << afterAdd[3];
 
   person.highlight("?PriorityList", 0);
   person.press("?Change");
@@ -159,7 +165,7 @@ TEST_F(LineFormLookupsTest, PriorityVendorsAreAddedAndChangedWithoutTouchingTheO
   person.type("?INV:Price", "8.10");
   person.press("?OK");
   person.expectWindow("Changing Purchase Order Detail");
-  EXPECT_NE(person.rows("?PriorityList")[0].find("$8.10 per BOX"), std::string::npos);
+  EXPECT_NE(person.rows("?PriorityList")[0].find("$8.10000 per BOX"), std::string::npos);
   EXPECT_EQ(entryState().NewVendorID, 0u);
   EXPECT_EQ(entryState().NewVendorDetailID, 0u);
   EXPECT_EQ(person.shown("?POD:UnitPrice"),

@@ -4,6 +4,7 @@
 // price a purchase unit takes from the item and its conversion.
 #include <gtest/gtest.h>
 
+#include "host/data/tables/suite_tables.h"
 #include "line_form_fixture.h"
 
 namespace crvpo::test {
@@ -105,6 +106,86 @@ TEST_F(LineFormModesTest, RepetitiveInsertReopensTheFormBlankAfterEachLine) {
   EXPECT_EQ(lines[4], std::make_pair(crv::Id{5}, std::string("Hangers")));
 }
 
+// Each line of a repetitive insert opens as a fresh form: the last line's
+// type, unit field, vendor minimum and text layout stay behind.
+TEST_F(LineFormModesTest, EachLineOfARepetitiveInsertOpensAsAFreshForm) {
+  entryState().RepetitiveInsert = true;
+  HeadlessDriver person;
+  insertOn(person, crv::demo::inventoryOrder);  // vendor 110 sells the screws by the BOX, 10 at least
+  person.pick("?POD:DetailType", "Inventory");
+  person.type("?POD:ItemID", crv::demo::boxedItem);
+  EXPECT_EQ(person.shown("?POD:QtyOrdered"), "10.0000");
+  person.press("?OK");
+
+  person.expectWindow("Adding Purchase Order Detail");
+  EXPECT_EQ(person.shown("?POD:DetailType"), "Job");
+  EXPECT_FALSE(person.isHidden("?POD:JobID"));
+  EXPECT_TRUE(person.isHidden("?PurchaseUnit"));
+  EXPECT_FALSE(person.isHidden("?POD:UnitName"));
+  person.type("?POD:Description", "Shop towels");
+  person.type("?POD:QtyOrdered", "5");  // the last line's minimum of 10 is not this line's
+  person.expectWindow("Adding Purchase Order Detail");
+  person.pick("?POD:DetailType", "G/L Account");
+  person.type("?POD:Account", crv::demo::suppliesAccount);
+  person.type("?POD:UnitPrice", "4");
+  person.press("?OK");
+
+  person.expectWindow("Adding Purchase Order Detail");
+  EXPECT_EQ(person.shown("?POD:DetailType"), "Job");
+  EXPECT_FALSE(person.isHidden("?POD:JobID"));
+  EXPECT_TRUE(person.isHidden("?POD:Account"));
+  EXPECT_EQ(person.shown("?Distribution1"), "");
+  person.tick("?POD:TextFlag", true);
+  person.type("?POD:Text", "Call before delivery");
+  person.press("?OK");
+
+  person.expectWindow("Adding Purchase Order Detail");
+  EXPECT_FALSE(person.isHidden("?DistributionGroup"));
+  EXPECT_TRUE(person.isHidden("?POD:Text"));
+  person.press("?Cancel");
+  person.expectFinished();
+  EXPECT_EQ(person.response(), crv::RequestCompleted);
+}
+
+// A new line starts on a type the company offers: a company without job
+// cost never primes the order's default job, and a default line type the
+// company does not use starts the line on an account.
+TEST_F(LineFormModesTest, ANewLineStartsOnATypeTheCompanyOffers) {
+  struct Case {
+    crv::Flag generic;
+    crv::Flag inventory;
+    std::string_view order;
+    const char* defaultType;
+    const char* field;  // the field shown for the primed type
+  };
+  const Case cases[] = {
+      {1, 0, crv::demo::openJobOrder, "Job", "?POD:Account"},  // default job 2401 on the order
+      {0, 0, crv::demo::inventoryOrder, "Inventory", "?POD:Account"},
+      {0, 1, crv::demo::inventoryOrder, "Text", "?POD:Text"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.defaultType);
+    crv::GENERIC = c.generic;
+    crv::INPURCHASE = c.inventory;
+    crv::Systems.open();
+    ASSERT_TRUE(crv::readFirst(crv::Systems, crv::SystemsRecord::KeySystemID));
+    crv::SYS.PODefaultDetailType = c.defaultType;
+    ASSERT_EQ(crv::Systems.update(), crv::TableStatus::Ok);
+    crv::Systems.close();
+    HeadlessDriver person;
+    insertOn(person, c.order);
+    EXPECT_FALSE(person.isHidden(c.field));
+    EXPECT_TRUE(person.isHidden("?POD:JobID"));
+    EXPECT_EQ(crv::POD.JobID, "");
+    if (std::string_view(c.field) == "?POD:Account") {
+      EXPECT_EQ(crv::POD.DetailType, "G/L Account");
+      EXPECT_NE(person.shown("?Distribution1"), "Cedar Hills Elementary Addition");
+    }
+    person.press("?Cancel");
+    person.expectFinished();
+  }
+}
+
 TEST_F(LineFormModesTest, ViewingALineOffersNothingToChangeAndWritesNothing) {
   loadLine(crv::demo::changeOrderOrder, 1);
   const crv::Id detail = crv::POD.DetailID;
@@ -158,7 +239,9 @@ TEST_F(LineFormModesTest, ALineOfAnOrderOpenedForViewingOnlyCannotBeSaved) {
 
 // A purchase unit the vendor does not price is priced from the item: its
 // price per stock unit times the unit's size, so the amount is what that
-// many stock units cost.
+// many stock units cost; back in the stock unit the item's own price
+// returns. The line keeps the conversion it was worked out with, which
+// stock on order and receipts count at.
 TEST_F(LineFormModesTest, APurchaseUnitIsPricedFromTheItemTimesItsSize) {
   HeadlessDriver person;
   insertOn(person, crv::demo::inventoryOrder);  // vendor 110 has no record for the cable
@@ -169,6 +252,9 @@ TEST_F(LineFormModesTest, APurchaseUnitIsPricedFromTheItemTimesItsSize) {
   person.pick("?PurchaseUnit", "ROLL (250)");
   EXPECT_EQ(person.shown("?POD:UnitPrice"), "130.00000");
   EXPECT_EQ(person.shown("?POD:TotalAmount"), "130.00");
+  person.pick("?PurchaseUnit", "FT");
+  EXPECT_EQ(person.shown("?POD:UnitPrice"), "0.52000");
+  person.pick("?PurchaseUnit", "ROLL (250)");
   EXPECT_EQ(person.focus(), "?POD:QtyOrdered");
   person.type("?POD:QtyOrdered", "3");
   EXPECT_EQ(person.shown("?POD:TotalAmount"), "390.00");
@@ -178,6 +264,29 @@ TEST_F(LineFormModesTest, APurchaseUnitIsPricedFromTheItemTimesItsSize) {
   reread(crv::POD.DetailID);
   EXPECT_EQ(crv::POD.UnitName, "ROLL");
   EXPECT_EQ(crv::POD.INVQuantity, crv::Quantity(750));
+  crv::INCnvrt.open();
+  crv::INC.ConversionID = crv::POD.ConversionID;
+  ASSERT_EQ(crv::INCnvrt.fetch(crv::INCnvrtRecord::KeyConversionID), crv::TableStatus::Ok);
+  crv::INCnvrt.close();
+  EXPECT_EQ(crv::INC.ItemID, "WIRE-12-2");
+  EXPECT_EQ(crv::INC.UnitName, "ROLL");
+}
+
+// The vendor's own price for a unit wins over the item's price times the
+// unit's size; the stock unit without a vendor's price is the item's.
+TEST_F(LineFormModesTest, TheVendorsPriceForAUnitIsKeptWhenTheUnitIsChosenAgain) {
+  HeadlessDriver person;
+  insertOn(person, crv::demo::inventoryOrder);  // vendor 110 sells the screws by the BOX at 8.25
+  person.pick("?POD:DetailType", "Inventory");
+  person.type("?POD:ItemID", crv::demo::boxedItem);
+  EXPECT_EQ(person.shown("?PurchaseUnit"), "BOX (50)");
+  EXPECT_EQ(person.shown("?POD:UnitPrice"), "8.25000");
+  person.pick("?PurchaseUnit", "EA");
+  EXPECT_EQ(person.shown("?POD:UnitPrice"), "0.19000");
+  person.pick("?PurchaseUnit", "BOX (50)");
+  EXPECT_EQ(person.shown("?POD:UnitPrice"), "8.25000");
+  person.press("?Cancel");
+  person.expectFinished();
 }
 
 }  // namespace

@@ -54,51 +54,63 @@ class PurchaseOrderDeletionTest : public test::CommitmentFixture {
   }
 };
 
-TEST_F(PurchaseOrderDeletionTest, InventoryLineGivesBackOnOrderAndWhatWasReceivedButNotInvoiced) {
-  addItem("SCR-DECK-3", qty("100"), qty("50"));
-  addStock("SCR-DECK-3", "30");
-  const Id order = addOrder("1003");
-  inventoryLine(order, 1, "SCR-DECK-3", "10", "20", 4.0);  // 2 stock units per ordered unit
-  POD.QtyRcvdNotInvoiced = qty("4");
-  const Id line = insertLine();
-  addPurchaseHistory(line);
+// The stock ratio is the factor of the line's unit conversion, whatever
+// was ordered or invoiced: INVQuantity / QtyOrdered falls below it once
+// anything is invoiced (12 / 10 = 1.2 for a BOX of 2 with 4 invoiced).
+TEST_F(PurchaseOrderDeletionTest, InventoryLineGivesBackOnOrderAndWhatWasReceivedAtTheConversionFactor) {
+  struct Case {
+    const char* ordered;
+    const char* invoiced;
+    const char* stockUnits;  // INVQuantity: what is still to come, in stock units
+    const char* received;    // received but not invoiced, in BOX
+    const char* onOrderAfter;
+    const char* onHandAfter;
+  };
+  const Case cases[] = {
+      {"10", "0", "20", "4", "88", "42"},  // 20 still to come, 8 of it here
+      {"10", "4", "12", "3", "94", "44"},  // partly invoiced: 12 to come, 6 here
+      {"0", "0", "0", "2", "104", "46"},   // nothing ordered, two boxes arrived
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.ordered) + " ordered, " + c.invoiced + " invoiced");
+    const std::string itemId = "SCR-" + std::to_string(++n);
+    addItem(itemId, qty("100"), qty("50"));
+    addStock(itemId, "30");
+    INC.clear();
+    INC.ItemID = itemId;
+    INC.UnitName = "BOX";
+    INC.Factor = 2;
+    ASSERT_EQ(INCnvrt.insert(), TableStatus::Ok);
+    const Id order = addOrder("1003");
+    inventoryLine(order, 1, itemId, c.ordered, c.stockUnits, 4.0);
+    POD.UnitName = "BOX";
+    POD.ConversionID = INC.ConversionID;
+    POD.QtyInvoiced = qty(c.invoiced);
+    POD.QtyRcvdNotInvoiced = qty(c.received);
+    const Id line = insertLine();
+    addPurchaseHistory(line);
 
-  ASSERT_TRUE(deleteOrder(order).done);
-  const INMasterRecord after = item("SCR-DECK-3");
-  EXPECT_EQ(after.QtyOnOrder, qty("88"));  // 20 open less 8 received
-  EXPECT_EQ(after.QtyOnHand, qty("42"));
-  EXPECT_EQ(stockAtDefaultBin("SCR-DECK-3"), qty("22"));
-  EXPECT_FALSE(hasPurchaseHistory(line));
-  EXPECT_EQ(linesOf(order), 0);
-  POM.POID = order;
-  EXPECT_EQ(POMaster.fetch(POM.KeyPOID), TableStatus::NotFound);
+    ASSERT_TRUE(deleteOrder(order).done);
+    const INMasterRecord after = item(itemId);
+    EXPECT_EQ(after.QtyOnOrder, qty(c.onOrderAfter));
+    EXPECT_EQ(after.QtyOnHand, qty(c.onHandAfter));
+    EXPECT_EQ(stockAtDefaultBin(itemId), qty(c.onHandAfter) - qty("20"));
+    EXPECT_FALSE(hasPurchaseHistory(line));
+    EXPECT_EQ(linesOf(order), 0);
+    POM.POID = order;
+    EXPECT_EQ(POMaster.fetch(POM.KeyPOID), TableStatus::NotFound);
+  }
 }
 
-TEST_F(PurchaseOrderDeletionTest, NothingOrderedUsesTheUnitConversionAsTheRatio) {
-  addItem("WIRE-12-2", qty("0"), qty("1000"));
-  addStock("WIRE-12-2", "1000");
-  INC.clear();
-  INC.ItemID = "WIRE-12-2";
-  INC.UnitName = "ROLL";
-  INC.Factor = 250;
-  ASSERT_EQ(INCnvrt.insert(), TableStatus::Ok);
-  const Id order = addOrder("1004");
-  inventoryLine(order, 1, "WIRE-12-2", "0", "0", 80);
-  POD.ConversionID = INC.ConversionID;
-  POD.QtyRcvdNotInvoiced = qty("2");  // two rolls arrived on an order for none
-  insertLine();
-
-  ASSERT_TRUE(deleteOrder(order).done);
-  EXPECT_EQ(item("WIRE-12-2").QtyOnHand, qty("500"));
-  EXPECT_EQ(item("WIRE-12-2").QtyOnOrder, qty("500")) << "0 open less 500 received";
-  EXPECT_EQ(stockAtDefaultBin("WIRE-12-2"), qty("500"));
-}
-
-TEST_F(PurchaseOrderDeletionTest, JobLinesLowerCommittedByTheirOpenAmountAndFreeTheCostLine) {
-  addCostLine("2401", "06-100M", amt("70.00"));
+TEST_F(PurchaseOrderDeletionTest, JobLinesTakeBackWhatTheyCommitAndFreeTheCostLine) {
+  addCostLine("2401", "06-100M", amt("860.00"), amt("790.00"));
+  addChangeOrderDetail(7, "2401", "06-100M", amt("790.00"));
   const Id order = addOrder("1001");
-  jobLine(order, 1, "2401", "06-100M", "10", 5.00);
-  POD.QtyInvoiced = qty("4");  // 30.00 open
+  jobLine(order, 1, "2401", "06-100M", "10", 100.00);
+  POD.QtyInvoiced = qty("2");
+  POD.AmountInvoiced = amt("210.00");  // invoiced at another price: 790.00 open
+  POD.CODetailID = 7;
   const Id line = insertLine();
   jobLine(order, 2, "2401", "06-100M", "4", 10.00);
   POD.QtyInvoiced = qty("4");  // fully invoiced: nothing open
@@ -112,8 +124,10 @@ TEST_F(PurchaseOrderDeletionTest, JobLinesLowerCommittedByTheirOpenAmountAndFree
   ASSERT_EQ(JCCost.update(), TableStatus::Ok);
 
   ASSERT_TRUE(deleteOrder(order).done);
-  EXPECT_EQ(committed("2401", "06-100M"), amt("40.00"));
+  EXPECT_EQ(committed("2401", "06-100M"), amt("70.00"));
+  EXPECT_EQ(JCC.COCommitted, Amount());
   EXPECT_EQ(JCC.PODetailID, 0u);
+  EXPECT_EQ(changeOrderCommitted(7), Amount());
 }
 
 TEST_F(PurchaseOrderDeletionTest, NotesAttachmentsAndTheirStoredFilesGoAndTheDeletionIsLogged) {

@@ -3,6 +3,8 @@
 // figure as it was.
 #include "crvpo/entry/purchase_order_save.h"
 
+#include <optional>
+
 #include "crvpo/entry/line_deletion_adjustment.h"
 #include "host/framework/services/global_request.h"
 #include "support/independent_rebuild.h"
@@ -50,7 +52,8 @@ TEST_F(PurchaseOrderSaveTest, MovingALineToAnotherCostCodeMovesItsOpenAmount) {
   addCostLine("2401", "09-200M", amt("5.00"));
   const Id order = addOrder("1001");
   jobLine(order, 1, "2401", "06-100M", "10", 8.00);
-  POD.QtyInvoiced = qty("2");  // 16.00 invoiced: 64.00 open
+  POD.QtyInvoiced = qty("2");
+  POD.AmountInvoiced = amt("16.00");  // 64.00 open
   const Id line = insertLine();
 
   ASSERT_TRUE(change(order, [&] {
@@ -62,18 +65,105 @@ TEST_F(PurchaseOrderSaveTest, MovingALineToAnotherCostCodeMovesItsOpenAmount) {
   EXPECT_EQ(committed("2401", "09-200M"), amt("69.00"));
 }
 
-TEST_F(PurchaseOrderSaveTest, OpenAmountIsRoundedOnceToTheCent) {
-  addCostLine("2401", "06-100M");
-  const Id order = addOrder("1001");
-  jobLine(order, 1, "2401", "06-100M", "3", 3.335);
-  POD.TotalAmount = amt("10.00");
-  POD.QtyInvoiced = qty("1");  // 10.00 - 3.335 = 6.665, rounded once: 6.67
-  insertLine();
+// The one rule every save, deletion and rebuild posts with.
+TEST(LineCommitmentTest, WhatALineCommits) {
+  auto amt = [](std::string_view text) { return *Amount::parse(text); };
+  auto qty = [](std::string_view text) { return *Quantity::parse(text); };
+  struct Case {
+    const char* what;
+    const char* type;
+    const char* ordered;
+    const char* invoiced;
+    const char* total;
+    const char* amountInvoiced;
+    Flag reconciliation;
+    const char* stockUnits;  // INVQuantity
+    const char* received;    // QtyRcvdNotInvoiced
+    const char* onSlip;      // QtyThisPackSlip
+    std::optional<LineKind> kind;
+    const char* amount;
+    const char* quantity;
+  };
+  const Case cases[] = {
+      {"invoiced at another price", "Job", "10", "2", "1000.00", "210.00", 1, "0", "0", "0", LineKind::Job,
+       "790.00", "0"},
+      {"all invoiced by quantity", "Job", "10", "10", "1000.00", "990.00", 2, "0", "0", "0", LineKind::Job,
+       "0.00", "0"},
+      {"fully reconciled", "Job", "10", "8", "1000.00", "800.00", 2, "0", "0", "0", LineKind::Job, "0.00",
+       "0"},
+      {"nothing invoiced", "Job", "3", "0", "10.01", "0.00", 0, "0", "0", "0", LineKind::Job, "10.01", "0"},
+      {"stock still to come less what arrived", "Inventory", "10", "4", "40.00", "16.00", 1, "12", "1.5",
+       "0.5", LineKind::Inventory, "0", "8"},
+      {"stock fully reconciled", "Inventory", "10", "10", "40.00", "40.00", 2, "0", "0", "0",
+       LineKind::Inventory, "0", "0"},
+      {"account", "G/L Account", "1", "0", "5.00", "0.00", 0, "0", "0", "0", std::nullopt, "0", "0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PODetailRecord line;
+    line.DetailID = 9;
+    line.DetailType = c.type;
+    line.JobID = "2401";
+    line.CostCode = "06-100M";
+    line.CODetailID = 4;
+    line.ItemID = "SCR-DECK-3";
+    line.QtyOrdered = qty(c.ordered);
+    line.QtyInvoiced = qty(c.invoiced);
+    line.TotalAmount = amt(c.total);
+    line.AmountInvoiced = amt(c.amountInvoiced);
+    line.Reconciliation = c.reconciliation;
+    line.INVQuantity = qty(c.stockUnits);
+    line.QtyRcvdNotInvoiced = qty(c.received);
+    line.QtyThisPackSlip = qty(c.onSlip);
+    const std::optional<Commitment> entry = commitmentOf(line, 2.0);  // a BOX of 2
+    ASSERT_EQ(entry.has_value(), c.kind.has_value());
+    if (!entry) continue;
+    EXPECT_EQ(entry->kind, *c.kind);
+    EXPECT_EQ(entry->detailId, 9u);
+    EXPECT_EQ(entry->amount, amt(c.amount));
+    EXPECT_EQ(entry->quantity, qty(c.quantity));
+    if (entry->kind == LineKind::Job) {
+      EXPECT_EQ(entry->coDetailId, 4u);
+    }
+  }
+  PODetailRecord text;
+  text.DetailType = "Job";
+  text.TextFlag = 1;
+  EXPECT_FALSE(commitmentOf(text, 1.0)) << "a text line commits nothing";
+}
 
-  OpeningCommitments none;  // as for a new order: only the posting
-  fetchOrder(order);
-  ASSERT_TRUE(PurchaseOrderSave().save(ChangeRecord, none).done);
-  EXPECT_EQ(committed("2401", "06-100M"), amt("6.67"));
+TEST_F(PurchaseOrderSaveTest, ChangeOrderFiguresFollowTheLine) {
+  addCostLine("2401", "03-300M", amt("600.00"), amt("600.00"));
+  addCostLine("2401", "06-100M");
+  addChangeOrderDetail(11, "2401", "03-300M", amt("600.00"));
+  addChangeOrderDetail(12, "2401", "03-300M");
+  const Id order = addOrder("1002");
+  jobLine(order, 1, "2401", "03-300M", "6", 100.00);
+  POD.CODetailID = 11;
+  const Id line = insertLine();
+
+  auto edit = [&](std::string_view costCode, Id coDetail, std::string_view quantity, std::string_view total) {
+    return change(order, [&] {
+      fetchLine(line);
+      POD.CostCode = costCode;
+      POD.CODetailID = coDetail;
+      POD.QtyOrdered = qty(quantity);
+      POD.TotalAmount = amt(total);
+      ASSERT_EQ(PODetail.update(), TableStatus::Ok);
+    });
+  };
+  ASSERT_TRUE(edit("03-300M", 12, "7", "700.00").done);  // another change order of the same cost line
+  EXPECT_EQ(changeOrderCommitted(11), Amount());
+  EXPECT_EQ(changeOrderCommitted(12), amt("700.00"));
+  EXPECT_EQ(committed("2401", "03-300M"), amt("700.00"));
+  EXPECT_EQ(JCC.COCommitted, amt("700.00"));
+
+  ASSERT_TRUE(edit("06-100M", 0, "7", "700.00").done);  // off the change order, to another cost line
+  EXPECT_EQ(changeOrderCommitted(12), Amount());
+  EXPECT_EQ(committed("2401", "03-300M"), Amount());
+  EXPECT_EQ(JCC.COCommitted, Amount());
+  EXPECT_EQ(committed("2401", "06-100M"), amt("700.00"));
+  EXPECT_EQ(crv::test::figureDifferences(folder.path()), std::vector<std::string>{});
 }
 
 TEST_F(PurchaseOrderSaveTest, StockOnOrderFollowsItemsAndIgnoresFreeTextItems) {
@@ -230,6 +320,35 @@ TEST_F(PurchaseOrderSaveTest, DeletingAPostedJobLineTakesItsAmountOffOnceWhether
   (void)kept;
 }
 
+// A failed commit rolls the primed row back to its placeholder; the order
+// can still be saved, or cancelled without leaving the placeholder behind.
+TEST_F(PurchaseOrderSaveTest, ANewOrderWhoseSaveFailedCanBeSavedAgainOrCancelled) {
+  for (const bool again : {true, false}) {
+    SCOPED_TRACE(again ? "saved again" : "cancelled");
+    POM.clear();
+    ASSERT_EQ(POMaster.primeAutoInc(), TableStatus::Ok);
+    const Id poid = POM.POID;
+    POM.PONumber = again ? "3001" : "3002";
+    POM.VendorID = 103;
+    OpeningCommitments none;
+    storage.failNth(crv::test::StorageOp::Commit, 1, crv::test::Fault::Busy);
+    EXPECT_FALSE(PurchaseOrderSave().save(InsertRecord, none).done);
+    storage.disarm();
+    if (again) {
+      ASSERT_TRUE(PurchaseOrderSave().save(InsertRecord, none).done);
+    } else {
+      ASSERT_EQ(POMaster.cancelAutoInc(), TableStatus::Ok);
+    }
+    POM.clear();
+    POM.POID = poid;
+    const bool stored = POMaster.fetch(POM.KeyPOID) == TableStatus::Ok;
+    EXPECT_EQ(stored, again);
+    if (stored) {
+      EXPECT_EQ(POM.PONumber.str(), "3001");
+    }
+  }
+}
+
 TEST_F(PurchaseOrderSaveTest, ActivityIsLoggedForAddsAndRealChangesOnly) {
   GLO.LogUserActivity = 2;
   UserID = "JMS";
@@ -244,6 +363,15 @@ TEST_F(PurchaseOrderSaveTest, ActivityIsLoggedForAddsAndRealChangesOnly) {
   ASSERT_TRUE(PurchaseOrderSave().save(ChangeRecord, none, nullptr, &opened).done);
   POM.ShipVia = "Our truck";
   ASSERT_TRUE(PurchaseOrderSave().save(ChangeRecord, none, nullptr, &opened).done);
+
+  // Stored as open, but with a total and no lines it is fully reconciled:
+  // the save corrects its state and sort fields, which the person did not
+  // change.
+  const Id stale = addOrder("1002");
+  fetchOrder(stale);
+  const POMasterRecord openedStale = POM;
+  ASSERT_TRUE(PurchaseOrderSave().save(ChangeRecord, none, nullptr, &openedStale).done);
+  EXPECT_EQ(POM.Reconciled, 2);
 
   std::vector<std::string> activities;
   UserLog.set(USL.KeyLogID);

@@ -119,7 +119,7 @@ TEST_F(POPrintBatchTest, LimitsFilterByPrintConditionAndKeepOneGenerateRecord) {
   CreatePOPrint();
   EXPECT_EQ(numbers(), (std::vector<std::string>{"1001", "1002", "1003"}));
   EXPECT_EQ(POLimits.records(), 1);
-  EXPECT_EQ(storedRunningNumber(), 0) << "the running number is stored back";
+  EXPECT_EQ(storedRunningNumber(), 40) << "the first record's running number goes on";
 
   printState().PrintCondition = "U";
   CreatePOPrint();
@@ -152,6 +152,42 @@ TEST_F(POPrintBatchTest, NumberingBlankOnlyOrEveryOrderFromTheRunningNumber) {
   EXPECT_EQ(order(blank).PONumber.str(), "3001");
   EXPECT_EQ(storedRunningNumber(), 3002);
   EXPECT_EQ(printState().PONumber, 3002u);
+}
+
+// A single order keeps its own number (never "0") or, without one, takes
+// the company counter's; only a limits batch moves the running number, and
+// a limits batch without a beginning number goes on from the stored one.
+TEST_F(POPrintBatchTest, SingleOrdersLeaveTheRunningNumberToLimitsBatches) {
+  addSystems();  // counter at 5000
+  addVendor(10, "Stone Supply");
+  const Id blank = addOrder("");
+  const Id lettered = addOrder("JG-1");
+  DecimalVariable = Amount();
+  printState().AssignPONumber = "B";
+  printState().PONumber = 2000;
+  CreatePOPrint();
+  ASSERT_EQ(storedRunningNumber(), 2001);
+
+  const Id lateBlank = addOrder("");
+  for (const char* numbering : {"A", "B"}) {
+    SCOPED_TRACE(numbering);
+    printState().AssignPONumber = numbering;
+    DecimalVariable = Amount(static_cast<std::int64_t>(lettered));
+    CreatePOPrint();
+    EXPECT_EQ(numbers(), std::vector<std::string>{"JG-1"});
+  }
+  DecimalVariable = Amount(static_cast<std::int64_t>(lateBlank));
+  CreatePOPrint();
+  EXPECT_EQ(numbers(), std::vector<std::string>{"5000"});
+  EXPECT_EQ(order(lateBlank).PONumber.str(), "5000");
+  EXPECT_EQ(storedRunningNumber(), 2001);
+
+  printState().PONumber = 0;  // as a batch from the command line starts
+  printState().AssignPONumber = "A";
+  DecimalVariable = Amount();
+  CreatePOPrint();
+  EXPECT_EQ(order(blank).PONumber.str().substr(0, 3), "200");
+  EXPECT_EQ(storedRunningNumber(), 2004);
 }
 
 TEST_F(POPrintBatchTest, AFailedWriteIsShownAndTheBuildGoesOn) {

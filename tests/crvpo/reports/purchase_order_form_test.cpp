@@ -134,25 +134,28 @@ TEST_F(PurchaseOrderFormTest, CanadianTotalsAndMissingJobAndBatchPageNumbers) {
   EXPECT_EQ(second_page.find("Subtotal:"), std::string::npos);
 }
 
-TEST_F(PurchaseOrderFormTest, FormNumbersUnnumberedRowsAndStoresTheRunningNumber) {
+// One order printed with numbering on takes the company counter's number;
+// the running number of limits batches stays where it was.
+TEST_F(PurchaseOrderFormTest, ASingleOrderIsNumberedFromTheCounterAndLeavesTheRunningNumber) {
   if (!havePdftotext()) GTEST_SKIP() << "pdftotext not installed";
   addSystems();
   addVendor(10, "Stone Supply");
   const Id poid = addOrder("");
   DecimalVariable = Amount(static_cast<std::int64_t>(poid));
-  CreatePOPrint();
   printState().AssignPONumber = "B";
   printState().PONumber = 900;
+  CreatePOPrint();
   const auto file = folder / "numbered.pdf";
   printStandardFormToPdf(file);
-  EXPECT_NE(pdfText(file).find("NUMBER: 900"), std::string::npos);
-  EXPECT_EQ(batch()[0].PONumber.str(), "900");
-  EXPECT_EQ(order(poid).PONumber.str(), "") << "a number given by the form lives only in the batch";
+  EXPECT_NE(pdfText(file).find("NUMBER: 5000"), std::string::npos);
+  EXPECT_EQ(batch()[0].PONumber.str(), "5000");
+  EXPECT_EQ(order(poid).PONumber.str(), "5000");
   POL.clear();
   POL.Report = generatePOsReport;
   ASSERT_EQ(POLimits.setFrom(POL.KeyReport, 1), TableStatus::Ok);
   ASSERT_EQ(POLimits.next(), TableStatus::Ok);
-  EXPECT_EQ(POL.RefFrom, 901);
+  EXPECT_EQ(POL.RefFrom, 0);
+  EXPECT_EQ(printState().PONumber, 900u);
 }
 
 TEST_F(PurchaseOrderFormTest, EmptyBatchWritesNoFile) {
@@ -187,6 +190,9 @@ TEST(PurchaseOrderFormRules, TotalLines) {
   EXPECT_TRUE(totalLines(false, Amount(200), 0.0, Amount(300), {}, {}, "", "").captions[0].empty());
   // 0.005 rounds up
   EXPECT_EQ(totalLines(false, Amount::fromRaw(10), 5.0, {}, {}, {}, "", "").amounts[1], Amount::fromRaw(1));
+  // Rounded once: 250.03 at 8.333% is 20.8349999, not 20.835 rounded up again.
+  EXPECT_EQ(totalLines(false, Amount::fromRaw(25003), 8.333, {}, {}, {}, "", "").amounts[1],
+            Amount::fromRaw(2083));
 
   TotalLines ca = totalLines(true, Amount(200), 5.0, Amount(300), {}, Amount(7), "HST", "ON");
   EXPECT_EQ(ca.captions[0].view(), "Subtotal:");

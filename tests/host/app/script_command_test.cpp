@@ -13,6 +13,7 @@
 #include "host/app/host_session.h"
 #include "host/app/procedure_catalog.h"
 #include "host/data/tables/payables_tables.h"
+#include "host/data/tables/purchasing_tables.h"
 #include "support/temp_folder.h"
 
 namespace crv::test {
@@ -29,6 +30,25 @@ class ScriptCommandTest : public ::testing::Test {
     const int code = runScriptCommand(folder_.path(), file, out, err);
     transcript = out.str() + err.str();
     return code;
+  }
+
+  // The lines of order 1001, which is left in POM, in line order.
+  std::vector<std::string> linesOfOrder() {
+    HostSession session(folder_.path());
+    POMaster.open();
+    PODetail.open();
+    POM.PONumber = demo::openJobOrder;
+    EXPECT_EQ(POMaster.fetch(POMasterRecord::KeyPONumber), TableStatus::Ok);
+    std::vector<std::string> lines;
+    POD.clear();
+    POD.POID = POM.POID;
+    PODetail.setRange(PODetailRecord::KeyPOID, 1);
+    while (PODetail.next() == TableStatus::Ok)
+      lines.push_back(POD.DetailType.str() + (POD.CODetailID ? " on a change order" : "") + " taxable " +
+                      std::to_string(POD.Taxable));
+    PODetail.close();
+    POMaster.close();
+    return lines;
   }
 
   TempFolder folder_;
@@ -62,6 +82,59 @@ TEST_F(ScriptCommandTest, AddsAVendorThroughTheListAndItsForm) {
   EXPECT_EQ(APV.VendorName.str(), "Granite Ridge Supply");
   EXPECT_EQ(APV.Active, 1);
   APVendor.close();
+}
+
+// The line form offers what the company's settings say it uses, from the
+// moment the company opens and again after Company Settings are saved:
+// inventory and equipment lines, change orders on job lines, and in Canada
+// the GST and PST boxes with each of their four states.
+TEST_F(ScriptCommandTest, TheLineFormFollowsTheCompanysSettings) {
+  const std::size_t before = linesOfOrder().size();  // the header form leaves its order in POM
+  const std::string addLine =
+      "request insert\ncall UpdatePODetail\nexpect window \"Adding Purchase Order Detail\"\n";
+  std::string script = addLine +
+                       "pick ?POD:DetailType Inventory\n"
+                       "type ?POD:ItemID WIRE-12-2\n"
+                       "type ?POD:QtyOrdered 2\n"
+                       "press ?OK\nexpect finished\n" +
+                       addLine +
+                       "pick ?POD:DetailType Equipment\n"
+                       "type ?POD:Description \"Bucket teeth\"\n"
+                       "type ?POD:EquipmentID EX-200\n"
+                       "type ?POD:CostCategory REPAIR\n"
+                       "type ?POD:UnitPrice 40\n"
+                       "press ?OK\nexpect finished\n" +
+                       addLine +
+                       "pick ?POD:DetailType Job\n"
+                       "type ?POD:Description \"Footing forms\"\n"
+                       "type ?POD:JobID 2401\n"
+                       "type ?POD:CostCode 03-300M\n"
+                       "expect visible ?POD:ChangeOrder\n"
+                       "type ?POD:ChangeOrder 001\n"
+                       "type ?POD:UnitPrice 10\n"
+                       "expect hidden ?SubjectToGST\n"
+                       "press ?OK\nexpect finished\n"
+                       "call UpdateSystems\n"
+                       "expect window \"Company Settings\"\n"
+                       "type ?SYS:Country Canada\n"
+                       "press ?OK\nexpect finished\n";
+  for (const char* gst : {"off", "on"})
+    for (const char* pst : {"off", "on"})
+      script +=
+          addLine + "expect hidden ?POD:Taxable\ntick ?SubjectToGST " + gst + "\ntick ?SubjectToPST " + pst +
+          "\npick ?POD:DetailType \"G/L Account\"\ntype ?POD:Description Shims\ntype ?POD:Account 6100-00\n"
+          "type ?POD:UnitPrice 1\npress ?OK\nexpect finished\n";
+  std::string transcript;
+  ASSERT_EQ(play(script, transcript), 0) << transcript;
+
+  const std::vector<std::string> lines = linesOfOrder();
+  ASSERT_GE(lines.size(), before);
+  const std::vector<std::string> added(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end());
+  const std::vector<std::string> expected = {
+      "Inventory taxable 1",   "Equipment taxable 1",   "Job on a change order taxable 1",
+      "G/L Account taxable 0", "G/L Account taxable 3", "G/L Account taxable 2",
+      "G/L Account taxable 1"};
+  EXPECT_EQ(added, expected);
 }
 
 TEST_F(ScriptCommandTest, AFailingCheckOrAnUnknownProcedureEndsWithAnError) {

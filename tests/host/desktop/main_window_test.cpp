@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <sstream>
 
 #include "host/app/demo_company.h"
@@ -46,6 +47,19 @@ TEST_F(MainWindowTest, ShowsTheCompanyAndOffersTheListsAndTheModulesProcedures) 
   // Procedures the module does not export yet stay off the menus.
   EXPECT_EQ(window_->actionFor("NoSuchProcedure"), nullptr);
   frontEnd_.screenshots().save(*window_, "main", "window");
+}
+
+// Every tile shows its whole label, even in the smallest window the tiles
+// allow.
+TEST_F(MainWindowTest, TilesShowTheirWholeLabels) {
+  window_->resize(window_->minimumSizeHint());
+  QApplication::processEvents();
+  const auto tiles = window_->centralWidget()->findChildren<QToolButton*>();
+  ASSERT_FALSE(tiles.isEmpty());
+  for (QToolButton* tile : tiles) {
+    const int needed = tile->fontMetrics().horizontalAdvance(QString(tile->text()).remove('&'));
+    EXPECT_GE(tile->width(), needed) << tile->text().toStdString();
+  }
 }
 
 TEST_F(MainWindowTest, AddsAVendorFromTheVendorListWithTheKeyboard) {
