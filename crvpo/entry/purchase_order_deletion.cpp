@@ -6,15 +6,12 @@
 
 #include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/order_activity_log.h"
-#include "host/data/tables/suite_tables.h"
+#include "crvpo/entry/order_notes_and_attachments.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/table/relation_manager.h"
-#include "host/siblings/CRVMISC/image_store.h"
 
 namespace crvpo {
 namespace {
-
-constexpr const char* ownerType = "POMaster";
 
 // Undoes an inventory line's stock figures.
 StepResult undoInventoryLine(crv::Connection& connection, CommitmentPoster& poster,
@@ -64,21 +61,6 @@ StepResult undoJobLine(CommitmentPoster& poster, const crv::PODetailRecord& line
   cost.Committed -= openAmount(line);
   if (cost.PODetailID == line.DetailID) cost.PODetailID = 0;
   return updateRow(poster.costs().table);
-}
-
-// Removes every row of a range (the rows whose leading `parts` key fields
-// equal the buffer's), calling `seen` on each first.
-template <class R, class Seen>
-StepResult removeRange(crv::PrivateTable<R>& rows, const crv::KeyDef& key, std::size_t parts, Seen seen) {
-  if (rows.table.setRange(key, parts) != crv::TableStatus::Ok)
-    return StepFailure::of(rows.table, crv::TableOp::Reading);
-  for (;;) {
-    const crv::TableStatus read = rows.table.next();
-    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-    if (read != crv::TableStatus::Ok) return StepFailure::of(rows.table, crv::TableOp::Reading);
-    seen(rows.rec);
-    if (auto failure = removeRow(rows.table)) return failure;
-  }
 }
 
 }  // namespace
@@ -132,20 +114,7 @@ OperationOutcome PurchaseOrderDeletion::remove() {
         if (failure) return fail(failureText(*failure, notDeletedText));
       }
 
-      crv::PrivateTable<crv::NotesRecord> notes(*connection);
-      notes.rec.EntityID = std::to_string(po.POID);
-      notes.rec.Filename = ownerType;
-      if (auto failure = removeRange(notes, crv::NotesRecord::KeyEntityID, 2, [](const crv::NotesRecord&) {}))
-        return fail(failureText(*failure, notDeletedText));
-
-      crv::PrivateTable<crv::ImagesRecord> images(*connection);
-      images.rec.Type = ownerType;
-      images.rec.NumericID = po.POID;
-      if (auto failure = removeRange(images, crv::ImagesRecord::KeyTypeNumericID, 2,
-                                     [&](const crv::ImagesRecord& image) {
-                                       if (!image.StoredName.empty())
-                                         storedFiles.push_back(image.StoredName.str());
-                                     }))
+      if (auto failure = removeNotesAndAttachments(*connection, po.POID, storedFiles))
         return fail(failureText(*failure, notDeletedText));
 
       if (crv::RelationManager::removeWithDependents(*orders_, true) != crv::TableStatus::Ok)
@@ -160,9 +129,7 @@ OperationOutcome PurchaseOrderDeletion::remove() {
     }
   }
 
-  for (const std::string& stored : storedFiles)
-    if (auto removed = crv::siblings::RemoveImageFile(stored); !removed && showMessages_)
-      crv::message(removed.error, {}, crv::Icon::Exclamation);
+  removeStoredFiles(storedFiles, showMessages_);
 
   if (auto logFailure = OrderActivityLog(*connection).write(OrderActivity::Deleted, po);
       logFailure && showMessages_)

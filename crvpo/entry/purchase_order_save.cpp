@@ -15,14 +15,6 @@ namespace {
 // is wrong rather than busy; give up after this many rounds.
 constexpr int maxNumberRounds = 20;
 
-bool sameRecord(const crv::POMasterRecord& a, const crv::POMasterRecord& b) {
-  crv::POMasterRecord left = a;
-  crv::POMasterRecord right = b;
-  for (std::size_t i = 0; i < left.layout().size(); ++i)
-    if (left.field(i).toString() != right.field(i).toString()) return false;
-  return true;
-}
-
 }  // namespace
 
 void PurchaseOrderSave::StateTally::add(crv::Flag reconciliation) {
@@ -146,7 +138,7 @@ OperationOutcome PurchaseOrderSave::save(int request, OpeningCommitments& openin
     std::optional<std::string> logFailure;
     if (inserting)
       logFailure = log.write(OrderActivity::Added, po);
-    else if (openingState && !po.PONumber.empty() && !sameRecord(po, *openingState))
+    else if (openingState && !po.PONumber.empty() && !po.sameValues(*openingState))
       logFailure = log.write(OrderActivity::Changed, po);
     if (logFailure && showMessages_) crv::message(*logFailure, {}, crv::Icon::Exclamation);
     return OperationOutcome::success();

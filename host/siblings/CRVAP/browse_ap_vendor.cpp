@@ -82,6 +82,15 @@ BrowseAPVendorWindow::BrowseAPVendorWindow()
 
 BrowseAPVendorWindow::~BrowseAPVendorWindow() = default;
 
+ui::Level BrowseAPVendorWindow::takeWindowEvent(const ui::Event& event) {
+  // A lookup opens on the caller's vendor, so that the person sees it and
+  // its neighbours by name.
+  if (event.kind == ui::EventKind::OpenWindow && request() == SelectRecord && APV.VendorID != 0 &&
+      APVendor.fetch(APVendorRecord::KeyVendorID) == TableStatus::Ok)
+    browse_->resetFromBuffer();
+  return WindowManager::takeWindowEvent(event);
+}
+
 void BrowseAPVendorWindow::sortChosen() {
   const int tab = control("?Sorts").currentTab();
   if (tab < 0 || tab >= browse_->sortCount()) return;

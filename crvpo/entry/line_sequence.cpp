@@ -1,0 +1,101 @@
+// Moving a line within its order.
+#include "crvpo/entry/line_sequence.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "crvpo/entry/commitment_poster.h"
+#include "host/data/tables/purchasing_tables.h"
+#include "host/framework/services/message_box.h"
+#include "host/framework/table/private_table.h"
+#include "host/framework/table/transaction.h"
+
+namespace crvpo {
+namespace {
+
+constexpr const char* notMovedText = "The line was not moved.";
+
+struct Place {
+  crv::Id detail = 0;
+  crv::Id sequence = 0;
+};
+
+StepResult readPlaces(crv::Connection& connection, crv::Id poid, std::vector<Place>& places) {
+  crv::PrivateTable<crv::PODetailRecord> lines(connection);
+  lines.rec.POID = poid;
+  if (lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
+    return StepFailure::of(lines.table, crv::TableOp::Reading);
+  for (;;) {
+    const crv::TableStatus read = lines.table.next();
+    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
+    if (read != crv::TableStatus::Ok) return StepFailure::of(lines.table, crv::TableOp::Reading);
+    places.push_back({lines.rec.DetailID, lines.rec.SequenceNo});
+  }
+}
+
+// The new sequence numbers: the lines' own numbers handed out again in the
+// new order of the lines.
+std::vector<Place> reordered(const std::vector<Place>& places, std::size_t from, LineMove move) {
+  std::vector<Place> lines = places;
+  const Place moved = lines[from];
+  lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(from));
+  std::size_t to = from;
+  switch (move) {
+    case LineMove::Up:
+      to = from - 1;
+      break;
+    case LineMove::Down:
+      to = from + 1;
+      break;
+    case LineMove::ToTop:
+      to = 0;
+      break;
+    case LineMove::ToBottom:
+      to = lines.size();
+      break;
+  }
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(to), moved);
+  for (std::size_t i = 0; i < lines.size(); ++i) lines[i].sequence = places[i].sequence;
+  return lines;
+}
+
+}  // namespace
+
+OperationOutcome moveLine(crv::Connection& connection, crv::Id poid, crv::Id detailId, LineMove move) {
+  auto fail = [](std::string text) {
+    crv::message(text, {}, crv::Icon::Stop);
+    return OperationOutcome::failure(std::move(text));
+  };
+  crv::Transaction transaction(connection);
+  if (!transaction.started()) return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notMovedText));
+  try {
+    std::vector<Place> places;
+    if (auto failure = readPlaces(connection, poid, places)) return fail(failureText(*failure, notMovedText));
+    std::size_t at = 0;
+    while (at < places.size() && places[at].detail != detailId) ++at;
+    const bool first = at == 0;
+    const bool last = at + 1 >= places.size();
+    if (at == places.size() || ((move == LineMove::Up || move == LineMove::ToTop) && first) ||
+        ((move == LineMove::Down || move == LineMove::ToBottom) && last))
+      return OperationOutcome::success();
+
+    const std::vector<Place> moved = reordered(places, at, move);
+    crv::PrivateTable<crv::PODetailRecord> lines(connection);
+    for (const Place& place : moved) {
+      lines.rec.DetailID = place.detail;
+      bool found = false;
+      if (auto failure = fetchRow(lines.table, crv::PODetailRecord::KeyDetailID, found))
+        return fail(failureText(*failure, notMovedText));
+      if (!found || lines.rec.SequenceNo == place.sequence) continue;
+      lines.rec.SequenceNo = place.sequence;
+      if (auto failure = updateRow(lines.table)) return fail(failureText(*failure, notMovedText));
+    }
+    if (transaction.commit() != crv::TableStatus::Ok)
+      return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notMovedText));
+  } catch (const std::exception& error) {
+    return fail(std::string(error.what()) + "||" + notMovedText);
+  }
+  return OperationOutcome::success();
+}
+
+}  // namespace crvpo
