@@ -51,12 +51,10 @@ class OpenPOMasterWindow final : public crv::ui::WindowManager {
     w.addButton("?Close", "Close", ButtonRole::Close);
     w.addButton("?Help", "&Help", ButtonRole::Help);
     onAccepted("?PONumber:Lookup", [this] { lookUp(); });
-    onAccepted("?Change", [this] { return act(changeOrder); });
-    onAccepted("?View", [this] { return act(viewOrder); });
+    onAccepted("?Change", [this] { act(changeOrder); });
+    onAccepted("?View", [this] { act(viewOrder); });
     onAccepted("?Delete", [this] {
-      const Level level = act(deleteOrder);
-      if (crv::GlobalResponse == crv::RequestCompleted) number_ = "";
-      return level;
+      if (act(deleteOrder) == crv::RequestCompleted) number_ = "";
     });
     onAccepted("?Duplicate", [this] {
       const crv::Id order = chosenOrder();
@@ -88,12 +86,14 @@ class OpenPOMasterWindow final : public crv::ui::WindowManager {
     return 0;
   }
 
-  Level act(int (*action)(crv::Id)) {
+  // Runs one of the order requests on the typed order; answers its
+  // response.
+  int act(int (*action)(crv::Id)) {
     const crv::Id order = chosenOrder();
-    if (order != 0) action(order);
+    const int response = order != 0 ? action(order) : crv::RequestCancelled;
     window().touch();
     select("?PONumber");
-    return Level::Notify;
+    return response;
   }
 
   crv::Text<15> number_;

@@ -457,7 +457,6 @@ Level UpdatePOMasterWindow::saveOrder() {
   // it back as it was saved.
   mode_ = crv::ChangeRecord;
   counter_.reset();
-  window().setTitle("Changing a Purchase Order");
   if (auto taken = OrderEditUndo::ofOrder(*crv::POMaster.connection(), crv::POM.POID)) undo_ = std::move(taken);
   openingState_ = crv::POM;
   linesTouched_ = false;
@@ -585,6 +584,7 @@ Level UpdatePOMasterWindow::print() {
   if (!viewOnly()) {
     if (validate() != Level::Benign) return Level::Notify;
     if (saveOrder() != Level::Benign) return Level::Notify;
+    window().setTitle("Changing a Purchase Order");
   }
   crv::DecimalVariable = crv::Amount(static_cast<std::int64_t>(crv::POM.POID));
   PrintPurchaseOrderServer();
