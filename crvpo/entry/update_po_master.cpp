@@ -88,8 +88,8 @@ void UpdatePOMasterWindow::build() {
   buildVendorGroup();
   buildShipToGroup();
   buildMiscellaneousGroup();
-  buildTabs();
   buildTotals();
+  buildTabs();
   w.addButton("?Print", "&Print Purchase Order");
   w.addButton("?OK", "&OK", ButtonRole::Ok).setDefault();
   w.addButton("?Cancel", "Cancel", ButtonRole::Cancel);
@@ -106,7 +106,7 @@ void UpdatePOMasterWindow::build() {
 void UpdatePOMasterWindow::buildVendorGroup() {
   crv::ui::Window& w = window();
   auto& po = crv::POM;
-  Control& group = w.add(ControlKind::Group, "?VendorGroup", "Vendor Information");
+  Control& group = w.add(ControlKind::Group, "?VendorGroup", "Vendor Information").at(0, 0);
   fieldIn(group, "Vendor ID:", "?EnteredVendor", Binding::local(enteredVendor_, "EnteredVendor"), "@s10");
   fieldIn(group, "", "?POM:VendorID", Binding::field(po, po.VendorID), "@n_6b", true);
   w.addDropList("?LocalVendorName", Binding::local(vendorChoice_, "LocalVendorName"), "").in(group);
@@ -121,7 +121,7 @@ void UpdatePOMasterWindow::buildVendorGroup() {
 void UpdatePOMasterWindow::buildShipToGroup() {
   crv::ui::Window& w = window();
   auto& po = crv::POM;
-  Control& group = w.add(ControlKind::Group, "?ShipToGroup", "Ship To");
+  Control& group = w.add(ControlKind::Group, "?ShipToGroup", "Ship To").at(0, 1);
   w.addPrompt("?POM:ShipToType:Prompt", "Type:").in(group);
   w.addDropList("?POM:ShipToType", Binding::field(po, po.ShipToType), shipToTypes)
       .in(group)
@@ -131,19 +131,27 @@ void UpdatePOMasterWindow::buildShipToGroup() {
   fieldIn(group, "Customer:", "?POM:ShipToCustomer", Binding::field(po, po.ShipToCustomer), "@n_6b", true);
   w.addButton("?Alternate", "Alternate").in(group);
   fieldIn(group, "Vendor:", "?POM:ShipToVendor", Binding::field(po, po.ShipToVendor), "@n_6b", true);
-  w.addString("?POM:ShipToName", "").bind(Binding::field(po, po.ShipToName)).setPicture("@s50").in(group);
-  w.addString("?POM:ShipToAddress1", "").bind(Binding::field(po, po.ShipToAddress1)).setPicture("@s50").in(group);
-  w.addString("?POM:ShipToAddress2", "").bind(Binding::field(po, po.ShipToAddress2)).setPicture("@s50").in(group);
-  w.addString("?CityStateZipString", "")
-      .bind(Binding::local(cityStateZip_, "CityStateZipString"))
-      .setPicture("@s50")
-      .in(group);
+  // The address shown, each line under its own (mostly empty) prompt so
+  // that the lines stack.
+  struct Shown {
+    const char* prompt;
+    const char* equate;
+    Binding value;
+  };
+  const Shown address[] = {{"Name:", "?POM:ShipToName", Binding::field(po, po.ShipToName)},
+                           {"Address:", "?POM:ShipToAddress1", Binding::field(po, po.ShipToAddress1)},
+                           {"", "?POM:ShipToAddress2", Binding::field(po, po.ShipToAddress2)},
+                           {"", "?CityStateZipString", Binding::local(cityStateZip_, "CityStateZipString")}};
+  for (const Shown& line : address) {
+    Control& prompt = w.addPrompt(std::string(line.equate) + ":Prompt", line.prompt).in(group);
+    w.addString(line.equate, "").bind(line.value).setPicture("@s50").in(group).setPrompt(prompt);
+  }
 }
 
 void UpdatePOMasterWindow::buildMiscellaneousGroup() {
   crv::ui::Window& w = window();
   auto& po = crv::POM;
-  Control& group = w.add(ControlKind::Group, "?MiscGroup", "Miscellaneous");
+  Control& group = w.add(ControlKind::Group, "?MiscGroup", "Miscellaneous").at(1, 0);
   fieldIn(group, "PO Number:", "?POM:PONumber", Binding::field(po, po.PONumber), "@s15");
   struct DateField {
     const char* prompt;
@@ -199,14 +207,15 @@ void UpdatePOMasterWindow::buildTabs() {
 void UpdatePOMasterWindow::buildTotals() {
   crv::ui::Window& w = window();
   auto& po = crv::POM;
-  Control& plain = w.add(ControlKind::Group, "?TotalsGroup", "Totaling");
+  // Beside the miscellaneous fields, so that the form fits a screen.
+  Control& plain = w.add(ControlKind::Group, "?TotalsGroup", "Totaling").at(1, 1);
   fieldIn(plain, "Subtotal:", "?POM:PreTaxAmount", Binding::field(po, po.PreTaxAmount), "@n-14.2")
       .setReadOnly(true);
   fieldIn(plain, "Tax:", "?POM:TaxRate", Binding::field(po, po.TaxRate), "N7.3~%~b");
   fieldIn(plain, "", "?POM:TaxAmount", Binding::field(po, po.TaxAmount), "@n-14.2b");
   fieldIn(plain, "Total:", "?POM:POAmount", Binding::field(po, po.POAmount), "@n-14.2").setReadOnly(true);
 
-  Control& canadian = w.add(ControlKind::Group, "?CanadianTotalsGroup", "Totaling");
+  Control& canadian = w.add(ControlKind::Group, "?CanadianTotalsGroup", "Totaling").at(1, 1);
   fieldIn(canadian, "Subtotal:", "?CA:PreTaxAmount", Binding::field(po, po.PreTaxAmount), "@n-14.2")
       .setReadOnly(true);
   fieldIn(canadian, "GST:", "?POM:DiscountAmount", Binding::field(po, po.DiscountAmount), "@n-14.2b");
@@ -310,7 +319,10 @@ Level UpdatePOMasterWindow::opening() {
   if (state.VendorNameList.empty() && crv::POMaster.connection())
     fillVendorNameList(*crv::POMaster.connection(), state.VendorNameList);
   // A viewed order shows what a changed one shows.
-  if (request() != crv::InsertRecord) showOpeningState();
+  if (request() != crv::InsertRecord)
+    showOpeningState();
+  else
+    crv::APV.clear();
   if (crv::POM.IssueDate.day() == 0) crv::POM.IssueDate = crv::Date::today();
   window().setFieldHidden("?POM:DeliverAfterDate", crv::SYS.POShowAcceptDate == 0);
   window().setFieldHidden("?POM:DeliveryDate", crv::SYS.POShowDeliveryDate == 0);

@@ -203,6 +203,8 @@ void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& out
     grid = nullptr;
   };
 
+  QHBoxLayout* sideBySide = nullptr;  // boxes of one layout row
+  int sideBySideRow = -1;
   std::vector<Control*> actions;  // buttons of this container, laid out in a row
   std::vector<Control*> dialogButtons;
   auto flushButtons = [&](bool atEnd) {
@@ -257,6 +259,23 @@ void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& out
         inner->setContentsMargins(10, c.kind() == ControlKind::Group ? 8 : 10, 10, 10);
         inner->setSpacing(6);
         fill(&c, *box->widget(), *inner, false);
+        // Boxes that give the same layout row sit side by side.
+        const int layoutRow = c.layout().row;
+        if (layoutRow >= 0 && sideBySide && sideBySideRow == layoutRow) {
+          sideBySide->addWidget(box->widget(), 1, Qt::AlignTop);
+          break;
+        }
+        if (layoutRow >= 0) {
+          auto* across = new QWidget(&area);
+          sideBySide = new QHBoxLayout(across);
+          sideBySide->setContentsMargins(0, 0, 0, 0);
+          sideBySide->setSpacing(8);
+          sideBySide->addWidget(box->widget(), 1, Qt::AlignTop);
+          sideBySideRow = layoutRow;
+          currentGrid().addWidget(across, row++, 0, 1, 2);
+          break;
+        }
+        sideBySide = nullptr;
         currentGrid().addWidget(box->widget(), row++, 0, 1, 2);
         break;
       }
