@@ -116,7 +116,9 @@ crv::Id fill(int lines) {
   return order;
 }
 
-double ms(Clock::time_point since) { return std::chrono::duration<double, std::milli>(Clock::now() - since).count(); }
+double ms(Clock::time_point since) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
 
 struct Step {
   const char* name;

@@ -26,9 +26,10 @@ class ConfirmBlankPOWindow final : public crv::ui::WindowManager {
     w.setTitle("Blank Purchase Order Printing");
     w.setIcon("print");
     w.setHelp("html/PO_Enter_Purchase_Orders.htm", "blank_purchase_order");
-    w.addString("?Explanation",
-                "This procedure will print a blank Purchase Order form. If you desire, you may have the system "
-                "assign the next available Purchase Order number.");
+    w.addString(
+        "?Explanation",
+        "This procedure will print a blank Purchase Order form. If you desire, you may have the system "
+        "assign the next available Purchase Order number.");
     w.addString("?Instruction", "Please select an option below:");
     crv::ui::Control& option =
         w.add(ControlKind::Option, "?Choice").bind(Binding::local(choice_, "MOD:AssignPONumber"));
@@ -37,8 +38,8 @@ class ConfirmBlankPOWindow final : public crv::ui::WindowManager {
     w.add(ControlKind::Radio, "?Choice:None", "Print blank Purchase Order with no PO Number")
         .in(option)
         .setRadioValue("2");
-    w.addField("", "?MOD:AssignedPONumber", Binding::local(printState().AssignedPONumber, "MOD:AssignedPONumber"),
-               "@s15");
+    w.addField("", "?MOD:AssignedPONumber",
+               Binding::local(printState().AssignedPONumber, "MOD:AssignedPONumber"), "@s15");
     w.addButton("?Print", "&Print").setDefault();
     w.addButton("?Cancel", "&Cancel", ButtonRole::Cancel);
     useTypeAhead("ConfirmBlankPO", {"?MOD:AssignedPONumber"});
@@ -48,7 +49,8 @@ class ConfirmBlankPOWindow final : public crv::ui::WindowManager {
  protected:
   Level opening() override {
     crv::PrivateTable<crv::SystemsRecord> company(crv::Systems);
-    const bool read = company.isOpen() && company.table.set(crv::SystemsRecord::KeySystemID) == crv::TableStatus::Ok &&
+    const bool read = company.isOpen() &&
+                      company.table.set(crv::SystemsRecord::KeySystemID) == crv::TableStatus::Ok &&
                       company.table.next() == crv::TableStatus::Ok;
     automatic_ = read && company.rec.AutoPONumber != 0;
     next_ = read ? company.rec.NextPONumber : 0;

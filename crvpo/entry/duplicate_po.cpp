@@ -37,7 +37,8 @@ class DuplicatePOWindow final : public crv::ui::WindowManager {
         Binding::local(chosen.PONumber, "MOD:PONumber"), "@s15");
     row(original, copy, "Issue Date", "IssueDate", Binding::field(crv::POM, crv::POM.IssueDate),
         Binding::local(chosen.IssueDate, "MOD:IssueDate"), "@d1b");
-    row(original, copy, "Accept Date", "DeliverAfterDate", Binding::field(crv::POM, crv::POM.DeliverAfterDate),
+    row(original, copy, "Accept Date", "DeliverAfterDate",
+        Binding::field(crv::POM, crv::POM.DeliverAfterDate),
         Binding::local(chosen.DeliverAfterDate, "MOD:DeliverAfterDate"), "@d1b");
     row(original, copy, "Delivery Date", "DeliveryDate", Binding::field(crv::POM, crv::POM.DeliveryDate),
         Binding::local(chosen.DeliveryDate, "MOD:DeliveryDate"), "@d1b");

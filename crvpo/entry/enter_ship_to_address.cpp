@@ -28,10 +28,9 @@ class EnterShipToAddressWindow final : public crv::ui::WindowManager {
     w.addField("Instructions", "?POM:ShipToInstructions", Binding::field(po, po.ShipToInstructions), "@s50");
     w.addField("Ship Via", "?POM:ShipVia", Binding::field(po, po.ShipVia), "@s10");
     w.addButton("?Close", "&OK", ButtonRole::Close).setDefault();
-    useTypeAhead("EnterShipToAddress",
-                 {"?POM:ShipToName", "?POM:ShipToAddress1", "?POM:ShipToAddress2", "?POM:ShipToCity",
-                  "?POM:ShipToState", "?POM:ShipToZip", "?POM:ShipToContact", "?POM:ShipToInstructions",
-                  "?POM:ShipVia"});
+    useTypeAhead("EnterShipToAddress", {"?POM:ShipToName", "?POM:ShipToAddress1", "?POM:ShipToAddress2",
+                                        "?POM:ShipToCity", "?POM:ShipToState", "?POM:ShipToZip",
+                                        "?POM:ShipToContact", "?POM:ShipToInstructions", "?POM:ShipVia"});
     checkSpelling({"?POM:ShipToInstructions"});
     cases_.add("?POM:ShipToName", "POM:ShipToName")
         .add("?POM:ShipToAddress1", "POM:ShipToAddress1")

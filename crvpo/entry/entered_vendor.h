@@ -18,8 +18,8 @@ namespace crvpo {
 struct EnteredVendor {
   enum class Kind { Number, NoMatch, OneMatch, SeveralMatches };
   Kind kind = Kind::Number;
-  crv::Id vendorId = 0;     // the number, or the first match
-  std::string vendorName;   // the first match's name
+  crv::Id vendorId = 0;    // the number, or the first match
+  std::string vendorName;  // the first match's name
 };
 
 // The number a vendor entry stands for when it is no vendor's name: it

@@ -67,7 +67,8 @@ OperationOutcome moveLine(crv::Connection& connection, crv::Id poid, crv::Id det
     return OperationOutcome::failure(std::move(text));
   };
   crv::Transaction transaction(connection);
-  if (!transaction.started()) return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notMovedText));
+  if (!transaction.started())
+    return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notMovedText));
   try {
     std::vector<Place> places;
     if (auto failure = readPlaces(connection, poid, places)) return fail(failureText(*failure, notMovedText));

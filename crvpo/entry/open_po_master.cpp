@@ -31,7 +31,8 @@ std::unique_ptr<crv::ui::BrowseClass> orderList() {
 
 class OrderLookup final : public crv::siblings::LookupList {
  public:
-  OrderLookup() : LookupList("SelectPurchaseOrder", orderList(), {"Purchase Orders", "Select a Purchase Order"}) {}
+  OrderLookup()
+      : LookupList("SelectPurchaseOrder", orderList(), {"Purchase Orders", "Select a Purchase Order"}) {}
 };
 
 class OpenPOMasterWindow final : public crv::ui::WindowManager {

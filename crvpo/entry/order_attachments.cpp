@@ -22,8 +22,7 @@ void stampFileTime(crv::ImagesRecord& image, const std::filesystem::path& file) 
     image.FileTime = crv::Time::now();
     return;
   }
-  const std::time_t seconds =
-      std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
   std::tm local{};
   localtime_r(&seconds, &local);
   image.FileDate = crv::Date::compose(local.tm_mon + 1, local.tm_mday, local.tm_year + 1900);
@@ -51,7 +50,8 @@ AttachResult attachFiles(const std::vector<std::filesystem::path>& files, const 
     }
     images.rec.clear();
     if (images.table.primeAutoInc() != crv::TableStatus::Ok) {
-      crv::message(images.table.lastError().describe() + crv::errorContext(crv::TableOp::Autoincrementing, "Images"));
+      crv::message(images.table.lastError().describe() +
+                   crv::errorContext(crv::TableOp::Autoincrementing, "Images"));
       crv::siblings::RemoveImageFile(stored.storedName);
       continue;
     }

@@ -23,7 +23,8 @@ using crv::ui::Level;
 
 constexpr int pageRows = 6;
 constexpr const char* dialogFilter =
-    "All Files|*.*|Images|*.tif;*.bmp;*.jpg;*.gif|PDF Files|*.pdf|Document Files|*.doc|Spreadsheets|*.xl*|Web "
+    "All Files|*.*|Images|*.tif;*.bmp;*.jpg;*.gif|PDF Files|*.pdf|Document "
+    "Files|*.doc|Spreadsheets|*.xl*|Web "
     "Pages|*.htm*;*.php";
 
 crv::ui::BrowseComponent::Buttons buttons() {
@@ -42,7 +43,9 @@ std::filesystem::path temporaryFolder() {
 }  // namespace
 
 OrderAttachmentsTab::OrderAttachmentsTab(std::function<std::string()> vendorName)
-    : vendorName_(std::move(vendorName)), list_(crv::Images, pageRows), component_(list_, "?AttachmentList", buttons()) {
+    : vendorName_(std::move(vendorName)),
+      list_(crv::Images, pageRows),
+      component_(list_, "?AttachmentList", buttons()) {
   list_.addColumn("Description", "Caption", "@s50");
   list_.addColumn("Date", "FileDate", "@d01b");
   list_.addColumn("Type", "ImageType", "@s10");
@@ -145,7 +148,8 @@ std::filesystem::path OrderAttachmentsTab::readableCopy() {
   std::error_code ec;
   if (!original.empty() && std::filesystem::is_regular_file(original, ec)) return original;
   if (crv::IMG.StoredName.empty()) return {};
-  const std::filesystem::path folder = temporaryFolder() / ("crvpo-attachment-" + std::to_string(crv::IMG.ImageID));
+  const std::filesystem::path folder =
+      temporaryFolder() / ("crvpo-attachment-" + std::to_string(crv::IMG.ImageID));
   std::filesystem::create_directories(folder, ec);
   const auto extracted = crv::siblings::ExtractImageFile(crv::IMG.StoredName.view(), folder);
   if (!extracted) return {};
@@ -182,8 +186,9 @@ void OrderAttachmentsTab::openHighlighted() {
   if (!list_.highlighted() || list_.reloadSelected() != crv::TableStatus::Ok) return;
   const std::filesystem::path file = readableCopy();
   if (file.empty()) {
-    crv::message("The file " + crv::IMG.FileName.str() + " cannot be found, and the image store has no copy of it.",
-                 "Attachment Not Found", crv::Icon::Exclamation);
+    crv::message(
+        "The file " + crv::IMG.FileName.str() + " cannot be found, and the image store has no copy of it.",
+        "Attachment Not Found", crv::Icon::Exclamation);
     return;
   }
   crv::ui::frontEnd().openDocument(file);

@@ -21,7 +21,8 @@ void OrderInvoiceList::setQueueRecord(crv::ui::BrowseRow& row) {
   crv::Amount amount;      // Loc:AmtReconciled
   crv::PrivateTable<crv::APDetailRecord> details(crv::APDetail);
   details.rec.InvoiceID = crv::API.InvoiceID;
-  if (details.isOpen() && details.table.setRange(crv::APDetailRecord::KeyInvoiceID, 1) == crv::TableStatus::Ok)
+  if (details.isOpen() &&
+      details.table.setRange(crv::APDetailRecord::KeyInvoiceID, 1) == crv::TableStatus::Ok)
     while (details.table.next() == crv::TableStatus::Ok) {
       quantity += details.rec.Quantity;
       amount += details.rec.Amount;

@@ -72,7 +72,8 @@ void OrderNotesTab::build(crv::ui::Window& w, crv::ui::Control& tab) {
 
 void OrderNotesTab::setReadOnly(bool readOnly) {
   readOnly_ = readOnly;
-  for (const char* equate : {"?NoteAdd", "?NoteChange", "?NoteDelete"}) window_->control(equate).setDisabled(readOnly);
+  for (const char* equate : {"?NoteAdd", "?NoteChange", "?NoteDelete"})
+    window_->control(equate).setDisabled(readOnly);
 }
 
 void OrderNotesTab::reset(crv::ui::WindowManager& manager) {

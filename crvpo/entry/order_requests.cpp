@@ -34,7 +34,8 @@ int runForm(int request) {
 
 bool beingReconciled(crv::Id poid) {
   crv::PrivateTable<crv::APInvRecord> invoices(crv::APInv);
-  if (!invoices.isOpen() || invoices.table.set(crv::APInvRecord::KeyFPPosted) != crv::TableStatus::Ok) return false;
+  if (!invoices.isOpen() || invoices.table.set(crv::APInvRecord::KeyFPPosted) != crv::TableStatus::Ok)
+    return false;
   while (invoices.table.next() == crv::TableStatus::Ok && invoices.rec.Posted == 0)
     if (invoices.rec.POID == poid) return true;
   return false;
@@ -56,22 +57,24 @@ int changeOrder(crv::Id poid) {
   if (!loadOrder(poid)) return crv::RequestCancelled;
   if (beingReconciled(poid)) {
     crv::ui::frontEnd().beep(crv::ui::Sound::Default);
-    crv::message("This Purchase Order is currently being reconciled by an unposted A/P Invoice.  The Purchase "
-                 "Order can be viewed, but it cannot be edited until the A/P Invoice is either posted or deleted.",
-                 "Purchase Order Being Reconciled", crv::Icon::Information);
+    crv::message(
+        "This Purchase Order is currently being reconciled by an unposted A/P Invoice.  The Purchase "
+        "Order can be viewed, but it cannot be edited until the A/P Invoice is either posted or deleted.",
+        "Purchase Order Being Reconciled", crv::Icon::Information);
     state.POViewOnly = true;
   } else if (crv::POM.Reconciled == 2) {
     crv::ui::frontEnd().beep(crv::ui::Sound::Default);
-    const int answer =
-        crv::message("This purchase order has been fully reconciled.  Are you sure you wish to edit the purchase "
-                     "order at this time?",
-                     "Purchase Order Partially Reconciled", crv::Icon::Question, "&View Only|&Edit|&Cancel");
+    const int answer = crv::message(
+        "This purchase order has been fully reconciled.  Are you sure you wish to edit the purchase "
+        "order at this time?",
+        "Purchase Order Partially Reconciled", crv::Icon::Question, "&View Only|&Edit|&Cancel");
     if (answer == 3 || answer == 0) return crv::RequestCancelled;
     state.POViewOnly = answer == 1;
   } else if (crv::POM.Reconciled == 1 &&
-             crv::message("This purchase order has been partially reconciled.  Are you sure you wish to edit the "
-                          "purchase order at this time?",
-                          "Purchase Order Partially Reconciled", crv::Icon::Question, "&Yes|&No") != 1) {
+             crv::message(
+                 "This purchase order has been partially reconciled.  Are you sure you wish to edit the "
+                 "purchase order at this time?",
+                 "Purchase Order Partially Reconciled", crv::Icon::Question, "&Yes|&No") != 1) {
     return crv::RequestCancelled;
   }
   return runForm(crv::ChangeRecord);
@@ -84,9 +87,10 @@ int deleteOrder(crv::Id poid) {
     return crv::RequestCancelled;
   if (beingReconciled(poid)) {
     crv::ui::frontEnd().beep(crv::ui::Sound::Default);
-    crv::message("This Purchase Order is currently being reconciled by an unposted A/P Invoice.  The Purchase "
-                 "Order cannot be deleted until the A/P Invoice is either posted or deleted.",
-                 "Purchase Order Being Reconciled", crv::Icon::Exclamation);
+    crv::message(
+        "This Purchase Order is currently being reconciled by an unposted A/P Invoice.  The Purchase "
+        "Order cannot be deleted until the A/P Invoice is either posted or deleted.",
+        "Purchase Order Being Reconciled", crv::Icon::Exclamation);
     return crv::RequestCancelled;
   }
   crv::POMaster.open();

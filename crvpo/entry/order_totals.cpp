@@ -60,8 +60,8 @@ std::optional<double> pstRateOf(std::string_view province) {
     std::string_view province;
     double rate;
   };
-  static constexpr Rate rates[] = {{"None", 0}, {"AB", 0},  {"NT", 0},  {"NU", 0}, {"YT", 0},
-                                   {"BC", 7},   {"MB", 8},  {"NB", 8},  {"NL", 8}, {"ON", 8},
+  static constexpr Rate rates[] = {{"None", 0}, {"AB", 0},  {"NT", 0},  {"NU", 0},    {"YT", 0},
+                                   {"BC", 7},   {"MB", 8},  {"NB", 8},  {"NL", 8},    {"ON", 8},
                                    {"PE", 9},   {"NS", 10}, {"SK", 10}, {"QC", 9.975}};
   const std::string_view wanted = crv::clip(province);
   for (const Rate& r : rates)

@@ -24,7 +24,8 @@ crv::Date shifted(crv::Date date, crv::Date issued, crv::Date today) {
   return today + (date.day() - issued.day());
 }
 
-void makeHeader(crv::POMasterRecord& copy, const crv::POMasterRecord& source, const DuplicateProposal& chosen) {
+void makeHeader(crv::POMasterRecord& copy, const crv::POMasterRecord& source,
+                const DuplicateProposal& chosen) {
   copy.copyFrom(source);
   copy.POID = 0;
   copy.PONumber = chosen.PONumber.view();
@@ -176,7 +177,8 @@ PurchaseOrderDuplication::Result PurchaseOrderDuplication::copy(const crv::POMas
   {
     crv::Transaction transaction(*connection_, wait_);
     if (!transaction.started()) {
-      result.outcome = fail(failureText(transaction.error(), crv::TableOp::Inserting, headerTable, notCopiedText));
+      result.outcome =
+          fail(failureText(transaction.error(), crv::TableOp::Inserting, headerTable, notCopiedText));
       return result;
     }
     try {
@@ -184,7 +186,8 @@ PurchaseOrderDuplication::Result PurchaseOrderDuplication::copy(const crv::POMas
         result.outcome = fail(failureText(failure, notCopiedText));
         return result;
       };
-      if (auto failure = takeNumber(*connection_, taken, proposedCounter, renumbered)) return failed(*failure);
+      if (auto failure = takeNumber(*connection_, taken, proposedCounter, renumbered))
+        return failed(*failure);
 
       crv::PrivateTable<crv::POMasterRecord> headers(*connection_);
       crv::POMasterRecord header;

@@ -5,7 +5,9 @@
 // the field's pop-up menu (Ctrl with a left click on the desktop) offers
 // the three with the current one marked by a bullet, a new choice is
 // stored under its code and the field name ("CAPPOM:Terms"), and the
-// field's text is put in its case whenever the person completes it.
+// field's text is put in its case whenever the person completes it. The
+// ship-to instructions, for example, are read as "000POM:ShipToInst" and
+// stored as "UPRPOM:ShipToInst" when ALL CAPS is chosen.
 #pragma once
 
 #include <string>

@@ -71,8 +71,8 @@ UpdatePOMasterWindow::UpdatePOMasterWindow()
 
 UpdatePOMasterWindow::~UpdatePOMasterWindow() = default;
 
-Control& UpdatePOMasterWindow::fieldIn(Control& group, std::string prompt, std::string equate, Binding binding,
-                                       std::string_view picture, bool lookup) {
+Control& UpdatePOMasterWindow::fieldIn(Control& group, std::string prompt, std::string equate,
+                                       Binding binding, std::string_view picture, bool lookup) {
   crv::ui::Window& w = window();
   Control& entry = w.addField(std::move(prompt), equate, std::move(binding), picture).in(group);
   entry.prompt()->in(group);
@@ -231,7 +231,8 @@ void UpdatePOMasterWindow::handle() {
   onAccepted("?EnteredVendor", [this] { return enteredVendorAccepted(); });
   onSelected("?LocalVendorName", [this] {
     if (acceptingAll()) return Level::Benign;
-    if (std::string(crv::clip(enteredVendor_.view())) == std::to_string(crv::POM.VendorID)) return Level::Benign;
+    if (std::string(crv::clip(enteredVendor_.view())) == std::to_string(crv::POM.VendorID))
+      return Level::Benign;
     return enteredVendorAccepted();
   });
   onAccepted("?LocalVendorName", [this] { return vendorNameChosen(); });
@@ -294,7 +295,9 @@ void UpdatePOMasterWindow::readSettings() {
   gstRate_ = crv::SYS.GSTRate;
 }
 
-bool UpdatePOMasterWindow::viewOnly() const { return request() == crv::ViewRecord || entryState().POViewOnly; }
+bool UpdatePOMasterWindow::viewOnly() const {
+  return request() == crv::ViewRecord || entryState().POViewOnly;
+}
 
 void UpdatePOMasterWindow::primeFields() {
   readSettings();
@@ -357,7 +360,8 @@ void UpdatePOMasterWindow::showOpeningState() {
       control(equate).disable();
   crv::USR.clear();
   crv::USR.UserID = crv::UserID.view();
-  if (crv::UserFile.fetch(crv::UserFileRecord::KeyUserID) != crv::TableStatus::Ok || crv::USR.EditPONumber == 0)
+  if (crv::UserFile.fetch(crv::UserFileRecord::KeyUserID) != crv::TableStatus::Ok ||
+      crv::USR.EditPONumber == 0)
     control("?POM:PONumber").disable();
 }
 
@@ -404,8 +408,8 @@ void UpdatePOMasterWindow::lockForViewing() {
         break;
     }
   }
-  for (const char* equate : {"?EditShipping", "?Alternate", "?LineAdd", "?LineChange", "?LineDelete", "?MoveTop",
-                             "?MoveUp", "?MoveDown", "?MoveBottom"})
+  for (const char* equate : {"?EditShipping", "?Alternate", "?LineAdd", "?LineChange", "?LineDelete",
+                             "?MoveTop", "?MoveUp", "?MoveDown", "?MoveBottom"})
     control(equate).disable();
   attachments_.setReadOnly(true);
   notes_.setReadOnly(true);
@@ -418,8 +422,9 @@ Level UpdatePOMasterWindow::validate() {
     return Level::Notify;
   }
   if (crv::POM.VendorID == 0) {
-    if (crv::message("No Vendor has been entered. Do you wish to |save this Purchase Order with no Vendor ID?",
-                     "Save with No Vendor Specified", crv::Icon::Question, "&Yes|&No") != 1) {
+    if (crv::message(
+            "No Vendor has been entered. Do you wish to |save this Purchase Order with no Vendor ID?",
+            "Save with No Vendor Specified", crv::Icon::Question, "&Yes|&No") != 1) {
       select("?EnteredVendor");
       return Level::Notify;
     }
@@ -438,7 +443,8 @@ Level UpdatePOMasterWindow::validate() {
 void UpdatePOMasterWindow::assignDefaultJob() {
   crv::PrivateTable<crv::PODetailRecord> lines(crv::PODetail);
   lines.rec.POID = crv::POM.POID;
-  if (!lines.isOpen() || lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok) return;
+  if (!lines.isOpen() || lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
+    return;
   std::string first;
   bool several = false;
   while (lines.table.next() == crv::TableStatus::Ok) {
@@ -450,10 +456,11 @@ void UpdatePOMasterWindow::assignDefaultJob() {
   }
   if (first.empty()) return;
   if (several &&
-      crv::message("You have not supplied a default Job ID and purchase order line|items have been assigned to "
-                   "multiple jobs. Would you like to assign|Job " +
-                       first + " as the default Job ID on this Purchase Order?",
-                   "Assign Default Job ID?", crv::Icon::Question, "&Yes|&No") != 1)
+      crv::message(
+          "You have not supplied a default Job ID and purchase order line|items have been assigned to "
+          "multiple jobs. Would you like to assign|Job " +
+              first + " as the default Job ID on this Purchase Order?",
+          "Assign Default Job ID?", crv::Icon::Question, "&Yes|&No") != 1)
     return;
   crv::POM.DefaultJob = first;
 }
@@ -469,7 +476,8 @@ Level UpdatePOMasterWindow::saveOrder() {
   // it back as it was saved.
   mode_ = crv::ChangeRecord;
   counter_.reset();
-  if (auto taken = OrderEditUndo::ofOrder(*crv::POMaster.connection(), crv::POM.POID)) undo_ = std::move(taken);
+  if (auto taken = OrderEditUndo::ofOrder(*crv::POMaster.connection(), crv::POM.POID))
+    undo_ = std::move(taken);
   openingState_ = crv::POM;
   linesTouched_ = false;
   return Level::Benign;
@@ -532,9 +540,10 @@ void UpdatePOMasterWindow::startNextOrder() {
 
 bool UpdatePOMasterWindow::confirmCancel() {
   if (!linesTouched_) return true;
-  return crv::message("Lines of this purchase order were added, changed or deleted.  Cancel puts them back as "
-                      "they were.|Do you want to cancel your changes?",
-                      "Cancel Changes?", crv::Icon::Question, "&Yes|&No", 2) == 1;
+  return crv::message(
+             "Lines of this purchase order were added, changed or deleted.  Cancel puts them back as "
+             "they were.|Do you want to cancel your changes?",
+             "Cancel Changes?", crv::Icon::Question, "&Yes|&No", 2) == 1;
 }
 
 void UpdatePOMasterWindow::undoEdits(bool showMessages) {

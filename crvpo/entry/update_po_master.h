@@ -7,7 +7,8 @@
 // one) and the request in GlobalRequest; the answer is in GlobalResponse:
 // RequestCompleted when the order was written or deleted. OK saves the
 // order with its commitments (purchase_order_save.h); Cancel puts back
-// what the form changed (order_edit_undo.h).
+// what the form changed (order_edit_undo.h). Its help is
+// "html/PO_Enter_Purchase_Orders.htm#po_insert_or_change_a_purchase_order_screen".
 #pragma once
 
 #include "host/framework/services/module_export.h"

@@ -32,7 +32,8 @@ constexpr std::string_view agentList = "POM Purchasing Agent";
 bool fetchJob(std::string_view job) {
   crv::JCH.clear();
   crv::JCH.JobID = job;
-  return !crv::clip(job).empty() && crv::JCHeader.fetch(crv::JCHeaderRecord::KeyJobID) == crv::TableStatus::Ok;
+  return !crv::clip(job).empty() &&
+         crv::JCHeader.fetch(crv::JCHeaderRecord::KeyJobID) == crv::TableStatus::Ok;
 }
 
 bool fetchShipToVendor(crv::Id vendor) {
@@ -61,7 +62,8 @@ void rememberAgent(std::string_view agent) {
   crv::PrivateTable<crv::DropListRecord> values(crv::DropList);
   values.rec.FieldName = agentList;
   values.rec.FieldValue = agent;
-  if (!values.isOpen() || crv::clip(agent).empty() || values.fetch(crv::DropListRecord::KeyFieldValue)) return;
+  if (!values.isOpen() || crv::clip(agent).empty() || values.fetch(crv::DropListRecord::KeyFieldValue))
+    return;
   values.rec.clear();
   if (values.table.primeAutoInc() != crv::TableStatus::Ok) {
     crv::message(values.table.lastError().describe() + " Autoincrementing DropList");
@@ -186,12 +188,14 @@ Level UpdatePOMasterWindow::alternateShipTo() {
 }
 
 Level UpdatePOMasterWindow::poNumberAccepted() {
-  if (acceptingAll() || viewOnly() || !warnDuplicateNumber_ || crv::POM.PONumber.empty()) return Level::Benign;
+  if (acceptingAll() || viewOnly() || !warnDuplicateNumber_ || crv::POM.PONumber.empty())
+    return Level::Benign;
   crv::POM1.clear();
   crv::POM1.PONumber = crv::POM.PONumber;
   bool taken = false;
   if (crv::POMasterAlias.setRange(crv::POMasterRecord::KeyPONumber, 1) == crv::TableStatus::Ok)
-    while (!taken && crv::POMasterAlias.next() == crv::TableStatus::Ok) taken = crv::POM1.POID != crv::POM.POID;
+    while (!taken && crv::POMasterAlias.next() == crv::TableStatus::Ok)
+      taken = crv::POM1.POID != crv::POM.POID;
   if (!taken) return Level::Benign;
   crv::ui::frontEnd().beep(crv::ui::Sound::Default);
   if (crv::message("Purchase Order Number " + crv::POM.PONumber.str() + " has already been entered." +

@@ -56,17 +56,18 @@ void UpdatePOMasterWindow::showCanadianTax() {
 // The list's Delete: asked, the line's posted commitment undone, then the
 // line removed, together; a failure leaves both as they were.
 Level UpdatePOMasterWindow::deleteLine() {
-  if (viewOnly() || !lines_.highlighted() || lines_.reloadSelected() != crv::TableStatus::Ok) return Level::Notify;
-  if (crv::message("Are you sure you want to delete the highlighted record?", "Confirm Delete", crv::Icon::Question,
-                   "&Yes|&No", 2) != 1)
+  if (viewOnly() || !lines_.highlighted() || lines_.reloadSelected() != crv::TableStatus::Ok)
+    return Level::Notify;
+  if (crv::message("Are you sure you want to delete the highlighted record?", "Confirm Delete",
+                   crv::Icon::Question, "&Yes|&No", 2) != 1)
     return Level::Notify;
   crv::Connection& connection = *crv::PODetail.connection();
   const OpeningCommitments before = opening_;
   {
     crv::Transaction transaction(connection);
-    const bool done = transaction.started() && LineDeletionAdjustment(connection).apply(crv::POD, opening_).done &&
-                      crv::PODetail.remove() == crv::TableStatus::Ok &&
-                      transaction.commit() == crv::TableStatus::Ok;
+    const bool done =
+        transaction.started() && LineDeletionAdjustment(connection).apply(crv::POD, opening_).done &&
+        crv::PODetail.remove() == crv::TableStatus::Ok && transaction.commit() == crv::TableStatus::Ok;
     if (!done) {
       opening_ = before;
       if (!transaction.started()) crv::message(transaction.error().describe() + " Deleting PODetail");
@@ -81,7 +82,8 @@ Level UpdatePOMasterWindow::deleteLine() {
 }
 
 Level UpdatePOMasterWindow::moveLine(LineMove move) {
-  if (viewOnly() || !lines_.highlighted() || lines_.reloadSelected() != crv::TableStatus::Ok) return Level::Notify;
+  if (viewOnly() || !lines_.highlighted() || lines_.reloadSelected() != crv::TableStatus::Ok)
+    return Level::Notify;
   const crv::Id moved = crv::POD.DetailID;
   if (!crvpo::moveLine(*crv::PODetail.connection(), crv::POM.POID, moved, move).done) return Level::Notify;
   linesTouched_ = true;

@@ -21,7 +21,8 @@ using crv::ui::Level;
 bool UpdatePOMasterWindow::fetchVendor(crv::Id vendorId) {
   crv::APV.clear();
   crv::APV.VendorID = vendorId;
-  if (vendorId != 0 && crv::APVendor.fetch(crv::APVendorRecord::KeyVendorID) == crv::TableStatus::Ok) return true;
+  if (vendorId != 0 && crv::APVendor.fetch(crv::APVendorRecord::KeyVendorID) == crv::TableStatus::Ok)
+    return true;
   crv::APV.clear();
   return false;
 }
@@ -98,7 +99,8 @@ Level UpdatePOMasterWindow::validateVendor() {
   }
   enteredVendor_ = std::to_string(crv::POM.VendorID);
   if (crv::APV.Active == 0 &&
-      crv::message("Vendor " + std::string(crv::clip(crv::Picture::parse("@N_5").formatTrimmed(crv::POM.VendorID))) +
+      crv::message("Vendor " +
+                       std::string(crv::clip(crv::Picture::parse("@N_5").formatTrimmed(crv::POM.VendorID))) +
                        ", " + crv::APV.VendorName.str() +
                        " has been marked inactive.  Are you sure you wish to select this vendor?",
                    "Inactive Vendor Selected", crv::Icon::Question, "&Yes|&No", 2) != 1) {

@@ -23,8 +23,9 @@ constexpr double inch = 72;
 
 template <class R>
 std::vector<std::string> addressOf(const R& rec, std::string_view name) {
-  return addressBlock({std::string(name), rec.Address.str(), rec.Address2.str(),
-                       rec.City.str() + (rec.City.empty() ? "" : ", ") + rec.State.str() + "  " + rec.Zip.str()});
+  return addressBlock(
+      {std::string(name), rec.Address.str(), rec.Address2.str(),
+       rec.City.str() + (rec.City.empty() ? "" : ", ") + rec.State.str() + "  " + rec.Zip.str()});
 }
 
 void addLines(Band& band, double x, double y, const std::vector<std::string>& lines, double size) {
@@ -65,19 +66,20 @@ void BrowseEnvelopeWindow::readAddress(const std::string& owner) {
   if (table == "APVendor") {
     PrivateTable<APVendorRecord> vendor(APVendor);
     vendor.rec.VendorID = number;
-    if (vendor.fetch(APVendorRecord::KeyVendorID)) address_ = addressOf(vendor.rec, vendor.rec.VendorName.view());
+    if (vendor.fetch(APVendorRecord::KeyVendorID))
+      address_ = addressOf(vendor.rec, vendor.rec.VendorName.view());
   } else if (table == "ARCust") {
     PrivateTable<ARCustRecord> customer(ARCust);
     customer.rec.CustomerID = number;
-    if (customer.fetch(ARCustRecord::KeyCustomerID)) address_ = addressOf(customer.rec, customer.rec.Name.view());
+    if (customer.fetch(ARCustRecord::KeyCustomerID))
+      address_ = addressOf(customer.rec, customer.rec.Name.view());
   }
   PrivateTable<SystemsRecord> company(Systems);
   if (company.isOpen() && company.table.set(SystemsRecord::KeySystemID) == TableStatus::Ok &&
       company.table.next() == TableStatus::Ok)
-    returnAddress_ = addressBlock({company.rec.CompanyName.str(), company.rec.Address1.str(),
-                                   company.rec.Address2.str(),
-                                   company.rec.City.str() + ", " + company.rec.State.str() + "  " +
-                                       company.rec.Zip.str()});
+    returnAddress_ = addressBlock(
+        {company.rec.CompanyName.str(), company.rec.Address1.str(), company.rec.Address2.str(),
+         company.rec.City.str() + ", " + company.rec.State.str() + "  " + company.rec.Zip.str()});
   for (const std::string& line : address_) shown_ += (shown_.empty() ? "" : "\n") + line;
 }
 
@@ -98,7 +100,8 @@ void BrowseEnvelopeWindow::print() {
     addLines(piece, 0, 0, returnAddress_, 9);
     addLines(piece, 4 * inch, 1.75 * inch, address_, 12);
   }
-  printReportDocument(report, kind_ == "L" ? "Label" : "Envelope", [&](Paginator& pages) { pages.print(piece); });
+  printReportDocument(report, kind_ == "L" ? "Label" : "Envelope",
+                      [&](Paginator& pages) { pages.print(piece); });
 }
 
 }  // namespace crv::siblings

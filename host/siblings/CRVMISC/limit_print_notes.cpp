@@ -25,7 +25,8 @@ LimitPrintNotesWindow::LimitPrintNotesWindow()
   w.setTitle("Print Notes");
   w.setIcon("print");
   w.setHelp("html/PO_Enter_Purchase_Orders.htm", "notes_tab");
-  ui::Control& which = w.add(ControlKind::Option, "?Which", "Notes").bind(Binding::local(which_, "LOC:Which"));
+  ui::Control& which =
+      w.add(ControlKind::Option, "?Which", "Notes").bind(Binding::local(which_, "LOC:Which"));
   w.add(ControlKind::Radio, "?Which:All", "&All notes").in(which).setRadioValue("A");
   w.add(ControlKind::Radio, "?Which:Tagged", "&Tagged notes only").in(which).setRadioValue("T");
   if (TAGQUE2.empty()) w.control("?Which:Tagged").disable();
@@ -42,9 +43,11 @@ void LimitPrintNotesWindow::print() {
   const Font heading{"DejaVu Sans", 12, true};
   const Font small{"DejaVu Sans", 9};
   report.pageHeader.setHeight(30);
-  report.pageHeader.addText(0, 0, report.page.contentWidth(), "Notes for " + owner_ + " " + ownerId_, heading);
+  report.pageHeader.addText(0, 0, report.page.contentWidth(), "Notes for " + owner_ + " " + ownerId_,
+                            heading);
   report.pageFooter.setHeight(14);
-  report.pageFooter.addPageNumber(0, 0, report.page.contentWidth(), "Page {page} of {pages}", small, Align::Right);
+  report.pageFooter.addPageNumber(0, 0, report.page.contentWidth(), "Page {page} of {pages}", small,
+                                  Align::Right);
   Band& note = report.band("note");
   PrivateTable<NotesRecord> notes(Notes);
   note.addField(0, 0, 70, notes.rec.Date, "@d2", small);
@@ -58,7 +61,8 @@ void LimitPrintNotesWindow::print() {
     notes.rec.Filename = owner_;
     if (!notes.isOpen() || notes.table.setRange(NotesRecord::KeyEntityID, 2) != TableStatus::Ok) return;
     while (notes.table.next() == TableStatus::Ok) {
-      if (taggedOnly && std::find(TAGQUE2.begin(), TAGQUE2.end(), notes.rec.NoteID) == TAGQUE2.end()) continue;
+      if (taggedOnly && std::find(TAGQUE2.begin(), TAGQUE2.end(), notes.rec.NoteID) == TAGQUE2.end())
+        continue;
       pages.print(note);
     }
   });

@@ -80,8 +80,8 @@ ui::Level UpdateDropListWindow::add() {
 
 ui::Level UpdateDropListWindow::remove() {
   if (!browse_->highlighted() || browse_->reloadSelected() != TableStatus::Ok) return ui::Level::Notify;
-  if (message("Are you sure you want to delete \"" + DPL.FieldValue.str() + "\" from the list?", "Confirm Delete",
-              Icon::Question, "&Yes|&No", 2) != 1)
+  if (message("Are you sure you want to delete \"" + DPL.FieldValue.str() + "\" from the list?",
+              "Confirm Delete", Icon::Question, "&Yes|&No", 2) != 1)
     return ui::Level::Notify;
   if (DropList.tryRemove() != TableStatus::Ok)
     message(DropList.lastError().describe() + " Deleting DropList", {}, Icon::Stop);

@@ -21,7 +21,8 @@ UpdateNotesWindow::UpdateNotesWindow()
   setTitleFor(DeleteRecord, "Deleting a Note");
   setTitleFor(ViewRecord, "Viewing a Note");
 
-  w.addLookup(w.addField("&Date:", "?NOTE:Date", Binding::field(NOTE, NOTE.Date), "@d2"), ButtonRole::Calendar);
+  w.addLookup(w.addField("&Date:", "?NOTE:Date", Binding::field(NOTE, NOTE.Date), "@d2"),
+              ButtonRole::Calendar);
   w.addField("&Heading:", "?NOTE:Heading", Binding::field(NOTE, NOTE.Heading), "@s20");
   ui::Control& prompt = w.addPrompt("?NOTE:Note:Prompt", "&Note:");
   w.add(ControlKind::Text, "?NOTE:Note").bind(Binding::field(NOTE, NOTE.Note)).setPrompt(prompt);
@@ -29,7 +30,8 @@ UpdateNotesWindow::UpdateNotesWindow()
   w.addButton("?Cancel", "Cancel", ButtonRole::Cancel);
   checkSpelling({"?NOTE:Heading", "?NOTE:Note"});
   if (request() == ViewRecord || request() == DeleteRecord)
-    for (const char* equate : {"?NOTE:Date", "?NOTE:Heading", "?NOTE:Note"}) control(equate).setReadOnly(true);
+    for (const char* equate : {"?NOTE:Date", "?NOTE:Heading", "?NOTE:Note"})
+      control(equate).setReadOnly(true);
 }
 
 void UpdateNotesWindow::primeFields() {

@@ -20,16 +20,21 @@ TEST(AttachmentNamingTest, TypesComeFromTheLettersAfterTheFileNamesLastDot) {
     const char* path;
     const char* type;
   };
-  const Case cases[] = {{"/home/jo/v1.2/quote.final.PDF", "PDF"}, {"C:\\scans\\site.jpeg", "Bitmap"},
-                        {"/x/plan.tif", "Bitmap"},                {"/x/spec.docx", "DOC"},
-                        {"/x/budget.xlsx", "XL"},                 {"/x/page.html", "WebPage"},
-                        {"/x/notes.txt", "TXT"},                  {"/x/deck.pptx", "PPT"},
+  const Case cases[] = {{"/home/jo/v1.2/quote.final.PDF", "PDF"},
+                        {"C:\\scans\\site.jpeg", "Bitmap"},
+                        {"/x/plan.tif", "Bitmap"},
+                        {"/x/spec.docx", "DOC"},
+                        {"/x/budget.xlsx", "XL"},
+                        {"/x/page.html", "WebPage"},
+                        {"/x/notes.txt", "TXT"},
+                        {"/x/deck.pptx", "PPT"},
                         {"/x.d/README", "Other"}};
   for (const Case& c : cases) EXPECT_EQ(attachmentFileType(c.path), c.type) << c.path;
 
   crv::POMasterRecord order;
   order.VendorID = 103;
-  EXPECT_EQ(attachmentCaption("/x/Quote, rev 2.pdf", "F", order, "Columbia Lumber Supply"), "Quote, rev 2.pdf");
+  EXPECT_EQ(attachmentCaption("/x/Quote, rev 2.pdf", "F", order, "Columbia Lumber Supply"),
+            "Quote, rev 2.pdf");
   EXPECT_EQ(attachmentCaption("/x/q.pdf", "T", order, "Acme"), "Purchase Order from Vendor (103) Acme");
   order.PONumber = "1001";
   EXPECT_EQ(attachmentCaption("/x/q.pdf", "T", order, "Columbia Lumber Supply"),

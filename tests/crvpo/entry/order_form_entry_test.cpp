@@ -52,9 +52,10 @@ TEST_F(OrderFormEntryTest, AVendorIsTypedByNumberOrByTheStartOfItsName) {
   EXPECT_EQ(person.focus(), "?POM:VendorID");
 
   person.type("?EnteredVendor", "127");
-  person.expectMessage("Inactive Vendor Selected",
-                       "Vendor 127, Old Mill Cabinet Shop has been marked inactive.  Are you sure you wish to "
-                       "select this vendor?");
+  person.expectMessage(
+      "Inactive Vendor Selected",
+      "Vendor 127, Old Mill Cabinet Shop has been marked inactive.  Are you sure you wish to "
+      "select this vendor?");
   person.answer("No");
   EXPECT_EQ(person.shown("?POM:VendorID"), "");
   EXPECT_EQ(person.focus(), "?EnteredVendor");
@@ -108,8 +109,9 @@ TEST_F(OrderFormEntryTest, ATakenNumberIsQuestionedAndLinesOnTwoJobsAskForTheDef
   HeadlessDriver person;
   open(person, crv::InsertRecord);
   person.type("?POM:PONumber", crv::demo::changeOrderOrder);
-  person.expectMessage("Duplicate PO Number Warning",
-                       "Purchase Order Number 1002 has already been entered.||Re-enter the Purchase Order number?");
+  person.expectMessage(
+      "Duplicate PO Number Warning",
+      "Purchase Order Number 1002 has already been entered.||Re-enter the Purchase Order number?");
   person.answer("No");
   EXPECT_EQ(person.shown("?POM:PONumber"), crv::demo::changeOrderOrder);
   person.type("?POM:PONumber", "1007");
@@ -122,10 +124,11 @@ TEST_F(OrderFormEntryTest, ATakenNumberIsQuestionedAndLinesOnTwoJobsAskForTheDef
   person.type("?POD:UnitPrice", "80");
   person.press("?OK");
   person.press("?OK");
-  person.expectMessage("Assign Default Job ID?",
-                       "You have not supplied a default Job ID and purchase order line|items have been assigned to "
-                       "multiple jobs. Would you like to assign|Job 2401 as the default Job ID on this Purchase "
-                       "Order?");
+  person.expectMessage(
+      "Assign Default Job ID?",
+      "You have not supplied a default Job ID and purchase order line|items have been assigned to "
+      "multiple jobs. Would you like to assign|Job 2401 as the default Job ID on this Purchase "
+      "Order?");
   person.answer("Yes");
   person.expectFinished();
   EXPECT_EQ(order("1007").DefaultJob, crv::demo::mainJob);
@@ -152,7 +155,8 @@ TEST_F(OrderFormEntryTest, CanadianTaxFollowsEachLinesGstAndPstState) {
     bool pst;
     crv::Flag taxable;
   };
-  for (const State state : {State{true, true, 1}, State{true, false, 2}, State{false, true, 3}, State{false, false, 0}}) {
+  for (const State state :
+       {State{true, true, 1}, State{true, false, 2}, State{false, true, 3}, State{false, false, 0}}) {
     person.tick("?Loc:GST", state.gst);
     person.tick("?Loc:PST", state.pst);
     EXPECT_EQ(crv::POM.Taxable, state.taxable);

@@ -117,8 +117,9 @@ TEST_F(DuplicationTest, ATypedNumberLeavesTheCounterAndAProposalTakenMeanwhileIs
     ASSERT_EQ(systems.table.tryUpdate(), crv::TableStatus::Ok);
   }
   person.press("?Proceed");
-  person.expectMessage("Purchase Order Number Change",
-                       "The automatically assigned Purchase Order Number will be changed |from 1007 to 1008.");
+  person.expectMessage(
+      "Purchase Order Number Change",
+      "The automatically assigned Purchase Order Number will be changed |from 1007 to 1008.");
   person.answer(1);
   person.expectFinished();
   EXPECT_NE(order("1008").POID, 0u);

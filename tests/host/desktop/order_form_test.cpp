@@ -151,7 +151,8 @@ TEST_F(OrderFormTest, AnOrderIsOpenedByNumberInEachTabAndMode) {
                            {"Notes", "notes"}};
   for (const auto& tab : tabs) {
     robot.inWindow("Changing a Purchase Order", [&, tab](QWidget& form) { showTab(form, tab[0]); });
-    robot.inWindow("Changing a Purchase Order", [&, tab](QWidget& form) { picture(form, "order-form-tab", tab[1]); });
+    robot.inWindow("Changing a Purchase Order",
+                   [&, tab](QWidget& form) { picture(form, "order-form-tab", tab[1]); });
   }
   robot.inWindow("Changing a Purchase Order", [&](QWidget& form) { click(form, "Cancel"); });
   openOrder("1003", "View");
