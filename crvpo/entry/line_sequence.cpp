@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "crvpo/entry/commitment_poster.h"
+#include "crvpo/entry/order_lines.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/table/private_table.h"
@@ -19,19 +20,6 @@ struct Place {
   crv::Id detail = 0;
   crv::Id sequence = 0;
 };
-
-StepResult readPlaces(crv::Connection& connection, crv::Id poid, std::vector<Place>& places) {
-  crv::PrivateTable<crv::PODetailRecord> lines(connection);
-  lines.rec.POID = poid;
-  if (lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
-    return StepFailure::of(lines.table, crv::TableOp::Reading);
-  for (;;) {
-    const crv::TableStatus read = lines.table.next();
-    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-    if (read != crv::TableStatus::Ok) return StepFailure::of(lines.table, crv::TableOp::Reading);
-    places.push_back({lines.rec.DetailID, lines.rec.SequenceNo});
-  }
-}
 
 // The new sequence numbers: the lines' own numbers handed out again in the
 // new order of the lines.
@@ -71,7 +59,10 @@ OperationOutcome moveLine(crv::Connection& connection, crv::Id poid, crv::Id det
     return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notMovedText));
   try {
     std::vector<Place> places;
-    if (auto failure = readPlaces(connection, poid, places)) return fail(failureText(*failure, notMovedText));
+    if (auto failure = forEachLine(connection, poid, [&](const crv::PODetailRecord& line) {
+          places.push_back({line.DetailID, line.SequenceNo});
+        }))
+      return fail(failureText(*failure, notMovedText));
     std::size_t at = 0;
     while (at < places.size() && places[at].detail != detailId) ++at;
     const bool first = at == 0;

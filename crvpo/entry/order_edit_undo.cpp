@@ -5,34 +5,17 @@
 #include <stdexcept>
 
 #include "crvpo/entry/commitment_poster.h"
+#include "crvpo/entry/order_lines.h"
 #include "crvpo/entry/order_notes_and_attachments.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/table/private_table.h"
 
 namespace crvpo {
-namespace {
-
-StepResult readLines(crv::PrivateTable<crv::PODetailRecord>& lines, crv::Id poid,
-                     std::vector<crv::PODetailRecord>& out) {
-  lines.rec.clear();
-  lines.rec.POID = poid;
-  if (lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
-    return StepFailure::of(lines.table, crv::TableOp::Reading);
-  for (;;) {
-    const crv::TableStatus read = lines.table.next();
-    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-    if (read != crv::TableStatus::Ok) return StepFailure::of(lines.table, crv::TableOp::Reading);
-    out.push_back(lines.rec);
-  }
-}
-
-}  // namespace
 
 std::optional<OrderEditUndo> OrderEditUndo::ofOrder(crv::Connection& connection, crv::Id poid) {
   OrderEditUndo undo;
   undo.poid_ = poid;
-  crv::PrivateTable<crv::PODetailRecord> lines(connection);
-  if (readLines(lines, poid, undo.lines_)) return std::nullopt;
+  if (readOrderLines(connection, poid, undo.lines_)) return std::nullopt;
   return undo;
 }
 
@@ -56,9 +39,9 @@ OperationOutcome OrderEditUndo::fail(std::string text) {
 }
 
 StepResult OrderEditUndo::restoreLines(crv::Connection& connection) {
-  crv::PrivateTable<crv::PODetailRecord> lines(connection);
   std::vector<crv::PODetailRecord> now;
-  if (auto failure = readLines(lines, poid_, now)) return failure;
+  if (auto failure = readOrderLines(connection, poid_, now)) return failure;
+  crv::PrivateTable<crv::PODetailRecord> lines(connection);
   std::map<crv::Id, const crv::PODetailRecord*> before;
   for (const crv::PODetailRecord& line : lines_) before[line.DetailID] = &line;
 

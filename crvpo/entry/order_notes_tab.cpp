@@ -71,7 +71,6 @@ void OrderNotesTab::build(crv::ui::Window& w, crv::ui::Control& tab) {
 }
 
 void OrderNotesTab::setReadOnly(bool readOnly) {
-  readOnly_ = readOnly;
   for (const char* equate : {"?NoteAdd", "?NoteChange", "?NoteDelete"})
     window_->control(equate).setDisabled(readOnly);
 }
@@ -116,10 +115,6 @@ Level OrderNotesTab::takeEvent(crv::ui::WindowManager& manager, const crv::ui::E
       return Level::Notify;
     }
   }
-  const bool editing = control && (control->is("?NoteAdd") || control->is("?NoteChange") ||
-                                   control->is("?NoteDelete") || control->is("?NoteList"));
-  if (readOnly_ && editing && event.kind != EventKind::NewSelection && event.kind != EventKind::Scroll)
-    return Level::Notify;
   const Level level = component_.takeEvent(manager, event);
   window_->control("?NoteSend").setDisabled(list_.rowCount() == 0);
   return level;

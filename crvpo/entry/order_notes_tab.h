@@ -54,7 +54,6 @@ class OrderNotesTab final : public crv::ui::WindowComponent {
   OrderNotesList list_;
   crv::ui::BrowseComponent component_;
   crv::ui::Window* window_ = nullptr;
-  bool readOnly_ = false;
 };
 
 }  // namespace crvpo

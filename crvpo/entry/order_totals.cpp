@@ -1,7 +1,7 @@
 // An order's totals and taxes.
 #include "crvpo/entry/order_totals.h"
 
-#include "host/framework/table/private_table.h"
+#include "crvpo/entry/order_lines.h"
 #include "host/framework/values/text.h"
 
 namespace crvpo {
@@ -16,16 +16,9 @@ void LineSums::add(const crv::PODetailRecord& line) {
 
 std::optional<LineSums> sumOrderLines(crv::Connection& connection, crv::Id poid) {
   LineSums sums;
-  crv::PrivateTable<crv::PODetailRecord> lines(connection);
-  lines.rec.POID = poid;
-  if (!lines.isOpen() || lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
+  if (forEachLine(connection, poid, [&](const crv::PODetailRecord& line) { sums.add(line); }))
     return std::nullopt;
-  for (;;) {
-    const crv::TableStatus read = lines.table.next();
-    if (read == crv::TableStatus::EndOfFile) return sums;
-    if (read != crv::TableStatus::Ok) return std::nullopt;
-    sums.add(lines.rec);
-  }
+  return sums;
 }
 
 crv::Amount taxAt(crv::Amount base, double rate) {

@@ -8,6 +8,7 @@
 
 #include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/line_amounts.h"
+#include "crvpo/entry/order_lines.h"
 #include "crvpo/entry/po_number_counter.h"
 #include "host/data/tables/inventory_tables.h"
 #include "host/framework/services/message_box.h"
@@ -153,19 +154,6 @@ StepResult insertNumbered(crv::Table& table, const crv::Record& values, std::str
   return std::nullopt;
 }
 
-StepResult readLines(crv::Connection& connection, crv::Id order, std::vector<crv::PODetailRecord>& out) {
-  crv::PrivateTable<crv::PODetailRecord> lines(connection);
-  lines.rec.POID = order;
-  if (lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
-    return StepFailure::of(lines.table, crv::TableOp::Reading);
-  for (;;) {
-    const crv::TableStatus read = lines.table.next();
-    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-    if (read != crv::TableStatus::Ok) return StepFailure::of(lines.table, crv::TableOp::Reading);
-    out.push_back(lines.rec);
-  }
-}
-
 }  // namespace
 
 PurchaseOrderDuplication::Result PurchaseOrderDuplication::copy(const crv::POMasterRecord& source,
@@ -196,7 +184,7 @@ PurchaseOrderDuplication::Result PurchaseOrderDuplication::copy(const crv::POMas
       const crv::Id copyId = headers.rec.POID;
 
       std::vector<crv::PODetailRecord> lines;
-      if (auto failure = readLines(*connection_, source.POID, lines)) return failed(*failure);
+      if (auto failure = readOrderLines(*connection_, source.POID, lines)) return failed(*failure);
       crv::PrivateTable<crv::PODetailRecord> copies(*connection_);
       CommitmentPoster poster(*connection_);
       for (crv::PODetailRecord& line : lines) {

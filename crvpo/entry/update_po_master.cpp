@@ -4,6 +4,7 @@
 #include "crvpo/entry/update_po_master.h"
 
 #include "crvpo/entry/entry_state.h"
+#include "crvpo/entry/order_lines.h"
 #include "crvpo/entry/purchase_order_deletion.h"
 #include "crvpo/entry/purchase_order_save.h"
 #include "crvpo/entry/ship_to_address.h"
@@ -49,6 +50,7 @@ UpdatePOMasterWindow::UpdatePOMasterWindow()
       lines_(currentOrder),
       linesComponent_(lines_, "?LineList", lineButtons()),
       invoices_(currentOrder),
+      invoicesComponent_(invoices_, "?InvoiceList"),
       attachments_([this] { return localVendorName_.str(); }),
       notes_([this] { return localVendorName_.str(); }) {
   addTable(crv::POMaster, true);
@@ -65,6 +67,7 @@ UpdatePOMasterWindow::UpdatePOMasterWindow()
   handle();
   addComponent(cases_);
   addComponent(linesComponent_);
+  addComponent(invoicesComponent_);
   addComponent(attachments_);
   addComponent(notes_);
 }
@@ -230,9 +233,10 @@ void UpdatePOMasterWindow::buildTotals() {
 void UpdatePOMasterWindow::handle() {
   onAccepted("?EnteredVendor", [this] { return enteredVendorAccepted(); });
   onSelected("?LocalVendorName", [this] {
-    if (acceptingAll()) return Level::Benign;
-    if (std::string(crv::clip(enteredVendor_.view())) == std::to_string(crv::POM.VendorID))
-      return Level::Benign;
+    // Text typed into Vendor ID and not yet taken is read first.
+    const std::string typed(crv::clip(enteredVendor_.view()));
+    const bool taken = typed.empty() ? crv::POM.VendorID == 0 : typed == std::to_string(crv::POM.VendorID);
+    if (acceptingAll() || taken) return Level::Benign;
     return enteredVendorAccepted();
   });
   onAccepted("?LocalVendorName", [this] { return vendorNameChosen(); });
@@ -441,19 +445,15 @@ Level UpdatePOMasterWindow::validate() {
 // Step 3 of OK: a blank default job takes the job of the order's job lines
 // when they name one, or, asked, the first line's job when they name more.
 void UpdatePOMasterWindow::assignDefaultJob() {
-  crv::PrivateTable<crv::PODetailRecord> lines(crv::PODetail);
-  lines.rec.POID = crv::POM.POID;
-  if (!lines.isOpen() || lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
-    return;
   std::string first;
   bool several = false;
-  while (lines.table.next() == crv::TableStatus::Ok) {
-    if (lines.rec.DetailType != "Job" || lines.rec.TextFlag == 1 || lines.rec.JobID.empty()) continue;
+  forEachLine(*crv::PODetail.connection(), crv::POM.POID, [&](const crv::PODetailRecord& line) {
+    if (line.DetailType != "Job" || line.TextFlag == 1 || line.JobID.empty()) return;
     if (first.empty())
-      first = lines.rec.JobID.str();
-    else if (lines.rec.JobID != first)
+      first = line.JobID.str();
+    else if (line.JobID != first)
       several = true;
-  }
+  });
   if (first.empty()) return;
   if (several &&
       crv::message(

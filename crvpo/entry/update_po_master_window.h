@@ -145,6 +145,7 @@ class UpdatePOMasterWindow final : public crv::ui::WindowManager {
   OrderLineList lines_;
   crv::ui::BrowseComponent linesComponent_;
   OrderInvoiceList invoices_;
+  crv::ui::BrowseComponent invoicesComponent_;
   OrderAttachmentsTab attachments_;
   OrderNotesTab notes_;
   TextCaseMenu cases_;

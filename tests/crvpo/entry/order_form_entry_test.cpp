@@ -230,6 +230,11 @@ TEST_F(OrderFormEntryTest, ViewedViewOnlyAndReconciledOrdersAreLocked) {
     EXPECT_TRUE(person.isDisabled("?LocalVendorName"));
     EXPECT_TRUE(person.isDisabled("?POM:PONumber"));
     EXPECT_FALSE(person.isDisabled("?POM:Terms"));
+    // The invoice that reconciled it, with what it reconciled.
+    ASSERT_EQ(person.rows("?InvoiceList").size(), 1u);
+    EXPECT_EQ(person.rows("?InvoiceList")[0].rfind("EES-55812 | ", 0), 0u);
+    EXPECT_EQ(person.control("?Tab:Reconciliation").fontWeight(), 700);
+    EXPECT_EQ(person.control("?Tab:Notes").fontWeight(), 400);
     cancel(person);
   }
   EXPECT_EQ(differences(), std::vector<std::string>{});
