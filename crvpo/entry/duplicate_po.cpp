@@ -118,6 +118,7 @@ crv::Id duplicatePurchaseOrder(crv::Id source) {
   const crv::POMasterRecord original = crv::POM;
   const auto result =
       PurchaseOrderDuplication(*connection).copy(original, entryState().Duplicate, proposedCounter);
+  tellUser(result.outcome);
   if (!result.outcome.done) return 0;
   crv::PrivateTable<crv::POMasterRecord> orders(*connection);
   orders.rec.POID = result.copy;

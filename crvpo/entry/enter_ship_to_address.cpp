@@ -32,18 +32,18 @@ class EnterShipToAddressWindow final : public crv::ui::WindowManager {
                                         "?POM:ShipToCity", "?POM:ShipToState", "?POM:ShipToZip",
                                         "?POM:ShipToContact", "?POM:ShipToInstructions", "?POM:ShipVia"});
     checkSpelling({"?POM:ShipToInstructions"});
-    cases_.add("?POM:ShipToName", "POM:ShipToName")
-        .add("?POM:ShipToAddress1", "POM:ShipToAddress1")
-        .add("?POM:ShipToAddress2", "POM:ShipToAddress2")
-        .add("?POM:ShipToCity", "POM:ShipToCity")
-        .add("?POM:ShipToContact", "POM:ShipToContact")
-        .add("?POM:ShipToInstructions", "POM:ShipToInst")
-        .add("?POM:ShipVia", "POM:ShipVia");
+    cases_.addField("?POM:ShipToName", "POM:ShipToName", po.ShipToName);
+    cases_.addField("?POM:ShipToAddress1", "POM:ShipToAddress1", po.ShipToAddress1);
+    cases_.addField("?POM:ShipToAddress2", "POM:ShipToAddress2", po.ShipToAddress2);
+    cases_.addField("?POM:ShipToCity", "POM:ShipToCity", po.ShipToCity);
+    cases_.addField("?POM:ShipToContact", "POM:ShipToContact", po.ShipToContact);
+    cases_.addField("?POM:ShipToInstructions", "POM:ShipToInst", po.ShipToInstructions);
+    cases_.addField("?POM:ShipVia", "POM:ShipVia", po.ShipVia);
     addComponent(cases_);
   }
 
  private:
-  TextCaseMenu cases_;
+  TextCaseMenu cases_{TextCaseMenu::Store::WhenChanged};
 };
 
 }  // namespace

@@ -4,10 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/order_lines.h"
 #include "host/data/tables/purchasing_tables.h"
-#include "host/framework/services/message_box.h"
 #include "host/framework/table/private_table.h"
 #include "host/framework/table/transaction.h"
 
@@ -47,46 +45,46 @@ std::vector<Place> reordered(const std::vector<Place>& places, std::size_t from,
   return lines;
 }
 
+// Writes the new sequence numbers of the order's lines.
+void renumber(crv::TableSteps& steps, crv::Connection& connection, crv::Id poid, crv::Id detailId,
+              LineMove move) {
+  std::vector<Place> places;
+  forEachLine(steps, connection, poid, [&](const crv::PODetailRecord& line) {
+    places.push_back({line.DetailID, line.SequenceNo});
+  });
+  std::size_t at = 0;
+  while (at < places.size() && places[at].detail != detailId) ++at;
+  const bool first = at == 0;
+  const bool last = at + 1 >= places.size();
+  if (at == places.size() || ((move == LineMove::Up || move == LineMove::ToTop) && first) ||
+      ((move == LineMove::Down || move == LineMove::ToBottom) && last))
+    return;
+
+  crv::PrivateTable<crv::PODetailRecord> lines(connection);
+  for (const Place& place : reordered(places, at, move)) {
+    lines.rec.DetailID = place.detail;
+    if (!steps.fetch(lines.table, crv::PODetailRecord::KeyDetailID) || lines.rec.SequenceNo == place.sequence)
+      continue;
+    lines.rec.SequenceNo = place.sequence;
+    steps.update(lines.table);
+  }
+}
+
 }  // namespace
 
 OperationOutcome moveLine(crv::Connection& connection, crv::Id poid, crv::Id detailId, LineMove move) {
-  auto fail = [](std::string text) {
-    crv::message(text, {}, crv::Icon::Stop);
-    return OperationOutcome::failure(std::move(text));
-  };
-  crv::Transaction transaction(connection);
-  if (!transaction.started())
-    return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notMovedText));
+  OperationOutcome outcome;
+  std::optional<crv::StepFailure> failure;
   try {
-    std::vector<Place> places;
-    if (auto failure = forEachLine(connection, poid, [&](const crv::PODetailRecord& line) {
-          places.push_back({line.DetailID, line.SequenceNo});
-        }))
-      return fail(failureText(*failure, notMovedText));
-    std::size_t at = 0;
-    while (at < places.size() && places[at].detail != detailId) ++at;
-    const bool first = at == 0;
-    const bool last = at + 1 >= places.size();
-    if (at == places.size() || ((move == LineMove::Up || move == LineMove::ToTop) && first) ||
-        ((move == LineMove::Down || move == LineMove::ToBottom) && last))
-      return OperationOutcome::success();
-
-    const std::vector<Place> moved = reordered(places, at, move);
-    crv::PrivateTable<crv::PODetailRecord> lines(connection);
-    for (const Place& place : moved) {
-      lines.rec.DetailID = place.detail;
-      bool found = false;
-      if (auto failure = fetchRow(lines.table, crv::PODetailRecord::KeyDetailID, found))
-        return fail(failureText(*failure, notMovedText));
-      if (!found || lines.rec.SequenceNo == place.sequence) continue;
-      lines.rec.SequenceNo = place.sequence;
-      if (auto failure = updateRow(lines.table)) return fail(failureText(*failure, notMovedText));
-    }
-    if (transaction.commit() != crv::TableStatus::Ok)
-      return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notMovedText));
+    failure = crv::runAtomically(connection, crv::Transaction::defaultWait, "PODetail", crv::TableOp::Saving,
+                                 [&](crv::TableSteps& steps) {
+                                   renumber(steps, connection, poid, detailId, move);
+                                   return true;
+                                 });
   } catch (const std::exception& error) {
-    return fail(std::string(error.what()) + "||" + notMovedText);
+    return outcome.fail(std::string(error.what()) + "||" + notMovedText, {});
   }
+  if (failure) return outcome.fail(failureText(*failure, notMovedText), {});
   return OperationOutcome::success();
 }
 

@@ -4,7 +4,8 @@
 // other way). The first line cannot move up nor the last one down.
 //
 // The changed lines are written in one transaction; a failed write rolls
-// the move back and says so.
+// the move back and the outcome says so (the window hands it to
+// tellUser()).
 #pragma once
 
 #include "crvpo/entry/operation_outcome.h"

@@ -7,15 +7,16 @@
 #include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/order_lines.h"
 #include "crvpo/entry/order_notes_and_attachments.h"
-#include "host/framework/services/message_box.h"
 #include "host/framework/table/private_table.h"
 
 namespace crvpo {
 
 std::optional<OrderEditUndo> OrderEditUndo::ofOrder(crv::Connection& connection, crv::Id poid) {
+  auto lines = readOrderLines(connection, poid);
+  if (!lines) return std::nullopt;
   OrderEditUndo undo;
   undo.poid_ = poid;
-  if (readOrderLines(connection, poid, undo.lines_)) return std::nullopt;
+  undo.lines_ = std::move(*lines);
   return undo;
 }
 
@@ -33,70 +34,61 @@ OpeningCommitments OrderEditUndo::commitments() const {
   return list;
 }
 
-OperationOutcome OrderEditUndo::fail(std::string text) {
-  if (showMessages_) crv::message(text, failureTitle, crv::Icon::Stop);
-  return OperationOutcome::failure(std::move(text));
-}
-
-StepResult OrderEditUndo::restoreLines(crv::Connection& connection) {
-  std::vector<crv::PODetailRecord> now;
-  if (auto failure = readOrderLines(connection, poid_, now)) return failure;
+void OrderEditUndo::restoreLines(crv::TableSteps& steps, crv::Connection& connection) {
+  const std::vector<crv::PODetailRecord> now = readOrderLines(steps, connection, poid_);
   crv::PrivateTable<crv::PODetailRecord> lines(connection);
   std::map<crv::Id, const crv::PODetailRecord*> before;
   for (const crv::PODetailRecord& line : lines_) before[line.DetailID] = &line;
 
   for (const crv::PODetailRecord& line : now) {
     lines.rec.DetailID = line.DetailID;
-    bool found = false;
-    if (auto failure = fetchRow(lines.table, crv::PODetailRecord::KeyDetailID, found)) return failure;
-    if (!found) continue;
+    if (!steps.fetch(lines.table, crv::PODetailRecord::KeyDetailID)) continue;
     const auto kept = before.find(line.DetailID);
     if (kept == before.end()) {
-      if (auto failure = removeRow(lines.table)) return failure;
+      steps.remove(lines.table);
       continue;
     }
     if (!line.sameValues(*kept->second)) {
       lines.rec = *kept->second;
-      if (auto failure = updateRow(lines.table)) return failure;
+      steps.update(lines.table);
     }
     before.erase(kept);
   }
   // Lines deleted since go back under their own identifiers.
   for (const auto& [id, line] : before) {
     lines.rec = *line;
-    if (lines.table.tryInsert() != crv::TableStatus::Ok)
-      return StepFailure::of(lines.table, crv::TableOp::Inserting);
+    steps.insert(lines.table);
   }
-  return std::nullopt;
+}
+
+void OrderEditUndo::putBack(crv::TableSteps& steps, crv::Connection& connection,
+                            const OpeningCommitments& posted, std::vector<std::string>& storedFiles) {
+  CommitmentPoster poster(connection, steps);
+  const auto& entries = posted.entries();
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) poster.apply(*entry, -1);
+  restoreLines(steps, connection);
+  for (const Commitment& entry : commitments().entries()) poster.apply(entry, +1);
+  if (newOrder_) removeNotesAndAttachments(steps, connection, poid_, storedFiles);
 }
 
 OperationOutcome OrderEditUndo::undo(crv::Connection& connection, OpeningCommitments& posted) {
+  OperationOutcome outcome;
   std::vector<std::string> storedFiles;
-  {
-    crv::Transaction transaction(connection, wait_);
-    if (!transaction.started())
-      return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notUndoneText));
-    try {
-      CommitmentPoster poster(connection);
-      const auto& entries = posted.entries();
-      for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
-        if (auto failure = poster.apply(*entry, -1)) return fail(failureText(*failure, notUndoneText));
-      if (auto failure = restoreLines(connection)) return fail(failureText(*failure, notUndoneText));
-      const OpeningCommitments restored = commitments();
-      for (const Commitment& entry : restored.entries())
-        if (auto failure = poster.apply(entry, +1)) return fail(failureText(*failure, notUndoneText));
-      if (newOrder_)
-        if (auto failure = removeNotesAndAttachments(connection, poid_, storedFiles))
-          return fail(failureText(*failure, notUndoneText));
-      if (transaction.commit() != crv::TableStatus::Ok)
-        return fail(failureText(transaction.error(), crv::TableOp::Saving, "PODetail", notUndoneText));
-      posted = restored;
-    } catch (const std::exception& error) {
-      return fail(std::string(error.what()) + "||" + notUndoneText);
-    }
+  std::optional<crv::StepFailure> failure;
+  try {
+    failure =
+        crv::runAtomically(connection, wait_, "PODetail", crv::TableOp::Saving, [&](crv::TableSteps& steps) {
+          putBack(steps, connection, posted, storedFiles);
+          return true;
+        });
+  } catch (const std::exception& error) {
+    return outcome.fail(std::string(error.what()) + "||" + notUndoneText, failureTitle);
   }
-  removeStoredFiles(storedFiles, showMessages_);
-  return OperationOutcome::success();
+  if (failure) return outcome.fail(failureText(*failure, notUndoneText), failureTitle);
+  posted = commitments();
+  removeStoredFiles(storedFiles, outcome);
+  outcome.done = true;
+  return outcome;
 }
 
 }  // namespace crvpo

@@ -20,6 +20,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "crvpo/entry/opening_commitments.h"
@@ -42,25 +43,25 @@ class OrderEditUndo {
   static OrderEditUndo ofNewOrder(crv::Id poid);
 
   void setWait(std::chrono::milliseconds wait) { wait_ = wait; }
-  void setShowMessages(bool show) { showMessages_ = show; }
 
   const std::vector<crv::PODetailRecord>& lines() const { return lines_; }
   // What the lines commit, one entry per job or inventory line in order.
   OpeningCommitments commitments() const;
 
   // Puts the order back. `posted` holds what the order's figures hold for
-  // it now; afterwards it holds what the restored lines commit.
+  // it now; afterwards it holds what the restored lines commit. Nothing is
+  // shown here: the window hands the outcome to tellUser().
   OperationOutcome undo(crv::Connection& connection, OpeningCommitments& posted);
 
  private:
-  OperationOutcome fail(std::string text);
-  StepResult restoreLines(crv::Connection& connection);
+  void putBack(crv::TableSteps& steps, crv::Connection& connection, const OpeningCommitments& posted,
+               std::vector<std::string>& storedFiles);
+  void restoreLines(crv::TableSteps& steps, crv::Connection& connection);
 
   crv::Id poid_ = 0;
   bool newOrder_ = false;
   std::vector<crv::PODetailRecord> lines_;
   std::chrono::milliseconds wait_ = crv::Transaction::defaultWait;
-  bool showMessages_ = true;
 };
 
 }  // namespace crvpo

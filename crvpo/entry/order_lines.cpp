@@ -4,24 +4,47 @@
 #include "host/framework/table/private_table.h"
 
 namespace crvpo {
+namespace {
 
-StepResult forEachLine(crv::Connection& connection, crv::Id poid,
-                       const std::function<void(const crv::PODetailRecord&)>& visit) {
+// A read outside a transaction only needs to know whether every line was
+// read; the steps count the failures.
+class UnreportedFailures final : public crv::StepFailureSink {
+ public:
+  void stepFailed(const crv::StepFailure&) override {}
+};
+
+}  // namespace
+
+void forEachLine(crv::TableSteps& steps, crv::Connection& connection, crv::Id poid,
+                 const std::function<void(const crv::PODetailRecord&)>& visit) {
   crv::PrivateTable<crv::PODetailRecord> lines(connection);
   lines.rec.POID = poid;
-  if (!lines.isOpen() || lines.table.setRange(crv::PODetailRecord::KeyPOID, 1) != crv::TableStatus::Ok)
-    return StepFailure::of(lines.table, crv::TableOp::Reading);
-  for (;;) {
-    const crv::TableStatus read = lines.table.next();
-    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-    if (read != crv::TableStatus::Ok) return StepFailure::of(lines.table, crv::TableOp::Reading);
-    visit(lines.rec);
-  }
+  if (!steps.check(lines.table.setRange(crv::PODetailRecord::KeyPOID, 1), lines.table, crv::TableOp::Reading))
+    return;
+  while (steps.next(lines.table)) visit(lines.rec);
 }
 
-StepResult readOrderLines(crv::Connection& connection, crv::Id poid,
-                          std::vector<crv::PODetailRecord>& lines) {
-  return forEachLine(connection, poid, [&](const crv::PODetailRecord& line) { lines.push_back(line); });
+std::vector<crv::PODetailRecord> readOrderLines(crv::TableSteps& steps, crv::Connection& connection,
+                                                crv::Id poid) {
+  std::vector<crv::PODetailRecord> lines;
+  forEachLine(steps, connection, poid, [&](const crv::PODetailRecord& line) { lines.push_back(line); });
+  return lines;
+}
+
+bool forEachLine(crv::Connection& connection, crv::Id poid,
+                 const std::function<void(const crv::PODetailRecord&)>& visit) {
+  UnreportedFailures sink;
+  crv::TableSteps steps(sink);
+  forEachLine(steps, connection, poid, visit);
+  return steps.failures() == 0;
+}
+
+std::optional<std::vector<crv::PODetailRecord>> readOrderLines(crv::Connection& connection, crv::Id poid) {
+  UnreportedFailures sink;
+  crv::TableSteps steps(sink);
+  std::vector<crv::PODetailRecord> lines = readOrderLines(steps, connection, poid);
+  if (steps.failures() != 0) return std::nullopt;
+  return lines;
 }
 
 }  // namespace crvpo

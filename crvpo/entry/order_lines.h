@@ -4,19 +4,25 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
-#include "crvpo/entry/operation_outcome.h"
 #include "host/data/tables/purchasing_tables.h"
+#include "host/framework/table/table_steps.h"
 
 namespace crvpo {
 
-// Calls `visit` with each line; the failed read, or nothing when every line
-// was read.
-StepResult forEachLine(crv::Connection& connection, crv::Id poid,
-                       const std::function<void(const crv::PODetailRecord&)>& visit);
+// Calls `visit` with each line; a failed read goes to `steps` (inside a
+// transaction it ends the work).
+void forEachLine(crv::TableSteps& steps, crv::Connection& connection, crv::Id poid,
+                 const std::function<void(const crv::PODetailRecord&)>& visit);
+std::vector<crv::PODetailRecord> readOrderLines(crv::TableSteps& steps, crv::Connection& connection,
+                                                crv::Id poid);
 
-// The lines themselves.
-StepResult readOrderLines(crv::Connection& connection, crv::Id poid, std::vector<crv::PODetailRecord>& lines);
+// Outside a transaction: false when the lines could not be read to their
+// end.
+bool forEachLine(crv::Connection& connection, crv::Id poid,
+                 const std::function<void(const crv::PODetailRecord&)>& visit);
+std::optional<std::vector<crv::PODetailRecord>> readOrderLines(crv::Connection& connection, crv::Id poid);
 
 }  // namespace crvpo

@@ -15,11 +15,11 @@
 
 namespace crvpo {
 
-StepResult removeNotesAndAttachments(crv::Connection& connection, crv::Id poid,
-                                     std::vector<std::string>& storedFiles);
+void removeNotesAndAttachments(crv::TableSteps& steps, crv::Connection& connection, crv::Id poid,
+                               std::vector<std::string>& storedFiles);
 
-// Removes stored copies; one that cannot be removed is reported (when
-// `showMessages`) and left behind.
-void removeStoredFiles(const std::vector<std::string>& storedFiles, bool showMessages);
+// Removes stored copies; one that cannot be removed is left behind and
+// named in `outcome`.
+void removeStoredFiles(const std::vector<std::string>& storedFiles, OperationOutcome& outcome);
 
 }  // namespace crvpo

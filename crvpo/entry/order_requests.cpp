@@ -95,9 +95,10 @@ int deleteOrder(crv::Id poid) {
   }
   crv::POMaster.open();
   crv::POM.POID = poid;
-  const bool done = PurchaseOrderDeletion(crv::POMaster).remove().done;
+  const OperationOutcome outcome = PurchaseOrderDeletion(crv::POMaster).remove();
   crv::POMaster.close();
-  return done ? crv::RequestCompleted : crv::RequestCancelled;
+  tellUser(outcome);
+  return outcome.done ? crv::RequestCompleted : crv::RequestCancelled;
 }
 
 }  // namespace crvpo

@@ -16,7 +16,7 @@ void LineSums::add(const crv::PODetailRecord& line) {
 
 std::optional<LineSums> sumOrderLines(crv::Connection& connection, crv::Id poid) {
   LineSums sums;
-  if (forEachLine(connection, poid, [&](const crv::PODetailRecord& line) { sums.add(line); }))
+  if (!forEachLine(connection, poid, [&](const crv::PODetailRecord& line) { sums.add(line); }))
     return std::nullopt;
   return sums;
 }

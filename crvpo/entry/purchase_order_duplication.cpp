@@ -11,7 +11,6 @@
 #include "crvpo/entry/order_lines.h"
 #include "crvpo/entry/po_number_counter.h"
 #include "host/data/tables/inventory_tables.h"
-#include "host/framework/services/message_box.h"
 #include "host/framework/table/private_table.h"
 
 namespace crvpo {
@@ -54,28 +53,24 @@ void makeHeader(crv::POMasterRecord& copy, const crv::POMasterRecord& source,
 // The whole ordered quantity of an inventory line in stock units, as the
 // line form works it out; a unit without a conversion record keeps the
 // source line's ratio of stock units to open quantity.
-StepResult stockQuantity(crv::Connection& connection, crv::PODetailRecord& line, const crv::Quantity& open) {
+void stockQuantity(crv::TableSteps& steps, crv::Connection& connection, crv::PODetailRecord& line,
+                   const crv::Quantity& open) {
   crv::PrivateTable<crv::INMasterRecord> items(connection);
   items.rec.ItemID = line.ItemID;
-  bool known = false;
-  if (auto failure = fetchRow(items.table, crv::INMasterRecord::KeyItemID, known)) return failure;
-  if (!known || items.rec.UnitName == line.UnitName) {
+  if (!steps.fetch(items.table, crv::INMasterRecord::KeyItemID) || items.rec.UnitName == line.UnitName) {
     line.INVQuantity = line.QtyOrdered;
-    return std::nullopt;
+    return;
   }
   crv::PrivateTable<crv::INCnvrtRecord> conversions(connection);
   conversions.rec.ItemID = line.ItemID;
   conversions.rec.UnitName = line.UnitName;
-  bool converted = false;
-  if (auto failure = fetchRow(conversions.table, crv::INCnvrtRecord::KeyItemUnit, converted)) return failure;
-  if (converted)
+  if (steps.fetch(conversions.table, crv::INCnvrtRecord::KeyItemUnit))
     line.INVQuantity = outstandingInStockUnits(line.QtyOrdered, {}, conversions.rec.Factor);
   else if (!open.isZero())
     line.INVQuantity = crv::divide<4>(crv::multiply<8>(line.INVQuantity, line.QtyOrdered), open);
-  return std::nullopt;
 }
 
-StepResult resetLine(crv::Connection& connection, crv::PODetailRecord& line, crv::Id copy) {
+void resetLine(crv::TableSteps& steps, crv::Connection& connection, crv::PODetailRecord& line, crv::Id copy) {
   const crv::Quantity open = line.QtyOrdered - line.QtyInvoiced;
   line.POID = copy;
   line.DetailID = 0;
@@ -92,8 +87,7 @@ StepResult resetLine(crv::Connection& connection, crv::PODetailRecord& line, crv
   line.Reconciliation = 0;
   line.ReceiptDate = {};
   line.SerialID = 0;
-  if (lineKind(line) == LineKind::Inventory) return stockQuantity(connection, line, open);
-  return std::nullopt;
+  if (lineKind(line) == LineKind::Inventory) stockQuantity(steps, connection, line, open);
 }
 
 }  // namespace
@@ -112,49 +106,62 @@ DuplicateProposal PurchaseOrderDuplication::propose(const crv::POMasterRecord& s
   return proposal;
 }
 
-OperationOutcome PurchaseOrderDuplication::fail(std::string text) {
-  if (showMessages_) crv::message(text, failureTitle, crv::Icon::Stop);
-  return OperationOutcome::failure(std::move(text));
-}
-
 namespace {
 
 // Step 1: the number the copy takes and the counter's move, inside the
 // transaction. `renumbered` is set when another station used the
 // proposed number meanwhile.
-StepResult takeNumber(crv::Connection& connection, DuplicateProposal& chosen, crv::Id proposedCounter,
-                      std::optional<crv::Id>& renumbered) {
-  if (proposedCounter == 0 || readAsNumber(chosen.PONumber.view()) != proposedCounter) return std::nullopt;
+void takeNumber(crv::TableSteps& steps, crv::Connection& connection, DuplicateProposal& chosen,
+                crv::Id proposedCounter, std::optional<crv::Id>& renumbered) {
+  if (proposedCounter == 0 || readAsNumber(chosen.PONumber.view()) != proposedCounter) return;
   crv::PrivateTable<crv::SystemsRecord> systems(connection);
-  if (systems.table.set(crv::SystemsRecord::KeySystemID) != crv::TableStatus::Ok)
-    return StepFailure::of(systems.table, crv::TableOp::Reading);
-  const crv::TableStatus read = systems.table.next();
-  if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-  if (read != crv::TableStatus::Ok) return StepFailure::of(systems.table, crv::TableOp::Reading);
-  if (systems.rec.AutoPONumber == 0) return std::nullopt;
+  steps.check(systems.table.set(crv::SystemsRecord::KeySystemID), systems.table, crv::TableOp::Reading);
+  if (!steps.next(systems.table) || systems.rec.AutoPONumber == 0) return;
   const crv::Id number = std::max(systems.rec.NextPONumber, proposedCounter);
   if (number != proposedCounter) renumbered = number;
   chosen.PONumber = plainDigits(number);
   systems.rec.NextPONumber = number + 1;
-  return updateRow(systems.table);
+  steps.update(systems.table);
 }
 
 // Inserts a row through a primed auto-number, as every new order and line
-// is numbered.
-StepResult insertNumbered(crv::Table& table, const crv::Record& values, std::string_view name) {
+// is numbered; a failure is named after `name`.
+void insertNumbered(crv::TableSteps& steps, crv::Table& table, const crv::Record& values,
+                    std::string_view name) {
   table.buffer().clear();
   if (table.primeAutoInc() != crv::TableStatus::Ok)
-    return StepFailure{table.lastError(), crv::TableOp::Autoincrementing, std::string(name)};
+    steps.fail({table.lastError(), crv::TableOp::Autoincrementing, std::string(name)});
   const int field = table.def().autoNumberField();
   const std::int64_t number = table.buffer().field(static_cast<std::size_t>(field)).integer();
   table.buffer().copyFrom(values);
   table.buffer().field(static_cast<std::size_t>(field)).setInteger(number);
   if (table.tryInsert() != crv::TableStatus::Ok)
-    return StepFailure{table.lastError(), crv::TableOp::Inserting, std::string(name)};
-  return std::nullopt;
+    steps.fail({table.lastError(), crv::TableOp::Inserting, std::string(name)});
 }
 
 }  // namespace
+
+crv::Id PurchaseOrderDuplication::write(crv::TableSteps& steps, const crv::POMasterRecord& source,
+                                        DuplicateProposal& taken, crv::Id proposedCounter,
+                                        std::optional<crv::Id>& renumbered) {
+  takeNumber(steps, *connection_, taken, proposedCounter, renumbered);
+
+  crv::PrivateTable<crv::POMasterRecord> headers(*connection_);
+  crv::POMasterRecord header;
+  makeHeader(header, source, taken);
+  insertNumbered(steps, headers.table, header, headerTable);
+  const crv::Id copyId = headers.rec.POID;
+
+  std::vector<crv::PODetailRecord> lines = readOrderLines(steps, *connection_, source.POID);
+  crv::PrivateTable<crv::PODetailRecord> copies(*connection_);
+  CommitmentPoster poster(*connection_, steps);
+  for (crv::PODetailRecord& line : lines) {
+    resetLine(steps, *connection_, line, copyId);
+    insertNumbered(steps, copies.table, line, lineTable);
+    if (auto entry = OpeningCommitments::of(copies.rec)) poster.apply(*entry, +1);
+  }
+  return copyId;
+}
 
 PurchaseOrderDuplication::Result PurchaseOrderDuplication::copy(const crv::POMasterRecord& source,
                                                                 const DuplicateProposal& chosen,
@@ -162,53 +169,27 @@ PurchaseOrderDuplication::Result PurchaseOrderDuplication::copy(const crv::POMas
   Result result;
   DuplicateProposal taken = chosen;
   std::optional<crv::Id> renumbered;
-  {
-    crv::Transaction transaction(*connection_, wait_);
-    if (!transaction.started()) {
-      result.outcome =
-          fail(failureText(transaction.error(), crv::TableOp::Inserting, headerTable, notCopiedText));
-      return result;
-    }
-    try {
-      auto failed = [&](const StepFailure& failure) {
-        result.outcome = fail(failureText(failure, notCopiedText));
-        return result;
-      };
-      if (auto failure = takeNumber(*connection_, taken, proposedCounter, renumbered))
-        return failed(*failure);
-
-      crv::PrivateTable<crv::POMasterRecord> headers(*connection_);
-      crv::POMasterRecord header;
-      makeHeader(header, source, taken);
-      if (auto failure = insertNumbered(headers.table, header, headerTable)) return failed(*failure);
-      const crv::Id copyId = headers.rec.POID;
-
-      std::vector<crv::PODetailRecord> lines;
-      if (auto failure = readOrderLines(*connection_, source.POID, lines)) return failed(*failure);
-      crv::PrivateTable<crv::PODetailRecord> copies(*connection_);
-      CommitmentPoster poster(*connection_);
-      for (crv::PODetailRecord& line : lines) {
-        if (auto failure = resetLine(*connection_, line, copyId)) return failed(*failure);
-        if (auto failure = insertNumbered(copies.table, line, lineTable)) return failed(*failure);
-        if (auto entry = OpeningCommitments::of(copies.rec))
-          if (auto failure = poster.apply(*entry, +1)) return failed(*failure);
-      }
-
-      if (transaction.commit() != crv::TableStatus::Ok) {
-        result.outcome =
-            fail(failureText(transaction.error(), crv::TableOp::Inserting, headerTable, notCopiedText));
-        return result;
-      }
-      result.copy = copyId;
-    } catch (const std::exception& error) {
-      result.outcome = fail(std::string(error.what()) + "||" + notCopiedText);
-      return result;
-    }
+  crv::Id copyId = 0;
+  std::optional<crv::StepFailure> failure;
+  try {
+    failure = crv::runAtomically(*connection_, wait_, headerTable, crv::TableOp::Inserting,
+                                 [&](crv::TableSteps& steps) {
+                                   copyId = write(steps, source, taken, proposedCounter, renumbered);
+                                   return true;
+                                 });
+  } catch (const std::exception& error) {
+    result.outcome.fail(std::string(error.what()) + "||" + notCopiedText, failureTitle);
+    return result;
   }
-  if (renumbered && showMessages_)
-    crv::message(PONumberCounter::changeText(proposedCounter, *renumbered), PONumberCounter::changeTitle,
-                 crv::Icon::Information);
-  result.outcome = OperationOutcome::success();
+  if (failure) {
+    result.outcome.fail(failureText(*failure, notCopiedText), failureTitle);
+    return result;
+  }
+  if (renumbered)
+    result.outcome.tell(PONumberCounter::changeText(proposedCounter, *renumbered),
+                        PONumberCounter::changeTitle, crv::Icon::Information);
+  result.outcome.done = true;
+  result.copy = copyId;
   return result;
 }
 

@@ -29,6 +29,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 
 #include "crvpo/entry/entry_state.h"
@@ -47,7 +48,6 @@ class PurchaseOrderDuplication {
   explicit PurchaseOrderDuplication(crv::Connection& connection) : connection_(&connection) {}
 
   void setWait(std::chrono::milliseconds wait) { wait_ = wait; }
-  void setShowMessages(bool show) { showMessages_ = show; }
 
   // The number and dates proposed for a copy of `source`.
   static DuplicateProposal propose(const crv::POMasterRecord& source, const crv::SystemsRecord& settings,
@@ -55,7 +55,8 @@ class PurchaseOrderDuplication {
 
   // Copies `source` under `chosen`. `proposedCounter` is the counter's
   // number the proposal offered (0 when it offered none). On success the
-  // copy's POID is in the outcome.
+  // copy's POID is in the result. Nothing is shown here: the caller hands
+  // the outcome to tellUser().
   struct Result {
     OperationOutcome outcome;
     crv::Id copy = 0;
@@ -63,11 +64,12 @@ class PurchaseOrderDuplication {
   Result copy(const crv::POMasterRecord& source, const DuplicateProposal& chosen, crv::Id proposedCounter);
 
  private:
-  OperationOutcome fail(std::string text);
+  // The transaction's work: the copy's POID.
+  crv::Id write(crv::TableSteps& steps, const crv::POMasterRecord& source, DuplicateProposal& taken,
+                crv::Id proposedCounter, std::optional<crv::Id>& renumbered);
 
   crv::Connection* connection_;
   std::chrono::milliseconds wait_ = crv::Transaction::defaultWait;
-  bool showMessages_ = true;
 };
 
 }  // namespace crvpo

@@ -1,89 +1,69 @@
-// The text-case menu of a form's text fields.
+// The text-case menu.
 #include "crvpo/entry/text_case_menu.h"
+
+#include <iterator>
 
 #include "host/framework/ui/front_end.h"
 #include "host/framework/ui/window_manager.h"
 #include "host/siblings/CRVMISC/get_case.h"
 
 namespace crvpo {
-namespace {
 
 using crv::siblings::TextCase;
+using crv::ui::Level;
+
+namespace {
 
 struct MenuItem {
-  TextCase mode;
+  TextCase textCase;
   const char* text;
 };
 constexpr MenuItem menuItems[] = {
     {TextCase::AsTyped, "small text"}, {TextCase::Title, "Capitalized Text"}, {TextCase::Upper, "ALL CAPS"}};
 
-void applyTo(crv::ui::Control& control, TextCase mode) {
-  crv::ui::Binding& value = control.binding();
-  if (!value.bound() || mode == TextCase::AsTyped) return;
-  const std::string text = value.plain();
-  const std::string cased = crv::siblings::applyTextCase(text, mode);
-  if (cased != text) {
-    value.setPlain(cased);
-    control.window().touch();
-  }
-}
-
 }  // namespace
 
-TextCaseMenu& TextCaseMenu::add(std::string equate, std::string preference) {
-  fields_.push_back({std::move(equate), std::move(preference), TextCase::AsTyped});
-  return *this;
-}
-
 void TextCaseMenu::reset(crv::ui::WindowManager& /*manager*/) {
-  if (read_) return;
-  read_ = true;
+  if (started_) return;
+  started_ = true;
   for (Field& field : fields_)
-    if (auto stored = crv::siblings::textCaseFromCode(crv::siblings::getCase("000" + field.preference)))
-      field.mode = *stored;
+    if (auto stored = crv::siblings::textCaseFromCode(crv::siblings::getCase("000" + field.storedName)))
+      field.textCase = *stored;
 }
 
-TextCase TextCaseMenu::caseOf(std::string_view equate) const {
-  for (const Field& field : fields_)
-    if (field.equate == equate) return field.mode;
-  return TextCase::AsTyped;
-}
+void TextCaseMenu::kill(crv::ui::WindowManager& /*manager*/) { started_ = false; }
 
-TextCaseMenu::Field* TextCaseMenu::find(const crv::ui::Control* control) {
-  if (!control) return nullptr;
+TextCaseMenu::Field* TextCaseMenu::find(const crv::ui::Event& event) {
+  if (!event.control) return nullptr;
   for (Field& field : fields_)
-    if (control->is(field.equate)) return &field;
+    if (event.control->is(field.equate)) return &field;
   return nullptr;
 }
 
-crv::ui::Level TextCaseMenu::takeEvent(crv::ui::WindowManager& manager, const crv::ui::Event& event) {
-  Field* field = find(event.control);
-  if (!field) return crv::ui::Level::Benign;
-  if (event.kind == crv::ui::EventKind::PopupMenu) {
-    choose(*field, *event.control);
-    return crv::ui::Level::Notify;
-  }
-  if (event.kind == crv::ui::EventKind::Accepted && !manager.acceptingAll() && !event.control->readOnly())
-    applyTo(*event.control, field->mode);
-  return crv::ui::Level::Benign;
-}
-
-void TextCaseMenu::choose(Field& field, crv::ui::Control& control) {
+Level TextCaseMenu::offerMenu(Field& field) {
   crv::ui::PopupRequest menu;
   for (const MenuItem& item : menuItems) {
     if (!menu.items.empty()) menu.items += "|";
-    // The current mode is marked with a bullet, the others indented alike.
-    menu.items += (item.mode == field.mode ? "\u2022 " : "   ") + std::string(item.text);
+    // The current case is marked with a bullet, the others indented alike.
+    menu.items += (item.textCase == field.textCase ? "\u2022 " : "   ") + std::string(item.text);
   }
   const int chosen = crv::ui::frontEnd().popupMenu(menu);
-  if (chosen < 1 || chosen > 3) return;
-  const TextCase mode = menuItems[chosen - 1].mode;
-  if (mode != field.mode) {
-    field.mode = mode;
-    // "small text" is stored as "DEF", the form's own case.
-    crv::siblings::getCase(std::string(crv::siblings::textCaseCode(mode)) + field.preference);
-  }
-  applyTo(control, mode);
+  if (chosen < 1 || chosen > static_cast<int>(std::size(menuItems))) return Level::Notify;
+  const TextCase textCase = menuItems[chosen - 1].textCase;
+  const bool changed = textCase != field.textCase;
+  field.textCase = textCase;
+  if (changed || store_ == Store::Always)
+    crv::siblings::getCase(std::string(crv::siblings::textCaseCode(textCase)) + field.storedName);
+  field.apply(textCase);
+  return Level::Notify;
+}
+
+Level TextCaseMenu::takeEvent(crv::ui::WindowManager& manager, const crv::ui::Event& event) {
+  Field* field = find(event);
+  if (!field) return Level::Benign;
+  if (event.kind == crv::ui::EventKind::PopupMenu) return offerMenu(*field);
+  if (event.kind == crv::ui::EventKind::Accepted && !manager.acceptingAll()) field->apply(field->textCase);
+  return Level::Benign;
 }
 
 }  // namespace crvpo

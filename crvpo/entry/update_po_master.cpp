@@ -100,10 +100,10 @@ void UpdatePOMasterWindow::build() {
   useTypeAhead("UpdatePOMaster", {"?EnteredVendor", "?POM:DefaultJob", "?POM:FOB", "?POM:PONumber",
                                   "?POM:ShipToJob", "?POM:ShipVia", "?POM:Terms"});
   checkSpelling({"?POM:Terms", "?POM:FOB", "?POM:ShipVia"});
-  cases_.add("?POM:Terms", "POM:Terms")
-      .add("?POM:PONumber", "POM:PONumber")
-      .add("?POM:PreparedBy", "POM:PreparedBy")
-      .add("?POM:FOB", "POM:FOB");
+  cases_.addField("?POM:Terms", "POM:Terms", crv::POM.Terms);
+  cases_.addField("?POM:PONumber", "POM:PONumber", crv::POM.PONumber);
+  cases_.addField("?POM:PreparedBy", "POM:PreparedBy", crv::POM.PreparedBy);
+  cases_.addField("?POM:FOB", "POM:FOB", crv::POM.FOB);
 }
 
 void UpdatePOMasterWindow::buildVendorGroup() {
@@ -470,6 +470,7 @@ Level UpdatePOMasterWindow::saveOrder() {
   const bool inserting = mode_ == crv::InsertRecord;
   const OperationOutcome outcome = save.save(mode_, opening_, inserting && counter_ ? &*counter_ : nullptr,
                                              inserting ? nullptr : &openingState_);
+  tellUser(outcome);
   if (!outcome.done) return Level::Notify;
   saved_ = true;
   // From here the order exists: a later save changes it, and Cancel puts
@@ -505,7 +506,9 @@ Level UpdatePOMasterWindow::deleteOrder() {
     complete(crv::RequestCancelled);
     return Level::Notify;
   }
-  if (!PurchaseOrderDeletion(crv::POMaster).remove().done) return Level::Notify;
+  const OperationOutcome outcome = PurchaseOrderDeletion(crv::POMaster).remove();
+  tellUser(outcome);
+  if (!outcome.done) return Level::Notify;
   saved_ = true;
   complete(crv::RequestCompleted);
   return Level::Benign;
@@ -554,8 +557,9 @@ void UpdatePOMasterWindow::undoEdits(bool showMessages) {
   if (!newOrder && !linesTouched_) return;
   crv::Connection* connection = crv::POMaster.connection();
   if (!connection) return;
-  undo_->setShowMessages(showMessages);
-  if (undo_->undo(*connection, opening_).done) undone_ = true;
+  const OperationOutcome outcome = undo_->undo(*connection, opening_);
+  if (showMessages) tellUser(outcome);
+  if (outcome.done) undone_ = true;
 }
 
 Level UpdatePOMasterWindow::takeCancelled() {

@@ -63,17 +63,22 @@ Level UpdatePOMasterWindow::deleteLine() {
     return Level::Notify;
   crv::Connection& connection = *crv::PODetail.connection();
   const OpeningCommitments before = opening_;
-  {
-    crv::Transaction transaction(connection);
-    const bool done =
-        transaction.started() && LineDeletionAdjustment(connection).apply(crv::POD, opening_).done &&
-        crv::PODetail.remove() == crv::TableStatus::Ok && transaction.commit() == crv::TableStatus::Ok;
-    if (!done) {
-      opening_ = before;
-      if (!transaction.started()) crv::message(transaction.error().describe() + " Deleting PODetail");
-      lines_.refresh();
-      return Level::Notify;
-    }
+  OperationOutcome outcome;
+  const auto failure = crv::runAtomically(connection, crv::Transaction::defaultWait, crv::PODetail.name(),
+                                          crv::TableOp::Deleting, [&](crv::TableSteps& steps) {
+                                            outcome =
+                                                LineDeletionAdjustment(connection).apply(crv::POD, opening_);
+                                            if (!outcome.done) return false;
+                                            steps.remove(crv::PODetail);
+                                            return true;
+                                          });
+  if (failure) outcome.fail(failureText(*failure, LineDeletionAdjustment::notDeletedText), {});
+  if (!outcome.done) {
+    // Rolled back: the line and its posted commitment are as they were.
+    opening_ = before;
+    tellUser(outcome);
+    lines_.refresh();
+    return Level::Notify;
   }
   crv::GlobalResponse = crv::RequestCompleted;
   lines_.refresh();
@@ -85,7 +90,9 @@ Level UpdatePOMasterWindow::moveLine(LineMove move) {
   if (viewOnly() || !lines_.highlighted() || lines_.reloadSelected() != crv::TableStatus::Ok)
     return Level::Notify;
   const crv::Id moved = crv::POD.DetailID;
-  if (!crvpo::moveLine(*crv::PODetail.connection(), crv::POM.POID, moved, move).done) return Level::Notify;
+  const OperationOutcome outcome = crvpo::moveLine(*crv::PODetail.connection(), crv::POM.POID, moved, move);
+  tellUser(outcome);
+  if (!outcome.done) return Level::Notify;
   linesTouched_ = true;
   crv::POD.clear();
   crv::POD.DetailID = moved;

@@ -148,7 +148,7 @@ class UpdatePOMasterWindow final : public crv::ui::WindowManager {
   crv::ui::BrowseComponent invoicesComponent_;
   OrderAttachmentsTab attachments_;
   OrderNotesTab notes_;
-  TextCaseMenu cases_;
+  TextCaseMenu cases_{TextCaseMenu::Store::WhenChanged};
 };
 
 }  // namespace crvpo

@@ -19,6 +19,7 @@
 #include "host/framework/report/image_size.h"
 #include "host/framework/report/paginator.h"
 #include "host/framework/report/report.h"
+#include "host/framework/services/message_box.h"
 #include "host/framework/values/decimal.h"
 #include "host/framework/values/scalars.h"
 #include "host/framework/values/text.h"
@@ -112,6 +113,9 @@ class PurchaseOrderForm {
   std::size_t next_ = 0;
   int printed_ = 0;
   std::optional<crv::Id> limitId_;
+  // Failed writes of the numbering are shown and the run goes on.
+  crv::StepFailureMessages failures_;
+  crv::TableSteps steps_{failures_};
 };
 
 }  // namespace crvpo

@@ -27,8 +27,6 @@ class BrowseAPVendorWindow final : public ui::WindowManager {
   ui::Level takeWindowEvent(const ui::Event& event) override;
 
  private:
-  void sortChosen();
-
   std::unique_ptr<ui::BrowseClass> browse_;
   ui::BrowseComponent component_;
   std::string locator_;
