@@ -2,7 +2,7 @@
 #include "crvpo/entry/confirm_blank_po.h"
 
 #include "crvpo/entry/line_commitment.h"
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/print_state.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "host/data/shared_values.h"
