@@ -10,6 +10,7 @@
 #include "crvpo/entry/over_budget_warning.h"
 #include "crvpo/entry/text_line.h"
 #include "crvpo/entry/update_po_detail_p.h"
+#include "crvpo/entry/view_lock.h"
 #include "host/data/tables/equipment_tables.h"
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/job_cost_tables.h"
@@ -251,25 +252,7 @@ void UpdatePODetailWindow::followTypeKeys() {
 }
 
 void UpdatePODetailWindow::lockForViewing() {
-  for (const auto& owned : window().controls()) {
-    Control& c = *owned;
-    switch (c.kind()) {
-      case ControlKind::Entry:
-      case ControlKind::Text:
-        c.setReadOnly(true);
-        break;
-      case ControlKind::Check:
-      case ControlKind::DropList:
-      case ControlKind::DropCombo:
-        c.disable();
-        break;
-      case ControlKind::Button:
-        if (c.role() == ButtonRole::Lookup || c.role() == ButtonRole::Calendar) c.disable();
-        break;
-      default:
-        break;
-    }
-  }
+  lockFieldsForViewing(window());
   control("?Select").hide();
   control("?Add").hide();
   control("?Change").hide();

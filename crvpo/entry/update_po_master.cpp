@@ -10,6 +10,7 @@
 #include "crvpo/entry/ship_to_address.h"
 #include "crvpo/entry/update_po_master_window.h"
 #include "crvpo/entry/vendor_name_list.h"
+#include "crvpo/entry/view_lock.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/job_cost_tables.h"
@@ -393,25 +394,7 @@ bool UpdatePOMasterWindow::startEditing() {
 }
 
 void UpdatePOMasterWindow::lockForViewing() {
-  for (const auto& owned : window().controls()) {
-    Control& c = *owned;
-    switch (c.kind()) {
-      case ControlKind::Entry:
-      case ControlKind::Text:
-        c.setReadOnly(true);
-        break;
-      case ControlKind::Check:
-      case ControlKind::DropList:
-      case ControlKind::DropCombo:
-        c.disable();
-        break;
-      case ControlKind::Button:
-        if (c.role() == ButtonRole::Lookup || c.role() == ButtonRole::Calendar) c.disable();
-        break;
-      default:
-        break;
-    }
-  }
+  lockFieldsForViewing(window());
   for (const char* equate : {"?EditShipping", "?Alternate", "?LineAdd", "?LineChange", "?LineDelete",
                              "?MoveTop", "?MoveUp", "?MoveDown", "?MoveBottom"})
     control(equate).disable();
