@@ -10,7 +10,6 @@
 #include "crvpo/entry/over_budget_warning.h"
 #include "crvpo/entry/text_line.h"
 #include "crvpo/entry/update_po_detail_p.h"
-#include "crvpo/entry/view_lock.h"
 #include "host/data/tables/equipment_tables.h"
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/job_cost_tables.h"
@@ -252,7 +251,7 @@ void UpdatePODetailWindow::followTypeKeys() {
 }
 
 void UpdatePODetailWindow::lockForViewing() {
-  lockFieldsForViewing(window());
+  window().lockForViewing();
   control("?Select").hide();
   control("?Add").hide();
   control("?Change").hide();

@@ -10,7 +10,6 @@
 #include "crvpo/entry/ship_to_address.h"
 #include "crvpo/entry/update_po_master_window.h"
 #include "crvpo/entry/vendor_name_list.h"
-#include "crvpo/entry/view_lock.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/job_cost_tables.h"
@@ -394,7 +393,7 @@ bool UpdatePOMasterWindow::startEditing() {
 }
 
 void UpdatePOMasterWindow::lockForViewing() {
-  lockFieldsForViewing(window());
+  window().lockForViewing();
   for (const char* equate : {"?EditShipping", "?Alternate", "?LineAdd", "?LineChange", "?LineDelete",
                              "?MoveTop", "?MoveUp", "?MoveDown", "?MoveBottom"})
     control(equate).disable();
