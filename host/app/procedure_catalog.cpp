@@ -6,6 +6,7 @@
 #include "host/app/module_library.h"
 #include "host/app/print_purchase_order.h"
 #include "host/app/update_systems.h"
+#include "host/framework/services/global_request.h"
 
 namespace crv {
 
@@ -13,6 +14,8 @@ const std::vector<CatalogEntry>& catalogEntries() {
   static const std::vector<CatalogEntry> entries = {
       // The purchase-order module.
       {"&Purchasing", "&Purchase Orders", "CRVPO", "BrowsePOMaster", "orders"},
+      {"&Purchasing", "&New Purchase Order", "", "NewPurchaseOrder", "orders"},
+      {"&Purchasing", "&Open Purchase Order...", "CRVPO", "OpenPOMaster", "orders"},
       {"&Purchasing", "&Search Purchase Orders", "CRVPO", "SearchPOMaster", "search"},
       {"&Purchasing", "&Reconcile Purchase Orders", "CRVPO", "BrowsePOReconcile", "reconcile"},
       {"&Purchasing", "Recalculate &Committed Costs", "CRVPO", "RecalcCommitted", "recalc"},
@@ -22,6 +25,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Reports", "Purchase Order &Listing", "CRVPO", "PrintPOListing", "report"},
       {"&Reports", "Listing &Formats", "CRVPO", "BrowsePOListLimits", "report"},
       {"&Reports", "Print a Purchase &Order...", "", "PrintPurchaseOrder", "print"},
+      {"&Reports", "Print a &Blank Purchase Order...", "CRVPO", "ConfirmBlankPO", "print"},
       {"&Reports", "&Designer Listing...", "", "PrintPOListFM", "report"},
       // Master data kept by the sibling modules.
       {"&Lists", "&Vendors", "CRVAP", "BrowseAPVendor", "vendors"},
@@ -37,6 +41,8 @@ const std::vector<CatalogEntry>& catalogEntries() {
       // Forms and lookups that other windows call; scripts may call them too.
       {"", "", "CRVPO", "UpdatePOMaster", ""},
       {"", "", "CRVPO", "UpdatePODetail", ""},
+      {"", "", "CRVPO", "EnterShipToAddress", ""},
+      {"", "", "CRVPO", "DuplicatePO", ""},
       {"", "", "CRVPO", "PickPOMaster", ""},
       {"", "", "CRVPO", "UpdatePOMasterImport", ""},
       {"", "", "CRVAP", "UpdateAPVendor", ""},
@@ -54,6 +60,11 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"", "", "CRVMISC", "BrowseText", ""},
       {"", "", "CRVMISC", "EditAccountNum", ""},
       {"", "", "CRVMISC", "GetCase", ""},
+      {"", "", "CRVMISC", "UpdateImages", ""},
+      {"", "", "CRVMISC", "UpdateNotes", ""},
+      {"", "", "CRVMISC", "UpdateDropList", ""},
+      {"", "", "CRVMISC", "BrowseEnvelope", ""},
+      {"", "", "CRVMISC", "LimitPrintNotes", ""},
   };
   return entries;
 }
@@ -82,6 +93,15 @@ std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
   if (entry.library.empty()) {
     if (entry.symbol == "UpdateSystems") return updateSystems;
     if (entry.symbol == "CopyCompany") return copyCompanyProcedure;
+    if (entry.symbol == "NewPurchaseOrder") {
+      // The order form with a new order, until the order list adds them.
+      auto* form = reinterpret_cast<void (*)()>(find("CRVPO", "UpdatePOMaster"));
+      if (!form) return {};
+      return [form] {
+        GlobalRequest = InsertRecord;
+        form();
+      };
+    }
     if (entry.symbol == "PrintPOListFM" || entry.symbol == "DesignPOListFM") {
       // Offered only when the module has designer listings.
       auto* listing = reinterpret_cast<void (*)()>(find("CRVPO", "PrintPOListFM"));
