@@ -15,7 +15,8 @@ namespace crvpo {
 
 struct PdfPrintResult {
   int orders = 0;
-  int pages = 0;  // 0: nothing printed and no file written
+  int pages = 0;     // 0: nothing printed and no file written
+  int failures = 0;  // shown while printing: the print is not whole
 };
 
 // Lays the batch out with the desktop's fonts and writes the PDF (replacing

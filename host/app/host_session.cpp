@@ -5,6 +5,7 @@
 
 #include "host/data/shared_values.h"
 #include "host/data/tables/suite_tables.h"
+#include "host/framework/services/temporary_files.h"
 
 namespace crv {
 
@@ -33,8 +34,7 @@ void HostSession::setSharedValues() {
   const auto folder = company_->folder();
   DataPath = folder.string();
   IniPath = folder.string();
-  std::error_code ec;
-  GLO.TempPath = std::filesystem::temp_directory_path(ec).string();
+  GLO.TempPath = privateTemporaryFolder().string();
 
   const char* user = std::getenv("CRV_USER");
   UserID = user && *user ? user : "ADM";
