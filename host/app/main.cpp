@@ -5,10 +5,16 @@
 //   crvhost open FOLDER         the desktop application on another company
 //   crvhost show FOLDER         open a company and print what it holds
 //   crvhost create-demo FOLDER  create the demo company in FOLDER
-//   crvhost recalc FOLDER       rebuild committed costs in a company
+//   crvhost recalc FOLDER [--wait SECONDS]
+//                               rebuild committed costs in a company
 //   crvhost print FOLDER ...    print purchase orders to a PDF file
 //   crvhost script FOLDER FILE  play a script against a company
+//   crvhost mail-password FOLDER
+//                               store the mail sign-in password for this user
 //   crvhost --help
+#include <termios.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -18,6 +24,7 @@
 #include "host/app/company_summary.h"
 #include "host/app/demo_company.h"
 #include "host/app/host_session.h"
+#include "host/app/mail_password_command.h"
 #include "host/app/module_library.h"
 #include "host/app/script_command.h"
 #include "host/desktop/desktop_app.h"
@@ -38,11 +45,16 @@ void printHelp(std::ostream& out) {
          "  open FOLDER          open the company in FOLDER in the desktop application\n"
          "  show FOLDER          open the company in FOLDER and print what it holds\n"
          "  create-demo FOLDER   create the demo company in FOLDER\n"
-         "  recalc FOLDER        rebuild committed costs from the open purchase orders\n"
+         "  recalc FOLDER [--wait SECONDS]\n"
+         "                       rebuild committed costs from the open purchase orders,\n"
+         "                       waiting up to SECONDS (default 60) while another station\n"
+         "                       writes\n"
          "  print FOLDER (PONUMBER|--limits) [OUT.pdf] [--email]\n"
          "                       print one order, or the orders under the \"Generate POs\"\n"
          "                       limits, to a PDF file and optionally e-mail it\n"
          "  script FOLDER FILE   play a script (docs/SCRIPTS.md) against the company in FOLDER\n"
+         "  mail-password FOLDER store your password for the mail server of the company in\n"
+         "                       FOLDER in your own settings, read from standard input\n"
          "  --help               show this text\n"
          "\n"
          "The demo company lives in $XDG_DATA_HOME/crvpo/demo (or ~/.local/share/crvpo/demo).\n"
@@ -57,10 +69,10 @@ fs::path demoFolder() {
   return fs::current_path() / "crvpo-demo";
 }
 
+// A company that cannot be read whole fails the command.
 int show(const fs::path& folder) {
   crv::HostSession session(folder);
-  crv::printCompanySummary(std::cout);
-  return 0;
+  return crv::printCompanySummary(std::cout, std::cerr) == 0 ? 0 : 1;
 }
 
 int createDemo(const fs::path& folder) {
@@ -70,10 +82,19 @@ int createDemo(const fs::path& folder) {
 }
 
 // Runs the purchase-order module's recalculation, which prints as it goes.
-int recalc(const fs::path& folder) {
+int recalc(const fs::path& folder, int waitSeconds) {
   crv::HostSession session(folder);
-  using Console = int(std::ostream*);
-  return session.module().entry<Console>("RecalcCommittedConsole")(&std::cout);
+  using Console = int(std::ostream*, int);
+  return session.module().entry<Console>("RecalcCommittedConsole")(&std::cout, waitSeconds);
+}
+
+// "--wait SECONDS" after the folder; -1 when the arguments are not that.
+int recalcWait(const std::vector<std::string>& args) {
+  if (args.size() == 2) return 60;
+  if (args.size() != 4 || args[2] != "--wait") return -1;
+  const std::string& text = args[3];
+  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return -1;
+  return std::stoi(text);
 }
 
 // Prints purchase orders to a PDF without a window.
@@ -103,6 +124,21 @@ int print(const std::vector<std::string>& args) {
   return code;
 }
 
+// The password is typed without being shown when standard input is a
+// terminal.
+int mailPassword(const fs::path& folder) {
+  termios saved{};
+  const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+  if (terminal) {
+    termios quiet = saved;
+    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+  }
+  const int code = crv::storeMailPasswordCommand(folder, std::cin, std::cout, std::cerr);
+  if (terminal) ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+  return code;
+}
+
 int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (args.empty()) {
     if (!crv::desktop::hasDisplay()) {
@@ -120,11 +156,12 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
   }
   if ((command == "show" || command == "create-demo") && args.size() == 2)
     return command == "show" ? show(args[1]) : createDemo(args[1]);
-  if (command == "recalc" && args.size() == 2) return recalc(args[1]);
+  if (command == "recalc" && recalcWait(args) >= 0) return recalc(args[1], recalcWait(args));
   if (command == "print" && args.size() >= 3 && args.size() <= 5) return print(args);
   if (command == "open" && args.size() == 2) return crv::desktop::runDesktop(args[1], argc, argv);
   if (command == "script" && args.size() == 3)
     return crv::runScriptCommand(args[1], args[2], std::cout, std::cerr);
+  if (command == "mail-password" && args.size() == 2) return mailPassword(args[1]);
   std::cerr << "crvhost: unknown command or missing argument: " << command << "\n\n";
   printHelp(std::cerr);
   return 2;
