@@ -12,6 +12,7 @@
 #include "host/framework/ui/front_end.h"
 #include "host/mail/mail_password.h"
 #include "host/mail/mime_encoding.h"
+#include "support/command_run.h"
 #include "support/mail_reader.h"
 #include "support/smtp_test_server.h"
 #include "tests/crvpo/reports/print_fixture.h"
@@ -191,7 +192,11 @@ TEST_F(PODeliveryTest, ThePasswordComesFromTheUsersOwnSettingsNotTheCompanyFolde
   const std::string saved = before ? before : "";
   ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
   std::ofstream(folder / "Mail.ini") << "[SMTP]\nServer=mail.acme.example\nUser=clerk\n";
-  EXPECT_EQ(storeUserMailPassword("clerk", "mail.acme.example", "s3cret"), "");
+  using crv::test::quoted;
+  const crv::test::CommandRun stored =
+      crv::test::runCommand("echo s3cret | XDG_CONFIG_HOME=" + quoted(folder / "config") + " " +
+                            crv::test::crvhost("mail-password " + quoted(folder.path())));
+  EXPECT_EQ(stored.code, 0) << stored.output;
   const auto file = userMailSettingsFile();
   EXPECT_EQ(file, folder / "config" / "crvpo" / "mail.ini");
   EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
