@@ -3,11 +3,14 @@
 
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "crvpo/reports/address_lines.h"
 #include "crvpo/reports/create_po_print.h"
+#include "crvpo/reports/designer_form_path.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
+#include "crvpo/reports/print_purchase_order.h"
 #include "crvpo/reports/print_state.h"
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "crvpo/reports/report_previewer.h"
@@ -63,21 +66,19 @@ void tellNothingPrinted(bool previewing) {
   crv::message(text, "Nothing to Print...", crv::Icon::Exclamation, texts.ButtonOk);
 }
 
-// After each order: the PDF name for the order, and what the e-mail needs.
-void afterOrder() {
-  DeliveryState& delivery = deliveryState();
-  if (!crv::DecimalVariable.isZero()) {
-    delivery.rememberedVendor = crv::POP.VendorID;
+// Lays the batch out into `file` without a window, on the company's form.
+PdfPrintResult layOutBatch(const std::filesystem::path& file, const CompanyForm& form, std::ostream* out) {
+  if (!form.designer) return printStandardFormToPdf(file, noteOrderForDelivery);
+  std::ostringstream told;
+  PdfPrintResult result;
+  if (setDesignerForm(form.path, 0)) {
+    result = printDesignerFormToPdf(file, told);
   } else {
-    delivery.recipients.clear();
+    told << "The designer form path " << form.path << " is too long.\n";
+    result.failed = true;
   }
-  crv::PDFFileName =
-      orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
-}
-
-// Lays the batch out into `file` without a window.
-PdfPrintResult layOutBatch(const std::filesystem::path& file) {
-  return printStandardFormToPdf(file, afterOrder);
+  if (out) *out << (result.failed ? "error: " : "") << told.str();
+  return result;
 }
 
 // Lays the batch out into `file` under the progress window, keeping the
@@ -85,7 +86,7 @@ PdfPrintResult layOutBatch(const std::filesystem::path& file) {
 // shown answers nothing and leaves no file.
 std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::path& file, bool previewing,
                                                       std::vector<crv::LaidOutPage>* keep) {
-  StandardFormPdfRun run(file, afterOrder, keep);
+  StandardFormPdfRun run(file, noteOrderForDelivery, keep);
   // An empty batch has nothing to show progress for.
   if (run.records() > 0 &&
       runWithProgress(run, previewing, ReportTexts::loadDefault()) == ReportRunEnd::Abandoned) {
@@ -96,6 +97,25 @@ std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::pat
 }
 
 }  // namespace
+
+void noteOrderForDelivery() {
+  DeliveryState& delivery = deliveryState();
+  if (!crv::DecimalVariable.isZero()) {
+    delivery.rememberedVendor = crv::POP.VendorID;
+  } else {
+    delivery.recipients.clear();
+  }
+  crv::PDFFileName =
+      orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
+}
+
+void deliverPrintedBatch(const std::filesystem::path& laidOut) {
+  if (batchRows() > 1) crv::PDFFileName = batchPdfFileName(crv::DataPath).string();
+  if (deliveryState().emailMe && !crv::DecimalVariable.isZero()) {
+    if (gatherRecipients(deliveryState().rememberedVendor)) POEmailSelect();
+  }
+  deliverAfterPreview(laidOut);
+}
 
 std::string orderEmailBody(const std::string& signature) {
   std::string body = "Please see attached Purchase Order.";
@@ -182,8 +202,6 @@ void PrintPurchaseOrderStandard() {
     crv::GlobalResponse = crv::RequestCancelled;
     return;
   }
-  if (batchRows() > 1) crv::PDFFileName = batchPdfFileName(crv::DataPath).string();
-
   bool printed = false;
   if (previewing) {
     PreviewOptions options;
@@ -192,10 +210,7 @@ void PrintPurchaseOrderStandard() {
   } else {
     printed = printToDefaultPrinter(laidOut);
   }
-  if (delivery.emailMe && !crv::DecimalVariable.isZero()) {
-    if (gatherRecipients(delivery.rememberedVendor)) POEmailSelect();
-  }
-  deliverAfterPreview(laidOut);
+  deliverPrintedBatch(laidOut);
   std::error_code ignored;
   std::filesystem::remove(laidOut, ignored);
   crv::GlobalResponse = printed ? crv::RequestCompleted : crv::RequestCancelled;
@@ -216,8 +231,15 @@ void PrintPurchaseOrderServer() {
   delivery.emailBody = orderEmailBody(userSignature());
   crv::UserFile.close();
   crv::Systems.close();
+  const CompanyForm form = companyForm();
+  if (!form.designer) {
+    CreatePOPrint();
+    PrintPurchaseOrderStandard();
+    return;
+  }
+  if (!setDesignerForm(form.path, 0)) return;
   CreatePOPrint();
-  PrintPurchaseOrderStandard();
+  PrintPurchaseOrder();
 }
 
 int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, std::ostream* out) {
@@ -237,6 +259,7 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
   }
   DeliveryState& delivery = deliveryState();
   delivery.emailBody = orderEmailBody(userSignature());
+  const CompanyForm form = companyForm();
   const int batchFailures = createPOPrint();
   std::filesystem::path target;
   if (pdf && *pdf) {
@@ -248,11 +271,12 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
   }
   PdfPrintResult result;
   try {
-    result = layOutBatch(target);
+    result = layOutBatch(target, form, out);
   } catch (const crv::RenderError& error) {
     if (out) *out << "error: " << error.what() << "\n";
     return 2;
   }
+  if (result.failed) return 2;
   const int failures = batchFailures + result.failures;
   if (result.pages == 0) {
     if (out) *out << "Nothing to print.\n";
