@@ -1,6 +1,8 @@
 // The window manager: the life of a procedure's window.
 #include "host/framework/ui/window_manager.h"
 
+#include <optional>
+
 #include "host/framework/services/error_class.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/table/relation_manager.h"
@@ -486,19 +488,24 @@ TableError WindowManager::writeHistory() {
 }
 
 // The record and the history of its changes are one transaction: a change
-// is never kept without its history.
+// is never kept without its history. A caller that writes the record inside
+// a transaction of its own (a receipt with its postings) has both in that
+// one.
 TableError WindowManager::updateWithHistory() {
-  Transaction transaction(*primary_);
+  std::optional<Transaction> own;
   auto ofTransaction = [&] {
-    TableError error = transaction.error();
+    TableError error = own->error();
     error.table = primary_->name();
     return error;
   };
-  if (!transaction.started()) return ofTransaction();
+  if (primary_->connection() && primary_->connection()->transactionDepth() == 0) {
+    own.emplace(*primary_);
+    if (!own->started()) return ofTransaction();
+  }
   if (const TableError error = beforeUpdate(); error.failed()) return error;
   if (primary_->tryUpdate() != TableStatus::Ok) return primary_->lastError();
   if (const TableError error = writeHistory(); error.failed()) return error;
-  if (transaction.commit() != TableStatus::Ok) return ofTransaction();
+  if (own && own->commit() != TableStatus::Ok) return ofTransaction();
   return {};
 }
 
