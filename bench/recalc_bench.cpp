@@ -247,7 +247,7 @@ std::string totals(const fs::path& file) {
 struct Counting final : crvpo::RecalcObserver {
   void costLineChanged(const crvpo::CostLineChange&) override { ++costs; }
   void orderChanged(const crvpo::OrderChange&) override { ++orders; }
-  void tableError(const std::string& text) override { std::fprintf(stderr, "error: %s\n", text.c_str()); }
+  void stopped(const std::string& why) override { std::fprintf(stderr, "stopped: %s\n", why.c_str()); }
   long costs = 0, orders = 0;
 };
 

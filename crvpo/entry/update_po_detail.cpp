@@ -15,6 +15,7 @@
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/ledger_tables.h"
 #include "host/data/tables/payables_tables.h"
+#include "host/framework/services/message_box.h"
 #include "host/framework/table/private_table.h"
 #include "host/siblings/CRVMISC/browse_text.h"
 
@@ -31,6 +32,9 @@ UpdatePODetailWindow::UpdatePODetailWindow()
   setTitleFor(crv::ChangeRecord, "Changing Purchase Order Detail");
   setTitleFor(crv::ViewRecord, "View Record");
   setRepetitiveInsert(entryState().RepetitiveInsert && request() != crv::ViewRecord);
+  // A line is written whole or not at all: no blank row stands in for it
+  // while the form is open.
+  setReserveNumber(false);
   textCases_.addField("?POD:Description", "POD:Description", crv::POD.Description);
   textCases_.addField("?POD:VendorCatalogID", "POD:VendorCatalogID", crv::POD.VendorCatalogID);
   addComponent(vendors_);
@@ -188,6 +192,11 @@ void UpdatePODetailWindow::offerDetailTypes() {
 }
 
 Level UpdatePODetailWindow::opening() {
+  if (request() == crv::InsertRecord && crv::POM.POID == 0) {
+    crv::message("There is no purchase order to add the line to.", "No Purchase Order",
+                 crv::Icon::Exclamation);
+    return Level::Fatal;
+  }
   readSettings();
   // A change-order detail travels from its lookup to the next accepted
   // cost code in TEST; one left by another window must not reach this line.
@@ -279,6 +288,12 @@ Level UpdatePODetailWindow::validate() {
   if (crv::POD.DetailType == typeInventory) setInventoryQuantity();
   if (crv::POD.TextFlag) crv::POD.Text = plainTypography(crv::POD.Text.view());
   return Level::Benign;
+}
+
+void UpdatePODetailWindow::written() {
+  if (!vendorTakenHere_) return;
+  entryState().NewVendorDetailID = crv::POD.DetailID;
+  vendorTakenHere_ = false;
 }
 
 void UpdatePODetailWindow::followTypeKeys() {

@@ -52,6 +52,7 @@ class UpdatePODetailWindow final : public crv::ui::WindowManager {
   void primeFields() override;
   Level opening() override;
   Level validate() override;
+  void written() override;
   Level takeEvent(const crv::ui::Event& event) override;
   Level takeAlertKey(Key key, Control* focus) override;
 
@@ -132,6 +133,9 @@ class UpdatePODetailWindow final : public crv::ui::WindowManager {
   crv::Quantity minOrderQty_;
   crv::Text<10> minOrderUnit_;
   bool vendorPriced_ = false;
+  // The person took another vendor from the priority list for this line:
+  // the header form leaves the line out of the repricing that follows.
+  bool vendorTakenHere_ = false;
   int vendorPriority_ = 0;
   crv::Real lastUnitPrice_ = 0;
   crv::Quantity lastQuantity_;

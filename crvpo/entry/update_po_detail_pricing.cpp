@@ -196,7 +196,8 @@ Level UpdatePODetailWindow::amountAccepted() {
 Level UpdatePODetailWindow::vendorTaken() {
   if (crv::INV.VendorID != crv::POM.VendorID && !askAssignNewVendor(crv::INV.VendorID)) return Level::Benign;
   entryState().NewVendorID = crv::INV.VendorID;
-  entryState().NewVendorDetailID = crv::POD.DetailID;
+  entryState().NewVendorDetailID = crv::POD.DetailID;  // a new line's number comes with its write
+  vendorTakenHere_ = true;
   takeVendorItem();
   select("?POD:QtyOrdered");
   return Level::Benign;

@@ -39,27 +39,18 @@ struct NewFigures {
   crv::Amount coCommitted;
 };
 
-// Table errors go to the observer, counted, and the run goes on.
-class ErrorCounter final : public crv::StepFailureSink {
- public:
-  ErrorCounter(RecalcObserver& observer, RecalcSummary& summary) : observer_(observer), summary_(summary) {}
-  void stepFailed(const crv::StepFailure& failure) override {
-    ++summary_.errors;
-    observer_.tableError(failure.text());
-  }
-
- private:
-  RecalcObserver& observer_;
-  RecalcSummary& summary_;
+// A line whose amounts do not fit the figures: the run stops with the order
+// and line named.
+struct OutOfRange {
+  std::string text;
 };
 
 class Run {
  public:
-  Run(crv::Connection& connection, RecalcObserver& observer, RecalcSummary& summary)
+  Run(crv::Connection& connection, crv::TableSteps& steps, RecalcObserver& observer, RecalcSummary& summary)
       : observer_(observer),
         summary_(summary),
-        errors_(observer, summary),
-        steps_(errors_),
+        steps_(steps),
         costs_(connection),
         details_(connection),
         orders_(connection),
@@ -117,12 +108,21 @@ class Run {
       while (haveLine && line.POID < order.POID) haveLine = readNext(lines_.table);
       while (haveLine && line.POID == order.POID) {
         ++summary_.lines;
-        quantity += line.QtyInvoiced;
-        amount += line.AmountInvoiced;
-        commitLine(line);
+        try {
+          quantity += line.QtyInvoiced;
+          amount += line.AmountInvoiced;
+          commitLine(line);
+        } catch (const std::exception& error) {
+          throw outOfRange(order, &line, error);
+        }
         haveLine = readNext(lines_.table);
       }
-      const crv::Amount quantityAfter = quantity.rescale<crv::Amount::places>();
+      crv::Amount quantityAfter;
+      try {
+        quantityAfter = quantity.rescale<crv::Amount::places>();
+      } catch (const std::exception& error) {
+        throw outOfRange(order, nullptr, error);
+      }
       if (quantityAfter != order.QuantityReconciled || amount != order.AmountReconciled) {
         OrderChange change{order.POID,    order.PONumber,         order.QuantityReconciled,
                            quantityAfter, order.AmountReconciled, amount};
@@ -135,6 +135,15 @@ class Run {
       }
       tick();
     }
+  }
+
+  static OutOfRange outOfRange(const crv::POMasterRecord& order, const crv::PODetailRecord* line,
+                               const std::exception& error) {
+    std::string text = "Order " + std::string(crv::clip(order.PONumber.view()));
+    if (line)
+      text +=
+          ", line " + std::to_string(line->SequenceNo) + " (DetailID " + std::to_string(line->DetailID) + ")";
+    return {text + ": an amount is out of range (" + error.what() + ")"};
   }
 
   // What the line commits by the rule every save and deletion posts with.
@@ -159,8 +168,15 @@ class Run {
     costs_.table.set(crv::JCCostRecord::KeyJobCodeType);
     while (readNext(costs_.table)) {
       ++summary_.costLines;
+      // A cost line the gathering pass did not see (another program added
+      // or re-coded it meanwhile) had no lines counted: it is left as it is.
+      const auto found = costIndex_.find(costKey(cost.JobID, cost.CostCode));
+      if (found == costIndex_.end()) {
+        tick();
+        continue;
+      }
       NewFigures figures;
-      const std::size_t slot = costIndex_.at(costKey(cost.JobID, cost.CostCode));
+      const std::size_t slot = found->second;
       if (!taken[slot]) {
         taken[slot] = true;
         figures = costFigures_[slot];
@@ -200,8 +216,7 @@ class Run {
 
   RecalcObserver& observer_;
   RecalcSummary& summary_;
-  ErrorCounter errors_;
-  crv::TableSteps steps_;
+  crv::TableSteps& steps_;
   crv::PrivateTable<crv::JCCostRecord> costs_;
   crv::PrivateTable<crv::JCCODRecord> details_;
   crv::PrivateTable<crv::POMasterRecord> orders_;
@@ -221,16 +236,33 @@ int percentOf(std::int64_t read, std::int64_t total) {
   return static_cast<int>(read * 100 / total);
 }
 
+bool CommittedCostRecalculation::lock(std::chrono::milliseconds wait) {
+  if (transaction_ && transaction_->started()) return true;
+  transaction_.emplace(*connection_, wait);
+  lockError_ = transaction_->error();
+  return transaction_->started();
+}
+
 RecalcSummary CommittedCostRecalculation::run(RecalcObserver& observer) {
   RecalcSummary summary;
-  crv::Transaction transaction(*connection_, wait_);
-  summary.inTransaction = transaction.started();
-  if (!summary.inTransaction) summary.transactionError = transaction.error();
-  Run(*connection_, observer, summary).go();
-  if (summary.inTransaction && transaction.commit() != crv::TableStatus::Ok) {
-    ++summary.errors;
-    observer.tableError(transaction.error().describe() + " Committing the recalculation");
+  std::optional<crv::StepFailure> failure;
+  if (!lock()) {
+    failure = crv::StepFailure{lockError_, crv::TableOp::Saving, "the recalculation"};
+  } else {
+    try {
+      failure = crv::runAtomically(*transaction_, "the recalculation", crv::TableOp::Saving,
+                                   [&](crv::TableSteps& steps) {
+                                     Run(*connection_, steps, observer, summary).go();
+                                     return true;
+                                   });
+    } catch (const OutOfRange& stop) {
+      summary.failure = stop.text;
+    }
   }
+  transaction_.reset();
+  if (failure) summary.failure = failure->text();
+  summary.completed = summary.failure.empty();
+  if (!summary.completed) observer.stopped(summary.failure);
   return summary;
 }
 

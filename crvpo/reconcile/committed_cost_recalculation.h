@@ -14,9 +14,14 @@
 // AmountReconciled become the sums of its lines' invoiced quantities and
 // amounts.
 //
-// The run holds a transaction with a 5-second wait for other stations;
-// when it cannot get one it goes on without. A failed write is reported
-// and the run goes on; the transaction is committed at the end.
+// The run never goes without its transaction: a rebuild beside another
+// station's writes would overwrite that station's figures, and a run cut
+// short would leave old and rebuilt figures mixed. lock() takes the
+// transaction, waiting a while for other stations, and can be called again
+// to keep waiting (the window and the command line say that they wait and
+// let the person give up). The first failed read or write, and a line
+// whose amounts are out of range, stop the run: everything rolls back and
+// the run says why, so a rebuild is written whole or not at all.
 //
 // Memory: the new figures are gathered per cost line and per change-order
 // detail while orders and lines are read side by side in POID order, so
@@ -26,6 +31,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "host/framework/table/transaction.h"
@@ -55,18 +61,19 @@ struct OrderChange {
   crv::Amount amountBefore, amountAfter;      // POM:AmountReconciled
 };
 
-// What a run did.
+// What a run did. The counts are of what the run wrote; they stand only
+// when it completed.
 struct RecalcSummary {
-  bool inTransaction = false;
-  crv::TableError transactionError;  // why there was no transaction
+  bool completed = false;  // rebuilt and committed
+  std::string failure;     // why it stopped; nothing was written then
   std::int64_t costLines = 0, costLinesChanged = 0;
   std::int64_t coDetails = 0, coDetailsChanged = 0;
   std::int64_t orders = 0, ordersChanged = 0;
   std::int64_t lines = 0, linesCommitted = 0;
-  std::int64_t errors = 0;
 };
 
-// Told about the run as it goes. The defaults do nothing.
+// Told about the run as it goes. The defaults do nothing. Changes are told
+// as they are made and stand only once the run completed.
 class RecalcObserver {
  public:
   virtual ~RecalcObserver() = default;
@@ -75,8 +82,11 @@ class RecalcObserver {
   virtual void costLineChanged(const CostLineChange&) {}
   virtual void coDetailChanged(const CODetailChange&) {}
   virtual void orderChanged(const OrderChange&) {}
-  // A table error: its text followed by the context (" Saving JCCost").
-  virtual void tableError(const std::string& /*text*/) {}
+  // The run stopped and was rolled back: a table error with its step
+  // ("... Saving JCCost"), or the order and line whose amounts are out of
+  // range. Told after the rollback, so other stations are not held up
+  // while it is shown.
+  virtual void stopped(const std::string& /*why*/) {}
 };
 
 // The percentage of a progress report, 0 to 100.
@@ -87,13 +97,20 @@ class CommittedCostRecalculation {
   // Works on the company database `connection`.
   explicit CommittedCostRecalculation(crv::Connection& connection) : connection_(&connection) {}
 
-  void setWait(std::chrono::milliseconds wait) { wait_ = wait; }
+  // Takes the run's transaction, waiting up to `wait` for other stations:
+  // false while another station is writing (lockError() says so). Call
+  // again to wait longer.
+  bool lock(std::chrono::milliseconds wait = crv::Transaction::defaultWait);
+  const crv::TableError& lockError() const { return lockError_; }
 
+  // Rebuilds in the transaction lock() took (taking it first with the
+  // default wait when it was not taken) and commits.
   RecalcSummary run(RecalcObserver& observer);
 
  private:
   crv::Connection* connection_;
-  std::chrono::milliseconds wait_ = crv::Transaction::defaultWait;
+  std::optional<crv::Transaction> transaction_;
+  crv::TableError lockError_;
 };
 
 }  // namespace crvpo

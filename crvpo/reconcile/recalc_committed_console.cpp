@@ -1,6 +1,8 @@
 // Printing a committed-cost recalculation.
 #include "crvpo/reconcile/recalc_committed_console.h"
 
+#include <chrono>
+
 #include "crvpo/reconcile/committed_cost_recalculation.h"
 #include "host/data/company.h"
 
@@ -32,35 +34,53 @@ class PrintingObserver final : public RecalcObserver {
          << c.quantityBefore << " -> " << c.quantityAfter << ", amount reconciled " << c.amountBefore
          << " -> " << c.amountAfter << "\n";
   }
-  void tableError(const std::string& text) override { out_ << "Error: " << text << "\n"; }
+  void stopped(const std::string& why) override {
+    out_ << "Error: " << why << "\n"
+         << "The recalculation was stopped and rolled back: nothing was changed.\n";
+  }
 
  private:
   std::ostream& out_;
   int shown_ = -1;
 };
 
+// Takes the recalculation's lock, waiting up to `waitSeconds` a second at a
+// time while another station writes.
+bool waitForLock(CommittedCostRecalculation& recalculation, int waitSeconds, std::ostream& out) {
+  const auto slice = std::chrono::seconds(1);
+  if (recalculation.lock(slice)) return true;
+  out << "Waiting up to " << waitSeconds << " seconds for another station to finish writing ("
+      << recalculation.lockError().describe() << ")...\n";
+  for (int waited = 1; waited < waitSeconds; ++waited)
+    if (recalculation.lock(slice)) return true;
+  out << "Gave up after " << waitSeconds
+      << " seconds: another station is still writing. Nothing was changed.\n";
+  return false;
+}
+
 }  // namespace
 
-int recalcCommittedConsole(std::ostream& out) {
+int recalcCommittedConsole(std::ostream& out, int waitSeconds) {
   crv::Company* company = crv::Company::current();
   if (!company) {
     out << "No company is open.\n";
     return 1;
   }
+  CommittedCostRecalculation recalculation(company->connection());
+  if (!waitForLock(recalculation, waitSeconds, out)) return 1;
   PrintingObserver observer(out);
-  const RecalcSummary s = CommittedCostRecalculation(company->connection()).run(observer);
-  if (!s.inTransaction)
-    out << "Ran without a transaction: " << s.transactionError.describe()
-        << " (another station was writing; its changes during the run may not be counted).\n";
+  const RecalcSummary s = recalculation.run(observer);
+  if (!s.completed) return 1;
   out << "Cost lines: " << s.costLinesChanged << " of " << s.costLines << " changed\n"
       << "Change-order details: " << s.coDetailsChanged << " of " << s.coDetails << " changed\n"
       << "Orders: " << s.ordersChanged << " of " << s.orders << " changed (" << s.lines << " lines, "
-      << s.linesCommitted << " committing)\n";
-  if (s.errors > 0) out << "Table errors: " << s.errors << "\n";
-  out << "The recalculation process has been completed.\n";
-  return s.errors == 0 ? 0 : 1;
+      << s.linesCommitted << " committing)\n"
+      << "The recalculation process has been completed.\n";
+  return 0;
 }
 
 }  // namespace crvpo
 
-int RecalcCommittedConsole(std::ostream* out) { return crvpo::recalcCommittedConsole(*out); }
+int RecalcCommittedConsole(std::ostream* out, int waitSeconds) {
+  return crvpo::recalcCommittedConsole(*out, waitSeconds);
+}

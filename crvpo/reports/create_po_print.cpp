@@ -14,10 +14,15 @@ namespace {
 // Each failure in a message box of its own; the build goes on after it.
 class MessageBoxes final : public PrintBatchObserver {
  public:
-  void stepFailed(const crv::StepFailure& failure) override { shown_.stepFailed(failure); }
+  void stepFailed(const crv::StepFailure& failure) override {
+    ++failures;
+    shown_.stepFailed(failure);
+  }
   void cannotAccess(std::string_view table) override {
+    ++failures;
     crv::message("Error Accessing " + std::string(table));
   }
+  int failures = 0;
 
  private:
   crv::StepFailureMessages shown_;
@@ -33,9 +38,12 @@ std::uint32_t orderNumberValue(std::string_view number) {
   return value;
 }
 
+int createPOPrint() {
+  MessageBoxes messages;
+  POPrintBatchBuilder(messages).build();
+  return messages.failures;
+}
+
 }  // namespace crvpo
 
-void CreatePOPrint() {
-  crvpo::MessageBoxes messages;
-  crvpo::POPrintBatchBuilder(messages).build();
-}
+void CreatePOPrint() { crvpo::createPOPrint(); }

@@ -29,6 +29,10 @@ inline constexpr crv::Amount blankFormRequest = crv::Amount::fromRaw(99);
 // The numeric value of an order number, 0 when it is not a whole number.
 std::uint32_t orderNumberValue(std::string_view number);
 
+// CreatePOPrint for callers that need to know: answers how many failures
+// were shown.
+int createPOPrint();
+
 }  // namespace crvpo
 
 extern "C" {

@@ -1,8 +1,6 @@
 // The shared body of the designer report procedures.
 #include "crvpo/reports/designer_report_procedure.h"
 
-#include <unistd.h>
-
 #include <ostream>
 
 #include "crvpo/reports/designer_form_path.h"
@@ -14,6 +12,7 @@
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/services/global_request.h"
+#include "host/framework/services/temporary_files.h"
 #include "host/framework/table/table.h"
 #include "host/framework/ui/front_end.h"
 #include "host/render/pdf_renderer.h"
@@ -237,9 +236,7 @@ crv::PageSink& DesignerReportProcedure::pageSink() {
     std::error_code ignored;
     std::filesystem::remove(pdfFile_, ignored);
   }
-  static int runs = 0;
-  pdfFile_ = std::filesystem::temp_directory_path() /
-             ("crvpo-" + std::to_string(getpid()) + "-designer-" + std::to_string(++runs) + ".pdf");
+  pdfFile_ = crv::temporaryFileName("designer", ".pdf");
   pdf_ = std::make_unique<crv::PdfRenderer>(pdfFile_);
   sink_ = std::make_unique<crv::CopyingSink>(*pdf_, &pages_);
   return *sink_;

@@ -5,9 +5,11 @@
 #include "host/data/shared_values.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/data/tables/suite_tables.h"
+#include "host/framework/services/file_name_part.h"
 #include "host/framework/services/ini_class.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/table/table.h"
+#include "host/mail/mail_password.h"
 #include "host/mail/pdf_emailer.h"
 
 namespace crvpo {
@@ -22,8 +24,8 @@ DeliveryState& deliveryState() {
 std::filesystem::path orderPdfFileName(std::string_view dataPath, std::string_view poNumber,
                                        std::string_view companyName) {
   return std::filesystem::path(std::string(crv::clip(dataPath))) /
-         ("Purchase Order " + std::string(crv::clip(poNumber)) + " from " +
-          std::string(crv::clip(companyName)) + ".pdf");
+         crv::fileNamePart("Purchase Order " + std::string(crv::clip(poNumber)) + " from " +
+                           std::string(crv::clip(companyName)) + ".pdf");
 }
 
 std::filesystem::path batchPdfFileName(std::string_view dataPath) {
@@ -38,15 +40,15 @@ bool gatherRecipients(crv::Id vendorId) {
   if (crv::fetchBy(crv::APVendor, crv::APV.KeyVendorID, crv::APV.VendorID, vendorId) == TableStatus::Ok) {
     if (!crv::APV.Email.empty()) {
       const std::string name = crv::APV.Contact.empty() ? crv::APV.VendorName.str() : crv::APV.Contact.str();
-      list.push_back({false, name, std::string(crv::clip(crv::APV.Email.padded().substr(0, 50)))});
+      list.push_back({false, name, crv::APV.Email.str()});
     }
     crv::CON.clear();
     crv::CON.VendorID = vendorId;
     if (crv::Contact.setRange(crv::CON.KeyVendorID, 1) == TableStatus::Ok) {
       while (crv::Contact.next() == TableStatus::Ok) {
         if (crv::CON.Email.empty()) continue;
-        list.push_back({false, crv::CON.FirstName.str() + " " + crv::CON.LastName.str(),
-                        std::string(crv::clip(crv::CON.Email.padded().substr(0, 50)))});
+        list.push_back(
+            {false, crv::CON.FirstName.str() + " " + crv::CON.LastName.str(), crv::CON.Email.str()});
       }
     }
   }
@@ -70,6 +72,27 @@ std::string userSignature() {
   return signature;
 }
 
+namespace {
+
+// A password left in the shared Mail.ini by an earlier version still
+// signs in, with a warning once per run: everyone who can open the company
+// folder can read it there.
+std::string sharedPassword(const crv::INIClass& ini) {
+  std::string password = ini.fetch("SMTP", "Password");
+  static bool warned = false;
+  if (password.empty() || warned) return password;
+  warned = true;
+  crv::message("The e-mail password is kept in " + ini.file().string() +
+                   ", where everyone who can open the company folder can read it.|Store it in your own "
+                   "settings with \"crvhost mail-password FOLDER\" (kept in " +
+                   crv::userMailSettingsFile().string() +
+                   ", readable by you only) and remove it from Mail.ini.",
+               "E-mail Password", crv::Icon::Exclamation);
+  return password;
+}
+
+}  // namespace
+
 crv::MailSettings companyMailSettings() {
   crv::MailSettings settings;
   const std::filesystem::path folder(crv::DataPath);
@@ -82,7 +105,9 @@ crv::MailSettings companyMailSettings() {
                       : security == "ImplicitTls" ? crv::MailSecurity::ImplicitTls
                                                   : crv::MailSecurity::StartTls;
   settings.user = ini.fetch("SMTP", "User");
-  settings.password = ini.fetch("SMTP", "Password");
+  settings.password = crv::userMailPassword(settings.user, settings.server);
+  if (settings.password.empty()) settings.password = sharedPassword(ini);
+  settings.allowPlainSignIn = ini.fetchNumber("SMTP", "AllowPlainSignIn", 0) != 0;
   settings.verifyCertificate = ini.fetchNumber("SMTP", "VerifyCertificate", 1) != 0;
   settings.timeoutSeconds = static_cast<int>(ini.fetchNumber("SMTP", "Timeout", 60));
   settings.senderAddress = ini.fetch("SMTP", "SenderAddress");
@@ -105,13 +130,24 @@ crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& su
                          const std::string& body, const crv::MailSettings& settings) {
   std::vector<crv::Mailbox> to;
   for (const Recipient& r : deliveryState().recipients) {
-    if (r.tagged) to.push_back({r.name, r.email});
+    if (!r.tagged) continue;
+    // An address is never shortened: cut, it would reach someone else.
+    if (crv::trim(r.email).size() > crv::EML.ToAddress.size()) {
+      crv::MailResult refused = crv::MailResult::failure(
+          "The address " + std::string(crv::trim(r.email)) + " is longer than " +
+          std::to_string(crv::EML.ToAddress.size()) + " characters and cannot be used. Nothing was sent.");
+      crv::message(refused.error, "E-mail Not Sent", crv::Icon::Exclamation);
+      return refused;
+    }
+    to.push_back({r.name, r.email});
   }
   crv::MailResult result = crv::PdfEmailer(settings).send(pdf, subject, body, to);
   if (!result) {
     crv::message(result.error, "E-mail Not Sent", crv::Icon::Exclamation);
     return result;
   }
+  if (!result.warning.empty())
+    crv::message(result.warning, "E-mail Sent Unencrypted", crv::Icon::Exclamation);
   crv::EmailLog.open();
   for (const crv::Mailbox& box : to) {
     if (box.address.empty()) continue;
@@ -125,7 +161,7 @@ crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& su
     crv::EML.ToName = box.name;
     crv::EML.Subject = subject;
     crv::EML.FileName = pdf.string();
-    crv::EML.Status = settings.server.empty() ? "Outbox" : "Sent";
+    crv::EML.Status = result.outboxFile.empty() ? "Sent" : "Outbox";
     crv::EmailLog.insert();
   }
   crv::EmailLog.close();

@@ -4,9 +4,10 @@
 //
 // Mail settings live in the company's data folder, file "Mail.ini",
 // section [SMTP]: Server, Port, Security (None, StartTls, ImplicitTls),
-// User, Password, SenderAddress, SenderName, VerifyCertificate (0/1),
-// Timeout (seconds). Without a server every message is written as a
-// complete .eml file to the folder "Outbox" of the company.
+// User, AllowPlainSignIn (0/1), SenderAddress, SenderName,
+// VerifyCertificate (0/1), Timeout (seconds). The password is each user's
+// own (host/mail/mail_password.h). Without a server every message is
+// written as a complete .eml file to the folder "Outbox" of the company.
 #pragma once
 
 #include <filesystem>
@@ -41,7 +42,8 @@ struct DeliveryState {
 
 DeliveryState& deliveryState();
 
-// <data folder>/Purchase Order <number> from <company>.pdf
+// <data folder>/Purchase Order <number> from <company>.pdf, one name in the
+// data folder whatever the number and the company name hold.
 std::filesystem::path orderPdfFileName(std::string_view dataPath, std::string_view poNumber,
                                        std::string_view companyName);
 // <data folder>/Purchase Orders.pdf, for a batch of several orders.

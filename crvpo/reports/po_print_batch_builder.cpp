@@ -134,7 +134,7 @@ std::vector<crv::Id> POPrintBatchBuilder::chosenOrders() {
     positioned = crv::POMaster.set(crv::POM.KeyPONumber);
   }
   if (positioned != TableStatus::Ok) return chosen;
-  while (crv::POMaster.next() == TableStatus::Ok) {
+  while (steps_.next(crv::POMaster)) {
     if (limits.SelectedPONumbers == 1 && crv::POM.PONumber > limits.POTo.view()) break;
     const bool printed = isPrinted(crv::POM.PrintFlag);
     if (state.PrintCondition == "U" && printed) continue;

@@ -1,8 +1,6 @@
 // The sample layout and its run.
 #include "crvpo/reports/purchase_order_dummy.h"
 
-#include <unistd.h>
-
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "crvpo/reports/report_previewer.h"
@@ -11,6 +9,7 @@
 #include "host/framework/report/report.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/services/temporary_files.h"
 #include "host/render/pango_text_measurer.h"
 #include "host/render/pdf_renderer.h"
 #include "host/render/render_error.h"
@@ -95,8 +94,7 @@ void PurchaseOrderDummy() {
   DeliveryState& delivery = deliveryState();
   delivery.emailMe = false;
   delivery.makePdf = false;
-  const auto laidOut =
-      std::filesystem::temp_directory_path() / ("crvpo-" + std::to_string(getpid()) + "-sample.pdf");
+  const auto laidOut = crv::temporaryFileName("sample", ".pdf");
   std::vector<crv::LaidOutPage> pages;
   const bool previewing = crv::GLO.PrintPreview != 0;
   try {

@@ -13,6 +13,7 @@
 #include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/services/temporary_files.h"
 #include "host/framework/table/table.h"
 #include "host/framework/table/table_error.h"
 #include "host/framework/values/picture.h"
@@ -90,7 +91,7 @@ TotalLines totalLines(bool canadian, crv::Amount taxableSubtotal, double taxRate
   return lines;
 }
 
-PurchaseOrderForm::PurchaseOrderForm() : workFolder_(std::filesystem::temp_directory_path()) { design(); }
+PurchaseOrderForm::PurchaseOrderForm() : workFolder_(crv::privateTemporaryFolder()) { design(); }
 
 crv::TextItem& PurchaseOrderForm::text(crv::Band& band, std::size_t index) {
   return std::get<crv::TextItem>(band.items()[index]);
@@ -259,11 +260,12 @@ std::size_t PurchaseOrderForm::beginBatch() {
   rows_.clear();
   next_ = 0;
   printed_ = 0;
+  leftOut_ = 0;
   limitId_.reset();
 
   crv::POL.clear();
   crv::POLimits.set(crv::POL.KeyLimitID);
-  while (crv::POLimits.next() == TableStatus::Ok) {
+  while (steps_.next(crv::POLimits)) {
     if (crv::POL.Report != generatePOsReport) continue;
     // The batch builder leaves exactly one "Generate POs" record.
     limitId_ = crv::POL.LimitID;
@@ -271,7 +273,7 @@ std::size_t PurchaseOrderForm::beginBatch() {
     crv::POP.clear();
     crv::POP.UserID = crv::UserID.view();
     if (crv::POPrint.setRange(crv::POP.KeyUserID, 1) == TableStatus::Ok) {
-      while (crv::POPrint.next() == TableStatus::Ok) rows_.push_back(crv::POP.RecordID);
+      while (steps_.next(crv::POPrint)) rows_.push_back(crv::POP.RecordID);
     }
     break;
   }
@@ -280,10 +282,10 @@ std::size_t PurchaseOrderForm::beginBatch() {
 
 bool PurchaseOrderForm::printNext(crv::Paginator& paginator, const std::function<void()>& afterOrder) {
   while (next_ < rows_.size()) {
-    if (crv::fetchBy(crv::POPrint, crv::POP.KeyRecordID, crv::POP.RecordID, rows_[next_++]) !=
-        TableStatus::Ok)
-      continue;
-    printOrder(paginator);
+    crv::POP.clear();
+    crv::POP.RecordID = rows_[next_++];
+    if (!steps_.fetch(crv::POPrint, crv::POP.KeyRecordID)) continue;
+    if (!printOrder(paginator)) continue;
     ++printed_;
     if (afterOrder) afterOrder();
     LocalPONumber.clear();
@@ -359,34 +361,60 @@ void PurchaseOrderForm::loadJob() {
   }
 }
 
-void PurchaseOrderForm::printOrder(crv::Paginator& paginator) {
+bool PurchaseOrderForm::printOrder(crv::Paginator& paginator) {
   const crv::Id poid = crv::POP.POID;
   CatalogPrompt.clear();
   crv::POD.clear();
   crv::POD.POID = poid;
   std::vector<crv::PODetailRecord> lines;
   if (crv::PODetail.setRange(crv::POD.KeyPOID, 1) == TableStatus::Ok) {
-    while (crv::PODetail.next() == TableStatus::Ok) {
+    while (steps_.next(crv::PODetail)) {
       if (!crv::POD.VendorCatalogID.empty()) CatalogPrompt = "VENDOR CAT.#";
       lines.push_back(crv::POD);
     }
   }
+  // The totals are worked out before anything of the order is printed, so
+  // that an order whose amounts are out of range is left out whole.
+  if (!workOutTotals(lines)) return false;
   buildShipTo();
   numberRow();
   loadVendor();
   loadJob();
 
-  crv::Amount taxable;
   for (const crv::PODetailRecord& line : lines) {
     crv::POD = line;
     paginator.print(line.TextFlag == 1 ? "TextLine" : "PODetail");
-    if (line.Taxable == 1) taxable += line.TotalAmount;
   }
-  totals_ = totalLines(crv::SYS.CanadianTax == 1, taxable, crv::POP.TaxRate, crv::POP.PreTaxAmount,
-                       crv::POP.DiscountAmount, crv::POP.OtherCharges, crv::SYS.GSTLabel.view(),
-                       crv::POP.CheckNo.view());
   paginator.print("Totals");
   paginator.restartPageNumbers();
+  return true;
+}
+
+bool PurchaseOrderForm::workOutTotals(const std::vector<crv::PODetailRecord>& lines) {
+  const std::string order = "Order " + std::string(crv::clip(crv::POP.PONumber.view()));
+  crv::Amount taxable;
+  for (const crv::PODetailRecord& line : lines) {
+    try {
+      if (line.Taxable == 1) taxable += line.TotalAmount;
+    } catch (const std::exception& error) {
+      return leftOut(order + ", line " + std::to_string(line.SequenceNo), error);
+    }
+  }
+  try {
+    totals_ = totalLines(crv::SYS.CanadianTax == 1, taxable, crv::POP.TaxRate, crv::POP.PreTaxAmount,
+                         crv::POP.DiscountAmount, crv::POP.OtherCharges, crv::SYS.GSTLabel.view(),
+                         crv::POP.CheckNo.view());
+  } catch (const std::exception& error) {
+    return leftOut(order, error);
+  }
+  return true;
+}
+
+bool PurchaseOrderForm::leftOut(const std::string& what, const std::exception& error) {
+  ++leftOut_;
+  crv::message(what + ": an amount is out of range (" + error.what() + "). The order is not printed.",
+               "Printing Report", crv::Icon::Exclamation);
+  return false;
 }
 
 }  // namespace crvpo

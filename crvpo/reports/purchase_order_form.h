@@ -10,12 +10,14 @@
 #pragma once
 
 #include <array>
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "host/data/tables/purchasing_tables.h"
 #include "host/framework/report/image_size.h"
 #include "host/framework/report/paginator.h"
 #include "host/framework/report/report.h"
@@ -75,15 +77,21 @@ class PurchaseOrderForm {
   bool printNext(crv::Paginator& paginator, const std::function<void()>& afterOrder = {});
   void endBatch();
   int ordersPrinted() const { return printed_; }
+  // What went wrong in the run and was shown: failed reads and writes, and
+  // orders left out because their amounts are out of range.
+  int failures() const { return steps_.failures() + leftOut_; }
 
-  // Folder for the extracted logo (default: the system's temporary folder).
+  // Folder for the extracted logo (default: the process's private
+  // temporary folder).
   void setWorkFolder(std::filesystem::path folder) { workFolder_ = std::move(folder); }
 
  private:
   void design();
   void prepareCompany();
   void placeLogo();
-  void printOrder(crv::Paginator& paginator);
+  bool printOrder(crv::Paginator& paginator);
+  bool workOutTotals(const std::vector<crv::PODetailRecord>& lines);
+  bool leftOut(const std::string& what, const std::exception& error);
   void buildShipTo();
   void numberRow();
   void loadVendor();
@@ -112,6 +120,7 @@ class PurchaseOrderForm {
   std::vector<crv::Id> rows_;
   std::size_t next_ = 0;
   int printed_ = 0;
+  int leftOut_ = 0;
   std::optional<crv::Id> limitId_;
   // Failed writes of the numbering are shown and the run goes on.
   crv::StepFailureMessages failures_;

@@ -47,6 +47,7 @@ PdfPrintResult StandardFormPdfRun::finish() {
   parts_->paginator.finish();
   PdfPrintResult result;
   result.orders = parts_->form.ordersPrinted();
+  result.failures = parts_->form.failures();
   result.pages = parts_->pdf.pagesWritten();
   if (result.pages > 0) parts_->pdf.finish();
   return result;
@@ -62,6 +63,7 @@ PdfPrintResult printStandardFormToPdf(const std::filesystem::path& file,
   crv::Paginator paginator(form.report(), measurer, sink);
   PdfPrintResult result;
   result.orders = form.printBatch(paginator, afterOrder);
+  result.failures = form.failures();
   paginator.finish();
   result.pages = pdf.pagesWritten();
   if (result.pages > 0) pdf.finish();

@@ -1,8 +1,6 @@
 // The form run, its delivery and the print entries.
 #include "crvpo/reports/purchase_order_print.h"
 
-#include <unistd.h>
-
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -25,6 +23,7 @@
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/services/printing.h"
+#include "host/framework/services/temporary_files.h"
 #include "host/framework/table/table.h"
 #include "host/framework/ui/front_end.h"
 #include "host/render/render_error.h"
@@ -95,10 +94,6 @@ std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::pat
     return std::nullopt;
   }
   return run.finish();
-}
-
-std::filesystem::path temporaryPdf() {
-  return std::filesystem::temp_directory_path() / ("crvpo-" + std::to_string(getpid()) + "-form.pdf");
 }
 
 }  // namespace
@@ -184,7 +179,7 @@ bool deliverAfterPreview(const std::filesystem::path& laidOut) {
 void PrintPurchaseOrderStandard() {
   using namespace crvpo;
   const bool previewing = crv::GLO.PrintPreview != 0;
-  const std::filesystem::path laidOut = temporaryPdf();
+  const std::filesystem::path laidOut = crv::temporaryFileName("form", ".pdf");
   DeliveryState& delivery = deliveryState();
   delivery.emailMe = false;
   delivery.exportMe = false;
@@ -265,7 +260,7 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
   DeliveryState& delivery = deliveryState();
   delivery.emailBody = orderEmailBody(userSignature());
   const CompanyForm form = companyForm();
-  CreatePOPrint();
+  const int batchFailures = createPOPrint();
   std::filesystem::path target;
   if (pdf && *pdf) {
     target = pdf;
@@ -282,13 +277,22 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
     return 2;
   }
   if (result.failed) return 2;
+  const int failures = batchFailures + result.failures;
   if (result.pages == 0) {
     if (out) *out << "Nothing to print.\n";
-    return 1;
+    return failures == 0 ? 1 : 2;
   }
   if (out) {
     *out << "Printed " << result.orders << " order(s), " << result.pages << " page(s) to " << target.string()
          << "\n";
+  }
+  // A print that is not whole is not sent on: the messages above say what
+  // is missing.
+  if (failures > 0) {
+    if (out)
+      *out << "error: " << failures << " failure(s) while printing; the print is not complete"
+           << (email != 0 ? " and was not e-mailed" : "") << ".\n";
+    return 2;
   }
   if (email == 0) return 0;
   if (!number.empty()) {

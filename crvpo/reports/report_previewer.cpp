@@ -1,12 +1,11 @@
 // The previewer window.
 #include "crvpo/reports/report_previewer.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/purchase_order_print.h"
+#include "host/framework/services/temporary_files.h"
 #include "host/framework/ui/window_manager.h"
 #include "host/render/png_renderer.h"
 #include "host/render/render_error.h"
@@ -24,10 +23,8 @@ class ReportPreviewer final : public crv::ui::WindowManager {
   ReportPreviewer(std::vector<crv::LaidOutPage> pages, std::filesystem::path printable,
                   const PreviewOptions& options)
       : WindowManager("PRINTPREVIEW"), pages_(std::move(pages)), printable_(std::move(printable)) {
-    static int previews = 0;
-    folder_ = std::filesystem::temp_directory_path() /
-              ("crvpo-preview-" + std::to_string(getpid()) + "-" + std::to_string(++previews));
-    std::filesystem::create_directories(folder_);
+    folder_ = crv::temporaryFileName("preview", "");
+    std::filesystem::create_directory(folder_);
     zoom_ = options.zoom == 2 ? 2 : (options.zoom > 1 ? 1 : 2);
     for (int i = 0; i < static_cast<int>(std::size(zoomSteps)); ++i)
       if (zoomSteps[i] == options.startPercent) zoom_ = i;

@@ -8,6 +8,7 @@
 #include "host/data/company_switches.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/suite_tables.h"
+#include "host/framework/services/temporary_files.h"
 
 namespace crv {
 
@@ -36,8 +37,7 @@ void HostSession::setSharedValues() {
   const auto folder = company_->folder();
   DataPath = folder.string();
   IniPath = folder.string();
-  std::error_code ec;
-  GLO.TempPath = std::filesystem::temp_directory_path(ec).string();
+  GLO.TempPath = privateTemporaryFolder().string();
 
   // The suite's purchasing switches: this host runs purchasing in full,
   // with job cost, inventory and equipment purchasing, change orders and

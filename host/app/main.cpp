@@ -9,12 +9,18 @@
 //                               the same on a PostgreSQL server
 //   crvhost copy-company FROM [--postgresql URL] TO
 //                               copy a company to another folder or engine
-//   crvhost recalc FOLDER       rebuild committed costs in a company
+//   crvhost recalc FOLDER [--wait SECONDS]
+//                               rebuild committed costs in a company
 //   crvhost print FOLDER ...    print purchase orders to a PDF file
 //   crvhost script FOLDER FILE  play a script against a company
+//   crvhost mail-password FOLDER
+//                               store the mail sign-in password for this user
 //   crvhost import FOLDER ...   import purchase orders from text files
 //   crvhost export FOLDER ...   export purchase orders to a text file
 //   crvhost --help
+#include <termios.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -25,6 +31,7 @@
 #include "host/app/company_summary.h"
 #include "host/app/demo_company.h"
 #include "host/app/host_session.h"
+#include "host/app/mail_password_command.h"
 #include "host/app/module_library.h"
 #include "host/app/script_command.h"
 #include "host/data/company_copy.h"
@@ -55,11 +62,16 @@ void printHelp(std::ostream& out) {
          "                       company TO (either engine; with --postgresql, TO gets the\n"
          "                       company.ini naming that server first), then compare row\n"
          "                       counts and checksums table by table\n"
-         "  recalc FOLDER        rebuild committed costs from the open purchase orders\n"
+         "  recalc FOLDER [--wait SECONDS]\n"
+         "                       rebuild committed costs from the open purchase orders,\n"
+         "                       waiting up to SECONDS (default 60) while another station\n"
+         "                       writes\n"
          "  print FOLDER (PONUMBER|--limits) [OUT.pdf] [--email]\n"
          "                       print one order, or the orders under the \"Generate POs\"\n"
          "                       limits, to a PDF file and optionally e-mail it\n"
          "  script FOLDER FILE   play a script (docs/SCRIPTS.md) against the company in FOLDER\n"
+         "  mail-password FOLDER store your password for the mail server of the company in\n"
+         "                       FOLDER in your own settings, read from standard input\n"
          "  import FOLDER SOURCE-NAME FILE [DETAIL-FILE] [--preview]\n"
          "                       read purchase orders from FILE (and DETAIL-FILE for a source of\n"
          "                       two files) with the import source named, print the error list\n"
@@ -84,10 +96,10 @@ fs::path demoFolder() {
   return fs::current_path() / "crvpo-demo";
 }
 
+// A company that cannot be read whole fails the command.
 int show(const fs::path& folder) {
   crv::HostSession session(folder);
-  crv::printCompanySummary(std::cout);
-  return 0;
+  return crv::printCompanySummary(std::cout, std::cerr) == 0 ? 0 : 1;
 }
 
 int createDemo(const fs::path& folder) {
@@ -146,10 +158,19 @@ int copyCompany(const fs::path& from, const fs::path& to) {
 }
 
 // Runs the purchase-order module's recalculation, which prints as it goes.
-int recalc(const fs::path& folder) {
+int recalc(const fs::path& folder, int waitSeconds) {
   crv::HostSession session(folder);
-  using Console = int(std::ostream*);
-  return session.module().entry<Console>("RecalcCommittedConsole")(&std::cout);
+  using Console = int(std::ostream*, int);
+  return session.module().entry<Console>("RecalcCommittedConsole")(&std::cout, waitSeconds);
+}
+
+// "--wait SECONDS" after the folder; -1 when the arguments are not that.
+int recalcWait(const std::vector<std::string>& args) {
+  if (args.size() == 2) return 60;
+  if (args.size() != 4 || args[2] != "--wait") return -1;
+  const std::string& text = args[3];
+  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return -1;
+  return std::stoi(text);
 }
 
 // Prints purchase orders to a PDF without a window.
@@ -176,6 +197,21 @@ int print(const std::vector<std::string>& args) {
   const int code =
       session.module().entry<Console>("PrintPurchaseOrderConsole")(number.c_str(), pdf.c_str(), email, &said);
   (code == 0 ? std::cout : std::cerr) << said.str();
+  return code;
+}
+
+// The password is typed without being shown when standard input is a
+// terminal.
+int mailPassword(const fs::path& folder) {
+  termios saved{};
+  const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+  if (terminal) {
+    termios quiet = saved;
+    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+  }
+  const int code = crv::storeMailPasswordCommand(folder, std::cin, std::cout, std::cerr);
+  if (terminal) ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
   return code;
 }
 
@@ -243,7 +279,7 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
     return copyToServer(args[1], args[3], args[4]);
   if ((command == "show" || command == "create-demo") && args.size() == 2)
     return command == "show" ? show(args[1]) : createDemo(args[1]);
-  if (command == "recalc" && args.size() == 2) return recalc(args[1]);
+  if (command == "recalc" && recalcWait(args) >= 0) return recalc(args[1], recalcWait(args));
   if (command == "print" && args.size() >= 3 && args.size() <= 5) return print(args);
   if (command == "open" && args.size() == 2) return crv::desktop::runDesktop(args[1], argc, argv);
   if (command == "import" && args.size() >= 4) {
@@ -252,6 +288,7 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (command == "export" && args.size() >= 4) return exportOrders(args);
   if (command == "script" && args.size() == 3)
     return crv::runScriptCommand(args[1], args[2], std::cout, std::cerr);
+  if (command == "mail-password" && args.size() == 2) return mailPassword(args[1]);
   std::cerr << "crvhost: unknown command or missing argument: " << command << "\n\n";
   printHelp(std::cerr);
   return 2;

@@ -1,11 +1,16 @@
 // The company settings form.
 #include "host/app/update_systems.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "host/data/company_switches.h"
 #include "host/data/shared_values.h"
+#include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/table/private_table.h"
 #include "host/framework/ui/front_end.h"
 
 namespace crv {
@@ -33,6 +38,22 @@ int systemsRequest() {
   const bool found = Systems.next() == TableStatus::Ok;
   Systems.close();
   return found ? ChangeRecord : InsertRecord;
+}
+
+// The highest order number in use among the orders numbered with digits
+// only, 0 when there is none.
+std::uint64_t highestOrderNumber() {
+  PrivateTable<POMasterRecord> orders(POMaster);
+  std::uint64_t highest = 0;
+  orders.table.set(POMasterRecord::KeyPOID);
+  while (orders.table.next() == TableStatus::Ok) {
+    const std::string_view number = trim(orders.rec.PONumber.view());
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (!number.empty() && error == std::errc() && end == number.data() + number.size())
+      highest = std::max(highest, value);
+  }
+  return highest;
 }
 
 }  // namespace
@@ -124,6 +145,7 @@ void UpdateSystemsWindow::chooseDesignerForm() {
 }
 
 Level UpdateSystemsWindow::opening() {
+  opened_ = SYS;
   window().setFieldHidden("?SYS:GSTRate", SYS.CanadianTax == 0);
   return Level::Benign;
 }
@@ -142,7 +164,30 @@ Level UpdateSystemsWindow::validate() {
     message("The purchase level is 0, 1 or 2.", "Purchase Level", Icon::Exclamation);
     return stayOn("?SYS:PurchaseLevel");
   }
+  if (SYS.NextPONumber != opened_.NextPONumber) {
+    const std::uint64_t highest = highestOrderNumber();
+    if (SYS.NextPONumber <= highest) {
+      message("The next order number must be above " + std::to_string(highest) +
+                  ", the highest order number in use.",
+              "Next Order Number", Icon::Exclamation);
+      return stayOn("?SYS:NextPONumber");
+    }
+  }
   return Level::Benign;
+}
+
+TableError UpdateSystemsWindow::beforeUpdate() {
+  const SystemsRecord edited = SYS;
+  if (!readFirst(Systems, SystemsRecord::KeySystemID)) {
+    SYS = edited;
+    return Systems.lastError().failed() ? Systems.lastError()
+                                        : makeError(ErrorCode::RecordNotFound, "Systems");
+  }
+  const SystemsRecord current = SYS;
+  SYS.applyChanges(opened_, edited);
+  // Should the write fail, the next OK compares with the row as read now.
+  opened_ = current;
+  return {};
 }
 
 // The open forms and the next ones follow the settings just saved.

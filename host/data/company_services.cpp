@@ -23,8 +23,15 @@ class Using {
   bool opened_;
 };
 
-void reportFailure(Table& table, TableOp op) {
-  if (ErrorClass* errors = ui::errorReporter()) errors->reportTableError(table.lastError(), op);
+// The values are a convenience: a failure to keep them is told plainly and
+// the form the person is in goes on.
+void reportFailure(std::string_view field, TableError error, TableOp op) {
+  error.table = TypeAheadTable.name();
+  if (ErrorClass* errors = ui::errorReporter())
+    errors->reportError("Typed Values Not Kept", "The values typed in " + std::string(field) +
+                                                     " could not be kept to be offered again (" +
+                                                     error.describe() + errorContext(op, error.table) +
+                                                     "). What you entered in the form is not affected.");
 }
 
 }  // namespace
@@ -53,7 +60,7 @@ void CompanyTypeAheadStore::save(std::string_view section, std::string_view fiel
   TypeAheadTable.setRange(TAH.KeySectionField, 2);
   while (TypeAheadTable.next() == TableStatus::Ok) {
     if (TypeAheadTable.tryRemove() != TableStatus::Ok)
-      return reportFailure(TypeAheadTable, TableOp::Deleting);
+      return reportFailure(field, TypeAheadTable.lastError(), TableOp::Deleting);
   }
   Byte rank = 0;
   for (const std::string& value : values) {
@@ -64,14 +71,14 @@ void CompanyTypeAheadStore::save(std::string_view section, std::string_view fiel
     TAH.Rank = ++rank;
     TAH.Value = value;
     if (TypeAheadTable.tryInsert() != TableStatus::Ok)
-      return reportFailure(TypeAheadTable, TableOp::Inserting);
+      return reportFailure(field, TypeAheadTable.lastError(), TableOp::Inserting);
   }
-  if (transaction.commit() != TableStatus::Ok) reportFailure(TypeAheadTable, TableOp::Saving);
+  if (transaction.commit() != TableStatus::Ok) reportFailure(field, transaction.error(), TableOp::Saving);
 }
 
-void CompanyChangeHistory::record(const ui::HistoryEntry& entry) {
+TableError CompanyChangeHistory::record(const ui::HistoryEntry& entry) {
   Using use(ChangeLog);
-  if (!use.opened()) return;
+  if (!use.opened()) return ChangeLog.lastError();
   CHG.clear();
   CHG.Procedure = entry.procedure;
   CHG.Field = entry.field;
@@ -80,7 +87,8 @@ void CompanyChangeHistory::record(const ui::HistoryEntry& entry) {
   CHG.UserID = entry.user;
   CHG.ChangeDate = entry.date;
   CHG.ChangeTime = entry.time;
-  ChangeLog.insert();
+  if (ChangeLog.tryInsert() != TableStatus::Ok) return ChangeLog.lastError();
+  return {};
 }
 
 CompanyServices::CompanyServices() {

@@ -18,7 +18,7 @@ class CompanyTypeAheadStore final : public ui::TypeAheadStore {
 
 class CompanyChangeHistory final : public ui::ChangeHistorySink {
  public:
-  void record(const ui::HistoryEntry& entry) override;
+  TableError record(const ui::HistoryEntry& entry) override;
 };
 
 class CompanyServices {

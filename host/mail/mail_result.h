@@ -13,9 +13,10 @@ struct MailResult {
   bool sent = false;
   std::string error;                 // why it was not sent
   std::filesystem::path outboxFile;  // the .eml written by the outbox
+  std::string warning;               // sent, but the user should know (a password sent unencrypted)
 
   explicit operator bool() const { return sent; }
-  static MailResult failure(std::string why) { return {false, std::move(why), {}}; }
+  static MailResult failure(std::string why) { return {false, std::move(why), {}, {}}; }
 };
 
 }  // namespace crv

@@ -20,6 +20,9 @@ struct MailSettings {
   MailSecurity security = MailSecurity::StartTls;
   std::string user;  // blank: no sign-in
   std::string password;
+  // Signing in without encryption (Security None) sends the password in
+  // the clear: refused unless allowed here, and a warning when it is.
+  bool allowPlainSignIn = false;
   bool verifyCertificate = true;  // check the server's certificate and name
   std::string caFile;             // blank: the system's certificate store
   int timeoutSeconds = 60;        // for connecting and for the whole send

@@ -51,7 +51,7 @@ MailResult OutboxTransport::send(const MailMessage& message) {
     if (!eml.write(text)) return MailResult::failure(where + eml.error());
     // A message never replaces another: a name taken meanwhile means the
     // next attempt.
-    if (eml.commit(FileReplacement::Existing::Keep)) return {true, {}, file};
+    if (eml.commit(FileReplacement::Existing::Keep)) return {true, {}, file, {}};
     if (!std::filesystem::exists(file, error)) return MailResult::failure(where + eml.error());
   }
   return MailResult::failure(where + "no free file name was found.");

@@ -75,6 +75,11 @@ MailResult SmtpTransport::send(const MailMessage& message) {
   if (!isValidHost(settings_.server)) return MailResult::failure(where + "the server name is not valid.");
   if (message.from.address.empty())
     return MailResult::failure(where + "no sender address is set in the company's e-mail settings.");
+  const bool plainSignIn = settings_.security == MailSecurity::None && !settings_.user.empty();
+  if (plainSignIn && !settings_.allowPlainSignIn)
+    return MailResult::failure(where + "signing in as " + settings_.user +
+                               " without encryption would send the password in the clear. Choose StartTls or "
+                               "ImplicitTls, or allow it explicitly (AllowPlainSignIn=1).");
   std::string text;
   try {
     text = composeMime(message);
@@ -128,7 +133,11 @@ MailResult SmtpTransport::send(const MailMessage& message) {
       cause += " (server reply " + std::to_string(reply) + ")";
     return MailResult::failure(where + cause);
   }
-  return {true, {}, {}};
+  MailResult sent{true, {}, {}, {}};
+  if (plainSignIn)
+    sent.warning =
+        "The password of " + settings_.user + " was sent to " + describe() + " without encryption.";
+  return sent;
 }
 
 }  // namespace crv

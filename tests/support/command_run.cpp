@@ -1,4 +1,4 @@
-// Running commands for tests.
+// Running a command and collecting its output.
 #include "support/command_run.h"
 
 #include <sys/wait.h>
@@ -19,5 +19,9 @@ CommandRun runCommand(const std::string& command) {
 }
 
 std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+std::string crvhost(const std::string& arguments) {
+  return quoted(std::filesystem::path(CRV_TEST_BIN_DIR) / "crvhost") + " " + arguments;
+}
 
 }  // namespace crv::test

@@ -223,18 +223,45 @@ FieldRef Record::field(std::string_view name) {
   return field(static_cast<std::size_t>(index));
 }
 
+namespace {
+
+// The bytes a field takes in its buffer.
+std::size_t storedSize(const FieldDef& def) {
+  switch (def.kind) {
+    case FieldKind::Text:
+      return def.width;
+    case FieldKind::Amount:
+    case FieldKind::Quantity:
+    case FieldKind::Real:
+      return 8;
+    case FieldKind::UShort:
+      return 2;
+    case FieldKind::Byte:
+      return 1;
+    default:
+      return 4;
+  }
+}
+
+const char* bytesOf(const Record& record, const FieldDef& def) {
+  return reinterpret_cast<const char*>(&record) + def.offset;
+}
+
+}  // namespace
+
 void Record::copyFrom(const Record& other) {
   if (&other.layout() != &layout()) throw std::logic_error("copying between different record types");
+  for (const auto& def : layout().fields())
+    std::memcpy(reinterpret_cast<char*>(this) + def.offset, bytesOf(other, def), storedSize(def));
+}
+
+void Record::applyChanges(const Record& before, const Record& after) {
+  if (&before.layout() != &layout() || &after.layout() != &layout())
+    throw std::logic_error("applying changes between different record types");
   for (const auto& def : layout().fields()) {
-    const std::size_t size =
-        def.kind == FieldKind::Text ? def.width
-        : (def.kind == FieldKind::Amount || def.kind == FieldKind::Quantity || def.kind == FieldKind::Real)
-            ? 8
-        : def.kind == FieldKind::UShort ? 2
-        : def.kind == FieldKind::Byte   ? 1
-                                        : 4;
-    std::memcpy(reinterpret_cast<char*>(this) + def.offset,
-                reinterpret_cast<const char*>(&other) + def.offset, size);
+    const std::size_t size = storedSize(def);
+    if (std::memcmp(bytesOf(before, def), bytesOf(after, def), size) != 0)
+      std::memcpy(reinterpret_cast<char*>(this) + def.offset, bytesOf(after, def), size);
   }
 }
 

@@ -127,6 +127,10 @@ class Record {
   bool hasField(std::string_view name) const { return layout().indexOf(name) >= 0; }
   // Copies the fields of another buffer of the same layout.
   void copyFrom(const Record& other);
+  // Takes from `after` every field whose value differs from `before` (all
+  // three of one layout); the other fields keep this buffer's values. For
+  // writing back only what a person changed over a row read again since.
+  void applyChanges(const Record& before, const Record& after);
   // Copies, from a buffer of another layout, every field whose name this
   // buffer has too; the others keep their values. Texts are cut at this
   // buffer's width (never inside a UTF-8 character) or padded, whole

@@ -38,11 +38,24 @@ std::optional<StepFailure> runAtomically(Connection& connection, std::chrono::mi
                                          const std::function<bool(TableSteps&)>& work) {
   Transaction transaction(connection, wait);
   if (!transaction.started()) return StepFailure{transaction.error(), op, std::string(subject)};
+  return runAtomically(transaction, subject, op, work);
+}
+
+std::optional<StepFailure> runAtomically(Transaction& transaction, std::string_view subject, TableOp op,
+                                         const std::function<bool(TableSteps&)>& work) {
+  if (!transaction.started()) return StepFailure{transaction.error(), op, std::string(subject)};
   TableSteps steps;
   try {
-    if (!work(steps)) return std::nullopt;  // the transaction rolls back as it goes
+    if (!work(steps)) {
+      transaction.rollback();
+      return std::nullopt;
+    }
   } catch (TableSteps::Stopped& stopped) {
+    transaction.rollback();
     return std::move(stopped.failure);
+  } catch (...) {
+    transaction.rollback();
+    throw;
   }
   if (transaction.commit() != TableStatus::Ok)
     return StepFailure{transaction.error(), op, std::string(subject)};

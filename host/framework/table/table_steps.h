@@ -26,6 +26,8 @@
 
 namespace crv {
 
+class Transaction;
+
 // One table operation that failed: its error, the step and the table.
 struct StepFailure {
   TableError error;
@@ -73,8 +75,8 @@ class TableSteps {
   void fail(StepFailure failure);
 
  private:
-  friend std::optional<StepFailure> runAtomically(Connection&, std::chrono::milliseconds, std::string_view,
-                                                  TableOp, const std::function<bool(TableSteps&)>&);
+  friend std::optional<StepFailure> runAtomically(Transaction&, std::string_view, TableOp,
+                                                  const std::function<bool(TableSteps&)>&);
   // Thrown by a failed step under stop and roll back; runAtomically()
   // catches it.
   struct Stopped {
@@ -96,6 +98,10 @@ class TableSteps {
 // on `subject`. Other exceptions pass through, after the rollback.
 std::optional<StepFailure> runAtomically(Connection& connection, std::chrono::milliseconds wait,
                                          std::string_view subject, TableOp op,
+                                         const std::function<bool(TableSteps&)>& work);
+// The same in a transaction the caller has begun already (after waiting for
+// it in its own way); the transaction is committed or rolled back.
+std::optional<StepFailure> runAtomically(Transaction& transaction, std::string_view subject, TableOp op,
                                          const std::function<bool(TableSteps&)>& work);
 
 }  // namespace crv

@@ -3,9 +3,10 @@
 
 namespace crv::ui {
 
-void MemoryChangeHistory::record(const HistoryEntry& entry) {
+TableError MemoryChangeHistory::record(const HistoryEntry& entry) {
   std::lock_guard lock(mutex_);
   entries_.push_back(entry);
+  return {};
 }
 
 std::vector<HistoryEntry> MemoryChangeHistory::entries() const {
@@ -40,11 +41,11 @@ std::string ChangeHistory::user() const {
   return user_;
 }
 
-void ChangeHistory::record(std::string procedure, std::string field, std::string oldValue,
-                           std::string newValue) {
+TableError ChangeHistory::record(std::string procedure, std::string field, std::string oldValue,
+                                 std::string newValue) {
   HistoryEntry entry{std::move(procedure), std::move(field), std::move(oldValue), std::move(newValue), user(),
                      Date::today(),        Time::now()};
-  sink().record(entry);
+  return sink().record(entry);
 }
 
 ChangeHistory& changeHistory() {

@@ -3,15 +3,17 @@
 //
 // Forms register the fields whose changes matter; when a form writes a
 // changed record, every registered field whose shown value differs from the
-// one at opening is recorded. Entries go to a sink: the in-memory one by
-// default, a table in the company database when the data layer installs
-// one.
+// one at opening is recorded, in the same transaction as the record, so a
+// change is never kept without its history. Entries go to a sink: the
+// in-memory one by default, a table in the company database when the data
+// layer installs one.
 #pragma once
 
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "host/framework/table/table_error.h"
 #include "host/framework/values/date.h"
 #include "host/framework/values/time.h"
 
@@ -32,12 +34,13 @@ struct HistoryEntry {
 class ChangeHistorySink {
  public:
   virtual ~ChangeHistorySink() = default;
-  virtual void record(const HistoryEntry& entry) = 0;
+  // The error when the entry could not be kept.
+  virtual TableError record(const HistoryEntry& entry) = 0;
 };
 
 class MemoryChangeHistory final : public ChangeHistorySink {
  public:
-  void record(const HistoryEntry& entry) override;
+  TableError record(const HistoryEntry& entry) override;
   std::vector<HistoryEntry> entries() const;
   void clear();
 
@@ -57,8 +60,9 @@ class ChangeHistory {
   void setUser(std::string user);
   std::string user() const;
 
-  // Records one change, stamped with the user and the current date and time.
-  void record(std::string procedure, std::string field, std::string oldValue, std::string newValue);
+  // Records one change, stamped with the user and the current date and
+  // time; the error when it could not be kept.
+  TableError record(std::string procedure, std::string field, std::string oldValue, std::string newValue);
 
  private:
   mutable std::mutex mutex_;

@@ -1,9 +1,12 @@
 // The window manager: the life of a procedure's window.
 #include "host/framework/ui/window_manager.h"
 
+#include <optional>
+
 #include "host/framework/services/error_class.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/table/relation_manager.h"
+#include "host/framework/table/transaction.h"
 #include "host/framework/ui/change_history.h"
 #include "host/framework/ui/error_reporter.h"
 #include "host/framework/ui/front_end.h"
@@ -147,7 +150,7 @@ bool WindowManager::init() {
 
 bool WindowManager::primeRecord() {
   primary_->buffer().clear();
-  if (primary_->def().autoNumberField() >= 0) {
+  if (reserveNumber_ && primary_->def().autoNumberField() >= 0) {
     if (primary_->primeAutoInc() != TableStatus::Ok) {
       // A table without a reporter of its own leaves the report to us.
       if (!primary_->errorReporter())
@@ -456,7 +459,6 @@ Level WindowManager::takeCompleted() {
     if (valid != Level::Benign) return valid;
   }
   const Level level = write();
-  if (level == Level::Benign) written();
   return level == Level::Benign ? Level::Notify : level;
 }
 
@@ -464,6 +466,7 @@ Level WindowManager::write() {
   const bool writes =
       primary_ && (request_ == InsertRecord || request_ == ChangeRecord || request_ == DeleteRecord);
   if (!writes) {
+    written();
     complete(RequestCompleted);
     return Level::Benign;
   }
@@ -475,6 +478,7 @@ Level WindowManager::write() {
       }
       insertedAny_ = true;
       response_ = RequestCompleted;
+      written();
       if (repetitiveInsert_) {
         // The next record starts as a new window does: primed, then
         // opened, so that nothing of the last record's form carries over.
@@ -489,15 +493,17 @@ Level WindowManager::write() {
       }
       complete(RequestCompleted);
       return Level::Benign;
-    case ChangeRecord:
-      if (primary_->tryUpdate() != TableStatus::Ok) {
-        if (primary_->lastError().code == ErrorCode::RecordChanged) return offerReload();
-        errorReporter()->reportTableError(primary_->lastError(), TableOp::Saving);
+    case ChangeRecord: {
+      const TableError error = updateWithHistory();
+      if (error.failed()) {
+        if (error.code == ErrorCode::RecordChanged) return offerReload();
+        errorReporter()->reportTableError(error, TableOp::Saving);
         return Level::Notify;
       }
-      writeHistory();
+      written();
       complete(RequestCompleted);
       return Level::Benign;
+    }
     default: {
       const int answer = message("Are you sure you want to delete this record?", "Confirm Delete",
                                  Icon::Question, "&Yes|&No", 2);
@@ -509,6 +515,7 @@ Level WindowManager::write() {
         errorReporter()->reportTableError(RuntimeErrors::current(), TableOp::Deleting);
         return Level::Notify;
       }
+      written();
       complete(RequestCompleted);
       return Level::Benign;
     }
@@ -529,14 +536,39 @@ void WindowManager::snapshotHistory() {
   }
 }
 
-void WindowManager::writeHistory() {
+TableError WindowManager::writeHistory() {
   for (std::size_t i = 0; i < historyFields_.size() && i < historyBefore_.size(); ++i) {
     const Control* control = window_.find(historyFields_[i]);
     if (!control) continue;
     const std::string now = control->shown();
-    if (now != historyBefore_[i])
-      changeHistory().record(name_, fieldName(historyFields_[i]), historyBefore_[i], now);
+    if (now == historyBefore_[i]) continue;
+    const TableError error =
+        changeHistory().record(name_, fieldName(historyFields_[i]), historyBefore_[i], now);
+    if (error.failed()) return error;
   }
+  return {};
+}
+
+// The record and the history of its changes are one transaction: a change
+// is never kept without its history. A caller that writes the record inside
+// a transaction of its own (a receipt with its postings) has both in that
+// one.
+TableError WindowManager::updateWithHistory() {
+  std::optional<Transaction> own;
+  auto ofTransaction = [&] {
+    TableError error = own->error();
+    error.table = primary_->name();
+    return error;
+  };
+  if (primary_->connection() && primary_->connection()->transactionDepth() == 0) {
+    own.emplace(*primary_);
+    if (!own->started()) return ofTransaction();
+  }
+  if (const TableError error = beforeUpdate(); error.failed()) return error;
+  if (primary_->tryUpdate() != TableStatus::Ok) return primary_->lastError();
+  if (const TableError error = writeHistory(); error.failed()) return error;
+  if (own && own->commit() != TableStatus::Ok) return ofTransaction();
+  return {};
 }
 
 }  // namespace crv::ui

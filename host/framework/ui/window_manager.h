@@ -10,7 +10,8 @@
 //             reporter; the caller's name comes back when the window is
 //             done), the tables
 //             are opened; for an insert the primary record is cleared, its
-//             auto-number primed (primeAutoInc) and primeFields() called;
+//             auto-number primed (primeAutoInc, unless the form does not
+//             reserve numbers) and primeFields() called;
 //             for a change or delete the primary table is positioned on
 //             the record in its buffer when the caller did not read it
 //             through that table;
@@ -86,6 +87,12 @@ class WindowManager {
   bool acceptingAll() const { return acceptingAll_; }
   bool repetitiveInsert() const { return repetitiveInsert_; }
   void setRepetitiveInsert(bool on) { repetitiveInsert_ = on; }
+  // Whether an insert reserves its auto-number by adding a row at once (the
+  // default). A form whose record means something only when complete (a
+  // line of an order) turns it off, so that a crash or a failure never
+  // leaves a blank row behind; the number is given when the record is
+  // written.
+  void setReserveNumber(bool on) { reserveNumber_ = on; }
   Table* primary() const { return primary_; }
 
   // Leaves the event loop after the current event.
@@ -150,7 +157,13 @@ class WindowManager {
   virtual Level opening() { return Level::Benign; }
   virtual void primeFields() {}
   virtual Level validate() { return Level::Benign; }
-  virtual void written() {}  // after a successful write
+  // After a successful write, with the written record still in the buffer
+  // (before a repetitive insert starts the next one).
+  virtual void written() {}
+  // Called in the transaction of a change just before the record is
+  // written: a form may read its row again and carry the person's changes
+  // over to it, so that it writes only those. The error when that failed.
+  virtual TableError beforeUpdate() { return {}; }
   virtual void closing() {}
 
   // Event handling; overrides call the base for what they do not handle.
@@ -204,7 +217,8 @@ class WindowManager {
   void keepOpening();
   void restoreProcedureName();
   void snapshotHistory();
-  void writeHistory();
+  TableError writeHistory();
+  TableError updateWithHistory();
   bool init();
   void eventLoop();
   void kill();
@@ -216,6 +230,7 @@ class WindowManager {
   int request_ = 0;
   int response_ = RequestCancelled;
   bool acceptingAll_ = false;
+  bool reserveNumber_ = true;
   bool repetitiveInsert_ = false;
   bool insertedAny_ = false;
   bool closing_ = false;

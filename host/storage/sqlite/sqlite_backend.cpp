@@ -1,6 +1,8 @@
 // Opening an SQLite company database: checks that the file is ours and not
 // newer than this program, then lays out or upgrades its tables and keys in
-// one transaction so that a failure leaves the file as it was.
+// one transaction so that a failure leaves the file as it was. A file that
+// already holds everything is opened without that transaction, so opening
+// never waits for another station's long write.
 #include "host/storage/sqlite/sqlite_backend.h"
 
 #include <sqlite3.h>
@@ -68,6 +70,18 @@ class Database {
     return value;
   }
 
+  // The names of the file's tables and indexes.
+  std::set<std::string> schemaNames() {
+    std::set<std::string> names;
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db_, "SELECT name FROM sqlite_master WHERE type IN ('table', 'index')", -1, &statement,
+                       nullptr);
+    while (statement && sqlite3_step(statement) == SQLITE_ROW)
+      names.insert(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+    return names;
+  }
+
   std::set<std::string> columns(const std::string& table) {
     std::set<std::string> names;
     sqlite3_stmt* statement = nullptr;
@@ -102,6 +116,18 @@ class Database {
   std::string location_;
 };
 
+// Only a regular file is opened (a pipe or device would hang or read
+// garbage), and an empty one only when a company is being created: an
+// empty file is a damaged or truncated company, never an empty company.
+void checkFileKind(const std::string& location, bool create) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(location, ec);
+  if (!fs::exists(status)) return;
+  if (!fs::is_regular_file(status)) fail(location, "it is not a regular file");
+  if (!create && fs::file_size(location, ec) == 0)
+    fail(location, "the file is empty (0 bytes), so it holds no company");
+}
+
 void checkHeader(const std::string& location) {
   std::error_code ec;
   if (!fs::exists(location, ec) || fs::file_size(location, ec) == 0) return;
@@ -119,6 +145,30 @@ void checkWritable(const std::string& location) {
     fail(location, "the folder \"" + folder.string() + "\" is read-only or cannot be written");
   std::error_code ec;
   if (fs::exists(path, ec) && ::access(path.c_str(), W_OK) != 0) fail(location, "the file is read-only");
+}
+
+std::string indexName(const TableDef& def, const KeyDef& key) { return def.name() + "_" + key.name; }
+
+// A key on the auto-numbered field alone is the row identity itself, not
+// an index.
+bool isRowIdentity(const TableDef& def, const KeyDef& key) {
+  const int autoField = def.autoNumberField();
+  return autoField >= 0 && key.size() == 1 && def.layout().indexOf(key.fields[0]) == autoField;
+}
+
+// Whether the file holds every table, column and index of `schema` at its
+// version, so that there is nothing to lay out.
+bool laidOut(Database& db, const SchemaInfo& schema, std::int64_t appId, std::int64_t version) {
+  if (appId != applicationId || version != schema.version) return false;
+  const std::set<std::string> names = db.schemaNames();
+  for (const TableDef* def : schema.tables) {
+    const std::set<std::string> existing = db.columns(def->name());
+    for (const FieldDef& field : def->layout().fields())
+      if (!existing.count(field.name)) return false;
+    for (const KeyDef* key : def->keys())
+      if (!isRowIdentity(*def, *key) && !names.count(indexName(*def, *key))) return false;
+  }
+  return true;
 }
 
 void createTable(Database& db, const TableDef& def) {
@@ -157,10 +207,9 @@ void createTable(Database& db, const TableDef& def) {
   }
 
   for (const KeyDef* key : def.keys()) {
-    if (autoField >= 0 && key->size() == 1 && def.layout().indexOf(key->fields[0]) == autoField)
-      continue;  // the row identity itself
+    if (isRowIdentity(def, *key)) continue;
     std::string sql = std::string("CREATE ") + (key->unique ? "UNIQUE " : "") + "INDEX IF NOT EXISTS " +
-                      quote(def.name() + "_" + key->name) + " ON " + quote(def.name()) + " (";
+                      quote(indexName(def, *key)) + " ON " + quote(def.name()) + " (";
     for (std::size_t i = 0; i < key->size(); ++i) sql += (i ? ", " : "") + quote(key->fields[i]);
     sql += ")";
     if (key->excludeBlank) sql += " WHERE " + sqlite::partialCondition(def, *key);
@@ -175,6 +224,7 @@ std::unique_ptr<Connection> SqliteBackend::open(const std::string& location, con
   std::error_code ec;
   const bool exists = fs::exists(location, ec);
   if (!exists && !create) fail(location, "the file does not exist");
+  checkFileKind(location, create);
   checkHeader(location);
   checkWritable(location);
 
@@ -203,6 +253,7 @@ std::unique_ptr<Connection> SqliteBackend::open(const std::string& location, con
 
   db.exec("PRAGMA journal_mode=WAL");
   db.exec("PRAGMA synchronous=FULL");
+  if (laidOut(db, schema, appId, version)) return connection;
 
   // Tables, columns and indexes this program knows are laid out on every
   // open, so a database of the same version made by an older build gains

@@ -1,15 +1,15 @@
 // The recalculation window played by the headless driver: Proceed runs it
 // and ends with the completion message, Close leaves everything as it was,
-// and a run without a transaction says so. The command line's "recalc"
-// prints what moved.
+// and while another station writes it waits, saying so, until that station
+// is done or the person cancels. The command line's "recalc" prints what
+// moved, and gives up after its wait.
 #include "crvpo/reconcile/recalc_committed_window.h"
-
-#include <cstdio>
-#include <cstdlib>
 
 #include "host/app/demo_company.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/ui/headless/headless_driver.h"
+#include "host/storage/sqlite/sqlite_backend.h"
+#include "support/command_run.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
 namespace crvpo {
@@ -55,21 +55,36 @@ TEST_F(RecalcCommittedWindowTest, CloseDoesNothing) {
   EXPECT_EQ(committed("2401", "06-100M"), amt("5.00"));
 }
 
-TEST_F(RecalcCommittedWindowTest, TheCompletionMessageSaysWhenThereWasNoTransaction) {
-  committed("2401", "06-100M");
-  JCC.Committed = amt("50.00");  // already right: the run reads and need not write
-  ASSERT_EQ(JCCost.update(), TableStatus::Ok);
-  auto other = company->connect();
-  ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
-  ui::HeadlessDriver ui;
-  ui.start(RecalcCommitted, "RecalcCommitted");
-  ui.press("?Proceed");  // waits the 5 seconds for the other station
-  const MessageRequest box = ui.expectMessage("Process Complete");
-  other->rollback();
-  EXPECT_NE(box.text.find("without a transaction (File Is Already Locked (32))"), std::string::npos)
-      << box.text;
-  ui.answer("&OK");
-  ui.expectFinished();
+TEST_F(RecalcCommittedWindowTest, WaitsWhileAnotherStationWritesUntilItIsDoneOrCancelled) {
+  for (const bool cancel : {true, false}) {
+    auto other = company->connect();
+    ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
+    ui::HeadlessDriver ui;
+    ui.holdTimers(true);
+    ui.start(RecalcCommitted, "RecalcCommitted");
+    ui.press("?Proceed");
+    ui.runTimer();
+    EXPECT_FALSE(ui.isHidden("?Waiting"));
+    EXPECT_NE(
+        ui.shown("?Waiting").find("Waiting for another station to finish writing (File Is Already Locked"),
+        std::string::npos)
+        << ui.shown("?Waiting");
+    EXPECT_EQ(committed("2401", "06-100M"), amt("5.00")) << "nothing ran without the transaction";
+    if (cancel) {
+      ui.press("?Cancel");
+      ui.expectFinished();
+      other->rollback();
+      EXPECT_EQ(ui.response(), RequestCancelled);
+      EXPECT_EQ(committed("2401", "06-100M"), amt("5.00"));
+      continue;
+    }
+    other->rollback();
+    ui.runTimer();
+    ui.expectMessage("Process Complete", "The recalculation process has been completed.");
+    ui.answer("&OK");
+    ui.expectFinished();
+    EXPECT_EQ(committed("2401", "06-100M"), amt("50.00"));
+  }
 }
 
 TEST(RecalcCommandTest, PrintsTheProgressAndWhatMoved) {
@@ -85,20 +100,31 @@ TEST(RecalcCommandTest, PrintsTheProgressAndWhatMoved) {
     ASSERT_EQ(JCCost.update(), TableStatus::Ok);
     JCCost.close();
   }
-  const std::string output = (folder / "out.txt").string();
-  const std::string command = std::string("ASAN_OPTIONS=detect_leaks=0 ") + CRV_TEST_BIN_DIR +
-                              "/crvhost recalc " + (folder / "demo").string() + " > " + output + " 2>&1";
-  EXPECT_EQ(std::system(command.c_str()), 0);
-  std::FILE* file = std::fopen(output.c_str(), "r");
-  ASSERT_NE(file, nullptr);
-  std::string text;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
-  std::fclose(file);
+  const crv::test::CommandRun run =
+      crv::test::runCommand(crv::test::crvhost("recalc " + crv::test::quoted(folder / "demo")));
+  EXPECT_EQ(run.code, 0);
+  const std::string& text = run.output;
   EXPECT_NE(text.find("Progress: 50%"), std::string::npos) << text;
   EXPECT_NE(text.find("Cost line 2401 06-100M: committed "), std::string::npos) << text;
   EXPECT_NE(text.find("Cost lines: 1 of 33 changed"), std::string::npos) << text;
   EXPECT_NE(text.find("The recalculation process has been completed."), std::string::npos) << text;
+}
+
+TEST(RecalcCommandTest, GivesUpAfterItsWaitWhileAnotherStationWrites) {
+  crv::test::TempFolder folder;
+  createDemoCompany(folder / "demo");
+  auto other =
+      SqliteBackend().open((folder / "demo" / Company::databaseFileName).string(), Company::schema(), false);
+  ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
+  const crv::test::CommandRun run =
+      crv::test::runCommand(crv::test::crvhost("recalc " + crv::test::quoted(folder / "demo") + " --wait 2"));
+  other->rollback();
+  EXPECT_EQ(run.code, 1) << run.output;
+  EXPECT_NE(run.output.find("Waiting up to 2 seconds for another station to finish writing"),
+            std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("Gave up after 2 seconds"), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("Orders:"), std::string::npos) << run.output;
 }
 
 }  // namespace

@@ -3,13 +3,16 @@
 // .eml without a server, and a cancelled PDF file dialog sending nothing.
 #include "crvpo/reports/po_delivery.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "host/framework/ui/front_end.h"
+#include "host/mail/mail_password.h"
 #include "host/mail/mime_encoding.h"
+#include "support/command_run.h"
 #include "support/mail_reader.h"
 #include "support/smtp_test_server.h"
 #include "tests/crvpo/reports/print_fixture.h"
@@ -86,15 +89,29 @@ class PODeliveryTest : public test::PrintFixture {
   int emailLogRows() { return static_cast<int>(EmailLog.records()); }
 };
 
-TEST_F(PODeliveryTest, PdfNamesFollowTheOrderOrTheBatch) {
-  EXPECT_EQ(orderPdfFileName("/data/acme ", "1200 ", "Acme Builders  ").string(),
-            "/data/acme/Purchase Order 1200 from Acme Builders.pdf");
+TEST_F(PODeliveryTest, PdfNamesFollowTheOrderOrTheBatchAndStayInTheDataFolder) {
+  struct Case {
+    std::string number, company, name;
+  };
+  const Case cases[] = {
+      {"1200 ", "Acme Builders  ", "Purchase Order 1200 from Acme Builders.pdf"},
+      {"24/117", "Acme", "Purchase Order 24_117 from Acme.pdf"},
+      {"../../../x", "Acme", "Purchase Order .._.._.._x from Acme.pdf"},
+      {"1200", std::string("Acme\0Evil", 9), "Purchase Order 1200 from Acme_Evil.pdf"},
+      {"1200\r\n", "Acme\\Evil\tCo", "Purchase Order 1200__ from Acme_Evil_Co.pdf"},
+  };
+  for (const Case& c : cases) {
+    const auto file = orderPdfFileName("/data/acme ", c.number, c.company);
+    EXPECT_EQ(file.parent_path(), "/data/acme") << c.name;
+    EXPECT_EQ(file.filename().string(), c.name);
+  }
   EXPECT_EQ(batchPdfFileName("/data/acme").string(), "/data/acme/Purchase Orders.pdf");
 }
 
 TEST_F(PODeliveryTest, RecipientsFromTheVendorAndItsContactsOrThePlaceholder) {
   addVendor(10, "Stone Supply", "1 Road", "", "orders@stone.example");
-  addContact(10, "Ann", "Lee", "ann@stone.example");
+  const std::string longAddress = "purchasing.department.orders@stone-supply.example";  // 51 characters
+  addContact(10, "Ann", "Lee", longAddress);
   addContact(10, "Bo", "Kim", "");
   addVendor(11, "Quiet Supply");
 
@@ -106,6 +123,7 @@ TEST_F(PODeliveryTest, RecipientsFromTheVendorAndItsContactsOrThePlaceholder) {
   EXPECT_EQ(list[0].email, "orders@stone.example");
   EXPECT_FALSE(list[1].tagged);
   EXPECT_EQ(list[1].name, "Ann Lee");
+  EXPECT_EQ(list[1].email, longAddress) << "never shortened";
 
   EXPECT_FALSE(gatherRecipients(11));
   ASSERT_EQ(list.size(), 1u);
@@ -142,11 +160,11 @@ TEST_F(PODeliveryTest, SmtpServerOnLoopbackReceivesThePdfWithSubjectAndBody) {
   EXPECT_EQ(emailLogRows(), 1);
 }
 
-TEST_F(PODeliveryTest, WithoutAServerTheMessageGoesToTheOutbox) {
+TEST_F(PODeliveryTest, WithoutAServerTheMessageGoesToTheOutboxAndIsLoggedSo) {
   addVendor(10, "Stone Supply", "1 Road", "", "orders@stone.example");
   gatherRecipients(10);
+  std::ofstream(folder / "Mail.ini") << "[SMTP]\nServer=   \n";
   const MailSettings settings = companyMailSettings();
-  EXPECT_TRUE(settings.server.empty());
   const MailResult result = emailPdf(samplePdf(), "Purchase Order from Acme Builders", "Body", settings);
   ASSERT_TRUE(result.sent) << result.error;
   EXPECT_EQ(result.outboxFile.parent_path(), folder / "Outbox");
@@ -154,7 +172,43 @@ TEST_F(PODeliveryTest, WithoutAServerTheMessageGoesToTheOutbox) {
   EXPECT_NE(eml.find("Subject: Purchase Order from Acme Builders"), std::string::npos);
   EXPECT_NE(eml.find("orders@stone.example"), std::string::npos);
   EXPECT_NE(eml.find("application/pdf"), std::string::npos);
-  EXPECT_EQ(emailLogRows(), 1);
+  ASSERT_EQ(emailLogRows(), 1);
+  EmailLog.set(EML.KeyEmailID);
+  ASSERT_EQ(EmailLog.next(), TableStatus::Ok);
+  EXPECT_EQ(EML.Status.str(), "Outbox");
+}
+
+TEST_F(PODeliveryTest, AnAddressTooLongToKeepIsRefusedNotShortened) {
+  deliveryState().recipients = {{true, "Ann Lee", std::string(49, 'a') + "@stone.example"}};  // 63 characters
+  const MailResult result = emailPdf(samplePdf(), "Subject", "Body", companyMailSettings());
+  EXPECT_FALSE(result.sent);
+  EXPECT_NE(result.error.find("is longer than 60 characters"), std::string::npos) << result.error;
+  EXPECT_FALSE(std::filesystem::exists(folder / "Outbox"));
+  EXPECT_EQ(emailLogRows(), 0);
+}
+
+TEST_F(PODeliveryTest, ThePasswordComesFromTheUsersOwnSettingsNotTheCompanyFolder) {
+  const char* before = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved = before ? before : "";
+  ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+  std::ofstream(folder / "Mail.ini") << "[SMTP]\nServer=mail.acme.example\nUser=clerk\n";
+  using crv::test::quoted;
+  const crv::test::CommandRun stored =
+      crv::test::runCommand("echo s3cret | XDG_CONFIG_HOME=" + quoted(folder / "config") + " " +
+                            crv::test::crvhost("mail-password " + quoted(folder.path())));
+  EXPECT_EQ(stored.code, 0) << stored.output;
+  const auto file = userMailSettingsFile();
+  EXPECT_EQ(file, folder / "config" / "crvpo" / "mail.ini");
+  EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  const MailSettings settings = companyMailSettings();
+  EXPECT_EQ(settings.password, "s3cret");
+  EXPECT_FALSE(settings.allowPlainSignIn);
+  if (before) {
+    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_CONFIG_HOME");
+  }
 }
 
 TEST_F(PODeliveryTest, CancellingThePdfDialogWritesAndSendsNothing) {

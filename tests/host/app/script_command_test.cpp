@@ -145,6 +145,33 @@ TEST_F(ScriptCommandTest, AFailingCheckOrAnUnknownProcedureEndsWithAnError) {
   EXPECT_EQ(runScriptCommand(folder_.path(), folder_ / "missing.script", std::cout, std::cerr), 2);
 }
 
+// With no order loaded the line form has nothing to add a line to: it says
+// so, and no line is written, complete or blank.
+TEST_F(ScriptCommandTest, TheLineFormWithoutAnOrderWritesNoLine) {
+  std::int64_t lines = 0;
+  {
+    HostSession session(folder_.path());
+    PODetail.open();
+    lines = PODetail.records();
+    PODetail.close();
+  }
+  POM.clear();  // as a fresh run of the program has it
+  std::string transcript;
+  const int code = play(
+      "request insert\n"
+      "call UpdatePODetail\n"
+      "expect message \"No Purchase Order\" \"There is no purchase order to add the line to.\"\n"
+      "answer OK\n"
+      "expect finished\n"
+      "expect response cancelled\n",
+      transcript);
+  EXPECT_EQ(code, 0) << transcript;
+  HostSession session(folder_.path());
+  PODetail.open();
+  EXPECT_EQ(PODetail.records(), lines);
+  PODetail.close();
+}
+
 TEST_F(ScriptCommandTest, TheCatalogOffersTheSiblingListsAndTheSettingsForm) {
   HostSession session(folder_.path());
   ProcedureCatalog catalog(session.module());

@@ -5,6 +5,9 @@
 
 #include "host/data/company.h"
 #include "host/data/tables/host_tables.h"
+#include "host/framework/services/error_class.h"
+#include "host/framework/ui/error_reporter.h"
+#include "support/fault_injecting_backend.h"
 #include "support/temp_folder.h"
 
 namespace crv {
@@ -28,6 +31,26 @@ TEST(CompanyServicesTest, TypedValuesOutliveTheSessionPerSectionAndField) {
   EXPECT_EQ(ui::typeAhead().completions("UpdatePOMaster", "POM:FOB", ""),
             (std::vector<std::string>{"Destination"}));
   EXPECT_TRUE(ui::typeAhead().completions("OtherForm", "POM:ShipVia", "").empty());
+}
+
+TEST(CompanyServicesTest, TypedValuesThatCannotBeKeptAreToldPlainly) {
+  test::TempFolder folder;
+  test::FaultInjectingBackend storage;
+  auto company = Company::open(folder.path(), true, storage);
+  CompanyServices services;
+  ErrorClass errors;
+  ErrorClass* previous = ui::setErrorReporter(&errors);
+  ui::typeAhead().setEnabled(true);
+  storage.failNth(test::StorageOp::Commit, 1, test::Fault::DiskFull);
+  ui::typeAhead().remember("UpdatePODetail", "POD:JobID", "2401");
+  EXPECT_TRUE(storage.fired());
+  ui::setErrorReporter(previous);
+  ASSERT_EQ(errors.history().size(), 1u);
+  EXPECT_EQ(errors.history()[0].title, "Typed Values Not Kept");
+  EXPECT_EQ(
+      errors.history()[0].text,
+      "The values typed in POD:JobID could not be kept to be offered again (Disk Full: database or disk is "
+      "full (89) Saving TypeAhead). What you entered in the form is not affected.");
 }
 
 TEST(CompanyServicesTest, ChangesOfRegisteredFieldsAreWrittenToTheChangeLog) {

@@ -84,19 +84,28 @@ TEST(SmtpTransport, SendsThePdfToEveryRecipientWithSubjectAndBody) {
   EXPECT_EQ(mime::decodeBase64(parts[1].body), pdf);
 }
 
-TEST(SmtpTransport, SignsInWhenAUserIsSet) {
+// Without encryption a sign-in sends the password in the clear: refused
+// unless the settings allow it, and then sent with a warning.
+TEST(SmtpTransport, SignsInWithoutEncryptionOnlyWhenAllowedAndWarns) {
   test::SmtpTestServer server(
       {.rejectedRecipients = {}, .offerAuth = true, .deadline = std::chrono::seconds(15)});
   MailSettings settings = localSettings(server.port());
+  ASSERT_EQ(settings.security, MailSecurity::None);
   settings.user = "clerk";
   settings.password = "s3cret pass";
   MailMessage message;
   message.from = {"", "orders@example.com"};
   message.to = {{"", "ann@vendor.example"}};
   message.subject = "Signed in";
+  MailResult refused = SmtpTransport(settings).send(message);
+  EXPECT_FALSE(refused);
+  EXPECT_NE(refused.error.find("would send the password in the clear"), std::string::npos) << refused.error;
+
+  settings.allowPlainSignIn = true;
   MailResult result = SmtpTransport(settings).send(message);
   ASSERT_TRUE(result) << result.error;
   EXPECT_EQ(server.session().authPlain, std::string("\0clerk\0s3cret pass", 18));
+  EXPECT_NE(result.warning.find("without encryption"), std::string::npos) << result.warning;
 }
 
 TEST(SmtpTransport, ReportsEveryFailureAsNotSent) {

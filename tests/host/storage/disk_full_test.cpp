@@ -2,37 +2,20 @@
 // of room rolls back whole, and the company opens again with what it held.
 // Needs a small tmpfs, which only root can mount; skipped otherwise.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
-#include <unistd.h>
 
 #include "host/data/company.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/transaction.h"
+#include "support/small_disk.h"
 #include "support/temp_folder.h"
 
 namespace crv {
 namespace {
 
-class SmallDisk {
- public:
-  explicit SmallDisk(const std::filesystem::path& where) : where_(where) {
-    std::filesystem::create_directories(where_);
-    mounted_ = ::geteuid() == 0 && ::mount("tmpfs", where_.c_str(), "tmpfs", 0, "size=3m") == 0;
-  }
-  ~SmallDisk() {
-    if (mounted_) ::umount(where_.c_str());
-  }
-  bool mounted() const { return mounted_; }
-
- private:
-  std::filesystem::path where_;
-  bool mounted_ = false;
-};
-
 TEST(DiskFullTest, FailedTransactionLeavesTheCompanyAsItWas) {
   test::TempFolder folder;
-  SmallDisk disk(folder / "disk");
-  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+  test::SmallDisk disk(folder / "disk");
+  if (!disk.mounted()) GTEST_SKIP() << test::SmallDisk::notMounted;
   const auto companyFolder = folder / "disk" / "company";
 
   std::int64_t before = 0;

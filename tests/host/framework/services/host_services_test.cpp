@@ -3,6 +3,7 @@
 // service without a print system.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -14,6 +15,7 @@
 
 #include "host/framework/services/desktop_programs.h"
 #include "host/framework/services/file_replacement.h"
+#include "host/framework/services/temporary_files.h"
 #include "host/print/cups_print_service.h"
 #include "support/temp_folder.h"
 
@@ -96,6 +98,21 @@ TEST(FileReplacement, KeepRefusesAnExistingFileAndFailuresNameTheReason) {
   EXPECT_EQ(replaceFile(folder / "missing" / "file.txt", "x"), "No such file or directory");
   EXPECT_EQ(copyFileSafely(folder / "no such file", folder / "copy"), "No such file or directory");
   EXPECT_FALSE(fs::exists(folder / "copy"));
+}
+
+// Temporary files go to a folder only this user can enter, never straight
+// into the shared temporary folder, under names handed out once.
+TEST(TemporaryFiles, LiveInAFolderOfTheProcessOwnUnderNamesGivenOnce) {
+  const fs::path& folder = privateTemporaryFolder();
+  EXPECT_EQ(folder.parent_path(), fs::temp_directory_path());
+  EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+  struct stat info {};
+  ASSERT_EQ(::lstat(folder.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, ::geteuid());
+  const fs::path first = temporaryFileName("form", ".pdf");
+  const fs::path second = temporaryFileName("form", ".pdf");
+  EXPECT_EQ(first.parent_path(), folder);
+  EXPECT_NE(first, second);
 }
 
 TEST(DesktopPrograms, RunXdgOpenWithTheFileAsOneArgument) {
