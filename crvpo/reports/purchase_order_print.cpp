@@ -1,14 +1,13 @@
 // The form run, its delivery and the print entries.
 #include "crvpo/reports/purchase_order_print.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
 
 #include "crvpo/reports/address_lines.h"
+#include "crvpo/reports/listing_description.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
 #include "crvpo/reports/po_print_batch.h"
@@ -16,6 +15,7 @@
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "crvpo/reports/report_previewer.h"
 #include "crvpo/reports/report_progress.h"
+#include "crvpo/reports/report_run.h"
 #include "crvpo/reports/report_texts.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
@@ -56,28 +56,6 @@ int batchRows() {
   return rows;
 }
 
-void tellNothingPrinted(bool previewing) {
-  const ReportTexts texts = ReportTexts::loadDefault();
-  if (!previewing) {
-    crv::message(texts.NothingToPrntText, texts.NothingToPrntTitle, crv::Icon::Exclamation, texts.ButtonOk);
-    return;
-  }
-  crv::POMaster.open();
-  const std::int64_t records = crv::POMaster.records();
-  crv::POMaster.close();
-  std::string text;
-  if (records == 0) {
-    text = "The primary file has no records!";
-  } else if (records == 1) {
-    text = "Your Limits have excluded the one record!";
-  } else if (records == 2) {
-    text = "Your Limits have excluded both records!";
-  } else {
-    text = "Your Limits have excluded all " + std::to_string(records) + " records!";
-  }
-  crv::message(text, "Nothing to Print...", crv::Icon::Exclamation, texts.ButtonOk);
-}
-
 // After each order: the PDF name for the order, and what the e-mail needs.
 void afterOrder() {
   DeliveryState& delivery = deliveryState();
@@ -100,7 +78,7 @@ PdfPrintResult layOutBatch(const std::filesystem::path& file) {
 // shown answers nothing and leaves no file.
 std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::path& file, bool previewing,
                                                       std::vector<crv::LaidOutPage>* keep) {
-  StandardFormPdfRun run(file, afterOrder, keep);
+  StandardFormPdfRun run(file, afterOrder, keep, &crv::RXQUEUE);
   // An empty batch has nothing to show progress for.
   if (run.records() > 0 &&
       runWithProgress(run, previewing, ReportTexts::loadDefault()) == ReportRunEnd::Abandoned) {
@@ -108,10 +86,6 @@ std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::pat
     return std::nullopt;
   }
   return run.finish();
-}
-
-std::filesystem::path temporaryPdf() {
-  return std::filesystem::temp_directory_path() / ("crvpo-" + std::to_string(getpid()) + "-form.pdf");
 }
 
 }  // namespace
@@ -140,7 +114,8 @@ bool printToDefaultPrinter(const std::filesystem::path& pdf, int copies) {
   return true;
 }
 
-bool deliverAfterPreview(const std::filesystem::path& laidOut) {
+bool deliverAfterPreview(const std::filesystem::path& laidOut, const std::string& subject,
+                         const std::string& body) {
   DeliveryState& delivery = deliveryState();
   delivery.viewPdf = false;
   if (delivery.emailMe) {
@@ -173,8 +148,7 @@ bool deliverAfterPreview(const std::filesystem::path& laidOut) {
   }
   if (delivery.viewPdf) crv::ui::frontEnd().openDocument(target);
   if (delivery.emailMe) {
-    emailPdf(target, std::string(printState().EmailSubject.view()), std::string(clipped(delivery.emailBody)),
-             companyMailSettings());
+    emailPdf(target, subject, body, companyMailSettings());
   }
   return true;
 }
@@ -184,11 +158,12 @@ bool deliverAfterPreview(const std::filesystem::path& laidOut) {
 void PrintPurchaseOrderStandard() {
   using namespace crvpo;
   const bool previewing = crv::GLO.PrintPreview != 0;
-  const std::filesystem::path laidOut = temporaryPdf();
+  const std::filesystem::path laidOut = temporaryReportFile("form");
   DeliveryState& delivery = deliveryState();
   delivery.emailMe = false;
   delivery.exportMe = false;
   delivery.makePdf = false;
+  crv::RXQUEUE.clear();
   std::vector<crv::LaidOutPage> pages;
   std::optional<PdfPrintResult> run;
   try {
@@ -220,7 +195,11 @@ void PrintPurchaseOrderStandard() {
   if (delivery.emailMe && !crv::DecimalVariable.isZero()) {
     if (gatherRecipients(delivery.rememberedVendor)) POEmailSelect();
   }
-  deliverAfterPreview(laidOut);
+  deliverAfterPreview(laidOut, std::string(printState().EmailSubject.view()),
+                      std::string(clipped(delivery.emailBody)));
+  std::string printedOrders = "Purchase Orders:";
+  for (const std::string& number : run->numbers) printedOrders += " " + number;
+  exportAfterPreview({"Purchase Order > Print Purchase Orders", shortenedListLine(printedOrders)});
   std::error_code ignored;
   std::filesystem::remove(laidOut, ignored);
   crv::GlobalResponse = printed ? crv::RequestCompleted : crv::RequestCancelled;

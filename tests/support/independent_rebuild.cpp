@@ -77,7 +77,8 @@ std::string text(sqlite3_stmt* statement, int column) {
 
 std::string scaled(std::int64_t value, int places) {
   const bool negative = value < 0;
-  std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  std::uint64_t magnitude =
+      negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
   std::uint64_t unit = 1;
   for (int i = 0; i < places; ++i) unit *= 10;
   std::string fraction = std::to_string(magnitude % unit);
@@ -85,9 +86,10 @@ std::string scaled(std::int64_t value, int places) {
   return (negative ? "-" : "") + std::to_string(magnitude / unit) + "." + fraction;
 }
 
-void compare(std::vector<std::string>& out, const std::string& what, std::int64_t stored, std::int64_t rebuilt,
-             int places) {
-  if (stored != rebuilt) out.push_back(what + " " + scaled(stored, places) + ", rebuilt " + scaled(rebuilt, places));
+void compare(std::vector<std::string>& out, const std::string& what, std::int64_t stored,
+             std::int64_t rebuilt, int places) {
+  if (stored != rebuilt)
+    out.push_back(what + " " + scaled(stored, places) + ", rebuilt " + scaled(rebuilt, places));
 }
 
 }  // namespace
@@ -101,8 +103,8 @@ std::vector<std::string> figureDifferences(const std::filesystem::path& companyF
     compare(out, name + " COCommitted", sqlite3_column_int64(row, 2), sqlite3_column_int64(row, 4), 2);
   });
   db.each(kChangeOrderDetails, [&](sqlite3_stmt* row) {
-    compare(out, "JCCOD " + text(row, 0) + " Committed", sqlite3_column_int64(row, 1), sqlite3_column_int64(row, 2),
-            2);
+    compare(out, "JCCOD " + text(row, 0) + " Committed", sqlite3_column_int64(row, 1),
+            sqlite3_column_int64(row, 2), 2);
   });
   db.each(kStockOnOrder, [&](sqlite3_stmt* row) {
     compare(out, "INMaster " + text(row, 0) + " QtyOnOrder", sqlite3_column_int64(row, 1),
