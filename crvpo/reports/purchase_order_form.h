@@ -26,7 +26,7 @@
 namespace crv {
 class Table;
 struct PODetailRecord;
-}
+}  // namespace crv
 
 namespace crvpo {
 
