@@ -128,20 +128,22 @@ ListingResult ListingRun::finish() {
 
 }  // namespace crvpo
 
-void PrintPOListing() {
-  using namespace crvpo;
+namespace crvpo {
+namespace {
+
+// The run of PrintPOListing; answers true when the listing was printed.
+bool printListing() {
   crv::RXQUEUE.clear();
   crv::PDFFileName = (std::filesystem::path(crv::DataPath) / "Purchase Order Listing.pdf").string();
   DeliveryState& delivery = deliveryState();
   delivery.emailMe = false;
   delivery.exportMe = false;
   delivery.makePdf = false;
-  crv::GlobalResponse = crv::RequestCancelled;
   const bool previewing = crv::GLO.PrintPreview != 0;
   const std::optional<crv::POLimitsRecord> format = listingFormat(leadingNumber(crv::REPORTFILTER.view()));
   if (!format || !isListingFormat(*format)) {
     tellNothingPrinted(previewing);
-    return;
+    return false;
   }
   const std::filesystem::path laidOut = temporaryReportFile("listing");
   std::vector<crv::LaidOutPage> pages;
@@ -150,15 +152,15 @@ void PrintPOListing() {
     ListingRun run(*format, laidOut, previewing ? &pages : nullptr, &crv::RXQUEUE);
     if (run.records() > 0 &&
         runWithProgress(run, previewing, ReportTexts::loadDefault()) == ReportRunEnd::Abandoned)
-      return;
+      return false;
     result = run.finish();
   } catch (const crv::RenderError& error) {
     crv::message(error.what(), "Printing Report", crv::Icon::Stop);
-    return;
+    return false;
   }
   if (result.pages == 0) {
     tellNothingPrinted(previewing);
-    return;
+    return false;
   }
   bool printed = false;
   if (previewing) {
@@ -177,6 +179,14 @@ void PrintPOListing() {
   exportAfterPreview(result.limitLines);
   std::error_code ignored;
   std::filesystem::remove(laidOut, ignored);
+  return printed;
+}
+
+}  // namespace
+}  // namespace crvpo
+
+void PrintPOListing() {
+  const bool printed = crvpo::printListing();
   crv::GlobalResponse = printed ? crv::RequestCompleted : crv::RequestCancelled;
 }
 
