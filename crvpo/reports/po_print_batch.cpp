@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "crvpo/reports/address_lines.h"
+#include "crvpo/reports/generate_pos_limits.h"
 #include "crvpo/reports/print_state.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/job_cost_tables.h"
@@ -82,33 +83,7 @@ void POPrintBatchBuilder::build() {
   opened_.clear();
 }
 
-void POPrintBatchBuilder::keepOneLimitsRecord() {
-  crv::POL.clear();
-  crv::POL.Report = generatePOsReport;
-  bool found = false;
-  if (crv::POLimits.setFrom(crv::POL.KeyReport, 1) == TableStatus::Ok) {
-    while (crv::POLimits.next() == TableStatus::Ok && crv::POL.Report == generatePOsReport) {
-      if (!found) {
-        found = true;
-      } else if (crv::POLimits.tryRemove() != TableStatus::Ok) {
-        showFailure(crv::POLimits, crv::errorContext(TableOp::Deleting, "POLimits"));
-      }
-    }
-  }
-  if (found) return;
-  crv::POL.clear();
-  if (crv::POLimits.primeAutoInc() != TableStatus::Ok) {
-    showFailure(crv::POLimits, crv::errorContext(TableOp::Autoincrementing, "POLimits"));
-    return;
-  }
-  crv::POL.UserID = crv::UserID.view();
-  crv::POL.Report = generatePOsReport;
-  crv::POL.ReportTitle = "*Standard Report";
-  crv::POL.ModifyDate = crv::Date::today();
-  if (crv::POLimits.tryInsert() != TableStatus::Ok) {
-    showFailure(crv::POLimits, crv::errorContext(TableOp::Inserting, "POLimits"));
-  }
-}
+void POPrintBatchBuilder::keepOneLimitsRecord() { keepOneGeneratePOsRecord(); }
 
 void POPrintBatchBuilder::clearUserRows() {
   crv::POP.clear();

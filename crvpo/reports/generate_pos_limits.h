@@ -1,0 +1,16 @@
+// The shared "Generate POs" limits record that drives the bulk printing of
+// purchase orders: exactly one is kept, the first in report order; further
+// ones are deleted and a missing one is created ("*Standard Report", owned
+// by the signed-in user, dated today, everything else blank or 0).
+#pragma once
+
+namespace crvpo {
+
+// Keeps the record (POLimits must be open) and leaves it in POL; with
+// `clearRange` its PO-number range is switched off and blanked and the
+// record saved. Failures are shown (the runtime's error text and the step,
+// " Saving POLimits") and the work goes on; answers false when no record
+// could be kept.
+bool keepOneGeneratePOsRecord(bool clearRange = false);
+
+}  // namespace crvpo
