@@ -10,6 +10,7 @@
 
 #include "crvpo/entry/cost_code_shorthand.h"
 #include "crvpo/entry/entry_state.h"
+#include "crvpo/entry/job_name_search.h"
 #include "crvpo/entry/line_amounts.h"
 #include "crvpo/entry/line_item_checks.h"
 #include "crvpo/entry/over_budget_warning.h"
@@ -38,7 +39,6 @@
 #include "host/siblings/CRVJC/browse_jc_cost.h"
 #include "host/siblings/CRVJC/browse_jc_header.h"
 #include "host/siblings/CRVJC/lookup_change_order.h"
-#include "host/siblings/CRVJC/select_job_by_name.h"
 #include "host/siblings/CRVMISC/browse_text.h"
 #include "host/siblings/CRVMISC/edit_account_num.h"
 #include "host/siblings/CRVMISC/get_case.h"
@@ -69,12 +69,6 @@ enum Lookup {
   CategoryLookup,
   VendorItemLookup
 };
-
-std::string upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
 
 std::string trimmedEnd(std::string_view text) {
   const auto end = text.find_last_not_of(' ');
@@ -788,40 +782,10 @@ Level UpdatePODetailWindow::amountAccepted() {
 }
 
 Level UpdatePODetailWindow::jobNameSearch() {
-  const std::string typed = trimmedEnd(crv::POD.JobID.view());
-  if (typed.empty() || fetchJob(typed)) return Level::Benign;
-  crv::RXQUEUE.clear();
-  const std::string wanted = upper(typed);
-  {
-    crv::PrivateTable<crv::JCHeaderRecord> jobs(crv::JCHeader);
-    // Names are kept capitalised; starting at the capital finds them
-    // whichever case the person typed.
-    jobs.rec.JobName = wanted.substr(0, 1);
-    if (jobs.isOpen() && jobs.table.setFrom(crv::JCHeaderRecord::KeyJobName) == TableStatus::Ok) {
-      while (jobs.table.next() == TableStatus::Ok) {
-        const std::string name = jobs.rec.JobName.str();
-        if (!name.empty() && std::toupper(static_cast<unsigned char>(name[0])) > wanted[0]) break;
-        if (upper(name.substr(0, wanted.size())) != wanted) continue;
-        if (jobs.rec.Closed == 1 || jobs.rec.Active == 0) continue;
-        // The identifier fills its width so that the first JobIDLen
-        // characters of an entry are the job, whatever its length.
-        std::string id = jobs.rec.JobID.str();
-        const auto width = static_cast<std::size_t>(std::max(crv::JobIDLen, 0));
-        if (id.size() < width) id.resize(width, ' ');
-        crv::RXQUEUE.push_back(id + " - " + name);
-      }
-    }
-  }
-  if (crv::RXQUEUE.empty()) return Level::Benign;
-  if (crv::RXQUEUE.size() > 1) {
-    crv::GLO.Increment = 0;  // no screen position: the front end centres the pick list over the form
-    crv::GlobalRequest = crv::SelectRecord;
-    SelectJobByName();
-  }
-  const std::string chosen = crv::RXQUEUE.empty() ? std::string() : crv::RXQUEUE.front();
-  crv::POD.JobID = std::string_view(chosen).substr(0, static_cast<std::size_t>(crv::JobIDLen));
-  crv::POD.JobID = trimmedEnd(crv::POD.JobID.view());
-  if (crv::POD.JobID.empty()) {
+  const JobNameMatch match = searchJobByName(crv::POD.JobID.view());
+  if (match.outcome == JobNameMatch::Outcome::NotAName) return Level::Benign;
+  crv::POD.JobID = match.jobId;
+  if (match.outcome == JobNameMatch::Outcome::NotPicked) {
     select("?POD:JobID");
     return Level::Notify;
   }
