@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "crvpo/reports/listing_description.h"
+#include "crvpo/reports/listing_formats.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_listing_report.h"
 #include "crvpo/reports/purchase_order_print.h"
@@ -23,8 +24,6 @@ namespace crvpo {
 
 namespace {
 
-constexpr std::string_view listingReport = "PO Listing";
-
 // The number at the start of a text ("12" of " 12 "), 0 when there is none.
 crv::Id leadingNumber(std::string_view text) {
   text = crv::trim(text);
@@ -36,11 +35,11 @@ crv::Id leadingNumber(std::string_view text) {
   return value;
 }
 
-bool isListingFormat(const crv::POLimitsRecord& limits) { return limits.Report.view() == listingReport; }
+bool isListingFormat(const crv::POLimitsRecord& limits) { return limits.Report.view() == listingReportName; }
 
 std::optional<crv::POLimitsRecord> listingFormatTitled(std::string_view title) {
   crv::PrivateTable<crv::POLimitsRecord> formats(crv::POLimits);
-  formats.rec.Report = listingReport;
+  formats.rec.Report = listingReportName;
   if (!formats.isOpen() || formats.table.setRange(crv::POLimitsRecord::KeyReport, 1) != crv::TableStatus::Ok)
     return std::nullopt;
   while (formats.table.next() == crv::TableStatus::Ok)

@@ -567,6 +567,10 @@ class ButtonAdapter final : public ControlAdapter {
       this->sink().flushTyping();
       post(EventKind::Accepted);
     });
+    // A right click offers a button's other ways, where the window has some.
+    button_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(button_, &QWidget::customContextMenuRequested, button_,
+                     [this] { post(EventKind::PopupMenu); });
     setWidget(button_);
   }
   void sync() override {
