@@ -49,7 +49,7 @@ void stretch(crv::Band& band, double factor) {
 // Columns of the order lines: item, catalogue number, description, last
 // receipt, unit, ordered, received, unit cost, amount, account.
 constexpr double itemX = 0, catalogX = 36, descriptionX = 98, receiptX = 250, unitX = 284, orderedX = 312,
-                 receivedX = 358, costX = 404, amountX = 450, accountX = 498;
+                 receivedX = 358, costX = 404, amountX = 446, accountX = 498;
 constexpr double numberWidth = 44;
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The host's table of procedures and their resolution by name.
 #include "host/app/procedure_catalog.h"
 
+#include "host/app/choose_po_listing.h"
 #include "host/app/module_library.h"
 #include "host/app/print_purchase_order.h"
 #include "host/app/update_systems.h"
@@ -17,7 +18,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Purchasing", "&Import Purchase Orders", "CRVPO", "ImportPOMaster", "import"},
       {"&Purchasing", "&Export Tagged Orders", "CRVPO", "ExportPO", "export"},
       {"&Reports", "Print Purchase &Orders", "CRVPO", "LimitPrintPOs", "print"},
-      {"&Reports", "Purchase Order &Listing", "CRVPO", "PrintPOListing", "report"},
+      {"&Reports", "Purchase Order &Listing...", "", "PrintListing", "report"},
       {"&Reports", "Listing &Formats", "CRVPO", "BrowsePOListLimits", "report"},
       {"&Reports", "Print a Purchase &Order...", "", "PrintPurchaseOrder", "print"},
       // Master data kept by the sibling modules.
@@ -32,6 +33,8 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"", "", "CRVPO", "UpdatePOMaster", ""},
       {"", "", "CRVPO", "UpdatePODetail", ""},
       {"", "", "CRVPO", "PickPOMaster", ""},
+      {"", "", "CRVPO", "PrintPOListing", ""},
+      {"", "", "CRVPO", "UpdatePOListLimits", ""},
       {"", "", "CRVAP", "UpdateAPVendor", ""},
       {"", "", "CRVAP", "BrowseAPVendorAlias", ""},
       {"", "", "CRVAR", "BrowseARShipTo", ""},
@@ -47,6 +50,9 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"", "", "CRVMISC", "BrowseText", ""},
       {"", "", "CRVMISC", "EditAccountNum", ""},
       {"", "", "CRVMISC", "GetCase", ""},
+      {"", "", "CRVMISC", "UpdateLimList", ""},
+      {"", "", "CRVMISC", "ReportExport", ""},
+      {"", "", "CRVMISC", "PlayTraining", ""},
   };
   return entries;
 }
@@ -80,6 +86,13 @@ std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
       if (!server) return {};
       auto* printEntry = reinterpret_cast<void (*)()>(server);
       return [printEntry] { printPurchaseOrder(printEntry); };
+    }
+    if (entry.symbol == "PrintListing") {
+      // Offered only when the module can print the listing.
+      void* listing = find("CRVPO", "PrintPOListing");
+      if (!listing) return {};
+      auto* printEntry = reinterpret_cast<void (*)()>(listing);
+      return [printEntry] { printPOListing(printEntry); };
     }
     return {};
   }
