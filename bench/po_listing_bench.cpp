@@ -55,11 +55,16 @@ void check(crv::Table& table, crv::TableStatus status) {
 
 constexpr int vendors = 400;
 constexpr int jobs = 120;
-const char* const items[] = {"BLK-816", "LUM-2X4", "PLY-12", "RBR-4", "CONC-80", "WIRE-12", "PIPE-4", "GLV-L"};
-const char* const descriptions[] = {"Concrete block 8x8x16 standard weight", "Stud 2x4x8 SPF",
-                                    "Plywood 1/2in CDX 4x8", "Rebar #4 x 20ft grade 60",
-                                    "Concrete mix 80 lb bag", "Romex 12/2 NM-B, 250 ft roll",
-                                    "PVC pipe 4in schedule 40, 10 ft", "Leather work gloves, dozen"};
+const char* const items[] = {"BLK-816", "LUM-2X4", "PLY-12", "RBR-4",
+                             "CONC-80", "WIRE-12", "PIPE-4", "GLV-L"};
+const char* const descriptions[] = {"Concrete block 8x8x16 standard weight",
+                                    "Stud 2x4x8 SPF",
+                                    "Plywood 1/2in CDX 4x8",
+                                    "Rebar #4 x 20ft grade 60",
+                                    "Concrete mix 80 lb bag",
+                                    "Romex 12/2 NM-B, 250 ft roll",
+                                    "PVC pipe 4in schedule 40, 10 ft",
+                                    "Leather work gloves, dozen"};
 
 void addMasterData() {
   crv::Transaction transaction(crv::APVendor);
@@ -109,7 +114,8 @@ void addOrders(int orders, int linesPerOrder) {
       crv::POD.Description = descriptions[kind];
       crv::POD.QtyOrdered = crv::Quantity(10 * l);
       crv::POD.UnitPrice = 1.25 + kind;
-      crv::POD.TotalAmount = crv::Amount::fromRaw(static_cast<std::int64_t>(1000 * l * (125 + 100 * kind) / 100));
+      crv::POD.TotalAmount =
+          crv::Amount::fromRaw(static_cast<std::int64_t>(1000 * l * (125 + 100 * kind) / 100));
       crv::POD.UnitName = "EA";
       crv::POD.DetailType = "Job";
       crv::POD.JobID = crv::POM.DefaultJob;
@@ -144,13 +150,13 @@ void listToPdf(const crv::POLimitsRecord& format, const std::filesystem::path& p
   const double cpuStart = cpuSeconds();
   crvpo::ListingRun run(format, pdf, nullptr, nullptr);
   long steps = 0;
-  std::printf("%-22s %8s %8s %8s %10s %12s %10s\n", "PDF", "pages", "wall s", "cpu s", "pages/s", "pages/cpu-s",
-              "VmHWM KiB");
+  std::printf("%-22s %8s %8s %8s %10s %12s %10s\n", "PDF", "pages", "wall s", "cpu s", "pages/s",
+              "pages/cpu-s", "VmHWM KiB");
   auto report = [&](const char* when) {
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const double cpu = cpuSeconds() - cpuStart;
-    std::printf("%-22s %8d %8.1f %8.1f %10.1f %12.1f %10ld\n", when, run.pages(), wall, cpu, run.pages() / wall,
-                run.pages() / cpu, peakKiB());
+    std::printf("%-22s %8d %8.1f %8.1f %10.1f %12.1f %10ld\n", when, run.pages(), wall, cpu,
+                run.pages() / wall, run.pages() / cpu, peakKiB());
     std::fflush(stdout);
   };
   while (run.next()) {
@@ -183,7 +189,8 @@ void listToWorkbook(const crv::POLimitsRecord& format, const std::filesystem::pa
   std::printf("%-22s %8s %8s %8s %10s %12s %8s\n", "xlsx", "rows", "wall s", "cpu s", "rows/s", "rows/cpu-s",
               "sheets");
   std::printf("%-22s %8zu %8.1f %8.1f %10.0f %12.0f %8d\n", "listing to workbook", writer.rows(), wall, cpu,
-              static_cast<double>(writer.rows()) / wall, static_cast<double>(writer.rows()) / cpu, writer.sheets());
+              static_cast<double>(writer.rows()) / wall, static_cast<double>(writer.rows()) / cpu,
+              writer.sheets());
   std::printf("%.0f MiB\n", static_cast<double>(std::filesystem::file_size(xlsx)) / 1048576.0);
 }
 

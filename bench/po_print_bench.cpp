@@ -15,7 +15,7 @@
 #include <fstream>
 #include <string>
 
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "host/data/company.h"
 #include "host/data/shared_values.h"

@@ -8,10 +8,10 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
-  libjpeg-dev libcurl4-openssl-dev poppler-utils
+  libjpeg-dev libcurl4-openssl-dev libcups2-dev poppler-utils
   libxlsxwriter-dev xlsx2csv
   qt6-base-dev xvfb xauth
-  wamerican clang-format ccache
+  wamerican clang-format ccache lld
 )
 
 missing=()

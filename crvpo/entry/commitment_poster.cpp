@@ -3,51 +3,33 @@
 
 namespace crvpo {
 
-StepResult fetchRow(crv::Table& table, const crv::KeyDef& key, bool& found) {
-  const crv::TableStatus status = table.fetch(key);
-  found = status == crv::TableStatus::Ok;
-  if (found || status == crv::TableStatus::NotFound) return std::nullopt;
-  return StepFailure::of(table, crv::TableOp::Reading);
-}
-
-StepResult updateRow(crv::Table& table) {
-  if (table.tryUpdate() == crv::TableStatus::Ok) return std::nullopt;
-  return StepFailure::of(table, crv::TableOp::Saving);
-}
-
-StepResult removeRow(crv::Table& table) {
-  if (table.tryRemove() == crv::TableStatus::Ok) return std::nullopt;
-  return StepFailure::of(table, crv::TableOp::Deleting);
-}
-
-StepResult CommitmentPoster::fetchCost(std::string_view jobCostId, bool& found) {
+bool CommitmentPoster::fetchCost(std::string_view jobCostId) {
   costs_.rec.RecordID = jobCostId;
-  return fetchRow(costs_.table, crv::JCCostRecord::KeyRecordID, found);
+  return steps_->fetch(costs_.table, crv::JCCostRecord::KeyRecordID);
 }
 
-StepResult CommitmentPoster::fetchItem(std::string_view item, bool& found) {
+bool CommitmentPoster::fetchItem(std::string_view item) {
   items_.rec.ItemID = item;
-  return fetchRow(items_.table, crv::INMasterRecord::KeyItemID, found);
+  return steps_->fetch(items_.table, crv::INMasterRecord::KeyItemID);
 }
 
-StepResult CommitmentPoster::addCommitted(std::string_view jobCostId, crv::Amount amount) {
-  bool found = false;
-  if (auto failure = fetchCost(jobCostId, found); failure || !found) return failure;
+void CommitmentPoster::addCommitted(std::string_view jobCostId, crv::Amount amount) {
+  if (!fetchCost(jobCostId)) return;
   costs_.rec.Committed += amount;
-  return updateRow(costs_.table);
+  steps_->update(costs_.table);
 }
 
-StepResult CommitmentPoster::addOnOrder(std::string_view item, crv::Quantity quantity) {
-  bool found = false;
-  if (auto failure = fetchItem(item, found); failure || !found) return failure;
+void CommitmentPoster::addOnOrder(std::string_view item, crv::Quantity quantity) {
+  if (!fetchItem(item)) return;
   items_.rec.QtyOnOrder += quantity;
-  return updateRow(items_.table);
+  steps_->update(items_.table);
 }
 
-StepResult CommitmentPoster::apply(const Commitment& entry, int sign) {
+void CommitmentPoster::apply(const Commitment& entry, int sign) {
   if (entry.kind() == LineKind::Job)
-    return addCommitted(entry.key.view(), sign < 0 ? -entry.amount : entry.amount);
-  return addOnOrder(entry.key.view(), sign < 0 ? -entry.quantity : entry.quantity);
+    addCommitted(entry.key.view(), sign < 0 ? -entry.amount : entry.amount);
+  else
+    addOnOrder(entry.key.view(), sign < 0 ? -entry.quantity : entry.quantity);
 }
 
 }  // namespace crvpo

@@ -1,13 +1,13 @@
 // Cost-code category shorthand.
 #include "crvpo/entry/cost_code_shorthand.h"
 
+#include "host/framework/values/text.h"
+
 namespace crvpo {
 
 std::string expandCostCode(std::string_view typed, int codeLength) {
-  const auto first = typed.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = typed.find_last_not_of(' ');
-  std::string code(typed.substr(first, last - first + 1));
+  std::string code(crv::trim(typed));
+  if (code.empty()) return {};
   const auto length = static_cast<std::size_t>(codeLength);
   if (code.size() == length) return code + "M";
   if (code.size() == length + 1) {

@@ -27,10 +27,10 @@ class OpenTable {
 // (left in INV).
 bool vendorPrices(crv::Id vendor) {
   if (crv::POD.ItemID.empty()) return false;
-  crv::INV.clear();
-  crv::INV.ItemID = crv::POD.ItemID;
-  crv::INV.VendorID = vendor;
-  return crv::INVendor.fetch(crv::INVendorRecord::KeyItemVendor) == crv::TableStatus::Ok;
+  return crv::fetchBy(crv::INVendor, crv::INVendorRecord::KeyItemVendor, [&] {
+           crv::INV.ItemID = crv::POD.ItemID;
+           crv::INV.VendorID = vendor;
+         }) == crv::TableStatus::Ok;
 }
 
 // The DetailIDs of the order's lines in KeyPOID order.
@@ -44,9 +44,8 @@ std::vector<crv::Id> orderLines(crv::Id order) {
 }
 
 bool loadLine(crv::Id detail) {
-  crv::POD.clear();
-  crv::POD.DetailID = detail;
-  return crv::PODetail.fetch(crv::PODetailRecord::KeyDetailID) == crv::TableStatus::Ok;
+  return crv::fetchBy(crv::PODetail, crv::PODetailRecord::KeyDetailID, crv::POD.DetailID, detail) ==
+         crv::TableStatus::Ok;
 }
 
 }  // namespace
@@ -67,6 +66,9 @@ RepricingResult resetItemPricing(crv::Id originatingLine) {
   if (!otherLinePriced) return result;
 
   result.asked = true;
+  // A line that cannot be written is shown and the others are repriced.
+  crv::StepFailureMessages failures;
+  crv::TableSteps steps(failures);
   if (crv::message("Do you want to reset item pricing using this vendor's prices?", "Confirm Price Change",
                    crv::Icon::Question, "&Yes|&No") != 1)
     return result;
@@ -78,11 +80,7 @@ RepricingResult resetItemPricing(crv::Id originatingLine) {
     crv::POD.UnitPrice = crv::INV.Price;
     crv::POD.PreTaxAmount = lineAmount(crv::POD.QtyOrdered, crv::POD.UnitPrice);
     crv::POD.TotalAmount = crv::POD.PreTaxAmount;
-    if (crv::PODetail.tryUpdate() != crv::TableStatus::Ok) {
-      crv::message(crv::PODetail.lastError().describe() + " Saving PODetail");
-      continue;
-    }
-    ++result.repriced;
+    if (steps.update(crv::PODetail)) ++result.repriced;
   }
   return result;
 }

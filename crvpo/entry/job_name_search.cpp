@@ -33,7 +33,10 @@ std::vector<std::string> candidates(std::string_view typed) {
     return found;
   while (jobs.table.next() == crv::TableStatus::Ok) {
     const std::string name = jobs.rec.JobName.str();
-    if (!name.empty() && crv::toUpperAscii(name.substr(0, 1))[0] > wanted[0]) break;
+    // Bytes compare unsigned, as the key orders them.
+    if (!name.empty() && static_cast<unsigned char>(crv::toUpperAscii(name.substr(0, 1))[0]) >
+                             static_cast<unsigned char>(wanted[0]))
+      break;
     if (crv::toUpperAscii(name.substr(0, wanted.size())) != wanted) continue;
     if (jobs.rec.Closed == 1 || jobs.rec.Active == 0) continue;
     std::string id = jobs.rec.JobID.str();

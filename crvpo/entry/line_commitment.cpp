@@ -6,6 +6,7 @@
 
 #include "host/data/shared_values.h"
 #include "host/data/tables/job_cost_tables.h"
+#include "host/framework/values/text.h"
 
 namespace crvpo {
 
@@ -47,10 +48,8 @@ crv::Quantity inStockUnits(const crv::PODetailRecord& line, crv::Quantity quanti
 std::string plainDigits(crv::Id number) { return number == 0 ? std::string() : std::to_string(number); }
 
 crv::Id readAsNumber(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return 0;
-  const auto last = text.find_last_not_of(' ');
-  const std::string_view digits = text.substr(first, last - first + 1);
+  const std::string_view digits = crv::trim(text);
+  if (digits.empty()) return 0;
   std::uint64_t value = 0;
   for (char c : digits) {
     if (c < '0' || c > '9') return 0;

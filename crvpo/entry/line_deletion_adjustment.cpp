@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "crvpo/entry/commitment_poster.h"
-#include "host/framework/services/message_box.h"
+#include "host/framework/table/transaction.h"
 
 namespace crvpo {
 
@@ -13,11 +13,14 @@ OperationOutcome LineDeletionAdjustment::apply(const crv::PODetailRecord& line, 
                                   [&](const Commitment& entry) { return entry.detailId == line.DetailID; });
   if (found == opening.entries().end() || found->kind() != LineKind::Job) return OperationOutcome::success();
 
-  CommitmentPoster poster(*connection_);
-  if (auto failure = poster.apply(*found, -1)) {
-    std::string text = failureText(*failure, "The line was not deleted; its committed cost is unchanged.");
-    if (showMessages_) crv::message(text, {}, crv::Icon::Stop);
-    return OperationOutcome::failure(std::move(text));
+  const auto failure = crv::runAtomically(*connection_, crv::Transaction::defaultWait, "JCCost",
+                                          crv::TableOp::Saving, [&](crv::TableSteps& steps) {
+                                            CommitmentPoster(*connection_, steps).apply(*found, -1);
+                                            return true;
+                                          });
+  if (failure) {
+    OperationOutcome outcome;
+    return outcome.fail(failureText(*failure, notDeletedText), {});
   }
   opening.takeLine(line.DetailID);
   return OperationOutcome::success();

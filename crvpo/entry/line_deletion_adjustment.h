@@ -19,18 +19,17 @@ namespace crvpo {
 
 class LineDeletionAdjustment {
  public:
+  static constexpr const char* notDeletedText = "The line was not deleted; its committed cost is unchanged.";
+
   explicit LineDeletionAdjustment(crv::Connection& connection) : connection_(&connection) {}
 
-  void setShowMessages(bool show) { showMessages_ = show; }
-
-  // Adjusts for `line` (as the list left it in its buffer). A failed write
-  // is shown (" Saving JCCost"); the outcome then says the line should
-  // stay, and the opening entry is kept.
+  // Adjusts for `line` (as the list left it in its buffer). When a read or
+  // write fails (" Saving JCCost") nothing moves, the opening entry is
+  // kept and the outcome says that the line should stay.
   OperationOutcome apply(const crv::PODetailRecord& line, OpeningCommitments& opening);
 
  private:
   crv::Connection* connection_;
-  bool showMessages_ = true;
 };
 
 }  // namespace crvpo

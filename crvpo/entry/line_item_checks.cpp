@@ -8,6 +8,7 @@
 #include "host/framework/services/message_box.h"
 #include "host/framework/ui/front_end.h"
 #include "host/framework/values/picture.h"
+#include "host/framework/values/text.h"
 
 namespace crvpo {
 namespace {
@@ -15,16 +16,12 @@ namespace {
 using crv::Icon;
 using crv::TableStatus;
 
-std::string trimmed(std::string_view text) {
-  const auto end = text.find_last_not_of(' ');
-  return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
-}
+std::string trimmed(std::string_view text) { return std::string(crv::clip(text)); }
 
 CheckOutcome checkJob() {
   if (crv::POD.JobID.empty()) return CheckOutcome::stay("?POD:JobID");
-  crv::JCH.clear();
-  crv::JCH.JobID = crv::POD.JobID;
-  if (crv::JCHeader.fetch(crv::JCHeaderRecord::KeyJobID) != TableStatus::Ok)
+  if (crv::fetchBy(crv::JCHeader, crv::JCHeaderRecord::KeyJobID, crv::JCH.JobID, crv::POD.JobID) !=
+      TableStatus::Ok)
     return CheckOutcome::stay("?POD:JobID");
   if (crv::POD.CostCode.empty()) return CheckOutcome::stay("?POD:CostCode");
   crv::JCC.clear();
@@ -37,9 +34,8 @@ CheckOutcome checkJob() {
 
 CheckOutcome checkInventory() {
   if (crv::POD.ItemID.empty()) return CheckOutcome::stay("?POD:ItemID");
-  crv::INM.clear();
-  crv::INM.ItemID = crv::POD.ItemID;
-  if (crv::INMaster.fetch(crv::INMasterRecord::KeyItemID) != TableStatus::Ok) {
+  if (crv::fetchBy(crv::INMaster, crv::INMasterRecord::KeyItemID, crv::INM.ItemID, crv::POD.ItemID) !=
+      TableStatus::Ok) {
     crv::message("Please select a valid Item ID.", "Invalid Item", Icon::Information);
     return CheckOutcome::stay("?POD:ItemID");
   }
@@ -70,9 +66,8 @@ CheckOutcome checkPricedLine() {
   if (type.empty()) return CheckOutcome::stay("?POD:DetailType");
   if (type == "G/L Account") {
     if (crv::POD.Account.empty()) return CheckOutcome::stay("?POD:Account");
-    crv::GLM.clear();
-    crv::GLM.Account = crv::POD.Account;
-    if (crv::GLMaster.fetch(crv::GLMasterRecord::KeyAccount) != TableStatus::Ok)
+    if (crv::fetchBy(crv::GLMaster, crv::GLMasterRecord::KeyAccount, crv::GLM.Account, crv::POD.Account) !=
+        TableStatus::Ok)
       return CheckOutcome::stay("?POD:Account");
     return CheckOutcome::proceed();
   }

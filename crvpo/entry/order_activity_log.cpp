@@ -1,11 +1,11 @@
 // Writing the user-activity record of an order.
 #include "crvpo/entry/order_activity_log.h"
 
-#include "crvpo/entry/operation_outcome.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/table/private_table.h"
+#include "host/framework/table/table_steps.h"
 
 namespace crvpo {
 
@@ -43,7 +43,7 @@ std::optional<std::string> OrderActivityLog::write(OrderActivity activity, const
   log.rec.Module = moduleName;
   log.rec.Activity = activityText(activity, order);
   if (log.table.tryInsert() == crv::TableStatus::Ok) return std::nullopt;
-  return failureText(log.table.lastError(), crv::TableOp::Adding, "UserLog", {});
+  return crv::StepFailure{log.table.lastError(), crv::TableOp::Adding, "UserLog"}.text();
 }
 
 }  // namespace crvpo

@@ -2,12 +2,10 @@
 #include "crvpo/entry/purchase_order_deletion.h"
 
 #include <stdexcept>
-#include <vector>
 
 #include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/order_activity_log.h"
 #include "host/data/tables/suite_tables.h"
-#include "host/framework/services/message_box.h"
 #include "host/framework/table/relation_manager.h"
 #include "host/siblings/CRVMISC/image_store.h"
 
@@ -16,158 +14,140 @@ namespace {
 
 constexpr const char* ownerType = "POMaster";
 
-// Undoes an inventory line's stock figures.
-StepResult undoInventoryLine(crv::Connection& connection, CommitmentPoster& poster,
-                             const crv::PODetailRecord& line) {
-  bool found = false;
-  if (auto failure = poster.fetchItem(line.ItemID.view(), found); failure || !found) return failure;
-  crv::INMasterRecord& item = poster.items().rec;
-
-  double factor = 1;
-  if (line.QtyOrdered.isZero() && line.ConversionID != 0) {
-    crv::PrivateTable<crv::INCnvrtRecord> conversions(connection);
-    conversions.rec.ConversionID = line.ConversionID;
-    bool known = false;
-    if (auto failure = fetchRow(conversions.table, crv::INCnvrtRecord::KeyConversionID, known))
-      return failure;
-    if (known && conversions.rec.Factor > 0) factor = conversions.rec.Factor;
-  }
-  const crv::Quantity received = inStockUnits(line, line.QtyRcvdNotInvoiced, factor);
-  item.QtyOnOrder -= line.INVQuantity - received;
-
-  if (!line.QtyRcvdNotInvoiced.isZero()) {
-    item.QtyOnHand -= received;
-    crv::PrivateTable<crv::INItemRecord> stock(connection);
-    stock.rec.ItemID = item.ItemID;
-    stock.rec.LocationID = item.DefaultLocationID;
-    stock.rec.BinID = item.DefaultBinID;
-    bool stocked = false;
-    if (auto failure = fetchRow(stock.table, crv::INItemRecord::KeyItemLocBin, stocked)) return failure;
-    if (stocked) {
-      stock.rec.QtyOnHand -= received;
-      if (auto failure = updateRow(stock.table)) return failure;
-    }
-    crv::PrivateTable<crv::INPurchRecord> history(connection);
-    history.rec.PODetailID = line.DetailID;
-    bool bought = false;
-    if (auto failure = fetchRow(history.table, crv::INPurchRecord::KeyPODetailID, bought)) return failure;
-    if (bought)
-      if (auto failure = removeRow(history.table)) return failure;
-  }
-  return updateRow(poster.items().table);
+// The stock units per ordered unit of a line with nothing ordered: its unit
+// conversion's factor, 1 without one.
+double conversionFactor(crv::Connection& connection, crv::TableSteps& steps,
+                        const crv::PODetailRecord& line) {
+  if (!line.QtyOrdered.isZero() || line.ConversionID == 0) return 1;
+  crv::PrivateTable<crv::INCnvrtRecord> conversions(connection);
+  conversions.rec.ConversionID = line.ConversionID;
+  if (steps.fetch(conversions.table, crv::INCnvrtRecord::KeyConversionID) && conversions.rec.Factor > 0)
+    return conversions.rec.Factor;
+  return 1;
 }
 
-StepResult undoJobLine(CommitmentPoster& poster, const crv::PODetailRecord& line) {
-  bool found = false;
-  if (auto failure = poster.fetchCost(jobCostId(line), found); failure || !found) return failure;
+// Takes what was received but not invoiced out of the item's default
+// location and bin, and drops the line's purchase-history row.
+void undoReceipt(crv::Connection& connection, crv::TableSteps& steps, const crv::INMasterRecord& item,
+                 const crv::PODetailRecord& line, crv::Quantity received) {
+  crv::PrivateTable<crv::INItemRecord> stock(connection);
+  stock.rec.ItemID = item.ItemID;
+  stock.rec.LocationID = item.DefaultLocationID;
+  stock.rec.BinID = item.DefaultBinID;
+  if (steps.fetch(stock.table, crv::INItemRecord::KeyItemLocBin)) {
+    stock.rec.QtyOnHand -= received;
+    steps.update(stock.table);
+  }
+  crv::PrivateTable<crv::INPurchRecord> history(connection);
+  history.rec.PODetailID = line.DetailID;
+  if (steps.fetch(history.table, crv::INPurchRecord::KeyPODetailID)) steps.remove(history.table);
+}
+
+// Undoes an inventory line's stock figures.
+void undoInventoryLine(crv::Connection& connection, CommitmentPoster& poster,
+                       const crv::PODetailRecord& line) {
+  if (!poster.fetchItem(line.ItemID.view())) return;
+  crv::INMasterRecord& item = poster.items().rec;
+  const crv::Quantity received =
+      inStockUnits(line, line.QtyRcvdNotInvoiced, conversionFactor(connection, poster.steps(), line));
+  item.QtyOnOrder -= line.INVQuantity - received;
+  if (!line.QtyRcvdNotInvoiced.isZero()) {
+    item.QtyOnHand -= received;
+    undoReceipt(connection, poster.steps(), item, line, received);
+  }
+  poster.steps().update(poster.items().table);
+}
+
+void undoJobLine(CommitmentPoster& poster, const crv::PODetailRecord& line) {
+  if (!poster.fetchCost(jobCostId(line))) return;
   crv::JCCostRecord& cost = poster.costs().rec;
   cost.Committed -= openAmount(line);
   if (cost.PODetailID == line.DetailID) cost.PODetailID = 0;
-  return updateRow(poster.costs().table);
+  poster.steps().update(poster.costs().table);
 }
 
 // Removes every row of a range (the rows whose leading `parts` key fields
 // equal the buffer's), calling `seen` on each first.
 template <class R, class Seen>
-StepResult removeRange(crv::PrivateTable<R>& rows, const crv::KeyDef& key, std::size_t parts, Seen seen) {
-  if (rows.table.setRange(key, parts) != crv::TableStatus::Ok)
-    return StepFailure::of(rows.table, crv::TableOp::Reading);
-  for (;;) {
-    const crv::TableStatus read = rows.table.next();
-    if (read == crv::TableStatus::EndOfFile) return std::nullopt;
-    if (read != crv::TableStatus::Ok) return StepFailure::of(rows.table, crv::TableOp::Reading);
+void removeRange(crv::TableSteps& steps, crv::PrivateTable<R>& rows, const crv::KeyDef& key,
+                 std::size_t parts, Seen seen) {
+  steps.check(rows.table.setRange(key, parts), rows.table, crv::TableOp::Reading);
+  while (steps.next(rows.table)) {
     seen(rows.rec);
-    if (auto failure = removeRow(rows.table)) return failure;
+    steps.remove(rows.table);
   }
 }
 
 }  // namespace
 
-OperationOutcome PurchaseOrderDeletion::fail(std::string text) {
-  if (showMessages_) crv::message(text, failureTitle, crv::Icon::Stop);
-  return OperationOutcome::failure(std::move(text));
-}
-
-OperationOutcome PurchaseOrderDeletion::remove() {
-  crv::Connection* connection = orders_->connection();
-  if (!connection || !orders_->isOpen())
-    return fail(failureText(crv::makeError(crv::ErrorCode::FileNotOpen, orders_->name()),
-                            crv::TableOp::Deleting, orders_->name(), notDeletedText));
+void PurchaseOrderDeletion::removeAll(crv::TableSteps& steps, std::vector<std::string>& storedFiles) {
+  crv::Connection& connection = *orders_->connection();
   auto& po = static_cast<crv::POMasterRecord&>(orders_->buffer());
-  std::vector<std::string> storedFiles;
+  if (!steps.fetch(*orders_, crv::POMasterRecord::KeyPOID))
+    steps.fail(crv::StepFailure::of(*orders_, crv::TableOp::Reading));
 
-  {
-    crv::Transaction transaction(*connection, wait_);
-    if (!transaction.started())
-      return fail(failureText(transaction.error(), crv::TableOp::Deleting, orders_->name(), notDeletedText));
-    try {
-      bool exists = false;
-      if (auto failure = fetchRow(*orders_, crv::POMasterRecord::KeyPOID, exists))
-        return fail(failureText(*failure, notDeletedText));
-      if (!exists)
-        return fail(
-            failureText(orders_->lastError(), crv::TableOp::Reading, orders_->name(), notDeletedText));
-
-      CommitmentPoster poster(*connection);
-      crv::PrivateTable<crv::PODetailRecord> lines(*connection);
-      lines.rec.POID = po.POID;
-      lines.table.setRange(crv::PODetailRecord::KeyPOID, 1);
-      for (;;) {
-        const crv::TableStatus read = lines.table.next();
-        if (read == crv::TableStatus::EndOfFile) break;
-        if (read != crv::TableStatus::Ok)
-          return fail(
-              failureText(lines.table.lastError(), crv::TableOp::Reading, "PODetail", notDeletedText));
-        StepResult failure;
-        switch (lineKind(lines.rec)) {
-          case LineKind::Inventory:
-            failure = undoInventoryLine(*connection, poster, lines.rec);
-            break;
-          case LineKind::Job:
-            failure = undoJobLine(poster, lines.rec);
-            break;
-          case LineKind::None:
-            break;
-        }
-        if (failure) return fail(failureText(*failure, notDeletedText));
-      }
-
-      crv::PrivateTable<crv::NotesRecord> notes(*connection);
-      notes.rec.EntityID = std::to_string(po.POID);
-      notes.rec.Filename = ownerType;
-      if (auto failure = removeRange(notes, crv::NotesRecord::KeyEntityID, 2, [](const crv::NotesRecord&) {}))
-        return fail(failureText(*failure, notDeletedText));
-
-      crv::PrivateTable<crv::ImagesRecord> images(*connection);
-      images.rec.Type = ownerType;
-      images.rec.NumericID = po.POID;
-      if (auto failure = removeRange(images, crv::ImagesRecord::KeyTypeNumericID, 2,
-                                     [&](const crv::ImagesRecord& image) {
-                                       if (!image.StoredName.empty())
-                                         storedFiles.push_back(image.StoredName.str());
-                                     }))
-        return fail(failureText(*failure, notDeletedText));
-
-      if (crv::RelationManager::removeWithDependents(*orders_, true) != crv::TableStatus::Ok)
-        return fail(failureText(crv::RuntimeErrors::current(), crv::TableOp::Deleting, orders_->name(),
-                                notDeletedText));
-
-      if (transaction.commit() != crv::TableStatus::Ok)
-        return fail(
-            failureText(transaction.error(), crv::TableOp::Deleting, orders_->name(), notDeletedText));
-    } catch (const std::exception& error) {
-      return fail(std::string(error.what()) + "||" + notDeletedText);
+  CommitmentPoster poster(connection, steps);
+  crv::PrivateTable<crv::PODetailRecord> lines(connection);
+  lines.rec.POID = po.POID;
+  lines.table.setRange(crv::PODetailRecord::KeyPOID, 1);
+  while (steps.next(lines.table)) {
+    switch (lineKind(lines.rec)) {
+      case LineKind::Inventory:
+        undoInventoryLine(connection, poster, lines.rec);
+        break;
+      case LineKind::Job:
+        undoJobLine(poster, lines.rec);
+        break;
+      case LineKind::None:
+        break;
     }
   }
 
-  for (const std::string& stored : storedFiles)
-    if (auto removed = crv::siblings::RemoveImageFile(stored); !removed && showMessages_)
-      crv::message(removed.error, {}, crv::Icon::Exclamation);
+  crv::PrivateTable<crv::NotesRecord> notes(connection);
+  notes.rec.EntityID = std::to_string(po.POID);
+  notes.rec.Filename = ownerType;
+  removeRange(steps, notes, crv::NotesRecord::KeyEntityID, 2, [](const crv::NotesRecord&) {});
 
-  if (auto logFailure = OrderActivityLog(*connection).write(OrderActivity::Deleted, po);
-      logFailure && showMessages_)
-    crv::message(*logFailure, {}, crv::Icon::Exclamation);
-  return OperationOutcome::success();
+  crv::PrivateTable<crv::ImagesRecord> images(connection);
+  images.rec.Type = ownerType;
+  images.rec.NumericID = po.POID;
+  removeRange(steps, images, crv::ImagesRecord::KeyTypeNumericID, 2, [&](const crv::ImagesRecord& image) {
+    if (!image.StoredName.empty()) storedFiles.push_back(image.StoredName.str());
+  });
+
+  if (crv::RelationManager::removeWithDependents(*orders_, true) != crv::TableStatus::Ok)
+    steps.fail({crv::RuntimeErrors::current(), crv::TableOp::Deleting, orders_->name()});
+}
+
+OperationOutcome PurchaseOrderDeletion::remove() {
+  OperationOutcome outcome;
+  crv::Connection* connection = orders_->connection();
+  if (!connection || !orders_->isOpen()) {
+    const crv::StepFailure closed{crv::makeError(crv::ErrorCode::FileNotOpen, orders_->name()),
+                                  crv::TableOp::Deleting, orders_->name()};
+    return outcome.fail(failureText(closed, notDeletedText), failureTitle);
+  }
+  std::vector<std::string> storedFiles;
+  std::optional<crv::StepFailure> failure;
+  try {
+    failure = crv::runAtomically(*connection, wait_, orders_->name(), crv::TableOp::Deleting,
+                                 [&](crv::TableSteps& steps) {
+                                   removeAll(steps, storedFiles);
+                                   return true;
+                                 });
+  } catch (const std::exception& error) {
+    return outcome.fail(std::string(error.what()) + "||" + notDeletedText, failureTitle);
+  }
+  if (failure) return outcome.fail(failureText(*failure, notDeletedText), failureTitle);
+
+  for (const std::string& stored : storedFiles)
+    if (auto removed = crv::siblings::RemoveImageFile(stored); !removed)
+      outcome.tell(removed.error, {}, crv::Icon::Exclamation);
+  auto& po = static_cast<crv::POMasterRecord&>(orders_->buffer());
+  if (auto logFailure = OrderActivityLog(*connection).write(OrderActivity::Deleted, po))
+    outcome.tell(*logFailure, {}, crv::Icon::Exclamation);
+  outcome.done = true;
+  return outcome;
 }
 
 }  // namespace crvpo

@@ -17,13 +17,17 @@
 // ConversionID), the same stock units per ordered unit, or 1 when the line
 // is in the stock unit or its conversion is gone.
 //
-// Any failure rolls everything back and says so: no figure moves and
-// nothing is deleted. Attached files are removed from the image store only
-// after the deletion is committed, so a rolled-back deletion never loses a
-// file; a file that cannot be removed then is reported and left behind.
+// Any failure rolls everything back and the outcome says so: no figure
+// moves and nothing is deleted. Attached files are removed from the image
+// store only after the deletion is committed, so a rolled-back deletion
+// never loses a file; a file that cannot be removed then is left behind
+// and named in the outcome. Nothing is shown here: the window hands the
+// outcome to tellUser().
 #pragma once
 
 #include <chrono>
+#include <string>
+#include <vector>
 
 #include "crvpo/entry/operation_outcome.h"
 #include "host/data/tables/purchasing_tables.h"
@@ -40,17 +44,17 @@ class PurchaseOrderDeletion {
   explicit PurchaseOrderDeletion(crv::Table& orders = crv::POMaster) : orders_(&orders) {}
 
   void setWait(std::chrono::milliseconds wait) { wait_ = wait; }
-  void setShowMessages(bool show) { showMessages_ = show; }
 
   // Deletes the order whose POID is in the buffer of the access object.
   OperationOutcome remove();
 
  private:
-  OperationOutcome fail(std::string text);
+  // The transaction's work; the stored names of the order's attachments
+  // go to `storedFiles`.
+  void removeAll(crv::TableSteps& steps, std::vector<std::string>& storedFiles);
 
   crv::Table* orders_;
   std::chrono::milliseconds wait_ = crv::Transaction::defaultWait;
-  bool showMessages_ = true;
 };
 
 }  // namespace crvpo

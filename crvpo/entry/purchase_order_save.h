@@ -22,16 +22,18 @@
 //
 // A missing item or cost line is skipped. Any failed read or write rolls
 // the whole save back: every figure, the order and the counter stay as
-// they were, the user is told why, and the opening commitments are kept
+// they were, the outcome says why, and the opening commitments are kept
 // so that pressing OK again takes them back then. After a save the list
 // holds what the order now commits, so saving again changes nothing.
 //
 // Numbers: when the counter moved past the primed number before OK
-// (another station saved an order with it), the user is told and the
-// order takes the counter's number. The check is repeated inside the
-// transaction, where no other station can move the counter; the message
-// itself is shown outside it so that other stations are not kept waiting
-// on the user.
+// (another station saved an order with it), the order takes the counter's
+// number and the outcome carries the notice for the user. The check is
+// repeated inside the transaction, where no other station can move the
+// counter.
+//
+// Nothing is shown here: the window that saves hands the outcome to
+// tellUser().
 #pragma once
 
 #include <chrono>
@@ -56,9 +58,6 @@ class PurchaseOrderSave {
 
   // How long to wait for other stations' transactions.
   void setWait(std::chrono::milliseconds wait) { wait_ = wait; }
-  // Whether failures and the number change are shown in message boxes
-  // (they are always in the outcome).
-  void setShowMessages(bool show) { showMessages_ = show; }
 
   // Saves after OK. `request` is InsertRecord or ChangeRecord; `counter`
   // holds the number primed for an insert (nullptr for a change);
@@ -79,11 +78,14 @@ class PurchaseOrderSave {
 
  private:
   crv::POMasterRecord& order() { return static_cast<crv::POMasterRecord&>(orders_->buffer()); }
-  OperationOutcome fail(std::string text);
+  void takeCounterNumber(PONumberCounter& counter, OperationOutcome& outcome);
+  // The transaction's work; false when the counter moved under it.
+  bool post(crv::TableSteps& steps, bool inserting, PONumberCounter* counter, OpeningCommitments& opening,
+            OpeningCommitments& posted);
+  void logActivity(bool inserting, const crv::POMasterRecord* openingState, OperationOutcome& outcome);
 
   crv::Table* orders_;
   std::chrono::milliseconds wait_ = crv::Transaction::defaultWait;
-  bool showMessages_ = true;
 };
 
 }  // namespace crvpo

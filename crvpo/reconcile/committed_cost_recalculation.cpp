@@ -10,6 +10,7 @@
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/private_table.h"
+#include "host/framework/table/table_steps.h"
 
 namespace crvpo {
 namespace {
@@ -36,11 +37,27 @@ struct NewFigures {
   crv::Amount coCommitted;
 };
 
+// Table errors go to the observer, counted, and the run goes on.
+class ErrorCounter final : public crv::StepFailureSink {
+ public:
+  ErrorCounter(RecalcObserver& observer, RecalcSummary& summary) : observer_(observer), summary_(summary) {}
+  void stepFailed(const crv::StepFailure& failure) override {
+    ++summary_.errors;
+    observer_.tableError(failure.text());
+  }
+
+ private:
+  RecalcObserver& observer_;
+  RecalcSummary& summary_;
+};
+
 class Run {
  public:
   Run(crv::Connection& connection, RecalcObserver& observer, RecalcSummary& summary)
       : observer_(observer),
         summary_(summary),
+        errors_(observer, summary),
+        steps_(errors_),
         costs_(connection),
         details_(connection),
         orders_(connection),
@@ -63,18 +80,7 @@ class Run {
     observer_.progress(read_, total_);
   }
 
-  void report(const crv::Table& table, const std::string& context) {
-    ++summary_.errors;
-    observer_.tableError(table.lastError().describe() + context);
-  }
-
-  bool readNext(crv::Table& table) {
-    const crv::TableStatus status = table.next();
-    if (status == crv::TableStatus::Ok) return true;
-    if (status != crv::TableStatus::EndOfFile)
-      report(table, crv::errorContext(crv::TableOp::Reading, table.name()));
-    return false;
-  }
+  bool readNext(crv::Table& table) { return steps_.next(table); }
 
   // The cost line a fetch by job and cost code finds is the first in key
   // order; later duplicates are only cleared.
@@ -120,11 +126,9 @@ class Run {
                            quantityAfter, order.AmountReconciled, amount};
         order.QuantityReconciled = quantityAfter;
         order.AmountReconciled = amount;
-        if (orders_.table.tryUpdate() == crv::TableStatus::Ok) {
+        if (steps_.update(orders_.table)) {
           ++summary_.ordersChanged;
           observer_.orderChanged(change);
-        } else {
-          report(orders_.table, " Saving POMaster");
         }
       }
       tick();
@@ -164,11 +168,9 @@ class Run {
                               figures.committed, cost.COCommitted, figures.coCommitted};
         cost.Committed = figures.committed;
         cost.COCommitted = figures.coCommitted;
-        if (costs_.table.tryUpdate() == crv::TableStatus::Ok) {
+        if (steps_.update(costs_.table)) {
           ++summary_.costLinesChanged;
           observer_.costLineChanged(change);
-        } else {
-          report(costs_.table, " Saving JCCost");
         }
       }
       tick();
@@ -185,11 +187,9 @@ class Run {
       if (after != detail.Committed) {
         CODetailChange change{detail.CODID, detail.JobID, detail.CostCode, detail.Committed, after};
         detail.Committed = after;
-        if (details_.table.tryUpdate() == crv::TableStatus::Ok) {
+        if (steps_.update(details_.table)) {
           ++summary_.coDetailsChanged;
           observer_.coDetailChanged(change);
-        } else {
-          report(details_.table, " Saving JCCOD");
         }
       }
       tick();
@@ -198,6 +198,8 @@ class Run {
 
   RecalcObserver& observer_;
   RecalcSummary& summary_;
+  ErrorCounter errors_;
+  crv::TableSteps steps_;
   crv::PrivateTable<crv::JCCostRecord> costs_;
   crv::PrivateTable<crv::JCCODRecord> details_;
   crv::PrivateTable<crv::POMasterRecord> orders_;

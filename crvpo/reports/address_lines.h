@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/framework/values/text.h"
+
 namespace crvpo {
 
 // "City, ST" followed by `zipGap` and the zip; without a city the state
@@ -28,13 +30,10 @@ std::array<std::string, N> nonBlankLines(std::initializer_list<std::string_view>
   std::size_t next = 0;
   for (std::string_view value : values) {
     if (next == N) break;
-    if (value.find_first_not_of(' ') == std::string_view::npos) continue;
+    if (crv::trim(value).empty()) continue;
     lines[next++] = std::string(value);
   }
   return lines;
 }
-
-// The text without trailing spaces.
-std::string_view clipped(std::string_view text);
 
 }  // namespace crvpo

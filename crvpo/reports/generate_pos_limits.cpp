@@ -3,68 +3,51 @@
 
 #include <optional>
 
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
-#include "host/framework/services/message_box.h"
-#include "host/framework/table/table.h"
-#include "host/framework/table/table_error.h"
 
 namespace crvpo {
 
-using crv::TableOp;
-using crv::TableStatus;
-
 namespace {
 
-void showFailure(TableOp step) {
-  crv::message(crv::POLimits.lastError().describe() + crv::errorContext(step, "POLimits"));
-}
-
 // The first record, with every further one deleted; false when none.
-bool keepFirst() {
+bool keepFirst(crv::TableSteps& steps) {
   crv::POL.clear();
   crv::POL.Report = generatePOsReport;
   std::optional<crv::POLimitsRecord> first;
-  if (crv::POLimits.setFrom(crv::POL.KeyReport, 1) == TableStatus::Ok) {
-    while (crv::POLimits.next() == TableStatus::Ok && crv::POL.Report == generatePOsReport) {
+  if (crv::POLimits.setFrom(crv::POL.KeyReport, 1) == crv::TableStatus::Ok) {
+    while (steps.next(crv::POLimits) && crv::POL.Report == generatePOsReport) {
       if (!first) {
         first = crv::POL;
-      } else if (crv::POLimits.tryRemove() != TableStatus::Ok) {
-        showFailure(TableOp::Deleting);
+      } else {
+        steps.remove(crv::POLimits);
       }
     }
   }
   if (!first) return false;
   crv::POL = *first;
-  return crv::POLimits.fetch(crv::POL.KeyLimitID) == TableStatus::Ok;
+  return steps.fetch(crv::POLimits, crv::POL.KeyLimitID);
 }
 
 }  // namespace
 
-bool keepOneGeneratePOsRecord(bool clearRange) {
-  if (keepFirst()) {
+bool keepOneGeneratePOsRecord(crv::TableSteps& steps, bool clearRange) {
+  if (keepFirst(steps)) {
     if (!clearRange) return true;
     crv::POL.SelectedPONumbers = 0;
     crv::POL.POFrom = "";
     crv::POL.POTo = "";
-    if (crv::POLimits.tryUpdate() != TableStatus::Ok) showFailure(TableOp::Saving);
+    steps.update(crv::POLimits);
     return true;
   }
   crv::POL.clear();
-  if (crv::POLimits.primeAutoInc() != TableStatus::Ok) {
-    showFailure(TableOp::Autoincrementing);
-    return false;
-  }
+  if (!steps.primeAutoInc(crv::POLimits)) return false;
   crv::POL.UserID = crv::UserID.view();
   crv::POL.Report = generatePOsReport;
   crv::POL.ReportTitle = "*Standard Report";
   crv::POL.ModifyDate = crv::Date::today();
-  if (crv::POLimits.tryInsert() != TableStatus::Ok) {
-    showFailure(TableOp::Inserting);
-    return false;
-  }
-  return true;
+  return steps.insert(crv::POLimits);
 }
 
 }  // namespace crvpo

@@ -4,13 +4,14 @@
 // by the signed-in user, dated today, everything else blank or 0).
 #pragma once
 
+#include "host/framework/table/table_steps.h"
+
 namespace crvpo {
 
 // Keeps the record (POLimits must be open) and leaves it in POL; with
 // `clearRange` its PO-number range is switched off and blanked and the
-// record saved. Failures are shown (the runtime's error text and the step,
-// " Saving POLimits") and the work goes on; answers false when no record
-// could be kept.
-bool keepOneGeneratePOsRecord(bool clearRange = false);
+// record saved. Failed steps go to `steps` and the work goes on; answers
+// false when no record could be kept.
+bool keepOneGeneratePOsRecord(crv::TableSteps& steps, bool clearRange = false);
 
 }  // namespace crvpo

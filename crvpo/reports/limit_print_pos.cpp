@@ -1,9 +1,9 @@
 // The printing-limits window.
 #include "crvpo/reports/limit_print_pos.h"
 
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/generate_pos_limits.h"
 #include "crvpo/reports/order_pick.h"
-#include "crvpo/reports/po_print_batch.h"
 #include "crvpo/reports/print_state.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "host/data/shared_values.h"
@@ -89,7 +89,9 @@ void LimitPrintPOsWindow::build() {
 }
 
 Level LimitPrintPOsWindow::opening() {
-  keepOneGeneratePOsRecord(true);
+  crv::StepFailureMessages failures;
+  crv::TableSteps steps(failures);
+  keepOneGeneratePOsRecord(steps, true);
   limits_ = crv::POL;
   PrintState& state = printState();
   state.PrintCondition = "U";

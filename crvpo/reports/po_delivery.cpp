@@ -21,13 +21,13 @@ DeliveryState& deliveryState() {
 
 std::filesystem::path orderPdfFileName(std::string_view dataPath, std::string_view poNumber,
                                        std::string_view companyName) {
-  return std::filesystem::path(std::string(clipped(dataPath))) /
-         ("Purchase Order " + std::string(clipped(poNumber)) + " from " + std::string(clipped(companyName)) +
-          ".pdf");
+  return std::filesystem::path(std::string(crv::clip(dataPath))) /
+         ("Purchase Order " + std::string(crv::clip(poNumber)) + " from " +
+          std::string(crv::clip(companyName)) + ".pdf");
 }
 
 std::filesystem::path batchPdfFileName(std::string_view dataPath) {
-  return std::filesystem::path(std::string(clipped(dataPath))) / "Purchase Orders.pdf";
+  return std::filesystem::path(std::string(crv::clip(dataPath))) / "Purchase Orders.pdf";
 }
 
 bool gatherRecipients(crv::Id vendorId) {
@@ -35,12 +35,10 @@ bool gatherRecipients(crv::Id vendorId) {
   list.clear();
   crv::APVendor.open();
   crv::Contact.open();
-  crv::APV.clear();
-  crv::APV.VendorID = vendorId;
-  if (crv::APVendor.fetch(crv::APV.KeyVendorID) == TableStatus::Ok) {
+  if (crv::fetchBy(crv::APVendor, crv::APV.KeyVendorID, crv::APV.VendorID, vendorId) == TableStatus::Ok) {
     if (!crv::APV.Email.empty()) {
       const std::string name = crv::APV.Contact.empty() ? crv::APV.VendorName.str() : crv::APV.Contact.str();
-      list.push_back({false, name, std::string(clipped(crv::APV.Email.padded().substr(0, 50)))});
+      list.push_back({false, name, std::string(crv::clip(crv::APV.Email.padded().substr(0, 50)))});
     }
     crv::CON.clear();
     crv::CON.VendorID = vendorId;
@@ -48,7 +46,7 @@ bool gatherRecipients(crv::Id vendorId) {
       while (crv::Contact.next() == TableStatus::Ok) {
         if (crv::CON.Email.empty()) continue;
         list.push_back({false, crv::CON.FirstName.str() + " " + crv::CON.LastName.str(),
-                        std::string(clipped(crv::CON.Email.padded().substr(0, 50)))});
+                        std::string(crv::clip(crv::CON.Email.padded().substr(0, 50)))});
       }
     }
   }
@@ -91,9 +89,8 @@ crv::MailSettings companyMailSettings() {
   settings.senderName = ini.fetch("SMTP", "SenderName");
   if (settings.senderAddress.empty()) {
     crv::UserFile.open();
-    crv::USR.clear();
-    crv::USR.UserID = crv::UserID.view();
-    if (crv::UserFile.fetch(crv::USR.KeyUserID) == TableStatus::Ok) {
+    if (crv::fetchBy(crv::UserFile, crv::USR.KeyUserID, crv::USR.UserID, crv::UserID.view()) ==
+        TableStatus::Ok) {
       settings.senderAddress = crv::USR.Email.str();
       if (settings.senderName.empty())
         settings.senderName = crv::USR.FirstName.str() + " " + crv::USR.LastName.str();

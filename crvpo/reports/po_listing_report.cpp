@@ -171,24 +171,26 @@ void PurchaseOrderListing::designStandardBands() {
   reconcile.addField(costX, 1, numberWidth, reconcile_.unitPrice, "@n-13.4", plain(6));
   reconcile.addField(amountX, 1, 46, reconcile_.amount, "@n-13.2", plain(6));
 
+  // Totals' captions end just before their amount fields, so that a wide
+  // amount never runs into its caption.
   crv::Band& reconciledTotal = report_.band("ReconcileTotal", BandKind::GroupFooter, 10);
   reconciledTotal.addLine(amountX, 1, amountX + 46, 1, 0.3);
-  reconciledTotal.addText(costX - 100, 2, 100 + numberWidth, "Total Amount Reconciled:", bold(6),
+  reconciledTotal.addText(costX - 100, 2, amountX - 2 - (costX - 100), "Total Amount Reconciled:", bold(6),
                           Align::Right);
   reconciledTotal.addField(amountX, 2, 46, reconciledSum_, "@n-13.2", plain(6));
 
   report_.band("Blank", BandKind::GroupFooter, 4);
   crv::Band& tax = report_.band("SalesTaxLine", BandKind::GroupFooter, 9);
-  tax.addText(costX - 60, 1, 60 + numberWidth, "Sales Tax:", caption, Align::Right);
+  tax.addText(costX - 60, 1, amountX - 2 - (costX - 60), "Sales Tax:", caption, Align::Right);
   tax.addField(amountX, 1, 46, order_.taxAmount, "@n-13.2", data);
   crv::Band& total = report_.band("Total", BandKind::GroupFooter, 16);
-  total.addText(costX - 60, 1, 60 + numberWidth, "Open Amount:", bold(7), Align::Right);
+  total.addText(costX - 60, 1, amountX - 2 - (costX - 60), "Open Amount:", bold(7), Align::Right);
   totalOpenItem_ = total.items().size();
   total.addField(amountX, 1, 46, order_.openAmount, "@n-13.2", bold(7));
   total.addLine(0, 12, 540, 12, 0.5);
 
   crv::Band& grand = report_.band("GrandTotal", BandKind::GroupFooter, 16);
-  grand.addText(costX - 100, 4, 100 + numberWidth, "Grand Total Open:", bold(8), Align::Right);
+  grand.addText(costX - 100, 4, amountX - 12 - (costX - 100), "Grand Total Open:", bold(8), Align::Right);
   grandOpenItem_ = grand.items().size();
   grand.addField(amountX - 10, 4, 56, openTotal_, "@N-16.2", bold(8));
 }
@@ -317,10 +319,10 @@ void PurchaseOrderListing::printOrder(const ListedOrder& listed) {
   exportLine(tabbed({std::to_string(order_.poid), order_.poNumber, "", order_.shipToCaption,
                      order_.shipToName, "", "", "Vendor:", order_.vendorName}));
   const std::pair<const char*, crv::Date> dates[] = {
-      {"Issued:", order_.issued}, {"Accepted:", order_.accepted}, {"Deliver:", order_.delivery}};
+      {"Issued:\t", order_.issued}, {"Accepted:\t", order_.accepted}, {"Deliver:\t", order_.delivery}};
   for (std::size_t i = 0; i < 3; ++i)
-    exportLine(std::string(dates[i].first) + "\t" + dateCell(dates[i].second) + "\t\t\t" +
-               order_.shipToLines[i] + "\t\t\t\t" + order_.vendorLines[i]);
+    exportLine(std::string(dates[i].first) + dateCell(dates[i].second) + "\t\t\t" + order_.shipToLines[i] +
+               "\t\t\t\t" + order_.vendorLines[i]);
   exportLine(std::string(250, '-'));
 
   lines_.rec.clear();
@@ -333,11 +335,11 @@ void PurchaseOrderListing::printOrder(const ListedOrder& listed) {
   exportLine("");
   if (!order_.taxAmount.isZero()) {
     print("SalesTaxLine");
-    exportLine(std::string(9, '\t') + "Sales Tax:\t" + amountCell(order_.taxAmount));
+    exportLine("\t\t\t\t\t\t\t\t\tSales Tax:\t" + amountCell(order_.taxAmount));
   }
   setOpenColour("Total", totalOpenItem_, order_.openAmount);
   print("Total");
-  exportLine(std::string(9, '\t') + "Open Amount:\t" + amountCell(order_.openAmount));
+  exportLine("\t\t\t\t\t\t\t\t\tOpen Amount:\t" + amountCell(order_.openAmount));
   exportLine(std::string(125, '='));
 }
 
@@ -422,7 +424,7 @@ void PurchaseOrderListing::printTotals() {
   } else {
     setOpenColour("GrandTotal", grandOpenItem_, openTotal_);
     print("GrandTotal");
-    exportLine(std::string(9, '\t') + "Grand Total Open:\t" + amountCell(openTotal_));
+    exportLine("\t\t\t\t\t\t\t\t\tGrand Total Open:\t" + amountCell(openTotal_));
   }
 }
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "crvpo/reports/address_lines.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/export_cells.h"
-#include "crvpo/reports/po_print_batch.h"
 #include "crvpo/reports/print_state.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/job_cost_tables.h"
@@ -33,10 +33,7 @@ constexpr double logoX = 270 * pointsPerUnit;
 crv::Font plain(double size) { return crv::Font{"DejaVu Sans", size, false, false}; }
 crv::Font bold(double size) { return crv::Font{"DejaVu Sans", size, true, false}; }
 
-std::string leftClipped(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  return first == std::string_view::npos ? std::string() : std::string(clipped(text.substr(first)));
-}
+std::string leftClipped(std::string_view text) { return std::string(crv::trim(text)); }
 
 // City line of the form's blocks: without a city the state stands alone.
 std::array<std::string, 3> formBlock(std::string_view address1, std::string_view address2,
@@ -60,7 +57,7 @@ LogoSize logoSize(crv::ImageSize pixels, int scalePercent) {
 
 std::string swappedVendorName(std::string_view name) {
   const auto semicolon = name.find(';');
-  if (semicolon == std::string_view::npos) return std::string(clipped(name));
+  if (semicolon == std::string_view::npos) return std::string(crv::clip(name));
   const std::string_view after =
       semicolon + 2 <= name.size() ? name.substr(semicolon + 2) : std::string_view();
   return leftClipped(after) + " " + std::string(name.substr(0, semicolon));
@@ -75,11 +72,11 @@ TotalLines totalLines(bool canadian, crv::Amount taxableSubtotal, double taxRate
     lines.captions[0] = "Subtotal:";
     lines.amounts[0] = preTax;
     if (!gst.isZero()) {
-      lines.captions[1] = std::string(clipped(gstLabel)) + ":";
+      lines.captions[1] = std::string(crv::clip(gstLabel)) + ":";
       lines.amounts[1] = gst;
     }
     if (!pst.isZero()) {
-      lines.captions[2] = "PST (" + std::string(clipped(province)) + "):";
+      lines.captions[2] = "PST (" + std::string(crv::clip(province)) + "):";
       lines.amounts[2] = pst;
     }
     return lines;
@@ -88,7 +85,7 @@ TotalLines totalLines(bool canadian, crv::Amount taxableSubtotal, double taxRate
   if (tax.isZero()) return lines;
   lines.captions[0] = "Subtotal:";
   lines.amounts[0] = preTax;
-  const std::string rate(clipped(crv::Picture::parse("@n-8.3").format(taxRate)));
+  const std::string rate(crv::clip(crv::Picture::parse("@n-8.3").format(taxRate)));
   lines.captions[1] = "Tax (" + rate + "%):";  // cut at the caption's 15 characters
   lines.amounts[1] = tax;
   return lines;
@@ -292,9 +289,9 @@ std::size_t PurchaseOrderForm::beginBatch() {
 
 bool PurchaseOrderForm::printNext(crv::Paginator& paginator, const std::function<void()>& afterOrder) {
   while (next_ < rows_.size()) {
-    crv::POP.clear();
-    crv::POP.RecordID = rows_[next_++];
-    if (crv::POPrint.fetch(crv::POP.KeyRecordID) != TableStatus::Ok) continue;
+    if (crv::fetchBy(crv::POPrint, crv::POP.KeyRecordID, crv::POP.RecordID, rows_[next_++]) !=
+        TableStatus::Ok)
+      continue;
     printOrder(paginator);
     ++printed_;
     if (afterOrder) afterOrder();
@@ -307,14 +304,9 @@ bool PurchaseOrderForm::printNext(crv::Paginator& paginator, const std::function
 
 void PurchaseOrderForm::endBatch() {
   if (limitId_) {
-    crv::POL.clear();
-    crv::POL.LimitID = *limitId_;
-    if (crv::POLimits.fetch(crv::POL.KeyLimitID) == TableStatus::Ok) {
+    if (crv::fetchBy(crv::POLimits, crv::POL.KeyLimitID, crv::POL.LimitID, *limitId_) == TableStatus::Ok) {
       crv::POL.RefFrom = static_cast<std::int32_t>(printState().PONumber);
-      if (crv::POLimits.tryUpdate() != TableStatus::Ok) {
-        crv::message(crv::POLimits.lastError().describe() +
-                     crv::errorContext(crv::TableOp::Saving, "POLimits"));
-      }
+      steps_.update(crv::POLimits);
     }
   }
   const auto tables = batchTables();
@@ -343,25 +335,21 @@ void PurchaseOrderForm::numberRow() {
     const std::string digits = std::to_string(state.PONumber);
     LocalPONumber = "NUMBER: " + digits;
     crv::POP.PONumber = digits;
-    if (crv::POPrint.tryUpdate() != TableStatus::Ok) {
-      crv::message(crv::POPrint.lastError().describe() + crv::errorContext(crv::TableOp::Saving, "POPrint"));
-    }
+    steps_.update(crv::POPrint);
     ++state.PONumber;
   } else {
     LocalPONumber = "NUMBER: " + crv::POP.PONumber.str();
   }
   if (state.SetPrintedFlag == 1 && crv::POP.PrintFlag != "1") {
     crv::POP.PrintFlag = "1";
-    if (crv::POPrint.tryUpdate() != TableStatus::Ok) {
-      crv::message(crv::POPrint.lastError().describe() + crv::errorContext(crv::TableOp::Saving, "POPrint"));
-    }
+    steps_.update(crv::POPrint);
   }
 }
 
 void PurchaseOrderForm::loadVendor() {
-  crv::APV.clear();
-  crv::APV.VendorID = crv::POP.VendorID;
-  if (crv::APVendor.fetch(crv::APV.KeyVendorID) != TableStatus::Ok) crv::APV.clear();
+  if (crv::fetchBy(crv::APVendor, crv::APV.KeyVendorID, crv::APV.VendorID, crv::POP.VendorID) !=
+      TableStatus::Ok)
+    crv::APV.clear();
   crv::APV.VendorName = swappedVendorName(crv::APV.VendorName.view());
   const auto lines = formBlock(crv::APV.Address.view(), crv::APV.Address2.view(), crv::APV.City.view(),
                                crv::APV.State.view(), crv::APV.Zip.view());

@@ -19,6 +19,7 @@
 #include "host/framework/report/image_size.h"
 #include "host/framework/report/paginator.h"
 #include "host/framework/report/report.h"
+#include "host/framework/services/message_box.h"
 #include "host/framework/values/decimal.h"
 #include "host/framework/values/scalars.h"
 #include "host/framework/values/text.h"
@@ -123,6 +124,9 @@ class PurchaseOrderForm {
   std::optional<crv::Id> limitId_;
   std::vector<std::string>* export_ = nullptr;
   std::vector<std::string> numbers_;
+  // Failed writes of the numbering are shown and the run goes on.
+  crv::StepFailureMessages failures_;
+  crv::TableSteps steps_{failures_};
 };
 
 }  // namespace crvpo

@@ -1,16 +1,14 @@
 // The form run, its delivery and the print entries.
 #include "crvpo/reports/purchase_order_print.h"
 
-#include <cstdio>
-#include <memory>
 #include <optional>
 #include <ostream>
 
 #include "crvpo/reports/address_lines.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/listing_description.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
-#include "crvpo/reports/po_print_batch.h"
 #include "crvpo/reports/print_state.h"
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "crvpo/reports/report_previewer.h"
@@ -20,8 +18,10 @@
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
+#include "host/framework/services/file_replacement.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/services/printing.h"
 #include "host/framework/table/table.h"
 #include "host/framework/ui/front_end.h"
 #include "host/render/render_error.h"
@@ -29,20 +29,6 @@
 namespace crvpo {
 
 namespace {
-
-std::string runCommand(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  std::string out;
-  char buffer[512];
-  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) out += buffer;
-  return out;
-}
-
-std::string shellQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 int batchRows() {
   crv::POPrint.open();
@@ -92,22 +78,18 @@ std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::pat
 
 std::string orderEmailBody(const std::string& signature) {
   std::string body = "Please see attached Purchase Order.";
-  if (!clipped(signature).empty()) body += "\n\n" + std::string(clipped(signature));
+  if (!crv::clip(signature).empty()) body += "\n\n" + std::string(crv::clip(signature));
   return body;
 }
 
 bool printToDefaultPrinter(const std::filesystem::path& pdf, int copies) {
-  const bool haveCups =
-      std::system("command -v lp >/dev/null 2>&1 && command -v lpstat >/dev/null 2>&1") == 0;
-  const std::string status = haveCups ? runCommand("lpstat -d 2>/dev/null") : std::string();
-  if (status.find("system default destination:") == std::string::npos) {
+  const crv::PrintResult printed = crv::printService().print({pdf, pdf.filename().string(), copies});
+  if (printed.status == crv::PrintResult::Status::NoDefaultPrinter) {
     const ReportTexts texts = ReportTexts::loadDefault();
     crv::message(texts.NoDfltPrtrText, texts.NoDfltPrtrTitle, crv::Icon::Exclamation, texts.ButtonOk);
     return false;
   }
-  const std::string command = "lp -s -n " + std::to_string(copies < 1 ? 1 : copies) + " " +
-                              shellQuoted(pdf.string()) + " >/dev/null 2>&1";
-  if (std::system(command.c_str()) != 0) {
+  if (!printed) {
     crv::message("The report could not be sent to the printer.", "WARNING!", crv::Icon::Exclamation, "&Ok");
     return false;
   }
@@ -139,10 +121,8 @@ bool deliverAfterPreview(const std::filesystem::path& laidOut, const std::string
   if (!delivery.makePdf) return false;
 
   const std::filesystem::path target(crv::PDFFileName.str());
-  std::error_code error;
-  std::filesystem::copy_file(laidOut, target, std::filesystem::copy_options::overwrite_existing, error);
-  if (error) {
-    crv::message("The PDF file " + target.string() + " could not be written: " + error.message(), "PDF File",
+  if (const std::string error = crv::copyFileSafely(laidOut, target); !error.empty()) {
+    crv::message("The PDF file " + target.string() + " could not be written: " + error, "PDF File",
                  crv::Icon::Exclamation);
     return false;
   }
@@ -196,7 +176,7 @@ void PrintPurchaseOrderStandard() {
     if (gatherRecipients(delivery.rememberedVendor)) POEmailSelect();
   }
   deliverAfterPreview(laidOut, std::string(printState().EmailSubject.view()),
-                      std::string(clipped(delivery.emailBody)));
+                      std::string(crv::clip(delivery.emailBody)));
   std::string printedOrders = "Purchase Orders:";
   for (const std::string& number : run->numbers) printedOrders += " " + number;
   exportAfterPreview({"Purchase Order > Print Purchase Orders", shortenedListLine(printedOrders)});
@@ -226,13 +206,12 @@ void PrintPurchaseOrderServer() {
 
 int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, std::ostream* out) {
   using namespace crvpo;
-  const std::string number(clipped(poNumber ? std::string_view(poNumber) : std::string_view()));
+  const std::string number(crv::clip(poNumber ? std::string_view(poNumber) : std::string_view()));
   crv::DecimalVariable = crv::Amount();
   if (!number.empty()) {
     crv::POMaster.open();
-    crv::POM.clear();
-    crv::POM.PONumber = number;
-    const bool found = crv::POMaster.fetch(crv::POM.KeyPONumber) == crv::TableStatus::Ok;
+    const bool found =
+        crv::fetchBy(crv::POMaster, crv::POM.KeyPONumber, crv::POM.PONumber, number) == crv::TableStatus::Ok;
     crv::POMaster.close();
     if (!found) {
       if (out) *out << "No purchase order numbered " << number << ".\n";

@@ -22,6 +22,7 @@
 #include "host/app/module_library.h"
 #include "host/app/script_command.h"
 #include "host/desktop/desktop_app.h"
+#include "host/print/cups_print_service.h"
 
 namespace {
 
@@ -152,6 +153,8 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  crv::CupsPrintService printers;
+  crv::setPrintService(&printers);
   try {
     return run(std::vector<std::string>(argv + 1, argv + argc), argc, argv);
   } catch (const std::exception& error) {

@@ -8,6 +8,7 @@
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/values/text.h"
 #include "host/siblings/lookup_list.h"
 
 namespace crv {
@@ -64,20 +65,16 @@ void PrintPurchaseOrderWindow::lookUp() {
 }
 
 Level PrintPurchaseOrderWindow::validate() {
-  std::string_view typed = number_.view();
-  typed.remove_prefix(std::min(typed.find_first_not_of(' '), typed.size()));
-  const std::string number(typed);
+  const std::string number(trimLeft(number_.view()));
   POMaster.open();
-  POM.clear();
-  POM.PONumber = number;
-  const bool found = !number.empty() && POMaster.fetch(POMasterRecord::KeyPONumber) == TableStatus::Ok;
+  const bool found = !number.empty() &&
+                     fetchBy(POMaster, POMasterRecord::KeyPONumber, POM.PONumber, number) == TableStatus::Ok;
   POMaster.close();
   if (!found) {
     message(number.empty() ? std::string("Type the number of the purchase order to print.")
                            : "There is no purchase order numbered " + number + ".",
             "Purchase Order Not Found", Icon::Exclamation);
-    select("?PONumber");
-    return Level::Notify;
+    return stayOn("?PONumber");
   }
   chosen_ = POM.POID;
   return Level::Benign;

@@ -95,8 +95,7 @@ Level UpdateSystemsWindow::opening() {
 Level UpdateSystemsWindow::validate() {
   if (SYS.DefaultTaxRate < 0 || SYS.DefaultTaxRate > 100) {
     message("The tax rate is a percentage between 0 and 100.", "Tax Rate", Icon::Exclamation);
-    select("?SYS:DefaultTaxRate");
-    return Level::Notify;
+    return stayOn("?SYS:DefaultTaxRate");
   }
   return Level::Benign;
 }

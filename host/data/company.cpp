@@ -23,13 +23,18 @@ bool Company::exists(const std::filesystem::path& folder) {
 }
 
 std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool create) {
+  SqliteBackend backend;
+  return open(folder, create, backend);
+}
+
+std::unique_ptr<Company> Company::open(const std::filesystem::path& folder, bool create,
+                                       StorageBackend& backend) {
   if (openCompany)
     throw StorageOpenError("Another company is already open: " + openCompany->folder().string());
   std::error_code ec;
   if (create) std::filesystem::create_directories(folder, ec);
   if (!std::filesystem::is_directory(folder, ec))
     throw StorageOpenError("The company folder \"" + folder.string() + "\" does not exist.");
-  SqliteBackend backend;
   auto connection = backend.open((folder / databaseFileName).string(), schema(), create);
   return std::unique_ptr<Company>(new Company(folder, std::move(connection)));
 }

@@ -21,6 +21,10 @@ class Company {
 
   // Throws StorageOpenError with a message naming the file and the problem.
   static std::unique_ptr<Company> open(const std::filesystem::path& folder, bool create = false);
+  // The same through a given backend (tests wrap the real one to make it
+  // fail on demand).
+  static std::unique_ptr<Company> open(const std::filesystem::path& folder, bool create,
+                                       StorageBackend& backend);
   static bool exists(const std::filesystem::path& folder);
   // The company open in this process, or nullptr.
   static Company* current();

@@ -1,7 +1,7 @@
 // The adapters of each control kind.
 #include "host/desktop/control_adapter.h"
 
-#include <QAbstractItemView>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +10,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,24 +17,18 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QSettings>
-#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 #include <algorithm>
 #include <functional>
 
 #include "host/desktop/icon_library.h"
-#include "host/desktop/list_table_model.h"
+#include "host/desktop/list_adapter.h"
 #include "host/framework/services/message_box.h"
-#include "host/framework/ui/browse_class.h"
-#include "host/framework/ui/list_model.h"
+#include "host/framework/ui/input.h"
 #include "host/framework/ui/type_ahead.h"
 #include "host/framework/ui/window.h"
 #include "host/framework/values/text.h"
@@ -115,11 +108,7 @@ class EntryAdapter final : public ControlAdapter {
     edit_->setClearButtonEnabled(false);
     QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
       dirty_ = true;
-      if (this->control().immediate()) {
-        ui::Event changed = ui::Event::field(EventKind::NewSelection, this->control());
-        changed.input = text.toStdString();
-        this->sink().post(std::move(changed));
-      }
+      this->sink().post(ui::textEdited(this->control(), text.toStdString()));
     });
     QObject::connect(edit_, &QLineEdit::editingFinished, edit_, [this] { flush(); });
     if (!control.typeAheadSection().empty()) offerTypedValues();
@@ -134,13 +123,10 @@ class EntryAdapter final : public ControlAdapter {
   bool flush() override {
     if (!dirty_) return false;
     dirty_ = false;
-    ui::Event accepted = ui::Event::field(EventKind::Accepted, control());
-    accepted.input = edit_->text().toStdString();
-    sink().post(std::move(accepted));
+    sink().post(ui::textEntered(control(), edit_->text().toStdString()));
     return true;
   }
-  bool editsText() const override { return true; }
-  void focusedByProcedure() override { edit_->selectAll(); }
+  void focusArrived() override { edit_->selectAll(); }
 
  private:
   // Values typed into this field before pop up as completions; they are
@@ -185,12 +171,9 @@ class TextAdapter final : public ControlAdapter {
   bool flush() override {
     if (!dirty_) return false;
     dirty_ = false;
-    ui::Event accepted = ui::Event::field(EventKind::Accepted, control());
-    accepted.input = edit_->toPlainText().toStdString();
-    sink().post(std::move(accepted));
+    sink().post(ui::textEntered(control(), edit_->toPlainText().toStdString()));
     return true;
   }
-  bool editsText() const override { return true; }
 
  private:
   QPlainTextEdit* edit_;
@@ -204,7 +187,7 @@ class CheckAdapter final : public ControlAdapter {
   CheckAdapter(Control& control, EventSink& sink, QWidget* parent) : ControlAdapter(control, sink) {
     box_ = new QCheckBox(parent);
     QObject::connect(box_, &QCheckBox::clicked, box_,
-                     [this](bool on) { post(EventKind::Accepted, on ? 1 : 0); });
+                     [this](bool on) { this->sink().post(ui::activated(this->control(), on ? 1 : 0)); });
     setWidget(box_);
   }
   void sync() override {
@@ -238,7 +221,7 @@ class OptionAdapter final : public ControlAdapter {
     }
     layout->addStretch(1);
     QObject::connect(group_, &QButtonGroup::idClicked, box_,
-                     [this](int id) { post(EventKind::Accepted, id); });
+                     [this](int id) { this->sink().post(ui::activated(this->control(), id)); });
     setWidget(box_);
   }
   QWidget* focusTarget() const override {
@@ -260,6 +243,9 @@ class OptionAdapter final : public ControlAdapter {
       radio->setChecked(static_cast<int>(i) == chosen);
     }
     group_->setExclusive(true);
+    // A radio chosen by a key takes the focus from the one before.
+    if (box_->isAncestorOf(QApplication::focusWidget()) && focusTarget() != QApplication::focusWidget())
+      focusTarget()->setFocus(Qt::OtherFocusReason);
   }
 
  private:
@@ -278,8 +264,7 @@ class DropAdapter final : public ControlAdapter {
     combo_->setInsertPolicy(QComboBox::NoInsert);
     QObject::connect(combo_, &QComboBox::activated, combo_, [this](int index) {
       dirty_ = false;
-      post(EventKind::NewSelection, index);
-      post(EventKind::Accepted, index);
+      this->sink().post(ui::activated(this->control(), index));
     });
     if (QLineEdit* edit = combo_->lineEdit()) {
       QObject::connect(edit, &QLineEdit::textEdited, edit, [this] { dirty_ = true; });
@@ -305,246 +290,14 @@ class DropAdapter final : public ControlAdapter {
   bool flush() override {
     if (!dirty_ || !combo_->lineEdit()) return false;
     dirty_ = false;
-    ui::Event accepted = ui::Event::field(EventKind::Accepted, control());
-    accepted.input = combo_->lineEdit()->text().toStdString();
-    sink().post(std::move(accepted));
+    sink().post(ui::textEntered(control(), combo_->lineEdit()->text().toStdString()));
     return true;
   }
-  bool editsText() const override { return combo_->isEditable(); }
 
  private:
   QComboBox* combo_;
   QStringList items_;
   bool dirty_ = false;
-};
-
-// --- lists ---
-
-// The view shows the page the list holds; the pager beside it moves the
-// list by rows and pages, which the list reads from its source.
-class ListAdapter final : public ControlAdapter {
- public:
-  ListAdapter(Control& control, EventSink& sink, QWidget* parent) : ControlAdapter(control, sink) {
-    auto* frame = new QWidget(parent);
-    auto* layout = new QHBoxLayout(frame);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    view_ = new QTableView(frame);
-    model_ = new ListTableModel(control, view_);
-    view_->setModel(model_);
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setSelectionMode(QAbstractItemView::SingleSelection);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setAlternatingRowColors(true);
-    view_->setShowGrid(false);
-    view_->setWordWrap(false);
-    view_->setTabKeyNavigation(false);
-    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    view_->setIconSize(QSize(16, 16));
-    view_->verticalHeader()->hide();
-    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 8);
-    view_->horizontalHeader()->setHighlightSections(false);
-    view_->horizontalHeader()->setStretchLastSection(true);
-    view_->horizontalHeader()->setSectionsClickable(true);
-    view_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int rows = control.model() ? std::max(control.model()->visibleRows(), 5) : 10;
-    view_->setMinimumHeight(view_->verticalHeader()->defaultSectionSize() * std::min(rows, 14) +
-                            view_->horizontalHeader()->sizeHint().height() + 4);
-    pager_ = new QScrollBar(Qt::Vertical, frame);
-    pager_->setRange(0, 2);
-    pager_->setPageStep(1);
-    pager_->setValue(1);
-    layout->addWidget(view_, 1);
-    layout->addWidget(pager_);
-
-    QObject::connect(view_, &QTableView::pressed, view_, [this](const QModelIndex& index) {
-      if (!index.isValid()) return;
-      const ui::ListModel* list = this->control().model();
-      if (list && list->selected() != index.row()) post(EventKind::NewSelection, index.row());
-    });
-    QObject::connect(view_, &QTableView::doubleClicked, view_, [this](const QModelIndex& index) {
-      if (index.isValid()) post(EventKind::Accepted);
-    });
-    QObject::connect(pager_, &QScrollBar::actionTriggered, pager_, [this](int action) { paged(action); });
-    QObject::connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, view_,
-                     [this](int column) { sortBy(column); });
-    QObject::connect(view_->horizontalHeader(), &QHeaderView::sectionResized, view_,
-                     [this](int column, int, int width) { rememberWidth(column, width); });
-    view_->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(view_, &QWidget::customContextMenuRequested, view_,
-                     [this] { post(EventKind::PopupMenu); });
-    filter_ = new ListEvents(*this, view_);
-    view_->installEventFilter(filter_);
-    view_->viewport()->installEventFilter(filter_);
-    setWidget(frame);
-  }
-
-  QWidget* focusTarget() const override { return view_; }
-
-  bool takeKey(ui::Key key) override {
-    const int rows = ui::listScrollFor(key, pageRows());
-    if (rows == 0) return false;
-    scrollBy(rows);
-    return true;
-  }
-
-  void sync() override {
-    ControlAdapter::sync();
-    if (model_->sync() || !widthsSet_) setWidths();
-    const ui::ListModel* list = control().model();
-    const int selected = list ? list->selected() : -1;
-    const QModelIndex current = selected >= 0 ? model_->index(selected, 0) : QModelIndex();
-    if (current.isValid()) {
-      view_->selectionModel()->setCurrentIndex(
-          current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-      view_->scrollTo(current);
-    } else {
-      view_->selectionModel()->clear();
-    }
-    pager_->setValue(1);
-    fitRows();
-  }
-
-  // Moves the highlight by rows (the arrow and page keys, the wheel).
-  void scrollBy(int rows) {
-    ui::Event moved = ui::Event::field(EventKind::Scroll, control());
-    moved.index = rows;
-    sink().post(std::move(moved));
-  }
-  int pageRows() const { return control().model() ? std::max(1, control().model()->visibleRows()) : 1; }
-
-  // The list loads as many rows as the view shows; called after a resize.
-  void fitRows() {
-    ui::ListModel* list = control().model();
-    const int rowHeight = view_->verticalHeader()->defaultSectionSize();
-    if (!list || rowHeight <= 0 || !view_->isVisible()) return;
-    const int fits = std::max(1, view_->viewport()->height() / rowHeight);
-    if (fits != list->visibleRows()) {
-      list->setVisibleRows(fits);
-      if (model_->sync()) setWidths();
-    }
-  }
-
- private:
-  QString settingsKey(int column) const {
-    return QStringLiteral("lists/%1/%2/%3")
-        .arg(qs(control().window().title()), qs(control().equate()), QString::number(column));
-  }
-
-  void setWidths() {
-    const ui::ListModel* list = control().model();
-    if (!list) return;
-    widthsSet_ = true;
-    restoring_ = true;
-    QSettings settings;
-    const auto* browse = dynamic_cast<const ui::BrowseClass*>(list);
-    const QFontMetrics metrics = view_->fontMetrics();
-    int total = 0;
-    for (int c = 0; c < list->columnCount(); ++c) {
-      int chars = 0;
-      bool digits = false;
-      if (c < static_cast<int>(control().columns().size())) {
-        const auto& column = control().columns()[static_cast<std::size_t>(c)];
-        chars = column.width;
-        if (!chars && column.picture) chars = column.picture->displayWidth();
-        digits = column.picture && column.picture->kind() != PictureKind::String;
-      } else if (browse && c < browse->columnCount() && browse->column(c).picture) {
-        chars = browse->column(c).picture->displayWidth();
-        digits = browse->column(c).picture->kind() != PictureKind::String;
-      }
-      const int header = metrics.horizontalAdvance(qs(list->header(c))) + 24;
-      int width = std::max(header, chars ? fieldWidth(*view_, std::min(chars, 36), digits) : 120);
-      const QVariant saved = settings.value(settingsKey(c));
-      if (saved.isValid() && saved.toInt() > 20) width = saved.toInt();
-      view_->setColumnWidth(c, width);
-      total += width;
-    }
-    // The list asks for room to show its columns, within reason.
-    view_->setMinimumWidth(std::min(total + 4, 980));
-    restoring_ = false;
-  }
-
-  void rememberWidth(int column, int width) {
-    if (restoring_ || sink().syncing()) return;
-    QSettings().setValue(settingsKey(column), width);
-  }
-
-  void paged(int action) {
-    switch (action) {
-      case QAbstractSlider::SliderSingleStepAdd:
-        scrollBy(1);
-        break;
-      case QAbstractSlider::SliderSingleStepSub:
-        scrollBy(-1);
-        break;
-      case QAbstractSlider::SliderPageStepAdd:
-        scrollBy(pageRows());
-        break;
-      case QAbstractSlider::SliderPageStepSub:
-        scrollBy(-pageRows());
-        break;
-      default:
-        break;
-    }
-  }
-
-  // A click on a header sorts by that column when the list has a sort
-  // order starting with the column's field. A sheet whose tabs are the
-  // list's sort orders is told, so the tab and the order stay together.
-  void sortBy(int column) {
-    auto* browse = dynamic_cast<ui::BrowseClass*>(control().model());
-    if (!browse || column >= browse->columnCount()) return;
-    const std::string& field = browse->column(column).field;
-    if (field.empty()) return;
-    for (int s = 0; s < browse->sortCount(); ++s) {
-      const auto& sort = browse->sort(s);
-      const int part = sort.locatorPart();
-      if (part < 0 || !sort.key().fields[static_cast<std::size_t>(part)]) continue;
-      if (!equalsIgnoreCase(sort.key().fields[static_cast<std::size_t>(part)], field)) continue;
-      if (s == browse->currentSort()) return;
-      for (const auto& owned : control().window().controls()) {
-        Control& sheet = *owned;
-        if (sheet.kind() != ControlKind::Sheet ||
-            static_cast<int>(sheet.members().size()) != browse->sortCount())
-          continue;
-        ui::Event chosen = ui::Event::field(EventKind::NewSelection, sheet);
-        chosen.index = s;
-        sink().post(std::move(chosen));
-        return;
-      }
-      browse->setSort(s);
-      sync();
-      return;
-    }
-  }
-
-  // The wheel moves the highlight as the arrow keys do; a resize changes
-  // how many rows the list loads.
-  class ListEvents final : public QObject {
-   public:
-    ListEvents(ListAdapter& list, QObject* parent) : QObject(parent), list_(list) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-      if (event->type() == QEvent::Wheel) {
-        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
-        if (delta != 0) list_.scrollBy(delta > 0 ? -3 : 3);
-        return true;
-      }
-      if (event->type() == QEvent::Resize && watched == list_.view_->viewport()) list_.fitRows();
-      return false;
-    }
-
-   private:
-    ListAdapter& list_;
-  };
-
-  QTableView* view_;
-  ListTableModel* model_;
-  QScrollBar* pager_;
-  ListEvents* filter_ = nullptr;
-  bool widthsSet_ = false;
-  bool restoring_ = false;
 };
 
 // --- buttons ---
@@ -570,7 +323,7 @@ class ButtonAdapter final : public ControlAdapter {
     }
     QObject::connect(button_, &QAbstractButton::clicked, button_, [this] {
       this->sink().flushTyping();
-      post(EventKind::Accepted);
+      this->sink().post(ui::activated(this->control()));
     });
     // A right click offers a button's other ways, where the window has some.
     button_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -674,7 +427,7 @@ class SheetAdapter final : public ControlAdapter {
 
  private:
   void chosen(int index) {
-    if (index >= 0 && index != control().currentTab()) post(EventKind::NewSelection, index);
+    if (index >= 0) sink().post(ui::activated(control(), index));
   }
 
   std::vector<Control*> tabs_;

@@ -37,15 +37,9 @@ class ControlAdapter {
   // Reports typed text not yet reported as an Accepted event; false when
   // there was none.
   virtual bool flush() { return false; }
-  // The widget edits text, so editing keys (Delete, Home, arrows) belong to
-  // it rather than to the window.
-  virtual bool editsText() const { return false; }
-  // Called when the procedure puts the focus here: selects the text so that
-  // typing replaces it.
-  virtual void focusedByProcedure() {}
-  // A key for the control (a list moves its highlight on the arrow and page
-  // keys); false when the control has no use for it.
-  virtual bool takeKey(ui::Key /*key*/) { return false; }
+  // Called when the procedure or a key puts the focus here: an entry
+  // selects its text so that typing replaces it.
+  virtual void focusArrived() {}
   // Where the controls inside a container go: a group's box, a tab's page.
   virtual QWidget* childArea(const ui::Control& /*container*/) const { return nullptr; }
 

@@ -2,6 +2,8 @@
 // view, which queues the events for the procedure.
 #pragma once
 
+#include <vector>
+
 #include "host/framework/ui/event.h"
 
 namespace crv::desktop {
@@ -10,6 +12,9 @@ class EventSink {
  public:
   virtual ~EventSink() = default;
   virtual void post(ui::Event event) = 0;
+  void post(std::vector<ui::Event> events) {
+    for (ui::Event& event : events) post(std::move(event));
+  }
   // True while the view copies the model into the widgets: widget signals
   // raised then are the view's own doing, not the person's.
   virtual bool syncing() const = 0;

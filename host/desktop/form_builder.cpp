@@ -170,165 +170,187 @@ QWidget* FormBuilder::fieldLine(Control& field, QWidget& parent) {
   return line;
 }
 
-void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& outer, bool topLevel) {
-  QGridLayout* grid = nullptr;
-  int row = 0;
-  auto currentGrid = [&]() -> QGridLayout& {
-    if (!grid) {
-      grid = new QGridLayout;
-      grid->setHorizontalSpacing(12);
-      grid->setVerticalSpacing(6);
-      grid->setColumnStretch(1, 1);
-      // Every form in the window puts its fields at the same distance from
-      // its prompts, so boxes under each other line up.
-      grid->setColumnMinimumWidth(0, promptWidth_);
-      outer.addLayout(grid);
-      row = 0;
-    }
-    return *grid;
-  };
+// The grid of one container: prompts in the first column, fields in the
+// second, headings and boxes across both. It starts with its first row and
+// ends where a list, a sheet or a row of buttons goes across the container,
+// so that a long list does not stretch the prompts' column.
+class FormBuilder::Grid {
+ public:
+  Grid(QVBoxLayout& outer, int promptWidth) : outer_(outer), promptWidth_(promptWidth) {}
+
+  void addField(QWidget* prompt, QWidget& line, bool fill) {
+    QGridLayout& g = grid();
+    if (prompt) g.addWidget(prompt, row_, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    if (fill)
+      g.addWidget(&line, row_, 1);
+    else
+      g.addWidget(&line, row_, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    ++row_;
+  }
+  void addAcross(QWidget& widget) { grid().addWidget(&widget, row_++, 0, 1, 2); }
   // Numbers shown (not typed) in one grid share a width, so that their
   // right-aligned digits line up like a column of figures.
-  std::vector<QWidget*> shownNumbers;
-  auto alignShownNumbers = [&] {
+  void addShownNumber(QWidget& widget) { shownNumbers_.push_back(&widget); }
+
+  void end() {
     int widest = 0;
-    for (QWidget* w : shownNumbers) widest = std::max(widest, w->minimumWidth());
-    for (QWidget* w : shownNumbers) w->setMinimumWidth(widest);
-    shownNumbers.clear();
-  };
-  // Lists and sheets break the prompt column: what follows starts a new
-  // grid, so a long list does not stretch the prompts' column.
-  auto endGrid = [&] {
-    alignShownNumbers();
-    grid = nullptr;
-  };
+    for (QWidget* w : shownNumbers_) widest = std::max(widest, w->minimumWidth());
+    for (QWidget* w : shownNumbers_) w->setMinimumWidth(widest);
+    shownNumbers_.clear();
+    grid_ = nullptr;
+  }
 
-  std::vector<Control*> actions;  // buttons of this container, laid out in a row
-  std::vector<Control*> dialogButtons;
-  auto flushButtons = [&](bool atEnd) {
-    if (actions.empty() && dialogButtons.empty()) return;
-    auto* line = new QHBoxLayout;
-    line->setSpacing(6);
-    for (Control* b : actions)
-      if (ControlAdapter* a = make(*b, area)) line->addWidget(a->widget());
-    line->addStretch(1);
-    for (Control* b : dialogButtons)
-      if (ControlAdapter* a = make(*b, area)) line->addWidget(a->widget());
-    if (atEnd && topLevel) {
-      auto* rule = new QFrame(&area);
-      rule->setFrameShape(QFrame::HLine);
-      rule->setFrameShadow(QFrame::Sunken);
-      outer.addSpacing(4);
-      outer.addWidget(rule);
+ private:
+  QGridLayout& grid() {
+    if (!grid_) {
+      grid_ = new QGridLayout;
+      grid_->setHorizontalSpacing(12);
+      grid_->setVerticalSpacing(6);
+      grid_->setColumnStretch(1, 1);
+      // Every form in the window puts its fields at the same distance from
+      // its prompts, so boxes under each other line up.
+      grid_->setColumnMinimumWidth(0, promptWidth_);
+      outer_.addLayout(grid_);
+      row_ = 0;
     }
-    outer.addLayout(line);
-    actions.clear();
-    dialogButtons.clear();
-    endGrid();
-  };
+    return *grid_;
+  }
 
+  QVBoxLayout& outer_;
+  int promptWidth_;
+  QGridLayout* grid_ = nullptr;
+  int row_ = 0;
+  std::vector<QWidget*> shownNumbers_;
+};
+
+// The buttons of one container, gathered for a row: actions on the left,
+// the window's own buttons (OK, Cancel, Close, Help, the default) on the
+// right.
+struct FormBuilder::ButtonRow {
+  std::vector<Control*> actions;
+  std::vector<Control*> dialog;
+};
+
+void FormBuilder::fill(const Control* container, QWidget& area, QVBoxLayout& outer, bool topLevel) {
+  Grid grid(outer, promptWidth_);
+  ButtonRow buttons;
   for (const auto& owned : window_.controls()) {
     Control& c = *owned;
     if (c.parent() != container || placedWithOther(c)) continue;
     if (c.kind() == ControlKind::Button) {
       // Buttons inside a box stay where they are in the order; the
       // window's own buttons gather at the bottom.
-      if (topLevel && isDialogButton(c))
-        dialogButtons.push_back(&c);
-      else
-        actions.push_back(&c);
+      (topLevel && isDialogButton(c) ? buttons.dialog : buttons.actions).push_back(&c);
       continue;
     }
-    if (!topLevel) flushButtons(false);
-    switch (c.kind()) {
-      case ControlKind::Group:
-      case ControlKind::Panel: {
-        ControlAdapter* box = make(c, area);
-        if (!box) break;
-        auto* frame = qobject_cast<QFrame*>(box->widget());
-        if (c.kind() == ControlKind::Panel && frame && !holdsControls(window_, c)) {
-          // A panel holding nothing is a rule across the form.
-          frame->setFrameShape(QFrame::HLine);
-          frame->setFrameShadow(QFrame::Sunken);
-          currentGrid().addWidget(frame, row++, 0, 1, 2);
-          break;
-        }
-        auto* inner = new QVBoxLayout(box->widget());
-        inner->setContentsMargins(10, c.kind() == ControlKind::Group ? 8 : 10, 10, 10);
-        inner->setSpacing(6);
-        fill(&c, *box->widget(), *inner, false);
-        currentGrid().addWidget(box->widget(), row++, 0, 1, 2);
-        break;
-      }
-      case ControlKind::Sheet: {
-        ControlAdapter* sheet = make(c, area);
-        if (!sheet) break;
-        for (Control* tab : c.members()) {
-          QWidget* page = sheet->childArea(*tab);
-          if (!page) continue;
-          auto* inner = new QVBoxLayout(page);
-          inner->setContentsMargins(10, 10, 10, 10);
-          inner->setSpacing(8);
-          fill(tab, *page, *inner, false);
-          inner->addStretch(1);
-        }
-        endGrid();
-        outer.addWidget(sheet->widget());
-        break;
-      }
-      case ControlKind::List: {
-        ControlAdapter* list = make(c, area);
-        if (!list) break;
-        endGrid();
-        outer.addWidget(list->widget(), 1);
-        break;
-      }
-      case ControlKind::Prompt: {
-        // A prompt on its own: a heading across the form.
-        ControlAdapter* label = make(c, area);
-        if (label) currentGrid().addWidget(label->widget(), row++, 0, 1, 2);
-        break;
-      }
-      case ControlKind::Progress:
-      case ControlKind::Image: {
-        ControlAdapter* made = make(c, area);
-        if (made) currentGrid().addWidget(made->widget(), row++, 0, 1, 2);
-        break;
-      }
-      case ControlKind::String:
-        if (!c.binding().bound() && !promptOf_.count(&c)) {
-          ControlAdapter* label = make(c, area);
-          if (label) currentGrid().addWidget(label->widget(), row++, 0, 1, 2);
-          break;
-        }
-        [[fallthrough]];
-      default: {
-        QGridLayout& g = currentGrid();
-        const auto prompt = promptOf_.find(&c);
-        QLabel* label = nullptr;
-        if (prompt != promptOf_.end()) {
-          if (ControlAdapter* p = make(*prompt->second, area)) {
-            label = qobject_cast<QLabel*>(p->widget());
-            g.addWidget(p->widget(), row, 0, Qt::AlignLeft | Qt::AlignVCenter);
-          }
-        }
-        QWidget* line = fieldLine(c, area);
-        if (!line) break;
-        if (c.kind() == ControlKind::Text)
-          g.addWidget(line, row, 1);
-        else
-          g.addWidget(line, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
-        if (label && byControl_.count(&c)) label->setBuddy(byControl_[&c]->focusTarget());
-        if (c.kind() == ControlKind::String && c.picture() && c.picture()->kind() == PictureKind::Number &&
-            byControl_.count(&c))
-          shownNumbers.push_back(byControl_[&c]->widget());
-        ++row;
-        break;
-      }
-    }
+    if (!topLevel) placeButtons(buttons, area, outer, grid, false);
+    place(c, area, outer, grid);
   }
-  flushButtons(true);
-  alignShownNumbers();
+  placeButtons(buttons, area, outer, grid, topLevel);
+  grid.end();
+}
+
+void FormBuilder::place(Control& c, QWidget& area, QVBoxLayout& outer, Grid& grid) {
+  switch (c.kind()) {
+    case ControlKind::Group:
+    case ControlKind::Panel:
+      placeBox(c, area, grid);
+      break;
+    case ControlKind::Sheet:
+      placeSheet(c, area, outer, grid);
+      break;
+    case ControlKind::List:
+      if (ControlAdapter* list = make(c, area)) {
+        grid.end();
+        outer.addWidget(list->widget(), 1);
+      }
+      break;
+    case ControlKind::Prompt:  // a prompt on its own: a heading across the form
+    case ControlKind::Progress:
+    case ControlKind::Image:
+      if (ControlAdapter* made = make(c, area)) grid.addAcross(*made->widget());
+      break;
+    case ControlKind::String:
+      if (!c.binding().bound() && !promptOf_.count(&c)) {
+        if (ControlAdapter* label = make(c, area)) grid.addAcross(*label->widget());
+        break;
+      }
+      placeField(c, area, grid);
+      break;
+    default:
+      placeField(c, area, grid);
+      break;
+  }
+}
+
+void FormBuilder::placeBox(Control& c, QWidget& area, Grid& grid) {
+  ControlAdapter* box = make(c, area);
+  if (!box) return;
+  auto* frame = qobject_cast<QFrame*>(box->widget());
+  if (c.kind() == ControlKind::Panel && frame && !holdsControls(window_, c)) {
+    // A panel holding nothing is a rule across the form.
+    frame->setFrameShape(QFrame::HLine);
+    frame->setFrameShadow(QFrame::Sunken);
+    grid.addAcross(*frame);
+    return;
+  }
+  auto* inner = new QVBoxLayout(box->widget());
+  inner->setContentsMargins(10, c.kind() == ControlKind::Group ? 8 : 10, 10, 10);
+  inner->setSpacing(6);
+  fill(&c, *box->widget(), *inner, false);
+  grid.addAcross(*box->widget());
+}
+
+void FormBuilder::placeSheet(Control& c, QWidget& area, QVBoxLayout& outer, Grid& grid) {
+  ControlAdapter* sheet = make(c, area);
+  if (!sheet) return;
+  for (Control* tab : c.members()) {
+    QWidget* page = sheet->childArea(*tab);
+    if (!page) continue;
+    auto* inner = new QVBoxLayout(page);
+    inner->setContentsMargins(10, 10, 10, 10);
+    inner->setSpacing(8);
+    fill(tab, *page, *inner, false);
+    inner->addStretch(1);
+  }
+  grid.end();
+  outer.addWidget(sheet->widget());
+}
+
+void FormBuilder::placeField(Control& c, QWidget& area, Grid& grid) {
+  QWidget* line = fieldLine(c, area);
+  if (!line) return;
+  QWidget* prompt = nullptr;
+  if (const auto owned = promptOf_.find(&c); owned != promptOf_.end())
+    if (ControlAdapter* made = make(*owned->second, area)) prompt = made->widget();
+  grid.addField(prompt, *line, c.kind() == ControlKind::Text);
+  ControlAdapter* field = byControl_.at(&c);
+  if (auto* label = qobject_cast<QLabel*>(prompt)) label->setBuddy(field->focusTarget());
+  if (c.kind() == ControlKind::String && c.picture() && c.picture()->kind() == PictureKind::Number)
+    grid.addShownNumber(*field->widget());
+}
+
+void FormBuilder::placeButtons(ButtonRow& buttons, QWidget& area, QVBoxLayout& outer, Grid& grid,
+                               bool closesWindow) {
+  if (buttons.actions.empty() && buttons.dialog.empty()) return;
+  auto* line = new QHBoxLayout;
+  line->setSpacing(6);
+  for (Control* b : buttons.actions)
+    if (ControlAdapter* a = make(*b, area)) line->addWidget(a->widget());
+  line->addStretch(1);
+  for (Control* b : buttons.dialog)
+    if (ControlAdapter* a = make(*b, area)) line->addWidget(a->widget());
+  if (closesWindow) {
+    auto* rule = new QFrame(&area);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    outer.addSpacing(4);
+    outer.addWidget(rule);
+  }
+  outer.addLayout(line);
+  buttons.actions.clear();
+  buttons.dialog.clear();
+  grid.end();
 }
 
 int FormBuilder::widestPrompt(const QWidget& root) const {
@@ -341,18 +363,6 @@ int FormBuilder::widestPrompt(const QWidget& root) const {
   return widest;
 }
 
-void FormBuilder::setTabOrder() {
-  QWidget* previous = nullptr;
-  for (const auto& owned : window_.controls()) {
-    auto it = byControl_.find(owned.get());
-    if (it == byControl_.end()) continue;
-    QWidget* target = it->second->focusTarget();
-    if (!target || target->focusPolicy() == Qt::NoFocus) continue;
-    if (previous) QWidget::setTabOrder(previous, target);
-    previous = target;
-  }
-}
-
 std::vector<std::unique_ptr<ControlAdapter>> FormBuilder::build(QWidget& root) {
   plan();
   promptWidth_ = widestPrompt(root);
@@ -360,7 +370,6 @@ std::vector<std::unique_ptr<ControlAdapter>> FormBuilder::build(QWidget& root) {
   layout->setContentsMargins(14, 14, 14, 12);
   layout->setSpacing(10);
   fill(nullptr, root, *layout, true);
-  setTabOrder();
   // Adapters in window order, so that syncing follows the order a person
   // reads the window in.
   std::vector<std::unique_ptr<ControlAdapter>> ordered;

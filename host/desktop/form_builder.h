@@ -34,14 +34,23 @@ class FormBuilder {
   std::vector<std::unique_ptr<ControlAdapter>> build(QWidget& root);
 
  private:
-  struct Row;
+  class Grid;
+  struct ButtonRow;
   void plan();
+  // Lays out the controls inside `container` (nullptr: the window's own)
+  // into `area`, whose layout is `layout`.
   void fill(const ui::Control* container, QWidget& area, QVBoxLayout& layout, bool topLevel);
+  void place(ui::Control& control, QWidget& area, QVBoxLayout& layout, Grid& grid);
+  void placeBox(ui::Control& box, QWidget& area, Grid& grid);
+  void placeSheet(ui::Control& sheet, QWidget& area, QVBoxLayout& layout, Grid& grid);
+  void placeField(ui::Control& field, QWidget& area, Grid& grid);
+  // The buttons gathered so far in a row; the window's own row closes the
+  // window with a rule above it.
+  void placeButtons(ButtonRow& buttons, QWidget& area, QVBoxLayout& layout, Grid& grid, bool closesWindow);
   ControlAdapter* make(ui::Control& control, QWidget& parent);
   QWidget* fieldLine(ui::Control& field, QWidget& parent);
   void sizeField(ui::Control& field, QWidget& widget);
   bool placedWithOther(const ui::Control& control) const;
-  void setTabOrder();
   int widestPrompt(const QWidget& root) const;
 
   ui::Window& window_;

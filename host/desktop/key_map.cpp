@@ -9,6 +9,9 @@ ui::Key modelKey(const QKeyEvent& event) {
   using ui::Key;
   const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
   const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+  // Alt with a key is a hot key or the toolkit's own (Alt+Down drops a
+  // list down), never a key of the model.
+  if (event.modifiers().testFlag(Qt::AltModifier)) return ui::Key::None;
   const int key = event.key();
   if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
     return static_cast<Key>(static_cast<int>(Key::F1) + (key - Qt::Key_F1));

@@ -6,7 +6,6 @@
 #include <QFont>
 
 #include "host/desktop/icon_library.h"
-#include "host/framework/ui/browse_class.h"
 #include "host/framework/ui/list_model.h"
 #include "host/framework/values/text.h"
 
@@ -45,13 +44,8 @@ int ListTableModel::rowCount(const QModelIndex& parent) const {
 int ListTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
 
 bool ListTableModel::numeric(int column) const {
-  const auto& columns = control_->columns();
-  if (column < static_cast<int>(columns.size()) && columns[static_cast<std::size_t>(column)].picture)
-    return columns[static_cast<std::size_t>(column)].picture->kind() == PictureKind::Number;
-  if (const auto* browse = dynamic_cast<const ui::BrowseClass*>(list_);
-      browse && column < browse->columnCount())
-    return browse->column(column).picture && browse->column(column).picture->kind() == PictureKind::Number;
-  return false;
+  const auto picture = control_->listColumn(column).picture;
+  return picture && picture->kind() == PictureKind::Number;
 }
 
 QVariant ListTableModel::data(const QModelIndex& index, int role) const {
@@ -87,13 +81,7 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || !list_) return {};
-  if (role == Qt::DisplayRole) {
-    const auto& columns = control_->columns();
-    if (section < static_cast<int>(columns.size()) &&
-        !columns[static_cast<std::size_t>(section)].header.empty())
-      return QString::fromStdString(columns[static_cast<std::size_t>(section)].header);
-    return QString::fromStdString(list_->header(section));
-  }
+  if (role == Qt::DisplayRole) return QString::fromStdString(control_->listColumn(section).header);
   if (role == Qt::TextAlignmentRole)
     return QVariant::fromValue(Qt::AlignVCenter | (numeric(section) ? Qt::AlignRight : Qt::AlignLeft));
   return {};

@@ -3,10 +3,8 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMenu>
-#include <QUrl>
 #include <stdexcept>
 
 #include "host/desktop/calendar_dialog.h"
@@ -15,6 +13,7 @@
 #include "host/desktop/send_to_dialog.h"
 #include "host/desktop/spell_check_dialog.h"
 #include "host/desktop/window_view.h"
+#include "host/framework/services/desktop_programs.h"
 #include "host/framework/values/text.h"
 
 namespace crv::desktop {
@@ -160,8 +159,8 @@ void QtFrontEnd::beep(ui::Sound /*sound*/) {
   objected();
 }
 
-void QtFrontEnd::openDocument(const std::filesystem::path& file) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
-}
+void QtFrontEnd::openDocument(const std::filesystem::path& file) { desktopPrograms().view(file); }
+
+void QtFrontEnd::editDocument(const std::filesystem::path& file) { desktopPrograms().edit(file); }
 
 }  // namespace crv::desktop

@@ -11,10 +11,11 @@
 #include <QRadioButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <fstream>
+#include <sstream>
 
 #include "host/desktop/icon_library.h"
 #include "host/desktop/screenshots.h"
+#include "host/framework/services/file_replacement.h"
 #include "host/framework/ui/list_csv.h"
 #include "host/framework/ui/list_model.h"
 #include "host/framework/values/text.h"
@@ -66,9 +67,9 @@ void sendListTo(const ui::SendToRequest& request, QWidget* parent, const Screens
     const QString name = QFileDialog::getSaveFileName(parent, QObject::tr("Save List As"), QString(),
                                                       QObject::tr("CSV Files (*.csv);;All Files (*)"));
     if (name.isEmpty()) return;
-    std::ofstream out(name.toStdString(), std::ios::binary);
-    ui::writeListCsv(*request.list, out);
-    if (!out)
+    std::ostringstream rows;
+    ui::writeListCsv(*request.list, rows);
+    if (!replaceFile(name.toStdString(), rows.str()).empty())
       QMessageBox::warning(parent, title, QObject::tr("The list could not be written to %1.").arg(name));
     return;
   }

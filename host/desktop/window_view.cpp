@@ -11,10 +11,10 @@
 #include "host/desktop/icon_library.h"
 #include "host/desktop/key_map.h"
 #include "host/desktop/screenshots.h"
+#include "host/framework/ui/input.h"
 
 namespace crv::desktop {
 
-using ui::ControlKind;
 using ui::Event;
 using ui::EventKind;
 using ui::Key;
@@ -95,7 +95,7 @@ void WindowView::followFocus() {
   QWidget* target = it->second->focusTarget();
   if (target->isVisibleTo(this) && target->isEnabled()) {
     target->setFocus(Qt::OtherFocusReason);
-    it->second->focusedByProcedure();
+    it->second->focusArrived();
   }
 }
 
@@ -134,78 +134,36 @@ Event WindowView::waitForEvent() {
 bool WindowView::takeKey(QKeyEvent& event, ControlAdapter* adapter) {
   const Key key = modelKey(event);
   if (key == Key::None) return false;
-  ui::Control* focus = adapter ? &adapter->control() : window_->focus();
-  const bool editing = adapter && adapter->editsText();
-  const bool multiline = adapter && adapter->control().kind() == ControlKind::Text;
-  // Editing keys belong to the field being typed into.
-  switch (key) {
-    case Key::Delete:
-    case Key::Backspace:
-    case Key::Left:
-    case Key::Right:
-    case Key::Home:
-    case Key::End:
-    case Key::Space:
-    case Key::Insert:
-      if (editing) return false;
-      break;
-    case Key::Enter:
-    case Key::Up:
-    case Key::Down:
-    case Key::PageUp:
-    case Key::PageDown:
-      if (multiline) return false;
-      break;
-    default:
-      break;
-  }
-  if (window_->isAlerted(key)) {
-    flushTyping();
-    Event alert = focus ? Event::field(EventKind::AlertKey, *focus) : Event::window(EventKind::AlertKey);
-    alert.key = key;
-    post(std::move(alert));
-    return true;
-  }
-  switch (key) {
-    case Key::Escape:
-      post(Event::window(EventKind::CloseWindow));
-      return true;
-    case Key::Enter: {
-      if (focus && (focus->kind() == ControlKind::Button || focus->kind() == ControlKind::List) && adapter) {
-        post(Event::field(EventKind::Accepted, *focus));
-        return true;
-      }
-      flushTyping();
-      ui::Control* target = window_->defaultButton();
-      if (target && target->isVisible() && target->isEnabled())
-        post(Event::field(EventKind::Accepted, *target));
-      else
-        focusNextChild();
-      return true;
-    }
-    case Key::Up:
-    case Key::Down:
-    case Key::PageUp:
-    case Key::PageDown:
-      return adapter && adapter->takeKey(key);
-    default:
-      return false;
-  }
+  ui::KeyMeaning meaning = ui::keyMeaning(*window_, adapter ? &adapter->control() : window_->focus(), key);
+  if (meaning.fieldsOwn) return false;
+  if (meaning.reportsTyping) flushTyping();
+  post(std::move(meaning.events));
+  if (meaning.focusTo) moveFocus(*meaning.focusTo);
+  return true;
+}
+
+void WindowView::moveFocus(const ui::Control& control) {
+  // The Selected event is queued already; a focus given here is not the
+  // person's doing, so the focus-in below reports nothing more.
+  auto it = byControl_.find(&control);
+  if (it == byControl_.end() || !it->second->focusTarget()) return;
+  it->second->focusTarget()->setFocus(Qt::OtherFocusReason);
+  it->second->focusArrived();
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
-    case QEvent::KeyPress: {
-      auto* key = static_cast<QKeyEvent*>(event);
-      return takeKey(*key, adapterOf(watched));
-    }
+    case QEvent::KeyPress:
+      // A key goes to the core once, from the widget that has the focus;
+      // what that widget leaves passes its parents on the way to the dialog.
+      if (watched != QApplication::focusWidget()) return false;
+      return takeKey(*static_cast<QKeyEvent*>(event), adapterOf(watched));
     case QEvent::FocusIn: {
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
       const bool byPerson = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                             reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
       ControlAdapter* adapter = adapterOf(watched);
-      if (byPerson && !syncing_ && adapter && &adapter->control() != window_->focus())
-        post(Event::field(EventKind::Selected, adapter->control()));
+      if (byPerson && !syncing_ && adapter) post(ui::focusGiven(adapter->control()));
       return false;
     }
     case QEvent::FocusOut:

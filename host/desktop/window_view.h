@@ -3,13 +3,12 @@
 // queue of what the person did in it, which the procedure takes through
 // the front end's nextEvent().
 //
-// Keys: keys the window listens for (F1, F2, F7, Insert and Delete in a
-// list, ...) become AlertKey events; Escape and the close box ask to close;
-// Enter reports the field typed into and presses the default button (or
-// moves on when there is none), presses a focused button, and chooses in a
-// focused list; Tab reports the field and moves on; the arrow and page keys
-// move a list. Clicking into another field reports the field left and the
-// field chosen.
+// Keys: what a key means is decided in host/framework/ui/input.h; the view
+// hands the core the key and the control it was pressed in, lets the
+// widget have the keys that work a field's text, and carries out the rest:
+// typed text reported first, the events queued, the focus moved. The close
+// box asks to close as Escape does. Clicking into another field reports
+// the field left and the field chosen.
 //
 // Focus: the model decides where the focus is. When the procedure moves it
 // (or objects to what was typed with a beep or a message), the view follows
@@ -52,6 +51,7 @@ class WindowView final : public QDialog, public EventSink {
   // The widget a person uses for a control (for tests), or nullptr.
   QWidget* widgetFor(const ui::Control& control) const;
 
+  using EventSink::post;
   void post(ui::Event event) override;
   bool syncing() const override { return syncing_; }
   void flushTyping() override;
@@ -65,6 +65,7 @@ class WindowView final : public QDialog, public EventSink {
  private:
   ControlAdapter* adapterOf(QObject* object) const;
   bool takeKey(QKeyEvent& event, ControlAdapter* adapter);
+  void moveFocus(const ui::Control& control);
   void watch(QWidget& widget);
   void followFocus();
 

@@ -1,14 +1,12 @@
-// Atomic .eml files: O_EXCL temporary, fsync, link to the final name
-// (which fails rather than replaces when the name exists), unlink.
+// Atomic .eml files through the safe file writer: a message appears whole
+// or not at all, and never replaces another one.
 #include "host/mail/outbox_transport.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <ctime>
 #include <random>
+
+#include "host/framework/services/file_replacement.h"
 
 namespace crv {
 
@@ -25,19 +23,6 @@ std::string newStem() {
   std::snprintf(random, sizeof random, "%012llx",
                 static_cast<unsigned long long>(generator() & 0xFFFFFFFFFFFFull));
   return std::string(stamp) + "-" + random;
-}
-
-bool writeAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<std::size_t>(written);
-  }
-  return true;
 }
 
 }  // namespace
@@ -60,29 +45,14 @@ MailResult OutboxTransport::send(const MailMessage& message) {
   if (error) return MailResult::failure(where + error.message());
 
   for (int attempt = 0; attempt < 20; ++attempt) {
-    std::string stem = newStem();
-    std::filesystem::path partial = folder_ / ("." + stem + ".tmp");
-    std::filesystem::path file = folder_ / (stem + ".eml");
-    int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-      if (errno == EEXIST) continue;
-      return MailResult::failure(where + std::strerror(errno));
-    }
-    bool written = writeAll(fd, text) && ::fsync(fd) == 0;
-    int cause = errno;
-    if (::close(fd) != 0 && written) {
-      written = false;
-      cause = errno;
-    }
-    if (!written) {
-      ::unlink(partial.c_str());
-      return MailResult::failure(where + std::strerror(cause));
-    }
-    int linked = ::link(partial.c_str(), file.c_str());
-    cause = errno;
-    ::unlink(partial.c_str());
-    if (linked == 0) return {true, {}, file};
-    if (cause != EEXIST) return MailResult::failure(where + std::strerror(cause));
+    const std::filesystem::path file = folder_ / (newStem() + ".eml");
+    if (std::filesystem::exists(file, error)) continue;
+    FileReplacement eml(file);
+    if (!eml.write(text)) return MailResult::failure(where + eml.error());
+    // A message never replaces another: a name taken meanwhile means the
+    // next attempt.
+    if (eml.commit(FileReplacement::Existing::Keep)) return {true, {}, file};
+    if (!std::filesystem::exists(file, error)) return MailResult::failure(where + eml.error());
   }
   return MailResult::failure(where + "no free file name was found.");
 }

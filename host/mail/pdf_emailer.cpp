@@ -4,15 +4,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "host/framework/values/text.h"
+
 namespace crv {
 
 namespace {
 
-std::string trimmed(std::string_view text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
+std::string trimmed(std::string_view text) { return std::string(trim(text)); }
 
 }  // namespace
 

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <mutex>
 
+#include "host/framework/values/text.h"
+
 namespace crv {
 
 namespace {
@@ -60,9 +62,7 @@ struct CurlHandle {
 
 SmtpTransport::SmtpTransport(MailSettings settings) : settings_(std::move(settings)) {
   // Settings come from fixed-width fields, padded with spaces.
-  std::string& server = settings_.server;
-  server.erase(0, std::min(server.find_first_not_of(' '), server.size()));
-  server.erase(server.find_last_not_of(' ') + 1);
+  settings_.server = std::string(trim(settings_.server));
 }
 
 std::string SmtpTransport::describe() const {

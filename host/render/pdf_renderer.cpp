@@ -10,6 +10,7 @@
 #include <optional>
 #include <system_error>
 
+#include "host/framework/services/file_replacement.h"
 #include "host/render/image_cache.h"
 #include "host/render/page_painter.h"
 
@@ -17,9 +18,7 @@ namespace crv {
 
 struct PdfRenderer::State {
   std::filesystem::path file;
-  std::filesystem::path partial;
-  std::FILE* out = nullptr;
-  int writeErrno = 0;
+  std::optional<FileReplacement> out;
   cairo_surface_t* surface = nullptr;
   cairo_t* cairo = nullptr;
   render::ImageCache images;
@@ -31,22 +30,17 @@ struct PdfRenderer::State {
     painter.reset();
     if (cairo) cairo_destroy(cairo);
     if (surface) cairo_surface_destroy(surface);
-    if (out) std::fclose(out);
   }
 
   [[noreturn]] void fail(const std::string& what) {
     std::string message = "Cannot write PDF file " + file.string() + ": " + what;
-    if (writeErrno) message += " (" + std::string(std::strerror(writeErrno)) + ")";
+    if (out && !out->ok()) message += " (" + out->error() + ")";
     throw RenderError(message);
   }
 
   static cairo_status_t write(void* closure, const unsigned char* data, unsigned int length) {
     auto* state = static_cast<State*>(closure);
-    if (std::fwrite(data, 1, length, state->out) != length) {
-      state->writeErrno = errno;
-      return CAIRO_STATUS_WRITE_ERROR;
-    }
-    return CAIRO_STATUS_SUCCESS;
+    return state->out->write(data, length) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
   }
 
   void check() {
@@ -58,13 +52,8 @@ struct PdfRenderer::State {
 
 PdfRenderer::PdfRenderer(std::filesystem::path file) : state_(std::make_unique<State>()) {
   state_->file = std::move(file);
-  state_->partial = state_->file;
-  state_->partial += ".part";
-  state_->out = std::fopen(state_->partial.c_str(), "wb");
-  if (!state_->out) {
-    state_->writeErrno = errno;
-    state_->fail("the file cannot be created");
-  }
+  state_->out.emplace(state_->file);
+  if (!state_->out->ok()) state_->fail("the file cannot be created");
   try {
     // Letter until the first page gives its own size.
     state_->surface = cairo_pdf_surface_create_for_stream(State::write, state_.get(), 612, 792);
@@ -74,23 +63,12 @@ PdfRenderer::PdfRenderer(std::filesystem::path file) : state_(std::make_unique<S
     state_->check();
     state_->painter.emplace(state_->cairo, state_->images);
   } catch (...) {
-    std::filesystem::path partial = state_->partial;
     state_.reset();
-    std::error_code ignored;
-    std::filesystem::remove(partial, ignored);
     throw;
   }
 }
 
-PdfRenderer::~PdfRenderer() {
-  if (state_->finished) return;
-  // Tear down cairo before removing the partial file it writes into.
-  std::filesystem::path partial = state_->partial;
-  bool opened = state_->out != nullptr;
-  state_.reset();
-  std::error_code ignored;
-  if (opened) std::filesystem::remove(partial, ignored);
-}
+PdfRenderer::~PdfRenderer() = default;  // an unfinished file is abandoned with its state
 
 void PdfRenderer::addPage(LaidOutPage page) {
   if (state_->finished) throw RenderError("PDF file " + state_->file.string() + " is already complete");
@@ -109,21 +87,7 @@ void PdfRenderer::finish() {
   state_->cairo = nullptr;
   cairo_surface_finish(state_->surface);
   state_->check();
-  std::FILE* out = state_->out;
-  state_->out = nullptr;
-  if (std::fflush(out) != 0 || std::fclose(out) != 0) {
-    state_->writeErrno = errno;
-    std::error_code ignored;
-    std::filesystem::remove(state_->partial, ignored);
-    state_->fail("the file cannot be completed");
-  }
-  std::error_code error;
-  std::filesystem::rename(state_->partial, state_->file, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(state_->partial, ignored);
-    state_->fail(error.message());
-  }
+  if (!state_->out->commit()) state_->fail("the file cannot be completed");
   state_->finished = true;
 }
 

@@ -2,9 +2,9 @@
 #include "host/render/png_renderer.h"
 
 #include <cmath>
-#include <fstream>
 #include <stdexcept>
 
+#include "host/framework/services/file_replacement.h"
 #include "host/render/image_cache.h"
 #include "host/render/page_painter.h"
 
@@ -62,11 +62,9 @@ PngPicture PngRenderer::render(const LaidOutPage& page) {
 
 void PngRenderer::write(const LaidOutPage& page, const std::filesystem::path& file) {
   PngPicture picture = render(page);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(picture.bytes.data()),
-            static_cast<std::streamsize>(picture.bytes.size()));
-  out.close();
-  if (!out) throw RenderError("Cannot write PNG file " + file.string());
+  const std::string_view bytes(reinterpret_cast<const char*>(picture.bytes.data()), picture.bytes.size());
+  if (const std::string error = replaceFile(file, bytes); !error.empty())
+    throw RenderError("Cannot write PNG file " + file.string() + ": " + error);
 }
 
 }  // namespace crv

@@ -47,7 +47,7 @@ class LookupList : public ui::WindowManager {
       for (std::size_t i = 0; i < tabs.size(); ++i)
         window().add(ui::ControlKind::Tab, "?Sorts:Tab" + std::to_string(i + 1), tabs[i]).in(sheet);
       sheet.choose(0);
-      onNewSelection("?Sorts", [this] { sortChosen(); });
+      component_.setSortTabs("?Sorts");
     }
     ui::Control& locator =
         window().addField("&Locate:", "?Locator", ui::Binding::local(locator_, "LOC:Locator")).setImmediate();
@@ -67,16 +67,6 @@ class LookupList : public ui::WindowManager {
     ui::BrowseComponent::Buttons b;
     b.select = "?Select";
     return b;
-  }
-
-  // A new tab sorts the list by its order; the locator text belonged to
-  // the old order's first field and is dropped.
-  void sortChosen() {
-    const int tab = control("?Sorts").currentTab();
-    if (tab < 0 || tab >= browse_->sortCount()) return;
-    locator_.clear();
-    browse_->setSort(tab);
-    window().touch();
   }
 
   std::unique_ptr<ui::BrowseClass> browse_;

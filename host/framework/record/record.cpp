@@ -238,6 +238,36 @@ void Record::copyFrom(const Record& other) {
   }
 }
 
+namespace {
+
+bool isWholeNumber(FieldKind kind) {
+  return kind != FieldKind::Text && kind != FieldKind::Real && kind != FieldKind::Amount &&
+         kind != FieldKind::Quantity;
+}
+
+void copyValue(const FieldRef& from, FieldRef to) {
+  if (from.kind() == FieldKind::Text && to.kind() == FieldKind::Text) {
+    const std::string_view text = from.text();
+    to.setText(text.substr(0, utf8CutLength(text, to.def().width)));
+  } else if (from.kind() == to.kind() && to.kind() == FieldKind::Real) {
+    to.setReal(from.real());
+  } else if (from.kind() == to.kind() || (isWholeNumber(from.kind()) && isWholeNumber(to.kind()))) {
+    to.setInteger(from.integer());
+  } else {
+    to.assign(from.toString());
+  }
+}
+
+}  // namespace
+
+void Record::copyFieldsByName(const Record& other) {
+  auto& source = const_cast<Record&>(other);
+  for (std::size_t i = 0; i < layout().size(); ++i) {
+    const int from = source.layout().indexOf(layout().at(i).name);
+    if (from >= 0) copyValue(source.field(static_cast<std::size_t>(from)), field(i));
+  }
+}
+
 bool Record::sameKeyValues(const Record& other, const KeyDef& key) const {
   auto& self = const_cast<Record&>(*this);
   auto& that = const_cast<Record&>(other);

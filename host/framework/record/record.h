@@ -127,6 +127,12 @@ class Record {
   bool hasField(std::string_view name) const { return layout().indexOf(name) >= 0; }
   // Copies the fields of another buffer of the same layout.
   void copyFrom(const Record& other);
+  // Copies, from a buffer of another layout, every field whose name this
+  // buffer has too; the others keep their values. Texts are cut at this
+  // buffer's width (never inside a UTF-8 character) or padded, whole
+  // numbers keep their low bits when the field is narrower, and values of
+  // different kinds go through their plain text form.
+  void copyFieldsByName(const Record& other);
   // True when every field of the key holds the same value in both buffers.
   bool sameKeyValues(const Record& other, const KeyDef& key) const;
 

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <vector>
 
+#include "host/framework/services/file_replacement.h"
 #include "host/framework/values/text.h"
 
 namespace crv {
@@ -267,35 +268,9 @@ bool INIClass::update(std::string_view section, std::string_view key, std::strin
   const char* eol = text.crlf ? "\r\n" : "\n";
   for (const std::string& line : text.lines) out += line + eol;
 
-  std::string temp = target.string() + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return fail("cannot write " + target.string() + ": " + std::strerror(errno));
-  const auto abandon = [&](const std::string& reason) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return fail("cannot write " + target.string() + ": " + reason);
-  };
-  std::size_t written = 0;
-  while (written < out.size()) {
-    const ssize_t n = ::write(fd, out.data() + written, out.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return abandon(std::strerror(errno));
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  const mode_t mode = exists ? static_cast<mode_t>(status.permissions() & fs::perms::mask) : mode_t{0644};
-  if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return abandon(std::strerror(errno));
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return fail("cannot write " + target.string() + ": " + std::strerror(error));
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return fail("cannot replace " + target.string() + ": " + std::strerror(error));
-  }
+  FileReplacement file(target);
+  if (!file.write(out)) return fail("cannot write " + target.string() + ": " + file.error());
+  if (!file.commit()) return fail("cannot replace " + target.string() + ": " + file.error());
   lastError_.clear();
   return true;
 }

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/framework/table/table_steps.h"
+
 namespace crv {
 
 enum class Icon { None, Information, Question, Exclamation, Stop };
@@ -46,5 +48,13 @@ int message(std::string_view text, std::string_view title = {}, Icon icon = Icon
 
 // A caption without its hot-key mark: "&Yes" -> "Yes".
 std::string stripHotKey(std::string_view caption);
+
+// For windows and reports that run table steps under "report and carry
+// on": each failure in a message box of its own, its text (" Saving
+// POPrint") with the default title, icon and button.
+class StepFailureMessages : public StepFailureSink {
+ public:
+  void stepFailed(const StepFailure& failure) override { message(failure.text()); }
+};
 
 }  // namespace crv

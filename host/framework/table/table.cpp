@@ -293,4 +293,10 @@ std::int64_t Table::records() {
   return rows;
 }
 
+bool readFirst(Table& table, const KeyDef& key) {
+  if (table.set(key) == TableStatus::Ok && table.next() == TableStatus::Ok) return true;
+  table.buffer().clear();
+  return false;
+}
+
 }  // namespace crv

@@ -121,4 +121,26 @@ class Table {
 // Runs a table operation's status to a yes/no where only success matters.
 inline bool ok(TableStatus status) { return status == TableStatus::Ok; }
 
+// Reads a row by one key field: clears the table's buffer, sets `field` (a
+// member of that buffer) to `value` and fetches by `key`.
+template <class Field, class Value>
+TableStatus fetchBy(Table& table, const KeyDef& key, Field& field, const Value& value) {
+  table.buffer().clear();
+  field = value;
+  return table.fetch(key);
+}
+
+// The same for keys of several fields: `setKey` fills them in the cleared
+// buffer.
+template <class SetKey>
+TableStatus fetchBy(Table& table, const KeyDef& key, SetKey setKey) {
+  table.buffer().clear();
+  setKey();
+  return table.fetch(key);
+}
+
+// Reads the first row in `key` order into the buffer; the buffer is left
+// cleared when there is none or the read failed.
+bool readFirst(Table& table, const KeyDef& key);
+
 }  // namespace crv

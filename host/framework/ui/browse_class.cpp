@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "host/framework/services/global_request.h"
+#include "host/framework/values/text.h"
 
 namespace crv::ui {
 
@@ -317,6 +318,20 @@ void BrowseClass::resetFromBuffer() {
   loadAround(*scratch_, 0, row != 0, row, std::max(selected_, 0));
 }
 
+int BrowseClass::sortForColumn(int column) const {
+  if (column < 0 || column >= columnCount()) return -1;
+  const std::string& field = columns_[static_cast<std::size_t>(column)].field;
+  if (field.empty()) return -1;
+  for (int s = 0; s < sortCount(); ++s) {
+    const BrowseSort& order = sorts_[static_cast<std::size_t>(s)];
+    const int part = order.locatorPart();
+    if (part < 0) continue;
+    const char* keyField = order.key().fields[static_cast<std::size_t>(part)];
+    if (keyField && equalsIgnoreCase(keyField, field)) return s;
+  }
+  return -1;
+}
+
 void BrowseClass::setSort(int index) {
   if (index < 0 || index >= sortCount()) throw std::out_of_range("BrowseClass: no such sort order");
   if (index == sort_) return;
@@ -501,6 +516,11 @@ int BrowseClass::ask(int request) {
 
 std::string BrowseClass::header(int column) const {
   return columns_.at(static_cast<std::size_t>(column)).header;
+}
+
+const Picture* BrowseClass::columnPicture(int column) const {
+  const auto& picture = columns_.at(static_cast<std::size_t>(column)).picture;
+  return picture ? &*picture : nullptr;
 }
 
 ListCell BrowseClass::cell(int row, int column) const {

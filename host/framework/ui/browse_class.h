@@ -69,6 +69,10 @@ class BrowseClass : public ListModel {
   // Switches the sort order, keeping the highlighted row highlighted when the
   // new order shows it (otherwise the row after where it would be).
   void setSort(int index);
+  // The sort order that sorts by a column: the one whose locator field (the
+  // first key field its range leaves free) is the column's field; -1 when
+  // there is none or the column is computed.
+  int sortForColumn(int column) const;
 
   // The form procedure the buttons call.
   void setUpdateProcedure(std::function<void()> procedure) { update_ = std::move(procedure); }
@@ -124,6 +128,7 @@ class BrowseClass : public ListModel {
   // ListModel.
   int columnCount() const override { return static_cast<int>(columns_.size()); }
   std::string header(int column) const override;
+  const Picture* columnPicture(int column) const override;
   int rowCount() const override { return static_cast<int>(page_.size()); }
   ListCell cell(int row, int column) const override;
   bool tagged(int row) const override;

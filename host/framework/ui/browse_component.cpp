@@ -17,6 +17,11 @@ BrowseComponent& BrowseComponent::setLocator(std::string entryEquate) {
   return *this;
 }
 
+BrowseComponent& BrowseComponent::setSortTabs(std::string sheetEquate) {
+  sortTabsEquate_ = std::move(sheetEquate);
+  return *this;
+}
+
 Control* BrowseComponent::find(WindowManager& manager, const std::string& equate) const {
   return equate.empty() ? nullptr : &manager.window().control(equate);
 }
@@ -40,6 +45,7 @@ void BrowseComponent::reset(WindowManager& manager) {
   view_ = find(manager, buttons_.view);
   select_ = find(manager, buttons_.select);
   locator_ = find(manager, locatorEquate_);
+  sortTabs_ = find(manager, sortTabsEquate_);
   if (insert_) manager.window().alert(Key::Insert);
   if (remove_) manager.window().alert(Key::Delete);
   started_ = true;
@@ -49,7 +55,7 @@ void BrowseComponent::reset(WindowManager& manager) {
 
 void BrowseComponent::kill(WindowManager& /*manager*/) {
   started_ = false;
-  list_ = insert_ = change_ = remove_ = view_ = select_ = locator_ = nullptr;
+  list_ = insert_ = change_ = remove_ = view_ = select_ = locator_ = sortTabs_ = nullptr;
 }
 
 Level BrowseComponent::ask(WindowManager& manager, int request) {
@@ -66,6 +72,17 @@ Level BrowseComponent::choose(WindowManager& manager) {
   }
   manager.complete(RequestCompleted);
   return Level::Notify;
+}
+
+void BrowseComponent::sortBy(WindowManager& manager, int order) {
+  if (order < 0 || order >= browse_->sortCount() || order == browse_->currentSort()) return;
+  if (sortTabs_) sortTabs_->choose(order);
+  if (locator_ && locator_->binding().bound())
+    locator_->binding().clear();
+  else if (locator_)
+    locator_->setText({});
+  browse_->setSort(order);
+  manager.window().touch();
 }
 
 Level BrowseComponent::takeEvent(WindowManager& manager, const Event& event) {
@@ -89,6 +106,10 @@ Level BrowseComponent::takeEvent(WindowManager& manager, const Event& event) {
       return Level::Benign;
     case EventKind::NewSelection:
       if (control && control == locator_) browse_->locate(trim(locator_->shown()));
+      if (control && control == sortTabs_) sortBy(manager, sortTabs_->currentTab());
+      return Level::Benign;
+    case EventKind::HeaderClicked:
+      if (control == list_) sortBy(manager, browse_->sortForColumn(event.index));
       return Level::Benign;
     case EventKind::PopupMenu:
       if (control == list_ && frontEnd().popupMenu({sendToItem}) == 1)

@@ -12,6 +12,12 @@
 // and Delete keys in the list) run BrowseClass::ask(); Select, or Enter or a
 // double click on the list while choosing, completes the procedure with the
 // highlighted row; outside selection a double click changes the row.
+//
+// Sort orders: a sheet whose tabs are the list's sort orders, one tab per
+// order in the same order, sorts the list by the chosen tab. A click on a
+// column's header sorts by the order that starts with the column's field
+// (BrowseClass::sortForColumn), choosing its tab when there are tabs. A new
+// order drops the locator's text, which belonged to the old order's field.
 #pragma once
 
 #include <string>
@@ -42,6 +48,8 @@ class BrowseComponent : public WindowComponent {
 
   // An entry whose text, as typed or when completed, locates the list.
   BrowseComponent& setLocator(std::string entryEquate);
+  // A sheet whose tabs choose the list's sort orders.
+  BrowseComponent& setSortTabs(std::string sheetEquate);
 
   BrowseClass& browse() { return *browse_; }
 
@@ -54,11 +62,13 @@ class BrowseComponent : public WindowComponent {
   bool usable(const Control* button) const;
   Level ask(WindowManager& manager, int request);
   Level choose(WindowManager& manager);
+  void sortBy(WindowManager& manager, int order);
 
   BrowseClass* browse_;
   std::string listEquate_;
   Buttons buttons_;
   std::string locatorEquate_;
+  std::string sortTabsEquate_;
   bool started_ = false;
   Control* list_ = nullptr;
   Control* insert_ = nullptr;
@@ -67,6 +77,7 @@ class BrowseComponent : public WindowComponent {
   Control* view_ = nullptr;
   Control* select_ = nullptr;
   Control* locator_ = nullptr;
+  Control* sortTabs_ = nullptr;
 };
 
 }  // namespace crv::ui

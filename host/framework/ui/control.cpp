@@ -272,6 +272,17 @@ Control& Control::setColumnWidth(std::size_t column, int width) {
   return *this;
 }
 
+ListColumn Control::listColumn(int column) const {
+  ListColumn shown;
+  if (column >= 0 && column < static_cast<int>(columns_.size()))
+    shown = columns_[static_cast<std::size_t>(column)];
+  if (!model_ || column < 0 || column >= model_->columnCount()) return shown;
+  if (shown.header.empty()) shown.header = model_->header(column);
+  if (!shown.picture)
+    if (const Picture* picture = model_->columnPicture(column)) shown.picture = *picture;
+  return shown;
+}
+
 Control& Control::setHidden(bool hidden) {
   hidden_ = hidden;
   touch();

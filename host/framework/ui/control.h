@@ -141,9 +141,14 @@ class Control {
   // Lists.
   Control& setModel(ListModel* model);
   ListModel* model() const { return model_; }
+  // The procedure's settings of the columns; a setting left empty (a blank
+  // header, no width, no picture) is the list model's.
   Control& setColumns(std::vector<ListColumn> columns);
   const std::vector<ListColumn>& columns() const { return columns_; }
   Control& setColumnWidth(std::size_t column, int width);
+  // A column as a front end draws it: the procedure's settings, and the
+  // model's header and picture where it made none.
+  ListColumn listColumn(int column) const;
 
   bool hidden() const { return hidden_; }
   Control& hide() { return setHidden(true); }

@@ -29,31 +29,14 @@ std::string_view eventKindName(EventKind kind) {
       return "PopupMenu";
     case EventKind::Scroll:
       return "Scroll";
+    case EventKind::HeaderClicked:
+      return "HeaderClicked";
     case EventKind::Completed:
       return "Completed";
     case EventKind::Cancelled:
       return "Cancelled";
   }
   return "None";
-}
-
-int listScrollFor(Key key, int pageRows) {
-  switch (key) {
-    case Key::Up:
-      return -1;
-    case Key::Down:
-      return 1;
-    case Key::PageUp:
-      return -pageRows;
-    case Key::PageDown:
-      return pageRows;
-    case Key::Home:
-      return Event::kScrollToFirst;
-    case Key::End:
-      return Event::kScrollToLast;
-    default:
-      return 0;
-  }
 }
 
 }  // namespace crv::ui

@@ -20,26 +20,23 @@ class Control;
 
 enum class EventKind {
   None,
-  Accepted,      // a control was completed: text typed and left, a button pressed
-  Selected,      // a control got the focus
-  NewSelection,  // another entry of a list, drop list or sheet was highlighted
-  Rejected,      // typed text that does not fit the control's picture
-  AlertKey,      // a key the window asked to hear about
-  OpenWindow,    // the window is about to take input; the first event
-  CloseWindow,   // the window's close box, Escape, or a post from the procedure
-  Timer,         // the window's timer ran out
-  Drop,          // files dropped on the window or a control
-  PopupMenu,     // the person asked for a control's context menu
-  Scroll,        // a list was scrolled by a number of rows
-  Completed,     // posted by a procedure to run the OK steps
-  Cancelled,     // posted by a procedure to leave as Cancel does
+  Accepted,       // a control was completed: text typed and left, a button pressed
+  Selected,       // a control got the focus
+  NewSelection,   // another entry of a list, drop list or sheet was highlighted
+  Rejected,       // typed text that does not fit the control's picture
+  AlertKey,       // a key the window asked to hear about
+  OpenWindow,     // the window is about to take input; the first event
+  CloseWindow,    // the window's close box, Escape, or a post from the procedure
+  Timer,          // the window's timer ran out
+  Drop,           // files dropped on the window or a control
+  PopupMenu,      // the person asked for a control's context menu
+  Scroll,         // a list was scrolled by a number of rows
+  HeaderClicked,  // a list's column header was clicked; index: the column
+  Completed,      // posted by a procedure to run the OK steps
+  Cancelled,      // posted by a procedure to leave as Cancel does
 };
 
 std::string_view eventKindName(EventKind kind);
-
-// The rows a key moves a list's highlight (arrows, page keys, Home and End)
-// for a list showing `pageRows` rows; 0 for any other key.
-int listScrollFor(Key key, int pageRows);
 
 struct Event {
   EventKind kind = EventKind::None;
@@ -50,7 +47,7 @@ struct Event {
   std::optional<std::string> input;
   // The chosen entry of a drop list, option group (its radio) or sheet (its
   // tab), the highlighted list row, 1/0 for a ticked/cleared check box, the
-  // rows scrolled; -1 when not used.
+  // rows scrolled, the column whose header was clicked; -1 when not used.
   int index = -1;
   // Scroll amounts that mean "to the first row" and "to the last row" (the
   // Home and End keys): a list jumps there without reading what lies between.

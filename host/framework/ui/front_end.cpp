@@ -46,6 +46,7 @@ class NoPerson final : public FrontEnd {
   void showHelp(const HelpTopic&) override {}
   void beep(Sound) override {}
   void openDocument(const std::filesystem::path&) override {}
+  void editDocument(const std::filesystem::path&) override {}
 };
 
 NoPerson noPerson;

@@ -103,8 +103,11 @@ class FrontEnd : public MessageService {
   virtual std::vector<std::string> checkSpelling(const SpellCheckRequest& request) = 0;
   virtual void showHelp(const HelpTopic& topic) = 0;
   virtual void beep(Sound sound) = 0;
-  // Opens a document with the program the system associates with it.
+  // Opens a document with the program the system associates with it, or a
+  // text file in the text editor (host/framework/services/desktop_programs.h
+  // runs them on the desktop).
   virtual void openDocument(const std::filesystem::path& file) = 0;
+  virtual void editDocument(const std::filesystem::path& file) { openDocument(file); }
 };
 
 // Installs a front end (and makes it the message service); nullptr goes

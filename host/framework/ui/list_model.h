@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/framework/values/picture.h"
+
 namespace crv::ui {
 
 struct ListCell {
@@ -27,6 +29,9 @@ class ListModel {
 
   virtual int columnCount() const = 0;
   virtual std::string header(int column) const = 0;
+  // The picture a column's values are formatted with, which gives its
+  // width and whether it holds numbers; nullptr when the model has none.
+  virtual const Picture* columnPicture(int /*column*/) const { return nullptr; }
 
   // Rows loaded now, at most visibleRows().
   virtual int rowCount() const = 0;

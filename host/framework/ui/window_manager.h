@@ -89,6 +89,13 @@ class WindowManager {
   void post(EventKind kind, std::string_view equate) { window_.post(kind, &window_.control(equate)); }
   Control& control(std::string_view equate) { return window_.control(equate); }
   void select(std::string_view equate) { window_.select(equate); }
+  // Puts the focus on a control and ends the event there (Notify): the
+  // answer of a handler that refused or corrected a field's value and keeps
+  // the person on it.
+  Level stayOn(std::string_view equate) {
+    select(equate);
+    return Level::Notify;
+  }
   // Tells the window components to look afresh (after a called procedure).
   void resetComponents();
 

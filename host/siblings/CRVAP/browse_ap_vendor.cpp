@@ -64,7 +64,6 @@ BrowseAPVendorWindow::BrowseAPVendorWindow()
   window().add(ui::ControlKind::Tab, "?Sorts:Tab1", "&Name").in(sheet);
   window().add(ui::ControlKind::Tab, "?Sorts:Tab2", "&Vendor ID").in(sheet);
   sheet.choose(0);
-  onNewSelection("?Sorts", [this] { sortChosen(); });
 
   ui::Control& locator =
       window().addField("&Locate:", "?Locator", ui::Binding::local(locator_, "LOC:Locator")).setImmediate();
@@ -76,20 +75,11 @@ BrowseAPVendorWindow::BrowseAPVendorWindow()
   window().addButton("?Help", "&Help", ui::ButtonRole::Help);
   window().addButton("?Close", request() == SelectRecord ? "Cancel" : "Close", ui::ButtonRole::Close);
   window().select(locator);
-  component_.setLocator("?Locator");
+  component_.setLocator("?Locator").setSortTabs("?Sorts");
   addComponent(component_);
 }
 
 BrowseAPVendorWindow::~BrowseAPVendorWindow() = default;
-
-void BrowseAPVendorWindow::sortChosen() {
-  const int tab = control("?Sorts").currentTab();
-  if (tab < 0 || tab >= browse_->sortCount()) return;
-  // The locator text belonged to the old order's first field.
-  locator_.clear();
-  browse_->setSort(tab);
-  window().touch();
-}
 
 }  // namespace crv::siblings
 

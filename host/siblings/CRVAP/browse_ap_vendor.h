@@ -23,8 +23,6 @@ class BrowseAPVendorWindow final : public ui::WindowManager {
   ~BrowseAPVendorWindow() override;
 
  private:
-  void sortChosen();
-
   std::unique_ptr<ui::BrowseClass> browse_;
   ui::BrowseComponent component_;
   std::string locator_;

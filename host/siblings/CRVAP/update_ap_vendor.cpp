@@ -104,8 +104,7 @@ Level UpdateAPVendorWindow::opening() {
 Level UpdateAPVendorWindow::validate() {
   if (APV.VendorID == 0) {
     message("Enter a vendor number.", "Vendor Number", Icon::Exclamation);
-    select("?APV:VendorID");
-    return Level::Notify;
+    return stayOn("?APV:VendorID");
   }
   if (request() == InsertRecord) {
     PrivateTable<APVendorRecord> vendors(APVendor);
@@ -114,8 +113,7 @@ Level UpdateAPVendorWindow::validate() {
       message("Vendor " + std::to_string(APV.VendorID) + " already exists (" + vendors.rec.VendorName.str() +
                   ").|Choose another number.",
               "Duplicate Vendor", Icon::Exclamation);
-      select("?APV:VendorID");
-      return Level::Notify;
+      return stayOn("?APV:VendorID");
     }
   }
   return Level::Benign;

@@ -91,8 +91,7 @@ void UpdateINVendorWindow::showVendor() {
 Level UpdateINVendorWindow::refuse(const std::string& text, const std::string& title,
                                    std::string_view focus) {
   message(text, title, Icon::Exclamation);
-  select(focus);
-  return Level::Notify;
+  return stayOn(focus);
 }
 
 Level UpdateINVendorWindow::validate() {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "host/data/shared_values.h"
+#include "host/framework/services/file_replacement.h"
 
 namespace crv::siblings {
 namespace {
@@ -70,17 +71,13 @@ ImageStoreResult StoreImageFile(const fs::path& source) {
     const std::string stored = randomPrefix() + "_" + name;
     const fs::path target = folder / stored;
     if (fs::exists(target, ec)) continue;
-    const fs::path partial = folder / ("." + stored + ".part");
-    fs::copy_file(source, partial, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-      fs::remove(partial, ec);
+    FileReplacement copy(target);
+    if (!copy.writeFile(source))
       return failed("The file " + source.string() + " could not be copied to the attachment folder.");
-    }
-    fs::rename(partial, target, ec);
-    if (ec) {
-      const std::string why = ec.message();
-      fs::remove(partial, ec);
-      return failed("The copy of " + source.string() + " could not be put in place: " + why);
+    // Another station may have taken the name meanwhile: never replace.
+    if (!copy.commit(FileReplacement::Existing::Keep)) {
+      if (fs::exists(target, ec)) continue;
+      return failed("The copy of " + source.string() + " could not be put in place: " + copy.error());
     }
     ImageStoreResult result;
     result.ok = true;
@@ -100,8 +97,8 @@ ImageStoreResult ExtractImageFile(std::string_view storedName, const fs::path& d
     return failed("The stored attachment " + std::string(storedName) + " is missing.");
   const fs::path target =
       fs::is_directory(destination, ec) ? destination / originalFileName(storedName) : destination;
-  fs::copy_file(stored, target, fs::copy_options::overwrite_existing, ec);
-  if (ec) return failed("The attachment could not be copied to " + target.string() + ": " + ec.message());
+  if (const std::string error = copyFileSafely(stored, target); !error.empty())
+    return failed("The attachment could not be copied to " + target.string() + ": " + error);
   ImageStoreResult result;
   result.ok = true;
   result.storedName = std::string(storedName);

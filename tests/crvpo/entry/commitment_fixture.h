@@ -1,15 +1,18 @@
 // A company with the rows the commitment tests need: cost lines, items,
 // stock, the counter, orders and their lines, built directly in the
-// tables; and a message service that records what the user was told.
+// tables; a message service that records what the user was told; and a
+// storage that can be made to fail on demand.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "crvpo/entry/operation_outcome.h"
 #include "host/data/company.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/inventory_tables.h"
@@ -17,6 +20,7 @@
 #include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/message_box.h"
+#include "support/fault_injecting_backend.h"
 #include "support/temp_folder.h"
 
 namespace crvpo::test {
@@ -46,7 +50,7 @@ class CommitmentFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = crv::setMessageService(&messages);
-    company = crv::Company::open(folder.path(), true);
+    company = crv::Company::open(folder.path(), true, storage);
     crv::DataPath = folder.path().string();
     crv::CostCodeLen = 6;
     crv::GLO.LogUserActivity = 0;
@@ -177,7 +181,33 @@ class CommitmentFixture : public ::testing::Test {
     ASSERT_EQ(crv::POMaster.fetch(crv::POM.KeyPOID), crv::TableStatus::Ok);
   }
 
+  // One way to make the storage fail, and a part of what the user is then
+  // told.
+  struct FaultCase {
+    crv::test::StorageOp op;
+    int nth;
+    crv::test::Fault fault;
+    const char* said;
+  };
+  // Runs `operation` with the fault armed and checks that it failed as an
+  // atomic operation does: the fault fired, the failure says `c.said` and
+  // `consequence` in a notice titled `title`, and nothing was shown.
+  OperationOutcome failedBy(const FaultCase& c, const std::function<OperationOutcome()>& operation,
+                            std::string_view consequence, std::string_view title) {
+    storage.failNth(c.op, c.nth, c.fault);
+    const OperationOutcome outcome = operation();
+    EXPECT_TRUE(storage.fired());
+    storage.disarm();
+    EXPECT_FALSE(outcome.done);
+    EXPECT_NE(outcome.message.find(c.said), std::string::npos) << outcome.message;
+    EXPECT_NE(outcome.message.find(consequence), std::string::npos) << outcome.message;
+    EXPECT_TRUE(!outcome.notices.empty() && outcome.notices.back().title == title);
+    EXPECT_TRUE(messages.shown().empty()) << "the window shows the outcome, not the operation";
+    return outcome;
+  }
+
   crv::test::TempFolder folder;
+  crv::test::FaultInjectingBackend storage;
   std::unique_ptr<crv::Company> company;
   RecordingMessages messages;
 

@@ -73,16 +73,18 @@ TEST_F(PONumberCounterTest, ANumberTakenMeanwhileIsReplacedAfterTheMessageAndThe
   EXPECT_EQ(first.order.PONumber.str(), "1024");
   EXPECT_EQ(second.order.PONumber.str(), "1024");
 
-  ASSERT_TRUE(first.ok().done);
-  EXPECT_TRUE(messages.shown().empty());
-  ASSERT_TRUE(second.ok().done);
+  const OperationOutcome firstSaved = first.ok();
+  ASSERT_TRUE(firstSaved.done);
+  EXPECT_TRUE(firstSaved.notices.empty());
+  const OperationOutcome secondSaved = second.ok();
+  ASSERT_TRUE(secondSaved.done);
 
-  const auto shown = messages.shown();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].title, "Purchase Order Number Change");
-  EXPECT_EQ(shown[0].text,
+  const auto& told = secondSaved.notices;
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].title, "Purchase Order Number Change");
+  EXPECT_EQ(told[0].text,
             "The automatically assigned Purchase Order Number will be changed |from 1024 to 1025.");
-  EXPECT_EQ(shown[0].icon, Icon::Information);
+  EXPECT_EQ(told[0].icon, Icon::Information);
   EXPECT_EQ(second.order.PONumber.str(), "1025");
   EXPECT_EQ(counter(), 1026u);
 

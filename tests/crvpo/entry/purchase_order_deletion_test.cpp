@@ -1,13 +1,13 @@
 // Deleting an order: stock on order and on hand with the stock ratio, the
 // default location's stock and the purchase history, committed cost and
 // the cost line's last order line, notes, attached files, the activity
-// record, and a deletion that cannot go through changing nothing.
+// record, and a deletion that fails at any step changing nothing.
 #include "crvpo/entry/purchase_order_deletion.h"
 
 #include <fstream>
 
 #include "host/siblings/CRVMISC/image_store.h"
-#include "host/storage/sqlite/sqlite_backend.h"
+#include "support/independent_rebuild.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
 namespace crvpo {
@@ -155,11 +155,18 @@ TEST_F(PurchaseOrderDeletionTest, NotesAttachmentsAndTheirStoredFilesGoAndTheDel
   EXPECT_EQ(USL.Activity.str(), "Deleted Purchase Order #1002 for Vendor (103)");
 }
 
-TEST_F(PurchaseOrderDeletionTest, ADeletionThatCannotGoThroughChangesNothingAndKeepsTheFiles) {
+TEST_F(PurchaseOrderDeletionTest, ADeletionThatFailsAtAnyStepChangesNothingAndKeepsTheFiles) {
   addItem("LUM-2X4-8", qty("40"));
+  addCostLine("2401", "06-100M", amt("50.00"));
   const Id order = addOrder("1001");
   inventoryLine(order, 1, "LUM-2X4-8", "40", "40", 3);
   insertLine();
+  jobLine(order, 2, "2401", "06-100M", "10", 5.00);
+  insertLine();
+  NOTE.clear();
+  NOTE.Filename = "POMaster";
+  NOTE.EntityID = std::to_string(order);
+  ASSERT_EQ(Notes.insert(), TableStatus::Ok);
   const auto original = folder / "photo.jpg";
   std::ofstream(original) << "jpeg";
   const auto stored = siblings::StoreImageFile(original);
@@ -169,21 +176,36 @@ TEST_F(PurchaseOrderDeletionTest, ADeletionThatCannotGoThroughChangesNothingAndK
   IMG.StoredName = stored.storedName;
   ASSERT_EQ(Images.insert(), TableStatus::Ok);
 
-  auto other = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
-  ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
-  fetchOrder(order);
-  PurchaseOrderDeletion deletion;
-  deletion.setWait(std::chrono::milliseconds(50));
-  const OperationOutcome outcome = deletion.remove();
-  other->rollback();
+  // Writes in order: the item, the cost line, the note, the attachment,
+  // then the order and its lines.
+  using crv::test::Fault;
+  using crv::test::StorageOp;
+  const FaultCase cases[] = {
+      {StorageOp::Read, 1, Fault::IoError, "disk I/O error (10) Reading POMaster"},
+      {StorageOp::Write, 1, Fault::DiskFull, " Saving INMaster"},
+      {StorageOp::Write, 2, Fault::Busy, "File Is Already Locked (32) Saving JCCost"},
+      {StorageOp::Write, 3, Fault::IoError, " Deleting Notes"},
+      {StorageOp::Write, 4, Fault::IoError, " Deleting Images"},
+      {StorageOp::Write, 5, Fault::DiskFull, " Deleting POMaster"},
+      {StorageOp::Commit, 1, Fault::Busy, "File Is Already Locked (32) Deleting POMaster"},
+  };
+  for (const FaultCase& c : cases) {
+    SCOPED_TRACE(c.said);
+    fetchOrder(order);
+    failedBy(
+        c, [] { return PurchaseOrderDeletion().remove(); }, "was not deleted", "Purchase Order Not Deleted");
+    EXPECT_EQ(item("LUM-2X4-8").QtyOnOrder, qty("40"));
+    EXPECT_EQ(committed("2401", "06-100M"), amt("50.00"));
+    EXPECT_EQ(linesOf(order), 2);
+    Notes.set(NOTE.KeyEntityID);
+    EXPECT_EQ(Notes.next(), TableStatus::Ok) << "the note stays";
+    EXPECT_TRUE(std::filesystem::exists(stored.file));
+  }
+  EXPECT_EQ(crv::test::figureDifferences(folder.path()), std::vector<std::string>{});
 
-  EXPECT_FALSE(outcome.done);
-  EXPECT_NE(outcome.message.find("was not deleted"), std::string::npos) << outcome.message;
-  ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_EQ(messages.shown()[0].title, "Purchase Order Not Deleted");
-  EXPECT_EQ(item("LUM-2X4-8").QtyOnOrder, qty("40"));
-  EXPECT_EQ(linesOf(order), 1);
-  EXPECT_TRUE(std::filesystem::exists(stored.file));
+  ASSERT_TRUE(deleteOrder(order).done);
+  EXPECT_FALSE(std::filesystem::exists(stored.file));
+  EXPECT_EQ(crv::test::figureDifferences(folder.path()), std::vector<std::string>{});
 }
 
 }  // namespace

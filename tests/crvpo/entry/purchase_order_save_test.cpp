@@ -1,11 +1,12 @@
 // Saving orders: what moves on job cost lines and stock on order, the
-// reconciliation state, and a save that fails part way leaving every
+// reconciliation state, and a save that fails at any step leaving every
 // figure as it was.
 #include "crvpo/entry/purchase_order_save.h"
 
 #include "crvpo/entry/line_deletion_adjustment.h"
 #include "host/framework/services/global_request.h"
 #include "host/storage/sqlite/sqlite_backend.h"
+#include "support/independent_rebuild.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
 namespace crvpo {
@@ -130,7 +131,7 @@ TEST_F(PurchaseOrderSaveTest, ReconciliationStateAndSortFields) {
   }
 }
 
-TEST_F(PurchaseOrderSaveTest, AFailedHeaderWriteRollsEveryFigureBackAndKeepsTheOpeningList) {
+TEST_F(PurchaseOrderSaveTest, AFailureAtAnyStepRollsEveryFigureBackAndKeepsTheOpeningList) {
   addCostLine("2401", "06-100M", amt("50.00"));
   addItem("LUM-2X4-8", qty("40"));
   const Id order = addOrder("1001");
@@ -143,28 +144,44 @@ TEST_F(PurchaseOrderSaveTest, AFailedHeaderWriteRollsEveryFigureBackAndKeepsTheO
   POD.QtyOrdered = qty("30");
   POD.TotalAmount = amt("150.00");
   ASSERT_EQ(PODetail.update(), TableStatus::Ok);
-  fetchOrder(order);
-
-  // Another station deletes the order while this one has it open.
-  auto other = SqliteBackend().open(company->databaseFile().string(), Company::schema(), false);
-  POMasterRecord otherBuffer;
-  Table otherOrders(POMasterRecord::table(), otherBuffer);
-  otherOrders.attach(other.get());
-  otherOrders.open();
-  otherBuffer.POID = order;
-  ASSERT_EQ(otherOrders.fetch(POMasterRecord::KeyPOID), TableStatus::Ok);
-  ASSERT_EQ(otherOrders.remove(), TableStatus::Ok);
-
   const auto before = opening.entries();
-  const OperationOutcome outcome = PurchaseOrderSave().save(ChangeRecord, opening);
-  EXPECT_FALSE(outcome.done);
-  EXPECT_NE(outcome.message.find(" Saving POMaster"), std::string::npos) << outcome.message;
-  EXPECT_NE(outcome.message.find("was not saved"), std::string::npos);
+
+  // The save takes back the item, then the cost line (last entry first),
+  // posts the two lines as they are now and writes the header.
+  using crv::test::Fault;
+  using crv::test::StorageOp;
+  const FaultCase cases[] = {
+      {StorageOp::Write, 1, Fault::DiskFull, "Disk Full: database or disk is full (89) Saving INMaster"},
+      {StorageOp::Write, 2, Fault::IoError, "disk I/O error (10) Saving JCCost"},
+      {StorageOp::Write, 3, Fault::Busy, "File Is Already Locked (32) Saving JCCost"},
+      {StorageOp::Write, 4, Fault::DiskFull, " Saving INMaster"},
+      {StorageOp::Write, 5, Fault::DiskFull, " Saving POMaster"},
+      {StorageOp::Read, 3, Fault::IoError, "disk I/O error (10) Reading PODetail"},
+      {StorageOp::Read, 6, Fault::IoError, " Reading INMaster"},
+      {StorageOp::Commit, 1, Fault::Busy, "File Is Already Locked (32) Saving POMaster"},
+  };
+  OperationOutcome failed;
+  for (const FaultCase& c : cases) {
+    SCOPED_TRACE(c.said);
+    fetchOrder(order);
+    failed = failedBy(
+        c, [&] { return PurchaseOrderSave().save(ChangeRecord, opening); }, "was not saved",
+        "Purchase Order Not Saved");
+    EXPECT_EQ(committed("2401", "06-100M"), amt("50.00"));
+    EXPECT_EQ(item("LUM-2X4-8").QtyOnOrder, qty("40"));
+    EXPECT_EQ(opening.entries(), before) << "the next OK must take the same amounts back";
+  }
+
+  tellUser(failed);
   ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_EQ(messages.shown()[0].text, outcome.message);
-  EXPECT_EQ(committed("2401", "06-100M"), amt("50.00"));
-  EXPECT_EQ(item("LUM-2X4-8").QtyOnOrder, qty("40"));
-  EXPECT_EQ(opening.entries(), before) << "the next OK must take the same amounts back";
+  EXPECT_EQ(messages.shown()[0].text, failed.message);
+  EXPECT_EQ(messages.shown()[0].title, "Purchase Order Not Saved");
+  EXPECT_EQ(messages.shown()[0].icon, Icon::Stop);
+
+  fetchOrder(order);
+  ASSERT_TRUE(PurchaseOrderSave().save(ChangeRecord, opening).done);
+  EXPECT_EQ(committed("2401", "06-100M"), amt("150.00"));
+  EXPECT_EQ(crv::test::figureDifferences(folder.path()), std::vector<std::string>{});
 }
 
 TEST_F(PurchaseOrderSaveTest, ASaveThatCannotStartItsTransactionChangesNothing) {

@@ -2,10 +2,12 @@
 // a change-order detail that is gone, reconciled totals of fully invoiced
 // orders, fully reconciled lines, stale figures on cost lines that hold no
 // committed cost (cleared now), progress over many records (it moves now),
-// and a run without a transaction.
+// a run without a transaction, and table errors that are reported while
+// the run goes on.
 #include "crvpo/reconcile/committed_cost_recalculation.h"
 
 #include "host/storage/sqlite/sqlite_backend.h"
+#include "support/independent_rebuild.h"
 #include "tests/crvpo/entry/commitment_fixture.h"
 
 namespace crvpo {
@@ -155,6 +157,40 @@ TEST_F(RecalculationTest, GoesOnWithoutATransactionWhenAnotherStationHoldsOne) {
   EXPECT_EQ(summary.transactionError.code, ErrorCode::FileLocked);
   EXPECT_EQ(summary.orders, 1);
   EXPECT_TRUE(recorder.errors.empty());
+}
+
+TEST_F(RecalculationTest, AFailedWriteIsReportedAndTheRunGoesOn) {
+  addCostLine("2401", "01-100L", amt("7.00"));
+  addCostLine("2401", "02-200M", amt("9.00"));
+  const Id order = addOrder("1001");
+  jobLine(order, 1, "2401", "02-200M", "4", 10.00);
+  insertLine();
+
+  Recorder recorder;
+  storage.failNth(crv::test::StorageOp::Write, 1, crv::test::Fault::DiskFull, "JCCost");
+  const RecalcSummary summary = recalc(recorder);
+  storage.disarm();
+  EXPECT_EQ(summary.errors, 1);
+  ASSERT_EQ(recorder.errors.size(), 1u);
+  EXPECT_EQ(recorder.errors[0], "Disk Full: database or disk is full (89) Saving JCCost");
+  EXPECT_EQ(committed("2401", "01-100L"), amt("7.00")) << "the failed write";
+  EXPECT_EQ(committed("2401", "02-200M"), amt("40.00")) << "written after it";
+  EXPECT_EQ(summary.costLinesChanged, 1);
+
+  recalc(recorder);
+  EXPECT_EQ(crv::test::figureDifferences(folder.path()), std::vector<std::string>{});
+}
+
+TEST_F(RecalculationTest, AFailedCommitIsReported) {
+  addCostLine("2401", "01-100L", amt("7.00"));
+  Recorder recorder;
+  storage.failNth(crv::test::StorageOp::Commit, 1, crv::test::Fault::IoError);
+  const RecalcSummary summary = recalc(recorder);
+  storage.disarm();
+  EXPECT_EQ(summary.errors, 1);
+  ASSERT_EQ(recorder.errors.size(), 1u);
+  EXPECT_EQ(recorder.errors[0], "disk I/O error (10) Committing the recalculation");
+  EXPECT_EQ(committed("2401", "01-100L"), amt("7.00")) << "rolled back";
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include <fstream>
 
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "host/framework/ui/headless/headless_driver.h"
 #include "tests/crvpo/reports/listing_fixture.h"
 

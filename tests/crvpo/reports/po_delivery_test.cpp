@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "host/framework/ui/front_end.h"
 #include "host/mail/mime_encoding.h"

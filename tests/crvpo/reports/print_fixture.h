@@ -1,6 +1,7 @@
 // A company with the rows the printing tests need (company settings,
-// vendors, jobs, orders and their lines), built directly in the tables, and
-// a message service that records what the user was told.
+// vendors, jobs, orders and their lines), built directly in the tables, a
+// message service that records what the user was told, and a storage that
+// can be made to fail on demand.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/message_box.h"
+#include "support/fault_injecting_backend.h"
 #include "support/temp_folder.h"
 
 namespace crvpo::test {
@@ -34,7 +36,7 @@ class PrintFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = crv::setMessageService(&messages);
-    company = crv::Company::open(folder.path(), true);
+    company = crv::Company::open(folder.path(), true, storage);
     crv::DataPath = folder.path().string();
     crv::UserID = "ABC";
     crv::CompanyName = "Acme Builders";
@@ -159,6 +161,7 @@ class PrintFixture : public ::testing::Test {
   }
 
   crv::test::TempFolder folder;
+  crv::test::FaultInjectingBackend storage;  // arm it to make a read, write or commit fail
   std::unique_ptr<crv::Company> company;
   ToldMessages messages;
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "host/framework/ui/headless/headless_driver.h"
 #include "support/xlsx_text.h"

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/purchase_order_dummy.h"
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "support/pdf_text.h"

@@ -6,6 +6,8 @@
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
 #include "crvpo/reports/purchase_order_print.h"
+#include "crvpo/reports/report_texts.h"
+#include "host/framework/services/printing.h"
 #include "host/framework/ui/headless/headless_driver.h"
 #include "tests/crvpo/reports/print_fixture.h"
 
@@ -95,6 +97,49 @@ TEST_F(ReportPreviewerTest, EmailSelectKeepsTheTickedRecipientsOrCallsOffTheEmai
   driver.expectFinished();
   EXPECT_TRUE(deliveryState().recipients.empty());
   EXPECT_FALSE(deliveryState().emailMe);
+}
+
+// A printer that keeps the jobs it was given and answers as it is told.
+class PrinterStandIn final : public PrintService {
+ public:
+  std::string defaultPrinter() override { return "Office"; }
+  PrintResult print(const PrintJob& job) override {
+    jobs.push_back(job);
+    return {answer, answer == PrintResult::Status::Failed ? "client-error-not-possible" : "", 7};
+  }
+  PrintResult::Status answer = PrintResult::Status::Printed;
+  std::vector<PrintJob> jobs;
+};
+
+TEST_F(ReportPreviewerTest, PrintingGoesThroughThePrintServiceAndSaysWhyItDidNot) {
+  PrinterStandIn printer;
+  PrintService* previous = setPrintService(&printer);
+  const auto pdf = folder / "laid out.pdf";
+  struct Case {
+    PrintResult::Status answer;
+    bool printed;
+    const char* told;  // the title of the message, empty for none
+  };
+  for (const Case& c : {Case{PrintResult::Status::Printed, true, ""},
+                        Case{PrintResult::Status::NoDefaultPrinter, false, "WARNING!"},
+                        Case{PrintResult::Status::Failed, false, "WARNING!"}}) {
+    messages.shown.clear();
+    printer.answer = c.answer;
+    EXPECT_EQ(printToDefaultPrinter(pdf, 3), c.printed);
+    ASSERT_EQ(messages.shown.size(), std::string(c.told).empty() ? 0u : 1u);
+    if (!messages.shown.empty()) {
+      EXPECT_EQ(messages.shown[0].title, c.told);
+    }
+    if (c.answer == PrintResult::Status::NoDefaultPrinter) {
+      EXPECT_EQ(messages.shown.at(0).text, ReportTexts::loadDefault().NoDfltPrtrText);
+    }
+  }
+  EXPECT_EQ(messages.shown.at(0).text, "The report could not be sent to the printer.");
+  ASSERT_EQ(printer.jobs.size(), 3u);
+  EXPECT_EQ(printer.jobs[0].file, pdf);
+  EXPECT_EQ(printer.jobs[0].title, "laid out.pdf");
+  EXPECT_EQ(printer.jobs[0].copies, 3);
+  setPrintService(previous);
 }
 
 }  // namespace

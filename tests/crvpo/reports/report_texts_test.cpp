@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "tests/crvpo/reports/print_fixture.h"
 

@@ -1,9 +1,11 @@
 // The headless driver and its front end.
 #include "host/framework/ui/headless/headless_driver.h"
 
-#include <fstream>
+#include <sstream>
 
+#include "host/framework/services/file_replacement.h"
 #include "host/framework/services/global_request.h"
+#include "host/framework/ui/input.h"
 #include "host/framework/ui/list_csv.h"
 #include "host/framework/ui/list_model.h"
 #include "host/framework/values/text.h"
@@ -112,8 +114,10 @@ class HeadlessDriver::Person final : public FrontEnd {
       for (int r = 0; r < request.list->rowCount(); ++r)
         driver_.record("  printed " + quote(rowText(*request.list, r)));
     } else if (!answer.files.empty()) {
-      std::ofstream out(answer.files.front(), std::ios::binary);
-      writeListCsv(*request.list, out);
+      std::ostringstream rows;
+      writeListCsv(*request.list, rows);
+      const std::string error = replaceFile(answer.files.front(), rows.str());
+      if (!error.empty()) driver_.record("  send-to failed: " + error);
     }
   }
   std::vector<std::string> checkSpelling(const SpellCheckRequest& request) override {
@@ -133,6 +137,9 @@ class HeadlessDriver::Person final : public FrontEnd {
   }
   void openDocument(const std::filesystem::path& file) override {
     driver_.record("  open document " + quote(file.string()));
+  }
+  void editDocument(const std::filesystem::path& file) override {
+    driver_.record("  edit document " + quote(file.string()));
   }
 
  private:
@@ -312,6 +319,7 @@ Control& HeadlessDriver::requireUsable(Lock& lock, std::string_view action, std:
 
 void HeadlessDriver::deliver(Lock& lock, std::vector<Event> events) {
   Window& window = requireWindow(lock, "act");
+  if (events.empty()) return;
   for (auto& event : events) queue_.push_back(Queued{&window, std::move(event)});
   phase_ = Phase::Busy;
   changed_.notify_all();
@@ -421,17 +429,7 @@ void HeadlessDriver::type(std::string_view equate, std::string_view text) {
                          std::string(controlKindName(control.kind())) + ")");
   if (control.readOnly()) failLocked(lock, "cannot " + action + ": it is read-only");
   transcript_.push_back("type " + control.equate() + " " + quote(text));
-  std::vector<Event> events;
-  if (control.window().focus() != &control) events.push_back(Event::field(EventKind::Selected, control));
-  if (control.immediate()) {
-    Event changed = Event::field(EventKind::NewSelection, control);
-    changed.input = std::string(text);
-    events.push_back(std::move(changed));
-  }
-  Event accepted = Event::field(EventKind::Accepted, control);
-  accepted.input = std::string(text);
-  events.push_back(std::move(accepted));
-  deliver(lock, std::move(events));
+  deliver(lock, typed(control, std::string(text)));
 }
 
 void HeadlessDriver::pick(std::string_view equate, std::string_view choice) {
@@ -478,16 +476,7 @@ void HeadlessDriver::pick(std::string_view equate, std::string_view choice) {
     for (const auto& o : offered) list += (list.empty() ? "" : ", ") + quote(o);
     failLocked(lock, "cannot " + action + ": it offers " + (list.empty() ? std::string("nothing") : list));
   }
-  std::vector<Event> events;
-  Event changed = Event::field(EventKind::NewSelection, control);
-  changed.index = index;
-  if (control.kind() != ControlKind::Option) events.push_back(changed);
-  if (control.kind() != ControlKind::Sheet && control.kind() != ControlKind::List) {
-    Event accepted = Event::field(EventKind::Accepted, control);
-    accepted.index = index;
-    events.push_back(std::move(accepted));
-  }
-  deliver(lock, std::move(events));
+  deliver(lock, clicked(control, index));
 }
 
 void HeadlessDriver::tick(std::string_view equate, bool on) {
@@ -497,9 +486,7 @@ void HeadlessDriver::tick(std::string_view equate, bool on) {
   if (control.kind() != ControlKind::Check) failLocked(lock, "cannot " + action + ": it is not a check box");
   transcript_.push_back("tick " + control.equate() + (on ? " on" : " off"));
   if (control.ticked() == on) return;
-  Event accepted = Event::field(EventKind::Accepted, control);
-  accepted.index = on ? 1 : 0;
-  deliver(lock, {accepted});
+  deliver(lock, clicked(control, on ? 1 : 0));
 }
 
 void HeadlessDriver::press(std::string_view equate) {
@@ -507,7 +494,7 @@ void HeadlessDriver::press(std::string_view equate) {
   const std::string action = "press " + std::string(equate);
   Control& control = requireUsable(lock, action, equate);
   transcript_.push_back("press " + control.equate());
-  deliver(lock, {Event::field(EventKind::Accepted, control)});
+  deliver(lock, clicked(control));
 }
 
 void HeadlessDriver::key(std::string_view name) {
@@ -516,42 +503,9 @@ void HeadlessDriver::key(std::string_view name) {
   if (!key) failLocked(lock, "there is no key " + quote(name));
   Window& window = requireWindow(lock, "press the key " + std::string(name));
   transcript_.push_back("key " + std::string(keyName(*key)));
-  Control* focus = window.focus();
-  if (window.isAlerted(*key)) {
-    Event event = focus ? Event::field(EventKind::AlertKey, *focus) : Event::window(EventKind::AlertKey);
-    event.key = *key;
-    deliver(lock, {event});
-    return;
-  }
-  switch (*key) {
-    case Key::Escape:
-      deliver(lock, {Event::window(EventKind::CloseWindow)});
-      return;
-    case Key::Enter: {
-      Control* target = focus && focus->kind() == ControlKind::Button ? focus : window.defaultButton();
-      if (!target) target = focus;
-      if (target && target->isVisible() && target->isEnabled())
-        deliver(lock, {Event::field(EventKind::Accepted, *target)});
-      return;
-    }
-    case Key::Tab:
-      if (focus && focus->isEntryLike()) deliver(lock, {Event::field(EventKind::Accepted, *focus)});
-      return;
-    case Key::Up:
-    case Key::Down:
-    case Key::PageUp:
-    case Key::PageDown:
-    case Key::Home:
-    case Key::End: {
-      if (!focus || focus->kind() != ControlKind::List || !focus->model()) return;
-      Event moved = Event::field(EventKind::Scroll, *focus);
-      moved.index = listScrollFor(*key, focus->model()->visibleRows());
-      deliver(lock, {moved});
-      return;
-    }
-    default:
-      return;
-  }
+  // Keys that work a field's text have nothing to work here: text is typed
+  // whole with type().
+  deliver(lock, keyMeaning(window, window.focus(), *key).events);
 }
 
 void HeadlessDriver::highlight(std::string_view listEquate, int row) {
@@ -563,13 +517,7 @@ void HeadlessDriver::highlight(std::string_view listEquate, int row) {
   if (row < 0 || row >= list.model()->rowCount())
     failLocked(lock, "cannot " + action + ": it shows " + std::to_string(list.model()->rowCount()) + " rows");
   transcript_.push_back("highlight " + list.equate() + " " + std::to_string(row));
-  // Clicking a row puts the focus on the list, so keys move it afterwards.
-  std::vector<Event> events;
-  if (list.window().focus() != &list) events.push_back(Event::field(EventKind::Selected, list));
-  Event changed = Event::field(EventKind::NewSelection, list);
-  changed.index = row;
-  events.push_back(changed);
-  deliver(lock, std::move(events));
+  deliver(lock, clicked(list, row));
 }
 
 void HeadlessDriver::scroll(std::string_view listEquate, int rows) {
@@ -582,6 +530,27 @@ void HeadlessDriver::scroll(std::string_view listEquate, int rows) {
   Event moved = Event::field(EventKind::Scroll, list);
   moved.index = rows;
   deliver(lock, {moved});
+}
+
+void HeadlessDriver::sortBy(std::string_view listEquate, std::string_view column) {
+  Lock lock(mutex_);
+  const std::string action = "sort " + std::string(listEquate) + " by " + quote(column);
+  Control& list = requireUsable(lock, action, listEquate);
+  if (list.kind() != ControlKind::List || !list.model())
+    failLocked(lock, "cannot " + action + ": it is not a list");
+  std::string headers;
+  for (int c = 0; c < list.model()->columnCount(); ++c) {
+    const std::string header = list.listColumn(c).header;
+    if (equalsIgnoreCase(trim(header), trim(column))) {
+      transcript_.push_back("sort " + list.equate() + " " + quote(header));
+      Event clicked = Event::field(EventKind::HeaderClicked, list);
+      clicked.index = c;
+      deliver(lock, {clicked});
+      return;
+    }
+    headers += (headers.empty() ? "" : ", ") + quote(header);
+  }
+  failLocked(lock, "cannot " + action + ": its columns are " + headers);
 }
 
 void HeadlessDriver::drop(std::vector<std::string> files, std::string_view equate) {

@@ -102,21 +102,23 @@ class HeadlessDriver {
   std::vector<std::string> openWindows();
 
   // --- what the person does in the window ---
-  // Focuses an entry, types the text and leaves it (as Tab would).
+  // Focuses an entry, types the text and leaves it; the focus stays there.
   void type(std::string_view equate, std::string_view text);
-  // Chooses an entry of a drop list, a radio of an option group, a tab of
-  // a sheet, or a row of a list, by its text.
+  // Clicks (host/framework/ui/input.h: the control takes the focus, a
+  // sheet's tabs excepted). pick chooses an entry of a drop list, a radio
+  // of an option group, a tab of a sheet, or a row of a list, by its text.
   void pick(std::string_view equate, std::string_view choice);
   void tick(std::string_view equate, bool on);
   void press(std::string_view equate);
-  // "F2", "Insert", "Escape", "Enter", ...: keys the window listens for
-  // arrive as AlertKey events; otherwise Escape closes the window, Enter
-  // presses the default button (or completes the focused control), Tab
-  // completes the focused control, and the arrow, page, Home and End keys
-  // move a focused list.
+  // "F2", "Insert", "Escape", "Enter", ...: what a key means is decided
+  // in host/framework/ui/input.h, as on the desktop. Keys that work a
+  // field's text do nothing here (type() types a field's text whole).
   void key(std::string_view name);
   void highlight(std::string_view listEquate, int row);  // 0-based within the loaded rows
   void scroll(std::string_view listEquate, int rows);
+  // Clicks the header of a list's column, by its header text: the list
+  // sorts by that column where it can.
+  void sortBy(std::string_view listEquate, std::string_view column);
   void drop(std::vector<std::string> files, std::string_view equate = {});
   void popup(std::string_view equate);
   void closeWindow();

@@ -116,6 +116,7 @@ void validate(const ScriptCommand& c) {
   if (v == "key")
     return check(c, n == 1 && keyFromName(c.args[0]).has_value(),
                  "key <F1..F12|Insert|Delete|Escape|Enter|...>");
+  if (v == "sort") return check(c, n >= 2, "sort <list> <column header>");
   if (v == "highlight" || v == "scroll")
     return check(c, n == 2 && number(c.args[1]).has_value(), "highlight|scroll <list> <rows>");
   if (v == "close") return check(c, n == 0, "close");
@@ -149,6 +150,7 @@ class Run {
     if (v == "key") return driver_.key(c.args[0]);
     if (v == "highlight") return driver_.highlight(c.args[0], *number(c.args[1]));
     if (v == "scroll") return driver_.scroll(c.args[0], *number(c.args[1]));
+    if (v == "sort") return driver_.sortBy(c.args[0], rest(c, 1));
     if (v == "close") return driver_.closeWindow();
     if (v == "popup") return driver_.popup(c.args[0]);
     if (v == "drop") return driver_.drop(c.args);

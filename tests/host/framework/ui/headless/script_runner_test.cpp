@@ -97,6 +97,7 @@ TEST(ScriptRunnerTest, LinesThatAreNotActionsAreRefusedBeforeAnythingRuns) {
        "disabled or focus"},
       {"answer date 13/45/2024\n", "line 1: usage: answer date MM/DD/YYYY"},
       {"key F13\n", "line 1: usage: key <F1..F12|Insert|Delete|Escape|Enter|...>"},
+      {"sort ?List\n", "line 1: usage: sort <list> <column header>"},
   };
   for (const auto& [script, reason] : cases) {
     std::istringstream in(script);

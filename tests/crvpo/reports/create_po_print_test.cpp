@@ -1,7 +1,7 @@
 // The print batch: what a row carries for one order, the "Generate POs"
 // selection with its numbering and range, the sample and blank forms, and
 // the shared records the build keeps in order.
-#include "crvpo/reports/po_print_batch.h"
+#include "crvpo/reports/create_po_print.h"
 
 #include "tests/crvpo/reports/print_fixture.h"
 
@@ -152,6 +152,26 @@ TEST_F(POPrintBatchTest, NumberingBlankOnlyOrEveryOrderFromTheRunningNumber) {
   EXPECT_EQ(order(blank).PONumber.str(), "3001");
   EXPECT_EQ(storedRunningNumber(), 3002);
   EXPECT_EQ(printState().PONumber, 3002u);
+}
+
+TEST_F(POPrintBatchTest, AFailedWriteIsShownAndTheBuildGoesOn) {
+  addSystems();
+  addVendor(10, "Stone Supply");
+  const Id first = addOrder("");
+  const Id second = addOrder("");
+  DecimalVariable = Amount();
+  printState().AssignPONumber = "B";
+  printState().PONumber = 500;
+  // The first order's number cannot be stored; its row carries the number
+  // all the same and the second order is numbered after it.
+  storage.failNth(crv::test::StorageOp::Write, 1, crv::test::Fault::DiskFull, "POMaster");
+  CreatePOPrint();
+  storage.disarm();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Disk Full: database or disk is full (89) Saving POMaster");
+  EXPECT_EQ(numbers(), (std::vector<std::string>{"500", "501"}));
+  EXPECT_EQ(order(first).PONumber.str(), "");
+  EXPECT_EQ(order(second).PONumber.str(), "501");
 }
 
 TEST_F(POPrintBatchTest, NumberRangeAndAReversedRange) {

@@ -1,0 +1,53 @@
+// Building the print batch: the signed-in user's rows of POPrint for the
+// request in DecimalVariable (create_po_print.h lists the codes), and the
+// company heading.
+//
+// Building a row may number the order and mark it printed in POMaster, by
+// the module's print settings. A failed table operation is reported to the
+// observer, named after its table and step (" Saving POMaster"), and the
+// build goes on; nothing already written is undone.
+//
+// The batch lives in the company database with every other table, shared by
+// all users and told apart by UserID: a build replaces the caller's rows and
+// leaves other users' batches alone.
+#pragma once
+
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+#include "host/framework/table/table_steps.h"
+
+namespace crvpo {
+
+// Told about what went wrong while the batch was built.
+class PrintBatchObserver : public crv::StepFailureSink {
+ public:
+  // A table the build needs could not be opened.
+  virtual void cannotAccess(std::string_view table) = 0;
+};
+
+class POPrintBatchBuilder {
+ public:
+  explicit POPrintBatchBuilder(PrintBatchObserver& observer) : observer_(observer), steps_(observer) {}
+
+  void build();
+
+ private:
+  void openTables(std::initializer_list<crv::Table*> tables);
+  void clearUserRows();
+  void buildCompanyHeading();
+  void buildSingleOrder(crv::Id poid);
+  void buildFromLimits();
+  std::vector<crv::Id> chosenOrders();
+  void buildBlankForm();
+  void addRowForOrder();
+  void handOutNumber();
+  bool readGenerateRecord();
+
+  PrintBatchObserver& observer_;
+  crv::TableSteps steps_;
+  std::vector<crv::Table*> opened_;
+};
+
+}  // namespace crvpo

@@ -1,0 +1,52 @@
+// Table steps under "stop and roll back" or "report and carry on".
+#include "host/framework/table/table_steps.h"
+
+#include "host/framework/table/transaction.h"
+
+namespace crv {
+
+StepFailure StepFailure::of(const Table& table, TableOp op) { return {table.lastError(), op, table.name()}; }
+
+std::string StepFailure::text() const { return error.describe() + errorContext(op, table); }
+
+void TableSteps::fail(StepFailure failure) {
+  ++failures_;
+  if (policy_ == Policy::StopAndRollBack) throw Stopped{std::move(failure)};
+  sink_->stepFailed(failure);
+}
+
+bool TableSteps::check(TableStatus status, const Table& table, TableOp op) {
+  if (status == TableStatus::Ok) return true;
+  fail(StepFailure::of(table, op));
+  return false;
+}
+
+bool TableSteps::fetch(Table& table, const KeyDef& key) {
+  const TableStatus status = table.fetch(key);
+  if (status == TableStatus::NotFound) return false;
+  return check(status, table, TableOp::Reading);
+}
+
+bool TableSteps::next(Table& table) {
+  const TableStatus status = table.next();
+  if (status == TableStatus::EndOfFile) return false;
+  return check(status, table, TableOp::Reading);
+}
+
+std::optional<StepFailure> runAtomically(Connection& connection, std::chrono::milliseconds wait,
+                                         std::string_view subject, TableOp op,
+                                         const std::function<bool(TableSteps&)>& work) {
+  Transaction transaction(connection, wait);
+  if (!transaction.started()) return StepFailure{transaction.error(), op, std::string(subject)};
+  TableSteps steps;
+  try {
+    if (!work(steps)) return std::nullopt;  // the transaction rolls back as it goes
+  } catch (TableSteps::Stopped& stopped) {
+    return std::move(stopped.failure);
+  }
+  if (transaction.commit() != TableStatus::Ok)
+    return StepFailure{transaction.error(), op, std::string(subject)};
+  return std::nullopt;
+}
+
+}  // namespace crv
