@@ -106,12 +106,14 @@ TEST_F(ListingDesktopTest, AFormatPrintsInEachOfItsFormats) {
   robot.inWindow(form, [](QWidget& window) {
     showTab(window, "Jobs and Equipment");
     clickRadio(window, "List", "Jobs");
+  });
+  // Taken once the form has taken the choice of List, its list button enabled.
+  robot.inWindow(form, [](QWidget& window) {
     window.grab().save(QString::fromStdString((screenshots / "listing-form-jobs.png").string()));
     showTab(window, "Orders and Vendors");
     window.grab().save(QString::fromStdString((screenshots / "listing-form-orders.png").string()));
     showTab(window, "Jobs and Equipment");
   });
-  // The list button is enabled once the form has taken the choice of List.
   robot.inWindow(form, [](QWidget& window) { button(window, "Edit Job List")->click(); });
   robot.inWindow("Job List", [](QWidget& list) { button(list, "Close")->click(); });
   robot.inWindow(form, [](QWidget& window) { button(window, "Cancel")->click(); });
