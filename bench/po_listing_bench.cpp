@@ -9,16 +9,14 @@
 // busy machine the CPU figures are the ones to compare.
 //
 //   po_listing_bench [orders] [lines per order] [folder]
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/process_figures.h"
 #include "crvpo/reports/print_po_listing.h"
 #include "host/data/company.h"
 #include "host/data/shared_values.h"
@@ -31,21 +29,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double cpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long peakKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-  return 0;
-}
 
 void check(crv::Table& table, crv::TableStatus status) {
   if (status == crv::TableStatus::Ok) return;
@@ -156,7 +139,7 @@ void listToPdf(const crv::POLimitsRecord& format, const std::filesystem::path& p
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const double cpu = cpuSeconds() - cpuStart;
     std::printf("%-22s %8d %8.1f %8.1f %10.1f %12.1f %10ld\n", when, run.pages(), wall, cpu,
-                run.pages() / wall, run.pages() / cpu, peakKiB());
+                run.pages() / wall, run.pages() / cpu, statusKiB("VmHWM:"));
     std::fflush(stdout);
   };
   while (run.next()) {

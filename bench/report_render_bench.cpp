@@ -6,16 +6,14 @@
 // pages already written would show; then the rate of previewer pictures.
 //
 //   report_render_bench [orders] [pdf file]   (default 1000, a temporary file)
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/process_figures.h"
 #include "host/framework/report/paginator.h"
 #include "host/framework/values/date.h"
 #include "host/framework/values/decimal.h"
@@ -26,21 +24,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double cpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long statusKiB(const char* key) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + std::string(key).size());
-  return 0;
-}
 
 struct Line {
   std::string item;

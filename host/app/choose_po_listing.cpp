@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "host/app/preview_setting.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
@@ -77,16 +78,8 @@ void printPOListing(const std::function<void()>& printEntry) {
   GlobalRequest = 0;
   ChoosePOListingWindow window;
   if (window.run() != RequestCompleted || window.chosenFormat() == 0) return;
-  const Flag preview = GLO.PrintPreview;
-  GLO.PrintPreview = window.preview() ? 1 : 0;
   REPORTFILTER = std::to_string(window.chosenFormat());
-  try {
-    printEntry();
-  } catch (...) {
-    GLO.PrintPreview = preview;
-    throw;
-  }
-  GLO.PrintPreview = preview;
+  runWithPreview(window.preview(), printEntry);
 }
 
 }  // namespace crv
