@@ -17,6 +17,7 @@ namespace crvpo {
 struct PdfPrintResult {
   int orders = 0;
   int pages = 0;                     // 0: nothing printed and no file written
+  bool failed = false;               // the report could not run (a designer form that cannot be read)
   std::vector<std::string> numbers;  // of the orders printed
 };
 

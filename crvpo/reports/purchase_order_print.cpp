@@ -3,12 +3,15 @@
 
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "crvpo/reports/address_lines.h"
 #include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/listing_description.h"
+#include "crvpo/reports/designer_form_path.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
+#include "crvpo/reports/print_purchase_order.h"
 #include "crvpo/reports/print_state.h"
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "crvpo/reports/report_previewer.h"
@@ -42,21 +45,19 @@ int batchRows() {
   return rows;
 }
 
-// After each order: the PDF name for the order, and what the e-mail needs.
-void afterOrder() {
-  DeliveryState& delivery = deliveryState();
-  if (!crv::DecimalVariable.isZero()) {
-    delivery.rememberedVendor = crv::POP.VendorID;
+// Lays the batch out into `file` without a window, on the company's form.
+PdfPrintResult layOutBatch(const std::filesystem::path& file, const CompanyForm& form, std::ostream* out) {
+  if (!form.designer) return printStandardFormToPdf(file, noteOrderForDelivery);
+  std::ostringstream told;
+  PdfPrintResult result;
+  if (setDesignerForm(form.path, 0)) {
+    result = printDesignerFormToPdf(file, told);
   } else {
-    delivery.recipients.clear();
+    told << "The designer form path " << form.path << " is too long.\n";
+    result.failed = true;
   }
-  crv::PDFFileName =
-      orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
-}
-
-// Lays the batch out into `file` without a window.
-PdfPrintResult layOutBatch(const std::filesystem::path& file) {
-  return printStandardFormToPdf(file, afterOrder);
+  if (out) *out << (result.failed ? "error: " : "") << told.str();
+  return result;
 }
 
 // Lays the batch out into `file` under the progress window, keeping the
@@ -64,7 +65,7 @@ PdfPrintResult layOutBatch(const std::filesystem::path& file) {
 // shown answers nothing and leaves no file.
 std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::path& file, bool previewing,
                                                       std::vector<crv::LaidOutPage>* keep) {
-  StandardFormPdfRun run(file, afterOrder, keep, &crv::RXQUEUE);
+  StandardFormPdfRun run(file, noteOrderForDelivery, keep, &crv::RXQUEUE);
   // An empty batch has nothing to show progress for.
   if (run.records() > 0 &&
       runWithProgress(run, previewing, ReportTexts::loadDefault()) == ReportRunEnd::Abandoned) {
@@ -75,6 +76,26 @@ std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::pat
 }
 
 }  // namespace
+
+void noteOrderForDelivery() {
+  DeliveryState& delivery = deliveryState();
+  if (!crv::DecimalVariable.isZero()) {
+    delivery.rememberedVendor = crv::POP.VendorID;
+  } else {
+    delivery.recipients.clear();
+  }
+  crv::PDFFileName =
+      orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
+}
+
+void deliverPrintedBatch(const std::filesystem::path& laidOut) {
+  if (batchRows() > 1) crv::PDFFileName = batchPdfFileName(crv::DataPath).string();
+  if (deliveryState().emailMe && !crv::DecimalVariable.isZero()) {
+    if (gatherRecipients(deliveryState().rememberedVendor)) POEmailSelect();
+  }
+  deliverAfterPreview(laidOut, std::string(printState().EmailSubject.view()),
+                      std::string(crv::clip(deliveryState().emailBody)));
+}
 
 std::string orderEmailBody(const std::string& signature) {
   std::string body = "Please see attached Purchase Order.";
@@ -162,8 +183,6 @@ void PrintPurchaseOrderStandard() {
     crv::GlobalResponse = crv::RequestCancelled;
     return;
   }
-  if (batchRows() > 1) crv::PDFFileName = batchPdfFileName(crv::DataPath).string();
-
   bool printed = false;
   if (previewing) {
     PreviewOptions options;
@@ -172,11 +191,7 @@ void PrintPurchaseOrderStandard() {
   } else {
     printed = printToDefaultPrinter(laidOut);
   }
-  if (delivery.emailMe && !crv::DecimalVariable.isZero()) {
-    if (gatherRecipients(delivery.rememberedVendor)) POEmailSelect();
-  }
-  deliverAfterPreview(laidOut, std::string(printState().EmailSubject.view()),
-                      std::string(crv::clip(delivery.emailBody)));
+  deliverPrintedBatch(laidOut);
   std::string printedOrders = "Purchase Orders:";
   for (const std::string& number : run->numbers) printedOrders += " " + number;
   exportAfterPreview({"Purchase Order > Print Purchase Orders", shortenedListLine(printedOrders)});
@@ -200,8 +215,15 @@ void PrintPurchaseOrderServer() {
   delivery.emailBody = orderEmailBody(userSignature());
   crv::UserFile.close();
   crv::Systems.close();
+  const CompanyForm form = companyForm();
+  if (!form.designer) {
+    CreatePOPrint();
+    PrintPurchaseOrderStandard();
+    return;
+  }
+  if (!setDesignerForm(form.path, 0)) return;
   CreatePOPrint();
-  PrintPurchaseOrderStandard();
+  PrintPurchaseOrder();
 }
 
 int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, std::ostream* out) {
@@ -221,6 +243,7 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
   }
   DeliveryState& delivery = deliveryState();
   delivery.emailBody = orderEmailBody(userSignature());
+  const CompanyForm form = companyForm();
   CreatePOPrint();
   std::filesystem::path target;
   if (pdf && *pdf) {
@@ -232,11 +255,12 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
   }
   PdfPrintResult result;
   try {
-    result = layOutBatch(target);
+    result = layOutBatch(target, form, out);
   } catch (const crv::RenderError& error) {
     if (out) *out << "error: " << error.what() << "\n";
     return 2;
   }
+  if (result.failed) return 2;
   if (result.pages == 0) {
     if (out) *out << "Nothing to print.\n";
     return 1;

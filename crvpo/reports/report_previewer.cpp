@@ -29,6 +29,8 @@ class ReportPreviewer final : public crv::ui::WindowManager {
               ("crvpo-preview-" + std::to_string(getpid()) + "-" + std::to_string(++previews));
     std::filesystem::create_directories(folder_);
     zoom_ = options.zoom == 2 ? 2 : (options.zoom > 1 ? 1 : 2);
+    for (int i = 0; i < static_cast<int>(std::size(zoomSteps)); ++i)
+      if (zoomSteps[i] == options.startPercent) zoom_ = i;
 
     crv::ui::Window& w = window();
     w.setTitle(options.title);
@@ -41,9 +43,11 @@ class ReportPreviewer final : public crv::ui::WindowManager {
     w.addButton("?ZoomOut", "Zoom &Out");
     w.addButton("?ZoomIn", "Zoom &In");
     w.addButton("?Print", "&Print");
-    if (options.offerExport || options.zoom > 1) w.addButton("?Export", "Export This Report");
-    w.addButton("?Pdf", "Generate PDF File");
-    w.addButton("?Email", options.emailCaption);
+    if (options.delivery) {
+      if (options.offerExport || options.zoom > 1) w.addButton("?Export", "Export This Report");
+      w.addButton("?Pdf", "Generate PDF File");
+      w.addButton("?Email", options.emailCaption);
+    }
     w.addButton("?Close", "&Close", ButtonRole::Close);
 
     onAccepted("?First", [this] { show(0); });
@@ -56,8 +60,8 @@ class ReportPreviewer final : public crv::ui::WindowManager {
       if (printToDefaultPrinter(printable_)) printed_ = true;
     });
     if (window().find("?Export")) onAccepted("?Export", [this] { finishWith(deliveryState().exportMe); });
-    onAccepted("?Pdf", [this] { finishWith(deliveryState().makePdf); });
-    onAccepted("?Email", [this] { finishWith(deliveryState().emailMe); });
+    if (window().find("?Pdf")) onAccepted("?Pdf", [this] { finishWith(deliveryState().makePdf); });
+    if (window().find("?Email")) onAccepted("?Email", [this] { finishWith(deliveryState().emailMe); });
     show(0);
   }
   ~ReportPreviewer() override {

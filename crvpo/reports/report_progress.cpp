@@ -17,8 +17,8 @@ using crv::ui::Level;
 class ReportProgressWindow final : public crv::ui::WindowManager {
  public:
   ReportProgressWindow(ReportWork& work, bool previewing, const ReportTexts& texts,
-                       const std::string& userText)
-      : WindowManager("ReportProgress"), work_(work), previewing_(previewing), texts_(texts) {
+                       const std::string& userText, const std::string& name)
+      : WindowManager(name), work_(work), previewing_(previewing), texts_(texts) {
     crv::ui::Window& w = window();
     w.setTitle(previewing ? texts.ProgWinTitlePrvw : texts.ProgWinTitlePrnt);
     w.add(ControlKind::Progress, "?Progress:Thermometer");
@@ -87,10 +87,10 @@ class ReportProgressWindow final : public crv::ui::WindowManager {
 }  // namespace
 
 ReportRunEnd runWithProgress(ReportWork& work, bool previewing, const ReportTexts& texts,
-                             const std::string& userText) {
+                             const std::string& userText, const std::string& name) {
   const int request = crv::GlobalRequest;
   crv::GlobalRequest = 0;
-  ReportProgressWindow window(work, previewing, texts, userText);
+  ReportProgressWindow window(work, previewing, texts, userText, name);
   window.run();
   crv::GlobalRequest = request;
   return window.end();

@@ -35,8 +35,9 @@ enum class ReportRunEnd {
 inline constexpr int recordsPerTick = 25;
 
 // Runs `work` under the progress window; `userText` is the report's own
-// line under the thermometer (blank for most reports).
+// line under the thermometer (blank for most reports), `name` the window's
+// procedure name (the designer reports name theirs).
 ReportRunEnd runWithProgress(ReportWork& work, bool previewing, const ReportTexts& texts,
-                             const std::string& userText = {});
+                             const std::string& userText = {}, const std::string& name = "ReportProgress");
 
 }  // namespace crvpo

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "host/app/sample_designer_form.h"
 #include "host/data/company.h"
 #include "host/data/tables/equipment_tables.h"
 #include "host/data/tables/inventory_tables.h"
@@ -97,7 +98,7 @@ void addAccounts() {
 
 // ------------------------------------------------------------------ company, users
 
-void addCompany() {
+void addCompany(const std::filesystem::path& folder) {
   SYS.clear();
   SYS.CompanyName = companyName;
   SYS.Address1 = "4120 SE Columbia Way";
@@ -124,6 +125,7 @@ void addCompany() {
   SYS.PrintPhoneOnForms = 1;
   SYS.UseUniversalLogo = 0;
   SYS.POFormType = "Standard";
+  SYS.PODesignerForm = (folder / demo::sampleDesignerForm).string();
   SYS.DefaultJobAccount = "5400-00";
   SYS.DefaultEquipmentAccount = "6300-00";
   SYS.JobIDLen = jobIdLen;
@@ -1310,7 +1312,7 @@ void createDemoCompany(const std::filesystem::path& folder) {
   if (!transaction.started())
     throw std::runtime_error("Creating the demo company failed: " + transaction.error().describe());
   addAccounts();
-  addCompany();
+  addCompany(folder);
   addUsers();
   addVendors();
   addCustomers();
@@ -1322,6 +1324,7 @@ void createDemoCompany(const std::filesystem::path& folder) {
   addNotesAndLimits();
   if (transaction.commit() != TableStatus::Ok)
     throw std::runtime_error("Creating the demo company failed: " + transaction.error().describe());
+  writeSamplePurchaseOrderForm(folder / demo::sampleDesignerForm);
 }
 
 }  // namespace crv

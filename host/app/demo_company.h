@@ -87,5 +87,9 @@ inline constexpr std::string_view fullyReconciledOrder =
     "1005";                                                 // SortPONumber blank, SortVendorID 0, RecTF 1
 inline constexpr std::string_view unprintedOrder = "1006";  // equipment and job lines, PrintFlag "0"
 
+// The sample designer form, in the company folder; Systems' designer-form
+// path names it, while the form setting stays "Standard".
+inline constexpr std::string_view sampleDesignerForm = "Forms/Purchase Order.crvreport";
+
 }  // namespace demo
 }  // namespace crv

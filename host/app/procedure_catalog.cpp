@@ -2,6 +2,7 @@
 #include "host/app/procedure_catalog.h"
 
 #include "host/app/choose_po_listing.h"
+#include "host/app/designer_listing.h"
 #include "host/app/module_library.h"
 #include "host/app/print_purchase_order.h"
 #include "host/app/update_systems.h"
@@ -21,6 +22,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Reports", "Purchase Order &Listing...", "", "PrintListing", "report"},
       {"&Reports", "Listing &Formats", "CRVPO", "BrowsePOListLimits", "report"},
       {"&Reports", "Print a Purchase &Order...", "", "PrintPurchaseOrder", "print"},
+      {"&Reports", "&Designer Listing...", "", "PrintPOListFM", "report"},
       // Master data kept by the sibling modules.
       {"&Lists", "&Vendors", "CRVAP", "BrowseAPVendor", "vendors"},
       {"&Lists", "&Jobs", "CRVJC", "BrowseJCHeader", "jobs"},
@@ -29,6 +31,8 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Lists", "General Ledger &Accounts", "CRVGL", "BrowseGLMaster", "accounts"},
       {"&Lists", "&Customers", "CRVAR", "BrowseARCust", "customers"},
       {"&Setup", "&Company Settings", "", "UpdateSystems", "settings"},
+      {"&Setup", "Design Purchase Order &Form", "CRVPO", "DesignPurchaseOrderForm", "settings"},
+      {"&Setup", "Design Purchase Order &Listing...", "", "DesignPOListFM", "settings"},
       // Forms and lookups that other windows call; scripts may call them too.
       {"", "", "CRVPO", "UpdatePOMaster", ""},
       {"", "", "CRVPO", "UpdatePODetail", ""},
@@ -80,6 +84,13 @@ void* ProcedureCatalog::find(std::string_view library, std::string_view symbol) 
 std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
   if (entry.library.empty()) {
     if (entry.symbol == "UpdateSystems") return updateSystems;
+    if (entry.symbol == "PrintPOListFM" || entry.symbol == "DesignPOListFM") {
+      // Offered only when the module has designer listings.
+      auto* listing = reinterpret_cast<void (*)()>(find("CRVPO", "PrintPOListFM"));
+      if (!listing) return {};
+      if (entry.symbol == "PrintPOListFM") return [listing] { printDesignerListing(listing); };
+      return [listing] { designDesignerListing(listing); };
+    }
     if (entry.symbol == "PrintPurchaseOrder") {
       // Offered only when the module can print an order.
       void* server = find("CRVPO", "PrintPurchaseOrderServer");

@@ -5,6 +5,7 @@
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/ui/front_end.h"
 
 namespace crv {
 
@@ -72,6 +73,15 @@ UpdateSystemsWindow::UpdateSystemsWindow() : WindowManager("UpdateSystems") {
           .in(orders);
   detailType.setPrompt(*w.find("?SYS:PODefaultDetailType:Prompt"));
 
+  ui::Control& form = w.add(ControlKind::Group, "?FormGroup", "Purchase Order Form");
+  w.addPrompt("?SYS:POFormType:Prompt", "Print &Orders On:").in(form);
+  ui::Control& formType = w.addDropList("?SYS:POFormType", Binding::field(SYS, SYS.POFormType), "").in(form);
+  formType.setChoices({{"The standard form", "Standard"}, {"The company's designer form", "Formwright"}});
+  formType.setPrompt(*w.find("?SYS:POFormType:Prompt"));
+  ui::Control& formPath = field(form, "Designer &Form File:", "?SYS:PODesignerForm",
+                                Binding::field(SYS, SYS.PODesignerForm), "@s250");
+  w.addLookup(formPath);
+
   ui::Control& tax = w.add(ControlKind::Group, "?TaxGroup", "Tax");
   field(tax, "Default &Tax Rate %:", "?SYS:DefaultTaxRate", Binding::field(SYS, SYS.DefaultTaxRate), "@n7.3");
   w.addCheck("?SYS:CanadianTax", "Canadian ta&xes (GST and PST)", Binding::field(SYS, SYS.CanadianTax))
@@ -84,7 +94,21 @@ UpdateSystemsWindow::UpdateSystemsWindow() : WindowManager("UpdateSystems") {
 
   // The GST rate means something only with Canadian taxes.
   onAccepted("?SYS:CanadianTax", [this] { window().setFieldHidden("?SYS:GSTRate", SYS.CanadianTax == 0); });
-  recordHistory({"?SYS:CompanyName", "?SYS:NextPONumber", "?SYS:DefaultTaxRate"});
+  onAccepted("?SYS:PODesignerForm:Lookup", [this] { chooseDesignerForm(); });
+  recordHistory({"?SYS:CompanyName", "?SYS:NextPONumber", "?SYS:DefaultTaxRate", "?SYS:POFormType",
+                 "?SYS:PODesignerForm"});
+}
+
+void UpdateSystemsWindow::chooseDesignerForm() {
+  ui::FileDialogRequest request;
+  request.title = "Designer Form File";
+  request.filter = "Report Files|*.crvreport|All Files|*.*";
+  const std::filesystem::path current(SYS.PODesignerForm.str());
+  request.folder = current.empty() ? std::filesystem::path(DataPath) : current.parent_path();
+  const auto chosen = ui::frontEnd().openFiles(request);
+  if (!chosen.empty()) SYS.PODesignerForm = chosen.front().string();
+  window().touch();
+  select("?SYS:PODesignerForm");
 }
 
 Level UpdateSystemsWindow::opening() {
@@ -93,6 +117,11 @@ Level UpdateSystemsWindow::opening() {
 }
 
 Level UpdateSystemsWindow::validate() {
+  if (SYS.POFormType == "Formwright" && SYS.PODesignerForm.empty()) {
+    message("Printing on the designer form needs the form's file.", "Designer Form", Icon::Exclamation);
+    select("?SYS:PODesignerForm");
+    return Level::Notify;
+  }
   if (SYS.DefaultTaxRate < 0 || SYS.DefaultTaxRate > 100) {
     message("The tax rate is a percentage between 0 and 100.", "Tax Rate", Icon::Exclamation);
     return stayOn("?SYS:DefaultTaxRate");

@@ -12,6 +12,8 @@ void APVendorRecord::describe(LayoutBuilder& b) const {
               CRV_FIELD(DiscountPercent) CRV_FIELD(DefaultAccount) CRV_FIELD(DefaultTax)
                   CRV_FIELD(PurchaseStatus) CRV_FIELD(TaxID) CRV_FIELD(Is1099) CRV_FIELD(Balance)
                       CRV_FIELD(LastPurchaseDate);
+  b CRV_FIELD(UD1) CRV_FIELD(UD2) CRV_FIELD(UD3) CRV_FIELD(UD4) CRV_FIELD(UD5) CRV_FIELD(UD6) CRV_FIELD(UD7)
+      CRV_FIELD(UD8) CRV_FIELD(UD9) CRV_FIELD(UD10);
 }
 
 void APVendorRecord::define(TableDef& def) { def.key(KeyVendorID).key(KeyExternalID).key(KeyVendorName); }

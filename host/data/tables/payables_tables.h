@@ -33,6 +33,8 @@ struct APVendorRecord final : Record {
   Flag Is1099{};
   Amount Balance;
   Date LastPurchaseDate;
+  // user-defined fields a company fills as it likes (printed on designer forms)
+  Text<30> UD1, UD2, UD3, UD4, UD5, UD6, UD7, UD8, UD9, UD10;
 
   static constexpr KeyDef KeyVendorID{"KeyVendorID", {"VendorID"}, true};
   static constexpr KeyDef KeyExternalID{"KeyExternalID", {"ExternalID"}, false, true};

@@ -1,4 +1,4 @@
-// The line-form scripts under tests/scripts/crvpo run against the demo
+// The module's scripts under tests/scripts/crvpo run against the demo
 // company with order 1001 in the order buffer, as the header form leaves it
 // when it calls the line form, and must give their committed transcripts.
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "crvpo/reconcile/browse_po_reconcile.h"
 #include "host/framework/ui/headless/script_runner.h"
 #include "line_form_fixture.h"
 
@@ -33,7 +34,8 @@ TEST_F(LineFormScriptTest, LineFormScriptsGiveTheirCommittedTranscripts) {
   for (const auto& entry : std::filesystem::directory_iterator(scriptFolder))
     if (entry.path().extension() == ".script") scripts.push_back(entry.path());
   ASSERT_FALSE(scripts.empty());
-  const crv::ui::ProcedureMap procedures = {{"UpdatePODetail", [] { updatePODetail(); }}};
+  const crv::ui::ProcedureMap procedures = {{"UpdatePODetail", [] { updatePODetail(); }},
+                                            {"BrowsePOReconcile", [] { browsePOReconcile(); }}};
   for (const auto& script : scripts) {
     SCOPED_TRACE(script.filename().string());
     loadOrder(crv::demo::openJobOrder);
