@@ -7,8 +7,8 @@
 
 #include "crvpo/reports/address_lines.h"
 #include "crvpo/reports/create_po_print.h"
-#include "crvpo/reports/listing_description.h"
 #include "crvpo/reports/designer_form_path.h"
+#include "crvpo/reports/listing_description.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
 #include "crvpo/reports/print_purchase_order.h"
