@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/process_figures.h"
+#include "bench/bench_support.h"
 #include "crvpo/reports/print_po_listing.h"
 #include "host/data/company.h"
 #include "host/data/shared_values.h"
@@ -130,16 +130,16 @@ crv::POLimitsRecord detailedFormat() {
 
 void listToPdf(const crv::POLimitsRecord& format, const std::filesystem::path& pdf, int orders) {
   const Clock::time_point start = Clock::now();
-  const double cpuStart = cpuSeconds();
+  const double cpuStart = bench::cpuSeconds();
   crvpo::ListingRun run(format, pdf, nullptr, nullptr);
   long steps = 0;
   std::printf("%-22s %8s %8s %8s %10s %12s %10s\n", "PDF", "pages", "wall s", "cpu s", "pages/s",
               "pages/cpu-s", "VmHWM KiB");
   auto report = [&](const char* when) {
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    const double cpu = cpuSeconds() - cpuStart;
+    const double cpu = bench::cpuSeconds() - cpuStart;
     std::printf("%-22s %8d %8.1f %8.1f %10.1f %12.1f %10ld\n", when, run.pages(), wall, cpu,
-                run.pages() / wall, run.pages() / cpu, statusKiB("VmHWM:"));
+                run.pages() / wall, run.pages() / cpu, bench::statusKiB("VmHWM:"));
     std::fflush(stdout);
   };
   while (run.next()) {
@@ -156,7 +156,7 @@ void listToPdf(const crv::POLimitsRecord& format, const std::filesystem::path& p
 
 void listToWorkbook(const crv::POLimitsRecord& format, const std::filesystem::path& xlsx) {
   const Clock::time_point start = Clock::now();
-  const double cpuStart = cpuSeconds();
+  const double cpuStart = bench::cpuSeconds();
   std::vector<std::string> lines;
   crvpo::ListingRun run(format, std::nullopt, nullptr, &lines);
   while (run.next()) {
@@ -168,7 +168,7 @@ void listToWorkbook(const crv::POLimitsRecord& format, const std::filesystem::pa
   for (const std::string& line : lines) writer.add(line);
   writer.finish();
   const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-  const double cpu = cpuSeconds() - cpuStart;
+  const double cpu = bench::cpuSeconds() - cpuStart;
   std::printf("%-22s %8s %8s %8s %10s %12s %8s\n", "xlsx", "rows", "wall s", "cpu s", "rows/s", "rows/cpu-s",
               "sheets");
   std::printf("%-22s %8zu %8.1f %8.1f %10.0f %12.0f %8d\n", "listing to workbook", writer.rows(), wall, cpu,

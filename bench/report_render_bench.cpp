@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/process_figures.h"
+#include "bench/bench_support.h"
 #include "host/framework/report/paginator.h"
 #include "host/framework/values/date.h"
 #include "host/framework/values/decimal.h"
@@ -146,13 +146,13 @@ int main(int argc, char** argv) {
   std::printf("%7s %6s %8s %8s %11s %11s %10s %10s\n", "orders", "pages", "wall s", "cpu s", "pages/s",
               "pages/cpu-s", "VmHWM KiB", "VmRSS KiB");
   Clock::time_point start = Clock::now();
-  double cpuStart = cpuSeconds();
+  double cpuStart = bench::cpuSeconds();
   auto report_line = [&](int done) {
     double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    double cpu = cpuSeconds() - cpuStart;
+    double cpu = bench::cpuSeconds() - cpuStart;
     std::printf("%7d %6d %8.2f %8.2f %11.1f %11.1f %10ld %10ld\n", done, pdf.pagesWritten(), seconds, cpu,
-                pdf.pagesWritten() / seconds, pdf.pagesWritten() / cpu, statusKiB("VmHWM:"),
-                statusKiB("VmRSS:"));
+                pdf.pagesWritten() / seconds, pdf.pagesWritten() / cpu, bench::statusKiB("VmHWM:"),
+                bench::statusKiB("VmRSS:"));
   };
   for (int n = 1; n <= orders; ++n) {
     fillOrder(order, n);
