@@ -167,10 +167,10 @@ void UpdatePODetailWindow::detailTypeChanged() {
 }
 
 Level UpdatePODetailWindow::jobNameSearch() {
-  const std::optional<std::string> chosen = chooseJobByName(crv::POD.JobID.view());
-  if (!chosen) return Level::Benign;
-  crv::POD.JobID = *chosen;
-  if (crv::POD.JobID.empty()) return stayOn("?POD:JobID");
+  const JobNameMatch match = searchJobByName(crv::POD.JobID.view());
+  if (match.outcome == JobNameMatch::Outcome::NotAName) return Level::Benign;
+  crv::POD.JobID = match.jobId;
+  if (match.outcome == JobNameMatch::Outcome::NotPicked) return stayOn("?POD:JobID");
   return Level::Benign;
 }
 

@@ -210,9 +210,10 @@ Level UpdatePOMasterWindow::poNumberAccepted() {
 
 Level UpdatePOMasterWindow::defaultJobAccepted() {
   if (acceptingAll() || viewOnly()) return Level::Benign;
-  if (auto chosen = chooseJobByName(crv::POM.DefaultJob.view())) {
-    crv::POM.DefaultJob = *chosen;
-    if (chosen->empty()) {
+  const JobNameMatch match = searchJobByName(crv::POM.DefaultJob.view());
+  if (match.outcome != JobNameMatch::Outcome::NotAName) {
+    crv::POM.DefaultJob = match.jobId;
+    if (match.outcome == JobNameMatch::Outcome::NotPicked) {
       select("?POM:DefaultJob");
       return Level::Notify;
     }

@@ -28,7 +28,8 @@
 
 namespace crv {
 class Table;
-}
+struct PODetailRecord;
+}  // namespace crv
 
 namespace crvpo {
 
@@ -81,6 +82,13 @@ class PurchaseOrderForm {
   // orders left out because their amounts are out of range.
   int failures() const { return steps_.failures() + leftOut_; }
 
+  // Where the lines for "Export This Report" go (none when null): a
+  // heading, then per order a line with its number, date, vendor, ship-to,
+  // job and terms, a line per order line and its total lines.
+  void setExportLines(std::vector<std::string>* lines) { export_ = lines; }
+  // The numbers of the orders printed so far, in order.
+  const std::vector<std::string>& printedNumbers() const { return numbers_; }
+
   // Folder for the extracted logo (default: the process's private
   // temporary folder).
   void setWorkFolder(std::filesystem::path folder) { workFolder_ = std::move(folder); }
@@ -96,6 +104,7 @@ class PurchaseOrderForm {
   void numberRow();
   void loadVendor();
   void loadJob();
+  void exportOrder(const std::vector<crv::PODetailRecord>& lines);
   crv::TextItem& text(crv::Band& band, std::size_t index);
   static std::vector<crv::Table*> batchTables();
 
@@ -122,6 +131,8 @@ class PurchaseOrderForm {
   int printed_ = 0;
   int leftOut_ = 0;
   std::optional<crv::Id> limitId_;
+  std::vector<std::string>* export_ = nullptr;
+  std::vector<std::string> numbers_;
   // Failed writes of the numbering are shown and the run goes on.
   crv::StepFailureMessages failures_;
   crv::TableSteps steps_{failures_};

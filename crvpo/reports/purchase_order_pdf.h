@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "crvpo/reports/report_progress.h"
@@ -18,6 +19,7 @@ struct PdfPrintResult {
   int pages = 0;        // 0: nothing printed and no file written
   int failures = 0;     // shown while printing: the print is not whole
   bool failed = false;  // the report could not run (a designer form that cannot be read)
+  std::vector<std::string> numbers;  // of the orders printed
 };
 
 // Lays the batch out with the desktop's fonts and writes the PDF (replacing
@@ -28,8 +30,9 @@ struct PdfPrintResult {
 // complete after finish(); dropped without it, no file is left.
 class StandardFormPdfRun final : public ReportWork {
  public:
+  // `exportLines`, when given, gets the lines for "Export This Report".
   StandardFormPdfRun(const std::filesystem::path& file, std::function<void()> afterOrder,
-                     std::vector<crv::LaidOutPage>* keep);
+                     std::vector<crv::LaidOutPage>* keep, std::vector<std::string>* exportLines = nullptr);
   ~StandardFormPdfRun() override;
   StandardFormPdfRun(const StandardFormPdfRun&) = delete;
   StandardFormPdfRun& operator=(const StandardFormPdfRun&) = delete;
