@@ -27,10 +27,10 @@ OrderEditUndo OrderEditUndo::ofNewOrder(crv::Id poid) {
   return undo;
 }
 
-OpeningCommitments OrderEditUndo::commitments() const {
+OpeningCommitments OrderEditUndo::commitments(LineCommitments& rule) const {
   OpeningCommitments list;
   for (const crv::PODetailRecord& line : lines_)
-    if (auto entry = OpeningCommitments::of(line)) list.add(std::move(*entry));
+    if (auto entry = rule.of(line)) list.add(std::move(*entry));
   return list;
 }
 
@@ -62,12 +62,13 @@ void OrderEditUndo::restoreLines(crv::TableSteps& steps, crv::Connection& connec
 }
 
 void OrderEditUndo::putBack(crv::TableSteps& steps, crv::Connection& connection,
-                            const OpeningCommitments& posted, std::vector<std::string>& storedFiles) {
+                            const OpeningCommitments& posted, OpeningCommitments& restored,
+                            std::vector<std::string>& storedFiles) {
   CommitmentPoster poster(connection, steps);
   const auto& entries = posted.entries();
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) poster.apply(*entry, -1);
   restoreLines(steps, connection);
-  const OpeningCommitments restored = commitments();
+  restored = commitments(poster.rule());
   for (const Commitment& entry : restored.entries()) poster.apply(entry, +1);
   if (newOrder_) removeNotesAndAttachments(steps, connection, poid_, storedFiles);
 }
@@ -75,18 +76,19 @@ void OrderEditUndo::putBack(crv::TableSteps& steps, crv::Connection& connection,
 OperationOutcome OrderEditUndo::undo(crv::Connection& connection, OpeningCommitments& posted) {
   OperationOutcome outcome;
   std::vector<std::string> storedFiles;
+  OpeningCommitments restored;
   std::optional<crv::StepFailure> failure;
   try {
     failure =
         crv::runAtomically(connection, wait_, "PODetail", crv::TableOp::Saving, [&](crv::TableSteps& steps) {
-          putBack(steps, connection, posted, storedFiles);
+          putBack(steps, connection, posted, restored, storedFiles);
           return true;
         });
   } catch (const std::exception& error) {
     return outcome.fail(std::string(error.what()) + "||" + notUndoneText, failureTitle);
   }
   if (failure) return outcome.fail(failureText(*failure, notUndoneText), failureTitle);
-  posted = commitments();
+  posted = std::move(restored);
   removeStoredFiles(storedFiles, outcome);
   outcome.done = true;
   return outcome;

@@ -45,17 +45,16 @@ class OrderEditUndo {
   void setWait(std::chrono::milliseconds wait) { wait_ = wait; }
 
   const std::vector<crv::PODetailRecord>& lines() const { return lines_; }
-  // What the lines commit, one entry per job or inventory line in order.
-  OpeningCommitments commitments() const;
-
   // Puts the order back. `posted` holds what the order's figures hold for
   // it now; afterwards it holds what the restored lines commit. Nothing is
   // shown here: the window hands the outcome to tellUser().
   OperationOutcome undo(crv::Connection& connection, OpeningCommitments& posted);
 
  private:
+  // What the lines commit, one entry per job or inventory line in order.
+  OpeningCommitments commitments(LineCommitments& rule) const;
   void putBack(crv::TableSteps& steps, crv::Connection& connection, const OpeningCommitments& posted,
-               std::vector<std::string>& storedFiles);
+               OpeningCommitments& restored, std::vector<std::string>& storedFiles);
   void restoreLines(crv::TableSteps& steps, crv::Connection& connection);
 
   crv::Id poid_ = 0;

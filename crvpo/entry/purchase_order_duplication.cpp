@@ -158,7 +158,7 @@ crv::Id PurchaseOrderDuplication::write(crv::TableSteps& steps, const crv::POMas
   for (crv::PODetailRecord& line : lines) {
     resetLine(steps, *connection_, line, copyId);
     insertNumbered(steps, copies.table, line, lineTable);
-    if (auto entry = OpeningCommitments::of(copies.rec)) poster.apply(*entry, +1);
+    if (auto entry = poster.rule().of(copies.rec)) poster.apply(*entry, +1);
   }
   return copyId;
 }

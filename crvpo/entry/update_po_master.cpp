@@ -383,7 +383,14 @@ bool UpdatePOMasterWindow::startEditing() {
       crv::message(crv::RuntimeErrors::current().describe() + " Reading PODetail", {}, crv::Icon::Stop);
       return false;
     }
-    if (request() == crv::ChangeRecord) opening_ = undo_->commitments();
+    if (request() == crv::ChangeRecord) {
+      auto opening = OpeningCommitments::ofOrder(*connection, crv::POM.POID);
+      if (!opening) {
+        crv::message(crv::RuntimeErrors::current().describe() + " Reading PODetail", {}, crv::Icon::Stop);
+        return false;
+      }
+      opening_ = std::move(*opening);
+    }
   }
   sums_ = {};
   for (const crv::PODetailRecord& line : undo_->lines()) sums_.add(line);

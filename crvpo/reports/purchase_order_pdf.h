@@ -16,9 +16,9 @@ namespace crvpo {
 
 struct PdfPrintResult {
   int orders = 0;
-  int pages = 0;        // 0: nothing printed and no file written
-  int failures = 0;     // shown while printing: the print is not whole
-  bool failed = false;  // the report could not run (a designer form that cannot be read)
+  int pages = 0;                     // 0: nothing printed and no file written
+  int failures = 0;                  // shown while printing: the print is not whole
+  bool failed = false;               // the report could not run (a designer form that cannot be read)
   std::vector<std::string> numbers;  // of the orders printed
 };
 

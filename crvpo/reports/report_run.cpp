@@ -12,7 +12,9 @@
 
 namespace crvpo {
 
-std::filesystem::path temporaryReportFile(std::string_view tag) { return crv::temporaryFileName(tag, ".pdf"); }
+std::filesystem::path temporaryReportFile(std::string_view tag) {
+  return crv::temporaryFileName(tag, ".pdf");
+}
 
 void tellNothingPrinted(bool previewing) {
   const ReportTexts texts = ReportTexts::loadDefault();

@@ -308,8 +308,9 @@ TableStatus Table::primeAutoInc() {
 
 void Table::restorePriming(const Priming& priming) {
   primedRow_ = priming.row;
+  primedVersion_ = priming.version;
   primedNumber_ = priming.number;
-  if (priming.row != 0) currentRow_ = priming.row;
+  if (priming.row != 0) holdRow({priming.row, priming.version});
 }
 
 TableStatus Table::cancelAutoInc() {

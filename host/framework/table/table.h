@@ -101,9 +101,10 @@ class Table {
   // row again and cancelAutoInc() removes it.
   struct Priming {
     RowId row = 0;
+    RowVersion version = 0;
     std::int64_t number = 0;
   };
-  Priming priming() const { return {primedRow_, primedNumber_}; }
+  Priming priming() const { return {primedRow_, primedVersion_, primedNumber_}; }
   void restorePriming(const Priming& priming);
 
   std::int64_t records();

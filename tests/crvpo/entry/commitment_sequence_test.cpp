@@ -205,7 +205,7 @@ TEST_F(CommitmentSequenceTest, EveryFigureAgreesWithARebuildAfterEveryStep) {
     } else {
       done = "rebuild";
       const RecalcSummary summary = CommittedCostRecalculation(company->connection()).run(quiet);
-      ASSERT_EQ(summary.errors, 0);
+      ASSERT_TRUE(summary.completed) << summary.failure;
       EXPECT_EQ(summary.costLinesChanged + summary.coDetailsChanged, 0) << "a rebuild found figures to move";
     }
     ASSERT_FALSE(HasFatalFailure()) << "step " << step << ": " << done;

@@ -17,11 +17,13 @@
 #include "crvpo/importexport/purchase_order_import.h"
 #include "host/app/demo_company.h"
 #include "host/data/company.h"
+#include "host/data/company_copy.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/private_table.h"
 #include "support/independent_rebuild.h"
 #include "support/temp_folder.h"
+#include "support/test_engine.h"
 
 namespace crvpo::test {
 
@@ -29,6 +31,7 @@ class ImportFixture : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     demo = new crv::test::TempFolder;
+    crv::test::prepareCompanyFolder(demo->path());
     crv::createDemoCompany(demo->path());
   }
   static void TearDownTestSuite() {
@@ -36,8 +39,8 @@ class ImportFixture : public ::testing::Test {
     demo = nullptr;
   }
   void SetUp() override {
-    std::filesystem::copy(demo->path(), folder.path() / "company", std::filesystem::copy_options::recursive);
-    company = crv::Company::open(folder.path() / "company");
+    copyDemo();
+    company = crv::Company::open(companyFolder());
     crv::DataPath = (folder.path() / "company").string();
     crv::UserID = "ADM";
     crv::GENERIC = 0;
@@ -45,6 +48,18 @@ class ImportFixture : public ::testing::Test {
     crv::TAGQUE.clear();
   }
   void TearDown() override { company.reset(); }
+
+  // A fresh copy of the demo company for each test: the folder on SQLite,
+  // the rows into a schema of its own on a server.
+  void copyDemo() {
+    if (!crv::test::onServer()) {
+      std::filesystem::copy(demo->path(), companyFolder(), std::filesystem::copy_options::recursive);
+      return;
+    }
+    crv::test::prepareCompanyFolder(companyFolder());
+    const crv::CompanyCopyResult copied = crv::copyCompany(demo->path(), companyFolder());
+    ASSERT_TRUE(copied.verified()) << copied.error;
+  }
 
   std::filesystem::path companyFolder() const { return folder.path() / "company"; }
 

@@ -7,7 +7,6 @@
 
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/suite_tables.h"
-#include "host/storage/sqlite/sqlite_backend.h"
 #include "support/fault_injecting_backend.h"
 #include "tests/crvpo/importexport/import_fixture.h"
 
@@ -177,7 +176,7 @@ TEST_F(ImportTest, AnImportThatCannotHaveItsTransactionIsNotRun) {
   const auto file = write("wait.csv", "H,W-1,103,,0,0,0\n");
   ImportPreview preview;
   ASSERT_TRUE(read(commaSource(checkedLayout, file), preview).read);
-  auto other = crv::SqliteBackend().open(company->databaseFile().string(), crv::Company::schema(), false);
+  auto other = company->connect();
   ASSERT_FALSE(other->begin(std::chrono::milliseconds(0)).failed());
   PurchaseOrderImport importer(company->connection(), commaSource(checkedLayout, file));
   importer.setWait(std::chrono::milliseconds(10));
