@@ -10,6 +10,7 @@
 
 #include "host/app/demo_company.h"
 #include "host/data/company.h"
+#include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/report/report_file.h"
 #include "support/command_run.h"
@@ -59,6 +60,36 @@ TEST_F(PrintCommandTest, PrintsOneOrderToThePdfNamed) {
   const std::string text = pdfText(pdf);
   EXPECT_NE(text.find("NUMBER: " + std::string(demo::openJobOrder)), std::string::npos) << text;
   EXPECT_NE(text.find("Columbia Lumber Supply"), std::string::npos) << text;
+}
+
+// A batch from the limits that holds one order is named after that order,
+// as printing the order by its number is.
+TEST_F(PrintCommandTest, ALimitsBatchOfOneOrderIsNamedAfterTheOrder) {
+  {
+    auto company = Company::open(folder_.path(), false);
+    POLimits.open();
+    POL.clear();
+    POL.Report = "Generate POs";
+    const bool found = POLimits.setFrom(POL.KeyReport, 1) == TableStatus::Ok &&
+                       POLimits.next() == TableStatus::Ok && POL.Report == "Generate POs";
+    if (!found) {
+      POL.clear();
+      ASSERT_EQ(POLimits.primeAutoInc(), TableStatus::Ok);
+      POL.Report = "Generate POs";
+    }
+    POL.SelectedPONumbers = 1;
+    POL.POFrom = demo::openJobOrder;
+    POL.POTo = demo::openJobOrder;
+    ASSERT_EQ(found ? POLimits.update() : POLimits.insert(), TableStatus::Ok);
+    POLimits.close();
+  }
+  const CommandRun printed = runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " --limits");
+  ASSERT_EQ(printed.code, 0) << printed.output;
+  EXPECT_NE(printed.output.find("Printed 1 order(s)"), std::string::npos) << printed.output;
+  const std::string named =
+      (folder_ / ("Purchase Order " + std::string(demo::openJobOrder) + " from ")).string();
+  EXPECT_NE(printed.output.find(" to " + named), std::string::npos) << printed.output;
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "Purchase Orders.pdf"));
 }
 
 TEST_F(PrintCommandTest, AnUnknownOrderNumberFailsWithAMessageAndWritesNothing) {
