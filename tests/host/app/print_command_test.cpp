@@ -1,11 +1,13 @@
 // `crvhost print`: one order of the demo company printed to a PDF file
-// whose text carries the order, on the standard form or the company's
-// designer form, and an unknown order number or a designer form of the
-// wrong type refused with a message and a failing exit code, run as the
+// whose text carries the order and the company's footer, on the standard
+// form or the company's designer form, a limits batch of one order named
+// after it, and an unknown order number or a designer form of the wrong
+// type refused with a message and a failing exit code, run as the
 // installed program is.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "host/app/demo_company.h"
@@ -27,17 +29,22 @@ class PrintCommandTest : public ::testing::Test {
     createDemoCompany(folder_.path());
   }
 
-  // The company's form setting and designer-form path, as Company Settings
-  // stores them (the desktop test sets them through the form).
-  void useDesignerForm(const std::filesystem::path& form) {
+  // Company settings as Company Settings stores them (the desktop test sets
+  // them through the form).
+  void changeSettings(const std::function<void()>& change) {
     auto company = Company::open(folder_.path(), false);
     Systems.open();
     Systems.set(SystemsRecord::KeySystemID);
     ASSERT_EQ(Systems.next(), TableStatus::Ok);
-    SYS.POFormType = "Formwright";
-    SYS.PODesignerForm = form.string();
+    change();
     ASSERT_EQ(Systems.update(), TableStatus::Ok);
     Systems.close();
+  }
+  void useDesignerForm(const std::filesystem::path& form) {
+    changeSettings([&] {
+      SYS.POFormType = "Formwright";
+      SYS.PODesignerForm = form.string();
+    });
   }
 
   CommandRun print(const std::filesystem::path& pdf) {
@@ -50,6 +57,7 @@ class PrintCommandTest : public ::testing::Test {
 };
 
 TEST_F(PrintCommandTest, PrintsOneOrderToThePdfNamed) {
+  changeSettings([] { SYS.ReportFooter = "Deliveries to the site office only"; });
   const std::filesystem::path pdf = folder_ / "out.pdf";
   const CommandRun printed = runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " " +
                                         std::string(demo::openJobOrder) + " " + quoted(pdf));
@@ -60,6 +68,7 @@ TEST_F(PrintCommandTest, PrintsOneOrderToThePdfNamed) {
   const std::string text = pdfText(pdf);
   EXPECT_NE(text.find("NUMBER: " + std::string(demo::openJobOrder)), std::string::npos) << text;
   EXPECT_NE(text.find("Columbia Lumber Supply"), std::string::npos) << text;
+  EXPECT_NE(text.find("Deliveries to the site office only"), std::string::npos) << text;
 }
 
 // A batch from the limits that holds one order is named after that order,
