@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "crvpo/entry/line_amounts.h"
+#include "crvpo/entry/line_commitment.h"
 #include "crvpo/entry/line_item_checks.h"
 #include "crvpo/entry/over_budget_warning.h"
 #include "crvpo/entry/text_line.h"
@@ -207,7 +208,8 @@ Level UpdatePODetailWindow::opening() {
   state.CommittedCostCode = "";
   if (crv::POD.DetailType == typeJob && request() == crv::ChangeRecord &&
       fetchCostLine(crv::POD.JobID.view(), crv::POD.CostCode.view())) {
-    state.CurrentCommitted = crv::JCC.Committed - crv::POD.TotalAmount;
+    // What the others commit: the cost line less what this line posted.
+    state.CurrentCommitted = crv::JCC.Committed - openAmount(crv::POD);
     state.CommittedJobID = crv::POD.JobID;
     state.CommittedCostCode = crv::POD.CostCode;
   }

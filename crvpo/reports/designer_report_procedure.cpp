@@ -267,7 +267,7 @@ void DesignerReportProcedure::preview(int pages) {
     printed = previewPages(std::move(pages_), pdfFile_, options) == 1;
   }
   pages_.clear();
-  if (delivering) setup_.afterPreview(pdfFile_);
+  if (delivering) setup_.afterPreview(pdfFile_, printed);
   if (!editing_) crv::GlobalResponse = printed ? crv::RequestCompleted : crv::RequestCancelled;
 }
 

@@ -85,7 +85,7 @@ struct DesignerReportSetup {
   std::function<void()> onRecord;
   // After the preview of a run (not of the designer's preview): delivery.
   // Absent: the previewer offers no delivery buttons.
-  std::function<void(const std::filesystem::path& pdf)> afterPreview;
+  std::function<void(const std::filesystem::path& pdf, bool printed)> afterPreview;
 };
 
 class DesignerReportProcedure final : public crv::ReportFeed {

@@ -56,7 +56,7 @@ bool gatherRecipients(crv::Id vendorId) {
   crv::APVendor.close();
   if (list.empty()) {
     list.push_back({true, std::string(recipientPlaceholder), std::string()});
-    return false;
+    return true;
   }
   list.front().tagged = true;
   return list.size() > 1;

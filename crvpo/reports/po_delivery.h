@@ -51,7 +51,8 @@ std::filesystem::path batchPdfFileName(std::string_view dataPath);
 
 // Rebuilds the recipient list for a vendor: its own address first (ticked),
 // then its contacts with an address; the placeholder when there is none.
-// Answers true when the user should choose among several entries.
+// Answers true when the user should choose among several entries or type
+// an address in place of the placeholder.
 bool gatherRecipients(crv::Id vendorId);
 
 // The company's mail settings (see above); the sender defaults to the

@@ -188,17 +188,15 @@ void POPrintBatchBuilder::addRowForOrder(bool fromLimits) {
       closedUpLines(crv::APV.Address.view(), crv::APV.Address2.view(),
                     cityLine(crv::APV.City.view(), crv::APV.State.view(), crv::APV.Zip.view(), " "));
 
-  if (state.SetPrintedFlag == 1 && !isPrinted(crv::POM.PrintFlag)) {
-    crv::POM.PrintFlag = "1";
-    steps_.update(crv::POMaster);
-  }
-
-  // The row is taken after the numbering and the printed flag, so that it
-  // carries what was just stored.
+  // The row is taken after the numbering, so that it carries the number
+  // just stored. The order itself is marked printed only once the batch was
+  // printed, saved as a PDF or e-mailed (markBatchOrdersPrinted); the row
+  // carries the flag the printed form shows.
   crv::POP.clear();
   steps_.primeAutoInc(crv::POPrint);
   crv::POP.UserID = crv::UserID.view();
   crv::POP.copyFieldsByName(crv::POM);
+  if (state.SetPrintedFlag == 1) crv::POP.PrintFlag = "1";
   crv::POP.VendorLine1 = vendor[0];
   crv::POP.VendorLine2 = vendor[1];
   crv::POP.VendorLine3 = vendor[2];
@@ -223,6 +221,27 @@ void POPrintBatchBuilder::buildBlankForm() {
     steps_.update(crv::Systems);
   }
   crv::DecimalVariable = crv::Amount(static_cast<std::int64_t>(crv::POPrintRecord::blankFormID));
+}
+
+void markBatchOrdersPrinted(crv::StepFailureSink& failures) {
+  if (printState().SetPrintedFlag != 1) return;
+  crv::TableSteps steps(failures);
+  crv::POPrint.open();
+  crv::POMaster.open();
+  std::vector<crv::Id> orders;
+  crv::POP.clear();
+  crv::POP.UserID = crv::UserID.view();
+  if (crv::POPrint.setRange(crv::POP.KeyUserID, 1) == TableStatus::Ok) {
+    while (crv::POPrint.next() == TableStatus::Ok) orders.push_back(crv::POP.POID);
+  }
+  for (crv::Id poid : orders) {
+    if (crv::fetchBy(crv::POMaster, crv::POM.KeyPOID, crv::POM.POID, poid) != TableStatus::Ok) continue;
+    if (isPrinted(crv::POM.PrintFlag)) continue;
+    crv::POM.PrintFlag = "1";
+    steps.update(crv::POMaster);
+  }
+  crv::POMaster.close();
+  crv::POPrint.close();
 }
 
 }  // namespace crvpo

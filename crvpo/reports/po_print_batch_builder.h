@@ -2,8 +2,8 @@
 // request in DecimalVariable (create_po_print.h lists the codes), and the
 // company heading.
 //
-// Building a row may number the order and mark it printed in POMaster, by
-// the module's print settings. A failed table operation is reported to the
+// Building a row may number the order in POMaster, by the module's print
+// settings. A failed table operation is reported to the
 // observer, named after its table and step (" Saving POMaster"), and the
 // build goes on; nothing already written is undone.
 //
@@ -50,5 +50,10 @@ class POPrintBatchBuilder {
   crv::TableSteps steps_;
   std::vector<crv::Table*> opened_;
 };
+
+// Marks the orders of the signed-in user's batch printed in POMaster, when
+// the print settings ask for it. Called once the batch was printed, saved
+// as a PDF or e-mailed; the sample and the blank form have no order to mark.
+void markBatchOrdersPrinted(crv::StepFailureSink& failures);
 
 }  // namespace crvpo

@@ -127,7 +127,7 @@ void PurchaseOrderForm::design() {
   form.addText(470, 220, 68, "AMOUNT", bold(7), Align::Right);
   form.addText(0, 640, 270, "By_________________________________  Date_____________", plain(8));
   form.addText(280, 640, 260, "By_________________________________  Date_____________", plain(8));
-  form.addField(0, 656, 540, ReportFooterMessage, "@s100", plain(7));
+  form.addField(0, 656, 540, crv::ReportFooterMessage, "@s100", plain(7));
 
   crv::Band& header = report_.pageHeader;
   header.setHeight(236);

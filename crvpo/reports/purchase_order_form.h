@@ -117,7 +117,6 @@ class PurchaseOrderForm {
   std::array<crv::Text<40>, 3> ShipToBlock;
   crv::Text<15> CatalogPrompt;
   TotalLines totals_;
-  crv::Text<100> ReportFooterMessage;
 
   // positions of items moved or hidden per run
   std::size_t jobCaption_ = 0;

@@ -11,6 +11,7 @@
 #include "crvpo/reports/listing_description.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
+#include "crvpo/reports/po_print_batch_builder.h"
 #include "crvpo/reports/print_purchase_order.h"
 #include "crvpo/reports/print_state.h"
 #include "crvpo/reports/purchase_order_pdf.h"
@@ -33,6 +34,44 @@
 namespace crvpo {
 
 namespace {
+
+void markPrinted() {
+  crv::StepFailureMessages shown;
+  markBatchOrdersPrinted(shown);
+}
+
+// The PDF name of the batch just built: one order is named after its
+// number however it was chosen, several share the batch name.
+std::filesystem::path batchPdfName() {
+  crv::POPrint.open();
+  crv::POP.clear();
+  crv::POP.UserID = crv::UserID.view();
+  int rows = 0;
+  std::string number;
+  if (crv::POPrint.setRange(crv::POP.KeyUserID, 1) == crv::TableStatus::Ok) {
+    while (rows < 2 && crv::POPrint.next() == crv::TableStatus::Ok) {
+      if (++rows == 1) number = crv::POP.PONumber.str();
+    }
+  }
+  crv::POPrint.close();
+  if (rows == 1) return orderPdfFileName(crv::DataPath, number, crv::CompanyName.view());
+  return batchPdfFileName(crv::DataPath);
+}
+
+// Whom the batch's e-mail goes to, and whether the person must choose or
+// type first. A batch from the limits has no one vendor: an address is
+// typed. The sample order's vendor is a real one: nobody is ticked for it.
+bool recipientsToChoose() {
+  DeliveryState& delivery = deliveryState();
+  if (crv::DecimalVariable.isZero()) {
+    delivery.recipients = {Recipient{true, std::string(recipientPlaceholder), std::string()}};
+    return true;
+  }
+  const bool choose = gatherRecipients(delivery.rememberedVendor);
+  if (crv::DecimalVariable != sampleOrderRequest) return choose;
+  for (Recipient& r : delivery.recipients) r.tagged = false;
+  return true;
+}
 
 int batchRows() {
   crv::POPrint.open();
@@ -89,13 +128,13 @@ void noteOrderForDelivery() {
       orderPdfFileName(crv::DataPath, crv::POP.PONumber.view(), crv::CompanyName.view()).string();
 }
 
-void deliverPrintedBatch(const std::filesystem::path& laidOut) {
+void deliverPrintedBatch(const std::filesystem::path& laidOut, bool printed) {
   if (batchRows() > 1) crv::PDFFileName = batchPdfFileName(crv::DataPath).string();
-  if (deliveryState().emailMe && !crv::DecimalVariable.isZero()) {
-    if (gatherRecipients(deliveryState().rememberedVendor)) POEmailSelect();
-  }
-  deliverAfterPreview(laidOut, std::string(printState().EmailSubject.view()),
-                      std::string(crv::clip(deliveryState().emailBody)));
+  if (deliveryState().emailMe && recipientsToChoose()) POEmailSelect();
+  if (deliverAfterPreview(laidOut, std::string(printState().EmailSubject.view()),
+                          std::string(crv::clip(deliveryState().emailBody))) ||
+      printed)
+    markPrinted();
 }
 
 std::string orderEmailBody(const std::string& signature) {
@@ -192,7 +231,7 @@ void PrintPurchaseOrderStandard() {
   } else {
     printed = printToDefaultPrinter(laidOut);
   }
-  deliverPrintedBatch(laidOut);
+  deliverPrintedBatch(laidOut, printed);
   std::string printedOrders = "Purchase Orders:";
   for (const std::string& number : run->numbers) printedOrders += " " + number;
   exportAfterPreview({"Purchase Order > Print Purchase Orders", shortenedListLine(printedOrders)});
@@ -249,10 +288,8 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
   std::filesystem::path target;
   if (pdf && *pdf) {
     target = pdf;
-  } else if (!number.empty()) {
-    target = orderPdfFileName(crv::DataPath, number, crv::CompanyName.view());
   } else {
-    target = batchPdfFileName(crv::DataPath);
+    target = batchPdfName();
   }
   PdfPrintResult result;
   try {
@@ -279,6 +316,7 @@ int PrintPurchaseOrderConsole(const char* poNumber, const char* pdf, int email, 
            << (email != 0 ? " and was not e-mailed" : "") << ".\n";
     return 2;
   }
+  markPrinted();
   if (email == 0) return 0;
   if (!number.empty()) {
     gatherRecipients(delivery.rememberedVendor);

@@ -31,8 +31,9 @@ bool printToDefaultPrinter(const std::filesystem::path& pdf, int copies = 1);
 // the e-mail goes to.
 void noteOrderForDelivery();
 // After the preview of a batch: the batch's PDF name, the recipients when
-// one order is e-mailed, then the PDF and the e-mail.
-void deliverPrintedBatch(const std::filesystem::path& laidOut);
+// one order is e-mailed, then the PDF and the e-mail. The batch's orders
+// are marked printed when they were `printed` or the PDF was written.
+void deliverPrintedBatch(const std::filesystem::path& laidOut, bool printed);
 
 // The body of the e-mail that carries an order: a fixed sentence, and the
 // user's signature after a blank line when there is one.

@@ -43,7 +43,8 @@ class ReportPreviewer final : public crv::ui::WindowManager {
     if (options.delivery) {
       if (options.offerExport || options.zoom > 1) w.addButton("?Export", "Export This Report");
       w.addButton("?Pdf", "Generate PDF File");
-      w.addButton("?Email", options.emailCaption);
+      // The larger set of buttons is the same on every report.
+      w.addButton("?Email", options.zoom > 1 ? std::string("Email Report (pdf)") : options.emailCaption);
     }
     w.addButton("?Close", "&Close", ButtonRole::Close);
 

@@ -21,7 +21,7 @@ struct PreviewOptions {
   std::string title = "Print Preview";
   std::string emailCaption = "Email PO (pdf)";  // "Email Report (pdf)" on other reports
   bool offerExport = false;
-  int zoom = 0;          // GLO:PreviewZoom: above 1 adds the export button
+  int zoom = 0;          // GLO:PreviewZoom: above 1 adds the export button and says "Email Report (pdf)"
   int startPercent = 0;  // 50, 75, 100, 150 or 200 to start at; 0: as `zoom` says
   bool delivery = true;  // false: no PDF, e-mail or export buttons
 };

@@ -114,6 +114,7 @@ UpdateSystemsWindow::UpdateSystemsWindow() : WindowManager("UpdateSystems") {
   ui::Control& formPath = field(form, "Designer &Form File:", "?SYS:PODesignerForm",
                                 Binding::field(SYS, SYS.PODesignerForm), "@s250");
   w.addLookup(formPath);
+  field(form, "Report Footer &Message:", "?SYS:ReportFooter", Binding::field(SYS, SYS.ReportFooter), "@s100");
 
   ui::Control& tax = w.add(ControlKind::Group, "?TaxGroup", "Tax");
   field(tax, "Default &Tax Rate %:", "?SYS:DefaultTaxRate", Binding::field(SYS, SYS.DefaultTaxRate), "@n7.3");

@@ -12,6 +12,7 @@ void setSwitchesFrom(const SystemsRecord& settings) {
   EQPURCHASE = settings.EquipmentPurchasing != 0 ? 1 : 0;
   PURCHASELEVEL = settings.PurchaseLevel;
   COUNTRY = settings.Country.str();
+  ReportFooterMessage = settings.ReportFooter.view();
 }
 
 }  // namespace crv

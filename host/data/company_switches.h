@@ -1,5 +1,6 @@
 // The suite's switches (GENERIC, INPURCHASE, EQPURCHASE, PURCHASELEVEL,
-// COUNTRY) as the company's settings give them.
+// COUNTRY) as the company's settings give them, and the report footer
+// (ReportFooterMessage) the forms print.
 //
 // The forms read the switches, never the settings row, to decide which
 // detail types, tax boxes and change-order fields they offer. The host sets

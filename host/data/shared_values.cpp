@@ -7,6 +7,7 @@ GlobalSettings GLO;
 
 Text<3> UserID;
 Text<40> CompanyName;
+Text<100> ReportFooterMessage;
 std::string DataPath;
 std::string IniPath;
 

@@ -32,8 +32,9 @@ extern GlobalSettings GLO;
 
 extern Text<3> UserID;  // the signed-on user
 extern Text<40> CompanyName;
-extern std::string DataPath;  // the company's data folder
-extern std::string IniPath;   // the folder of the suite's settings files
+extern Text<100> ReportFooterMessage;  // the company's report footer
+extern std::string DataPath;           // the company's data folder
+extern std::string IniPath;            // the folder of the suite's settings files
 
 extern Flag GENERIC;       // 1 = the suite runs without job cost
 extern std::string GNAME;  // the product's name, which generic mode shows in place of the suite's

@@ -201,6 +201,7 @@ struct SystemsRecord final : Record {
   Flag EquipmentPurchasing{};  // EQPURCHASE
   Byte PurchaseLevel{};        // PURCHASELEVEL, 0 to 2
   Text<20> Country;            // COUNTRY: "Canada" gives GST and PST
+  Text<100> ReportFooter;      // printed at the foot of the company's forms: ReportFooterMessage
 
   static constexpr KeyDef KeySystemID{"KeySystemID", {"SystemID"}, true};
 

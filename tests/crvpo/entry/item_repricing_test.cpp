@@ -49,6 +49,18 @@ TEST_F(ItemRepricingTest, AskedWhenAnotherLineHasThePriceAndRepricesEverySuchLin
   loadOrder(crv::demo::inventoryOrder);  // vendor 110: screws by the BOX, generators
   auto before = lines();
   const crv::Id screws = before.at(std::string(crv::demo::boxedItem)).DetailID;
+  // The screws are a taxed line of 7 boxes: its repriced amount leaves the
+  // tax out.
+  crv::PODetail.open();
+  crv::POD.clear();
+  crv::POD.DetailID = screws;
+  ASSERT_EQ(crv::PODetail.fetch(crv::PODetailRecord::KeyDetailID), crv::TableStatus::Ok);
+  crv::POD.QtyOrdered = crv::Quantity(7);
+  crv::POD.Taxable = 1;
+  crv::POD.TaxAmount = crv::Amount::fromRaw(433);
+  crv::POD.TotalAmount = crv::POD.PreTaxAmount + crv::POD.TaxAmount;
+  ASSERT_EQ(crv::PODetail.update(), crv::TableStatus::Ok);
+  crv::PODetail.close();
   crv::POM.VendorID = 111;  // sells both the screws and the generator
   HeadlessDriver person;
   person.start([&] { result = resetItemPricing(screws); }, "Vendor");
@@ -64,12 +76,14 @@ TEST_F(ItemRepricingTest, AskedWhenAnotherLineHasThePriceAndRepricesEverySuchLin
   const Line& box = after.at(std::string(crv::demo::boxedItem));
   EXPECT_EQ(box.VendorCatalogID, "TCH-44817");
   EXPECT_DOUBLE_EQ(box.UnitPrice, 8.60);
-  EXPECT_EQ(box.QtyOrdered, before.at(std::string(crv::demo::boxedItem)).QtyOrdered);
-  EXPECT_EQ(box.PreTaxAmount, crv::multiply<2>(box.QtyOrdered, 8.60));
-  EXPECT_EQ(box.TotalAmount, box.PreTaxAmount);
+  EXPECT_EQ(box.QtyOrdered, crv::Quantity(7));
+  EXPECT_EQ(box.PreTaxAmount, crv::Amount::fromRaw(6020));  // 7 x 8.60
+  EXPECT_EQ(box.TotalAmount, crv::Amount::fromRaw(6020));
   const Line& generator = after.at(std::string(crv::demo::serializedItem));
   EXPECT_DOUBLE_EQ(generator.UnitPrice, 1299.00);
-  EXPECT_EQ(generator.TotalAmount, crv::multiply<2>(generator.QtyOrdered, 1299.00));
+  EXPECT_EQ(generator.QtyOrdered, before.at(std::string(crv::demo::serializedItem)).QtyOrdered);
+  EXPECT_EQ(generator.TotalAmount.raw(),
+            static_cast<std::int64_t>(generator.QtyOrdered.raw()) * 129900 / crv::Quantity::scale);
   // The account line has no item and stays as it was.
   EXPECT_EQ(after.at("").TotalAmount, before.at("").TotalAmount);
 }

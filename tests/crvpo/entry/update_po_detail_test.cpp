@@ -281,6 +281,57 @@ TEST_F(UpdatePODetailTest, OverBudgetCancelKeepsTheFormOpenWithItsEntries) {
   EXPECT_EQ(person.response(), crv::RequestCompleted);
 }
 
+// A saved line opened in the form is compared without what it commits
+// itself on its cost code (its open amount: 40.00 of its 100.00 are
+// invoiced), and with the whole committed cost of a code it is moved to.
+TEST_F(UpdatePODetailTest, ASavedLineIsComparedWithoutItsOwnCommittedAmount) {
+  {
+    HeadlessDriver person;
+    insertOn(person, crv::demo::openJobOrder);
+    person.type("?POD:Description", "Sheathing");
+    person.type("?POD:JobID", crv::demo::mainJob);
+    person.type("?POD:CostCode", "06-100M");
+    person.type("?POD:QtyOrdered", "1");
+    person.type("?POD:UnitPrice", "100");
+    person.press("?OK");
+    person.expectFinished();
+  }
+  crv::PODetail.open();
+  crv::POD.clear();
+  crv::POD.POID = crv::POM.POID;
+  crv::PODetail.setRange(crv::PODetailRecord::KeyPOID, 1);
+  while (crv::PODetail.next() == crv::TableStatus::Ok && crv::POD.Description != "Sheathing") {
+  }
+  ASSERT_EQ(crv::POD.Description, "Sheathing");
+  crv::POD.AmountInvoiced = crv::Amount(40);
+  ASSERT_EQ(crv::PODetail.update(), crv::TableStatus::Ok);
+  crv::PODetail.close();
+  // 360.00 committed, 60.00 of it this line's.
+  setBudget("2401", "06-100M", "1000.00", "600.00", "360.00");
+  setBudget("2401", "06-100L", "1000.00", "600.00", "350.00");
+
+  HeadlessDriver person;
+  open(person, crv::ChangeRecord, "Changing Purchase Order Detail");
+  person.type("?POD:UnitPrice", "150");
+  person.press("?OK");
+  person.expectWindow("Over Budget!");
+  EXPECT_EQ(person.shown("?CurrentCommitted"), "300.00");
+  EXPECT_EQ(person.shown("?TotalCost"), "1,050.00");
+  person.press("?Cancel");
+  person.expectWindow("Changing Purchase Order Detail");
+
+  person.type("?POD:CostCode", "06-100L");
+  person.type("?POD:UnitPrice", "60");
+  person.press("?OK");
+  person.expectWindow("Over Budget!");
+  EXPECT_EQ(person.shown("?CurrentCommitted"), "350.00");
+  EXPECT_EQ(person.shown("?TotalCost"), "1,010.00");
+  person.press("?Cancel");
+  person.expectWindow("Changing Purchase Order Detail");
+  person.press("?Cancel");
+  person.expectFinished();
+}
+
 }  // namespace
 }  // namespace crvpo::test
 

@@ -125,7 +125,7 @@ TEST_F(PODeliveryTest, RecipientsFromTheVendorAndItsContactsOrThePlaceholder) {
   EXPECT_EQ(list[1].name, "Ann Lee");
   EXPECT_EQ(list[1].email, longAddress) << "never shortened";
 
-  EXPECT_FALSE(gatherRecipients(11));
+  EXPECT_TRUE(gatherRecipients(11)) << "the placeholder asks for an address";
   ASSERT_EQ(list.size(), 1u);
   EXPECT_TRUE(list[0].tagged);
   EXPECT_EQ(list[0].name, recipientPlaceholder);
@@ -228,6 +228,39 @@ TEST_F(PODeliveryTest, CancellingThePdfDialogWritesAndSendsNothing) {
   EXPECT_TRUE(std::filesystem::exists(folder / "chosen.pdf"));
   EXPECT_EQ(answers.opened.size(), 1u) << "the default answer of \"View PDF?\" is Yes";
   EXPECT_EQ(emailLogRows(), 0);
+  ui::setFrontEnd(previous);
+}
+
+// A preview closed unprinted, a failed print or a cancelled PDF dialog
+// leaves the order unprinted, so that the next "unprinted only" run still
+// finds it; printing or writing the PDF marks it.
+TEST_F(PODeliveryTest, OrdersAreMarkedPrintedOnlyOnceThePrintOrThePdfWasMade) {
+  DialogAnswers answers;
+  ui::FrontEnd* previous = ui::setFrontEnd(&answers);
+  addVendor(10, "Stone Supply");
+  const Id saved = addOrder("1200");
+  const Id printed = addOrder("1201");
+  const auto laidOut = samplePdf();
+  PDFFileName = (folder / "Purchase Order.pdf").string();
+  printState().SetPrintedFlag = 1;
+
+  DecimalVariable = Amount(static_cast<std::int64_t>(saved));
+  CreatePOPrint();
+  EXPECT_EQ(order(saved).PrintFlag.str(), "") << "building the batch marks nothing";
+  deliverPrintedBatch(laidOut, false);
+  EXPECT_EQ(order(saved).PrintFlag.str(), "") << "closed unprinted";
+  deliveryState().makePdf = true;
+  deliverPrintedBatch(laidOut, false);
+  EXPECT_EQ(order(saved).PrintFlag.str(), "") << "PDF dialog cancelled";
+  answers.saveAnswer = folder / "kept.pdf";
+  deliveryState().makePdf = true;
+  deliverPrintedBatch(laidOut, false);
+  EXPECT_EQ(order(saved).PrintFlag.str(), "1") << "saved as PDF";
+
+  DecimalVariable = Amount(static_cast<std::int64_t>(printed));
+  CreatePOPrint();
+  deliverPrintedBatch(laidOut, true);
+  EXPECT_EQ(order(printed).PrintFlag.str(), "1") << "printed";
   ui::setFrontEnd(previous);
 }
 

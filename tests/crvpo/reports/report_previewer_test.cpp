@@ -1,12 +1,17 @@
-// The previewer run by the print entry: pages and navigation, and the
-// e-mail button leading to the PDF under the order's name and a message in
-// the outbox. Keeps the first page's picture under the build folder.
+// The previewer run by the print entry: pages, their pictures and
+// navigation, and the e-mail button leading to the PDF under the order's
+// name and a message in the outbox; the recipient window.
 #include "crvpo/reports/report_previewer.h"
 
+#include <fstream>
+
+#include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "crvpo/reports/report_texts.h"
+#include "host/framework/report/image_size.h"
+#include "host/framework/report/page_setup.h"
 #include "host/framework/services/printing.h"
 #include "host/framework/ui/headless/headless_driver.h"
 #include "tests/crvpo/reports/print_fixture.h"
@@ -15,6 +20,11 @@ namespace crvpo {
 namespace {
 
 using namespace crv;
+
+std::string readFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class ReportPreviewerTest : public test::PrintFixture {
  protected:
@@ -49,13 +59,21 @@ TEST_F(ReportPreviewerTest, PreviewThenEmailWritesThePdfAndTheOutboxMessage) {
   driver.expectWindow("Print Preview");
   EXPECT_EQ(driver.shown("?PageNo"), "Page 1 of 2");
   EXPECT_TRUE(driver.isDisabled("?Prev"));
-  const std::filesystem::path picture(driver.control("?Page").text());
-  ASSERT_TRUE(std::filesystem::exists(picture));
-  std::filesystem::copy_file(picture, std::filesystem::path(CRV_TEST_BIN_DIR) / "po_form_page1.png",
-                             std::filesystem::copy_options::overwrite_existing);
+  // The page is shown as a picture of a letter page at 96 dots per inch,
+  // and each page and zoom step has its own.
+  const auto pictureOf = [&driver] { return readFile(driver.control("?Page").text()); };
+  const std::string first = pictureOf();
+  const auto size = imageSize(std::span(reinterpret_cast<const std::uint8_t*>(first.data()), first.size()));
+  ASSERT_TRUE(size);
+  EXPECT_EQ(size->width, 816);
+  EXPECT_EQ(size->height, 1056);
   driver.press("?Next");
   EXPECT_EQ(driver.shown("?PageNo"), "Page 2 of 2");
   EXPECT_TRUE(driver.isDisabled("?Next"));
+  const std::string second = pictureOf();
+  EXPECT_NE(second, first);
+  driver.press("?ZoomIn");
+  EXPECT_EQ(imageSize(std::filesystem::path(driver.control("?Page").text()))->width, 1224);
   driver.press("?Email");
   driver.expectFinished();
 
@@ -97,6 +115,71 @@ TEST_F(ReportPreviewerTest, EmailSelectKeepsTheTickedRecipientsOrCallsOffTheEmai
   driver.expectFinished();
   EXPECT_TRUE(deliveryState().recipients.empty());
   EXPECT_FALSE(deliveryState().emailMe);
+}
+
+// The window opens whenever an address has to be chosen or typed: for a
+// batch from the limits (no one vendor) and for the sample order, whose
+// vendor is a real one and is never ticked for it. Cancel sends nothing.
+TEST_F(ReportPreviewerTest, RecipientsAreChosenOrTypedAndCancelSendsNothing) {
+  addSystems();
+  addVendor(10, "Stone Supply", "1 Supply Road", "", "orders@stone.example");
+  std::ofstream(folder / "laid out.pdf") << "%PDF-1.4\n%%EOF\n";
+  PDFFileName = (folder / "Purchase Orders.pdf").string();
+  ui::HeadlessDriver driver;
+  const auto emailBatch = [&](Amount request) {
+    DecimalVariable = request;
+    deliveryState().emailMe = true;
+    deliveryState().rememberedVendor = 10;
+    driver.start([&] { deliverPrintedBatch(folder / "laid out.pdf", false); }, "deliverPrintedBatch");
+    driver.expectWindow("Select Email Recipient(s)");
+  };
+
+  emailBatch(sampleOrderRequest);
+  driver.press("?Proceed");
+  driver.expectMessage("Continue Without Emailing?");
+  driver.answer("&No");
+  driver.key("Escape");
+  driver.expectFinished();
+  EXPECT_FALSE(std::filesystem::exists(folder / "Outbox"));
+
+  emailBatch(Amount());
+  EXPECT_EQ(driver.rows("?List"), (std::vector<std::string>{" | add recipient here ... | "}));
+  driver.type("?Email", "orders at stone");
+  driver.press("?Add");
+  driver.expectMessage("Email");
+  driver.answer("&OK");
+  driver.type("?Name", "Yard");
+  driver.type("?Email", "yard@stone.example");
+  driver.press("?Add");
+  EXPECT_EQ(driver.rows("?List"), (std::vector<std::string>{" | Yard | yard@stone.example"}));
+  driver.highlight("?List", 0);
+  driver.key("Space");
+  driver.press("?Proceed");
+  driver.expectMessage("Continue Without Emailing?");
+  driver.answer("&No");
+  driver.highlight("?List", 0);
+  driver.key("Space");
+  driver.press("?Proceed");
+  driver.expectFinished();
+  ASSERT_EQ(EmailLog.records(), 1);
+  EmailLog.set(EmailLogRecord::KeyEmailID);
+  ASSERT_EQ(EmailLog.next(), TableStatus::Ok);
+  EXPECT_EQ(EML.ToAddress.str(), "yard@stone.example");
+}
+
+TEST_F(ReportPreviewerTest, TheLargerButtonSetSaysEmailReport) {
+  for (int zoom : {0, 3}) {
+    ui::HeadlessDriver driver;
+    PreviewOptions options;
+    options.zoom = zoom;
+    LaidOutPage page;
+    page.width = PageSetup{}.width();
+    page.height = PageSetup{}.height();
+    driver.start([&] { previewPages({page}, folder / "none.pdf", options); }, "PRINTPREVIEW");
+    EXPECT_EQ(driver.control("?Email").text(), zoom > 1 ? "Email Report (pdf)" : "Email PO (pdf)");
+    driver.press("?Close");
+    driver.expectFinished();
+  }
 }
 
 // A printer that keeps the jobs it was given and answers as it is told.

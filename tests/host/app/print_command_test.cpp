@@ -1,15 +1,18 @@
 // `crvhost print`: one order of the demo company printed to a PDF file
-// whose text carries the order, on the standard form or the company's
-// designer form, and an unknown order number or a designer form of the
-// wrong type refused with a message and a failing exit code, run as the
+// whose text carries the order and the company's footer, on the standard
+// form or the company's designer form, a limits batch of one order named
+// after it, and an unknown order number or a designer form of the wrong
+// type refused with a message and a failing exit code, run as the
 // installed program is.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "host/app/demo_company.h"
 #include "host/data/company.h"
+#include "host/data/tables/purchasing_tables.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/report/report_file.h"
 #include "support/command_run.h"
@@ -26,17 +29,22 @@ class PrintCommandTest : public ::testing::Test {
     createDemoCompany(folder_.path());
   }
 
-  // The company's form setting and designer-form path, as Company Settings
-  // stores them (the desktop test sets them through the form).
-  void useDesignerForm(const std::filesystem::path& form) {
+  // Company settings as Company Settings stores them (the desktop test sets
+  // them through the form).
+  void changeSettings(const std::function<void()>& change) {
     auto company = Company::open(folder_.path(), false);
     Systems.open();
     Systems.set(SystemsRecord::KeySystemID);
     ASSERT_EQ(Systems.next(), TableStatus::Ok);
-    SYS.POFormType = "Formwright";
-    SYS.PODesignerForm = form.string();
+    change();
     ASSERT_EQ(Systems.update(), TableStatus::Ok);
     Systems.close();
+  }
+  void useDesignerForm(const std::filesystem::path& form) {
+    changeSettings([&] {
+      SYS.POFormType = "Formwright";
+      SYS.PODesignerForm = form.string();
+    });
   }
 
   CommandRun print(const std::filesystem::path& pdf) {
@@ -49,6 +57,7 @@ class PrintCommandTest : public ::testing::Test {
 };
 
 TEST_F(PrintCommandTest, PrintsOneOrderToThePdfNamed) {
+  changeSettings([] { SYS.ReportFooter = "Deliveries to the site office only"; });
   const std::filesystem::path pdf = folder_ / "out.pdf";
   const CommandRun printed = runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " " +
                                         std::string(demo::openJobOrder) + " " + quoted(pdf));
@@ -59,6 +68,37 @@ TEST_F(PrintCommandTest, PrintsOneOrderToThePdfNamed) {
   const std::string text = pdfText(pdf);
   EXPECT_NE(text.find("NUMBER: " + std::string(demo::openJobOrder)), std::string::npos) << text;
   EXPECT_NE(text.find("Columbia Lumber Supply"), std::string::npos) << text;
+  EXPECT_NE(text.find("Deliveries to the site office only"), std::string::npos) << text;
+}
+
+// A batch from the limits that holds one order is named after that order,
+// as printing the order by its number is.
+TEST_F(PrintCommandTest, ALimitsBatchOfOneOrderIsNamedAfterTheOrder) {
+  {
+    auto company = Company::open(folder_.path(), false);
+    POLimits.open();
+    POL.clear();
+    POL.Report = "Generate POs";
+    const bool found = POLimits.setFrom(POL.KeyReport, 1) == TableStatus::Ok &&
+                       POLimits.next() == TableStatus::Ok && POL.Report == "Generate POs";
+    if (!found) {
+      POL.clear();
+      ASSERT_EQ(POLimits.primeAutoInc(), TableStatus::Ok);
+      POL.Report = "Generate POs";
+    }
+    POL.SelectedPONumbers = 1;
+    POL.POFrom = demo::openJobOrder;
+    POL.POTo = demo::openJobOrder;
+    ASSERT_EQ(found ? POLimits.update() : POLimits.insert(), TableStatus::Ok);
+    POLimits.close();
+  }
+  const CommandRun printed = runCommand(quoted(program_) + " print " + quoted(folder_.path()) + " --limits");
+  ASSERT_EQ(printed.code, 0) << printed.output;
+  EXPECT_NE(printed.output.find("Printed 1 order(s)"), std::string::npos) << printed.output;
+  const std::string named =
+      (folder_ / ("Purchase Order " + std::string(demo::openJobOrder) + " from ")).string();
+  EXPECT_NE(printed.output.find(" to " + named), std::string::npos) << printed.output;
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "Purchase Orders.pdf"));
 }
 
 TEST_F(PrintCommandTest, AnUnknownOrderNumberFailsWithAMessageAndWritesNothing) {
