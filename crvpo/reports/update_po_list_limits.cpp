@@ -351,6 +351,7 @@ Level UpdatePOListLimitsWindow::write() {
   }
   insertedEarly_ = insertedEarly_ || insert;
   setResponse(crv::RequestCompleted);
+  written();
   if (!keepOpenOnWrite_) complete(crv::RequestCompleted);
   return Level::Benign;
 }

@@ -56,6 +56,20 @@ std::uint64_t highestOrderNumber() {
   return highest;
 }
 
+// True when a field the person changed since `opened` was changed on the
+// stored row as well, to another value.
+bool changedOnBothSides(SystemsRecord& opened, SystemsRecord& edited) {
+  PrivateTable<SystemsRecord> stored(Systems);
+  if (!readFirst(stored.table, SystemsRecord::KeySystemID)) return false;
+  for (std::size_t i = 0; i < edited.layout().size(); ++i) {
+    const std::string before = opened.field(i).toString();
+    const std::string mine = edited.field(i).toString();
+    const std::string theirs = stored.rec.field(i).toString();
+    if (mine != before && theirs != before && theirs != mine) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 UpdateSystemsWindow::UpdateSystemsWindow() : WindowManager("UpdateSystems") {
@@ -178,7 +192,11 @@ Level UpdateSystemsWindow::validate() {
 }
 
 TableError UpdateSystemsWindow::beforeUpdate() {
-  const SystemsRecord edited = SYS;
+  SystemsRecord edited = SYS;
+  // A field both stations changed is not decided here: the write then meets
+  // the row's new version, and the person is offered the reload that names
+  // the field. Changes to different fields are carried over as they are.
+  if (changedOnBothSides(opened_, edited)) return {};
   if (!readFirst(Systems, SystemsRecord::KeySystemID)) {
     SYS = edited;
     return Systems.lastError().failed() ? Systems.lastError()
