@@ -17,7 +17,8 @@
 #include <fstream>
 #include <string>
 
-#include "bench_engines.h"
+#include "bench/bench_engines.h"
+#include "bench/bench_support.h"
 #include "host/data/company.h"
 #include "host/data/company_copy.h"
 #include "host/data/tables/purchasing_tables.h"
@@ -30,14 +31,6 @@ using Clock = std::chrono::steady_clock;
 
 double millis(Clock::time_point since) {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
-}
-
-long residentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-  return 0;
 }
 
 std::string orderNumber(long i) {
@@ -71,7 +64,7 @@ Steps runList(const std::filesystem::path& folder, long rows, int visible) {
   Steps steps;
   auto company = crv::Company::open(folder);
   crv::POMaster.open();
-  steps.memoryBefore = residentKiB();
+  steps.memoryBefore = bench::residentKiB();
   crv::ui::BrowseClass list(crv::POMaster, visible);
   list.addColumn("PO Number", "PONumber", "@s15");
   list.addColumn("ID", "VendorID", "@n_6b");
@@ -103,7 +96,7 @@ Steps runList(const std::filesystem::path& folder, long rows, int visible) {
   start = Clock::now();
   list.refresh();
   steps.refreshMs = millis(start);
-  steps.memoryAfter = residentKiB();
+  steps.memoryAfter = bench::residentKiB();
   steps.rowsRead = static_cast<long long>(list.rowsRead());
   crv::POMaster.close();
   return steps;

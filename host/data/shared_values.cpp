@@ -11,6 +11,7 @@ std::string DataPath;
 std::string IniPath;
 
 Flag GENERIC = 0;
+std::string GNAME = "Corvana";
 Flag INPURCHASE = 0;
 Flag EQPURCHASE = 0;
 int PURCHASELEVEL = 0;
