@@ -109,6 +109,7 @@ TEST(CompanyCopyTest, AwkwardValuesCopyToTheEngineAndBackUnchanged) {
     PODetail.open();
     POD.clear();
     POD.POID = 1;
+    POD.SequenceNo = 1;
     ASSERT_EQ(PODetail.fetch(POD.KeyPOID), TableStatus::Ok);
     EXPECT_EQ(POD.Text.view(), awkward);
     EXPECT_EQ(POD.UnitPrice, 0.1);
