@@ -21,7 +21,7 @@
 #include "host/data/company.h"
 #include "host/data/company_copy.h"
 #include "host/data/tables/purchasing_tables.h"
-#include "host/framework/table/transaction.h"
+#include "host/framework/storage/bulk_insert.h"
 #include "host/framework/ui/browse_class.h"
 
 namespace {
@@ -130,17 +130,18 @@ int main(int argc, char** argv) {
   auto start = Clock::now();
   {
     auto company = crv::Company::open(folder, true);
-    crv::POMaster.open();
-    crv::Transaction transaction(crv::POMaster);
-    for (long i = 1; i <= rows; ++i) {
-      fillOrder(crv::POM, i);
-      if (crv::POMaster.tryInsert() != crv::TableStatus::Ok) {
-        std::fprintf(stderr, "insert failed: %s\n", crv::POMaster.lastError().describe().c_str());
-        return 1;
-      }
+    auto bulk = company->connection().bulkInsert(crv::POMaster.def());
+    crv::POMasterRecord order;
+    crv::TableError error;
+    for (long i = 1; i <= rows && !error.failed(); ++i) {
+      fillOrder(order, i);
+      error = bulk->add(order);
     }
-    transaction.commit();
-    crv::POMaster.close();
+    if (!error.failed()) error = bulk->finish();
+    if (error.failed()) {
+      std::fprintf(stderr, "insert failed: %s\n", error.describe().c_str());
+      return 1;
+    }
   }
   std::printf("rows: %ld, visible rows: %d, insert: %.1f s\n", rows, visible, millis(start) / 1000);
   const std::string target = orderNumber(rows - 5);

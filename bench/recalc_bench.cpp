@@ -9,7 +9,7 @@
 //     table after clearing), timed: the floor;
 //   - a check that both arrive at the same totals;
 //   - one save of an order of 50 lines, timed over several saves;
-//   - with a PostgreSQL server given (bench_engines.h), the same company
+//   - with a PostgreSQL server given (bench/bench_engines.h), the same company
 //     copied there (before any figure is mended) and the recalculation and
 //     the set-based floor run on the server, side by side.
 //
@@ -26,7 +26,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "bench_engines.h"
+#include "bench/bench_engines.h"
 #include "crvpo/entry/purchase_order_save.h"
 #include "crvpo/reconcile/committed_cost_recalculation.h"
 #include "host/data/company.h"

@@ -2,6 +2,7 @@
 #include "host/data/company_copy.h"
 
 #include "host/data/company.h"
+#include "host/framework/storage/bulk_insert.h"
 #include "host/framework/table/transaction.h"
 
 namespace crv {
@@ -79,13 +80,13 @@ bool copyTables(Connection& source, Connection& target, CompanyCopyResult& resul
     TableCopyCheck check;
     check.table = def->name();
     Checksum sum;
-    TableStore& into = target.store(*def);
-    const TableError error = eachRow(source, *def, [&](Record& record) {
+    const std::unique_ptr<BulkInsert> into = target.bulkInsert(*def);
+    TableError error = eachRow(source, *def, [&](Record& record) {
       sum.add(record);
       ++check.sourceRows;
-      RowRef written;
-      return into.insert(record, written);
+      return into->add(record);
     });
+    if (!error.failed()) error = into->finish();
     if (error.failed()) {
       result.error = failed("Copying", def->name(), error);
       return false;

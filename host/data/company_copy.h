@@ -1,5 +1,5 @@
-// Moving a company from one engine to the other: every table copied row by
-// row in one transaction on the target, while a transaction on the source
+// Moving a company from one engine to the other: every table copied with a
+// bulk insert, all in one transaction on the target, while a transaction on the source
 // keeps other stations' writes out, then both sides read again and
 // compared table by table, by row count and by a checksum over every field
 // of every row in row order.

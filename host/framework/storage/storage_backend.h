@@ -20,6 +20,8 @@
 
 namespace crv {
 
+class BulkInsert;
+
 using RowId = std::int64_t;
 // Moves on with every write of a row; 0 stands for "not known".
 using RowVersion = std::int64_t;
@@ -101,6 +103,9 @@ class Connection {
   virtual ~Connection() = default;
 
   virtual TableStore& store(const TableDef& def) = 0;
+  // Adds many rows to `def`'s table (host/framework/storage/bulk_insert.h).
+  // Unless an engine has a faster way, one insert() per row.
+  virtual std::unique_ptr<BulkInsert> bulkInsert(const TableDef& def);
 
   // Starts a transaction, waiting up to `wait` for other stations to finish
   // theirs. Code 32 when it could not be started in time. Nested calls are

@@ -141,8 +141,6 @@ std::string partialCondition(const TableDef& def, const KeyDef& key) {
   return test + ")";
 }
 
-namespace {
-
 std::string textOf(FieldRef field) {
   switch (field.kind()) {
     case FieldKind::Text:
@@ -156,8 +154,6 @@ std::string textOf(FieldRef field) {
       return std::to_string(field.integer());
   }
 }
-
-}  // namespace
 
 PgTableStore::PgTableStore(PgConnection& connection, const TableDef& def)
     : connection_(&connection), def_(&def), expressions_(def), table_(quote(def.name())) {
@@ -483,6 +479,13 @@ TableError PgConnection::execute(const std::string& sql) {
   TableError error;
   if (!usable(error)) return error;
   Result result = session_.exec(sql);
+  return result.ok() ? TableError{} : failure(result);
+}
+
+TableError PgConnection::copyIn(const std::string& sql, std::string_view rows) {
+  TableError error;
+  if (!usable(error)) return error;
+  Result result = session_.copyIn(sql, rows);
   return result.ok() ? TableError{} : failure(result);
 }
 

@@ -42,6 +42,9 @@ class KeyExpressions {
   std::set<std::string> noCase_;  // lower-cased field names
 };
 
+// A field's value as the server reads it in text form.
+std::string textOf(FieldRef field);
+
 // The condition of a key that leaves out blank rows.
 std::string partialCondition(const TableDef& def, const KeyDef& key);
 
@@ -108,6 +111,7 @@ class PgConnection final : public Connection {
   void connect();
 
   TableStore& store(const TableDef& def) override;
+  std::unique_ptr<BulkInsert> bulkInsert(const TableDef& def) override;
   TableError begin(std::chrono::milliseconds wait) override;
   TableError commit() override;
   TableError rollback() override;
@@ -128,6 +132,8 @@ class PgConnection final : public Connection {
   Result write(const std::string& sql, const Params& params, TableError& error);
   // Statements without parameters (schema work).
   TableError execute(const std::string& sql);
+  // A COPY ... FROM STDIN and its rows.
+  TableError copyIn(const std::string& sql, std::string_view rows);
 
   // Live cursors hear of every write to their table.
   void enlist(PgCursor* cursor) { cursors_.insert(cursor); }

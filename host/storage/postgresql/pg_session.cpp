@@ -110,6 +110,17 @@ Result Session::runGuarded(const std::string& sql, const Params& params) {
   return result;
 }
 
+Result Session::copyIn(const std::string& sql, std::string_view rows) {
+  Result started(PQexec(conn_, sql.c_str()));
+  if (PQresultStatus(started.get()) != PGRES_COPY_IN) return started;
+  const bool sent = PQputCopyData(conn_, rows.data(), static_cast<int>(rows.size())) == 1;
+  // Ending with a message makes the server abandon the statement.
+  PQputCopyEnd(conn_, sent ? nullptr : "the rows could not be sent");
+  Result finished(PQgetResult(conn_));
+  while (PGresult* rest = PQgetResult(conn_)) PQclear(rest);
+  return finished;
+}
+
 // Reads the results of a pipeline up to its sync point and answers the
 // statement's own (the second) result, or the first failure.
 Result Session::collectPipeline(int statements) {

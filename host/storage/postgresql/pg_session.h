@@ -74,6 +74,9 @@ class Session {
   // in one round trip. A failed statement is rolled back to the savepoint, so
   // the transaction goes on as it does on the embedded engine.
   Result runGuarded(const std::string& sql, const Params& params);
+  // A COPY ... FROM STDIN statement and the rows it reads, in COPY's text
+  // form; answers the statement's result.
+  Result copyIn(const std::string& sql, std::string_view rows);
 
  private:
   bool prepare(const std::string& sql, std::string& name, Result& failure);

@@ -1,19 +1,22 @@
 // Moving a company between the engines with `crvhost copy-company`: the
 // demo company from SQLite to the server and back, every table's count and
 // checksum the same all the way; a target that already holds data is
-// refused and left alone (in the server run); and the desktop's Copy Company
-// window.
+// refused and left alone (in the server run); values a bulk transfer could
+// mangle; a bulk insert that fails; and the desktop's Copy Company window.
 #include "host/data/company_copy.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 
 #include "host/app/copy_company.h"
 #include "host/app/demo_company.h"
 #include "host/data/company.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/services/message_box.h"
+#include "host/framework/storage/bulk_insert.h"
+#include "host/framework/table/transaction.h"
 #include "host/framework/ui/headless/headless_driver.h"
 #include "support/independent_rebuild.h"
 #include "support/temp_folder.h"
@@ -60,6 +63,93 @@ TEST(CompanyCopyTest, TheDemoCompanyGoesToTheServerAndBackWithEveryTableIntact) 
   POMaster.open();
   EXPECT_EQ(POMaster.records(), demo::orderCount) << "the refused copy left the target alone";
   POMaster.close();
+}
+
+// Text holding what ends a value or a row in a bulk transfer, and more than
+// ASCII; a blank row; the largest amounts, an exact real and a high row
+// number, after which the copy hands out the next number rather than one
+// already taken. Copied to the engine under test and back to a file.
+TEST(CompanyCopyTest, AwkwardValuesCopyToTheEngineAndBackUnchanged) {
+  const std::string awkward =
+      "tab\there, back\\slash \\N \\., new\nline\r\nCaf\u00e9 Z\u00fcrich \u2013 \u00bd";
+  constexpr std::int64_t largest = std::numeric_limits<std::int64_t>::max();
+  constexpr Id highNumber = 4000000000u;
+  test::TempFolder local;
+  test::TempFolder target;
+  test::TempFolder back;
+  {
+    auto company = Company::open(local.path(), true);
+    PODetail.open();
+    POD.clear();
+    POD.POID = 1;
+    POD.SequenceNo = 1;
+    POD.Description = awkward;
+    POD.Text = awkward;
+    POD.UnitPrice = 0.1;
+    POD.TotalAmount = Amount::fromRaw(largest);
+    POD.AmountInvoiced = Amount::fromRaw(-largest);
+    PODetail.insert();
+    POD.clear();
+    PODetail.insert();
+    POD.clear();
+    POD.POID = 2;
+    POD.DetailID = highNumber;
+    POD.Description = "\\";
+    POD.UnitPrice = -1e300;
+    PODetail.insert();
+    PODetail.close();
+  }
+  test::prepareCompanyFolder(target.path());
+  const CompanyCopyResult there = copyCompany(local.path(), target.path());
+  ASSERT_TRUE(there.verified()) << there.error;
+  const CompanyCopyResult home = copyCompany(target.path(), back.path());
+  ASSERT_TRUE(home.verified()) << home.error;
+  for (const auto* folder : {&target, &back}) {
+    auto company = Company::open(folder->path());
+    PODetail.open();
+    POD.clear();
+    POD.POID = 1;
+    POD.SequenceNo = 1;
+    ASSERT_EQ(PODetail.fetch(POD.KeyPOID), TableStatus::Ok);
+    EXPECT_EQ(POD.Text.view(), awkward);
+    EXPECT_EQ(POD.UnitPrice, 0.1);
+    EXPECT_EQ(POD.TotalAmount.raw(), largest);
+    POD.clear();
+    POD.POID = 3;
+    ASSERT_EQ(PODetail.insert(), TableStatus::Ok);
+    EXPECT_GT(POD.DetailID, highNumber);
+    PODetail.close();
+  }
+}
+
+// A bulk insert is all or nothing: one that meets a duplicate key leaves
+// none of its rows, and the transaction around it goes on.
+TEST(CompanyCopyTest, ABulkInsertThatMeetsADuplicateLeavesNoneOfItsRows) {
+  test::TempFolder folder;
+  auto company = test::openTestCompany(folder.path());
+  PODetail.open();
+  Transaction transaction(company->connection());
+  auto line = [](Id detail) -> PODetailRecord& {
+    POD.clear();
+    POD.POID = 1;
+    POD.DetailID = detail;
+    POD.SequenceNo = detail;
+    return POD;
+  };
+  line(1);
+  ASSERT_EQ(PODetail.insert(), TableStatus::Ok);
+  auto bulk = company->connection().bulkInsert(PODetail.def());
+  TableError error;
+  for (Id detail : {5u, 6u, 1u, 7u})
+    if (!error.failed()) error = bulk->add(line(detail));
+  if (!error.failed()) error = bulk->finish();
+  EXPECT_EQ(error.code, ErrorCode::DuplicateKey) << error.describe();
+  bulk.reset();
+  line(8);
+  ASSERT_EQ(PODetail.insert(), TableStatus::Ok);
+  ASSERT_EQ(transaction.commit(), TableStatus::Ok);
+  EXPECT_EQ(PODetail.records(), 2);
+  PODetail.close();
 }
 
 // The same from the desktop: Setup > Copy Company on the open company, to a
