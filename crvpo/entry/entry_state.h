@@ -1,7 +1,8 @@
 // The values the purchase-order entry procedures hand to each other: the
 // vendor a line form picked for its order, the view-only flag of an order,
-// the committed cost the over-budget warning compares against, and the
-// priority-vendor queue the priority list shows.
+// the committed cost the over-budget warning compares against, the
+// priority-vendor queue the priority list shows, the vendor names behind
+// the header form's name list and the proposal of a duplicated order.
 //
 // One copy per process, used within one call chain: a caller sets a value
 // immediately before a call and the callee reads it at its start, or the
@@ -22,6 +23,22 @@ struct PriorityVendorRow {
   std::string vendorName;
   std::string priceText;
   crv::Quantity minimumOrder;
+};
+
+// One entry of the vendor name list: a vendor's number and name.
+struct VendorNameEntry {
+  crv::Id vendorId = 0;
+  std::string name;
+};
+
+// What the duplicate dialog proposes for a copy and the user may change:
+// its number and its four dates (MOD:PONumber and the MOD: dates).
+struct DuplicateProposal {
+  crv::Text<15> PONumber;
+  crv::Date IssueDate;
+  crv::Date DeliverAfterDate;
+  crv::Date DeliveryDate;
+  crv::Date DeadlineDate;
 };
 
 struct EntryState {
@@ -45,6 +62,17 @@ struct EntryState {
   crv::Flag OverBudgetPending = 0;
 
   std::vector<PriorityVendorRow> priorityQueue;
+
+  // Vendor numbers and names behind the header form's name list, sorted by
+  // name, with one blank entry (number 0); filled by whoever opens the
+  // header form first and kept up to date by the form.
+  std::vector<VendorNameEntry> VendorNameList;
+
+  // The duplicate dialog: the proposal in, the user's values out, and
+  // whether the user pressed Proceed.
+  DuplicateProposal Duplicate;
+  bool DuplicateProceed = false;
+  crv::Text<70> VendorNameNum;  // "(" + vendor number + ") " + vendor name
 
   // Back to the state of a freshly loaded module.
   void reset() { *this = EntryState(); }

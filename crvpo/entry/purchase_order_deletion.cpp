@@ -5,14 +5,11 @@
 
 #include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/order_activity_log.h"
-#include "host/data/tables/suite_tables.h"
+#include "crvpo/entry/order_notes_and_attachments.h"
 #include "host/framework/table/relation_manager.h"
-#include "host/siblings/CRVMISC/image_store.h"
 
 namespace crvpo {
 namespace {
-
-constexpr const char* ownerType = "POMaster";
 
 // The stock units per ordered unit of a line with nothing ordered: its unit
 // conversion's factor, 1 without one.
@@ -66,18 +63,6 @@ void undoJobLine(CommitmentPoster& poster, const crv::PODetailRecord& line) {
   poster.steps().update(poster.costs().table);
 }
 
-// Removes every row of a range (the rows whose leading `parts` key fields
-// equal the buffer's), calling `seen` on each first.
-template <class R, class Seen>
-void removeRange(crv::TableSteps& steps, crv::PrivateTable<R>& rows, const crv::KeyDef& key,
-                 std::size_t parts, Seen seen) {
-  steps.check(rows.table.setRange(key, parts), rows.table, crv::TableOp::Reading);
-  while (steps.next(rows.table)) {
-    seen(rows.rec);
-    steps.remove(rows.table);
-  }
-}
-
 }  // namespace
 
 void PurchaseOrderDeletion::removeAll(crv::TableSteps& steps, std::vector<std::string>& storedFiles) {
@@ -103,17 +88,7 @@ void PurchaseOrderDeletion::removeAll(crv::TableSteps& steps, std::vector<std::s
     }
   }
 
-  crv::PrivateTable<crv::NotesRecord> notes(connection);
-  notes.rec.EntityID = std::to_string(po.POID);
-  notes.rec.Filename = ownerType;
-  removeRange(steps, notes, crv::NotesRecord::KeyEntityID, 2, [](const crv::NotesRecord&) {});
-
-  crv::PrivateTable<crv::ImagesRecord> images(connection);
-  images.rec.Type = ownerType;
-  images.rec.NumericID = po.POID;
-  removeRange(steps, images, crv::ImagesRecord::KeyTypeNumericID, 2, [&](const crv::ImagesRecord& image) {
-    if (!image.StoredName.empty()) storedFiles.push_back(image.StoredName.str());
-  });
+  removeNotesAndAttachments(steps, connection, po.POID, storedFiles);
 
   if (crv::RelationManager::removeWithDependents(*orders_, true) != crv::TableStatus::Ok)
     steps.fail({crv::RuntimeErrors::current(), crv::TableOp::Deleting, orders_->name()});
@@ -140,9 +115,7 @@ OperationOutcome PurchaseOrderDeletion::remove() {
   }
   if (failure) return outcome.fail(failureText(*failure, notDeletedText), failureTitle);
 
-  for (const std::string& stored : storedFiles)
-    if (auto removed = crv::siblings::RemoveImageFile(stored); !removed)
-      outcome.tell(removed.error, {}, crv::Icon::Exclamation);
+  removeStoredFiles(storedFiles, outcome);
   auto& po = static_cast<crv::POMasterRecord&>(orders_->buffer());
   if (auto logFailure = OrderActivityLog(*connection).write(OrderActivity::Deleted, po))
     outcome.tell(*logFailure, {}, crv::Icon::Exclamation);

@@ -14,14 +14,6 @@ namespace {
 // is wrong rather than busy; give up after this many rounds.
 constexpr int maxNumberRounds = 20;
 
-bool sameRecord(const crv::POMasterRecord& a, const crv::POMasterRecord& b) {
-  crv::POMasterRecord left = a;
-  crv::POMasterRecord right = b;
-  for (std::size_t i = 0; i < left.layout().size(); ++i)
-    if (left.field(i).toString() != right.field(i).toString()) return false;
-  return true;
-}
-
 // Fully reconciled orders leave the sort keys blank, so that the lists of
 // open orders leave them out.
 void setStateAndSortFields(crv::POMasterRecord& po, crv::Flag state) {
@@ -110,7 +102,7 @@ void PurchaseOrderSave::logActivity(bool inserting, const crv::POMasterRecord* o
   std::optional<std::string> logFailure;
   if (inserting)
     logFailure = log.write(OrderActivity::Added, po);
-  else if (openingState && !po.PONumber.empty() && !sameRecord(po, *openingState))
+  else if (openingState && !po.PONumber.empty() && !po.sameValues(*openingState))
     logFailure = log.write(OrderActivity::Changed, po);
   if (logFailure) outcome.tell(*logFailure, {}, crv::Icon::Exclamation);
 }

@@ -36,6 +36,14 @@ void HostSession::setSharedValues() {
   std::error_code ec;
   GLO.TempPath = std::filesystem::temp_directory_path(ec).string();
 
+  // The suite's purchasing switches: this host runs purchasing in full,
+  // with job cost, inventory and equipment purchasing, change orders and
+  // attachments.
+  GENERIC = 0;
+  INPURCHASE = 1;
+  EQPURCHASE = 1;
+  PURCHASELEVEL = 2;
+
   const char* user = std::getenv("CRV_USER");
   UserID = user && *user ? user : "ADM";
   ui::changeHistory().setUser(UserID.str());

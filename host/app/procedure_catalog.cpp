@@ -5,6 +5,7 @@
 #include "host/app/module_library.h"
 #include "host/app/print_purchase_order.h"
 #include "host/app/update_systems.h"
+#include "host/framework/services/global_request.h"
 
 namespace crv {
 
@@ -12,6 +13,8 @@ const std::vector<CatalogEntry>& catalogEntries() {
   static const std::vector<CatalogEntry> entries = {
       // The purchase-order module.
       {"&Purchasing", "&Purchase Orders", "CRVPO", "BrowsePOMaster", "orders"},
+      {"&Purchasing", "&New Purchase Order", "", "NewPurchaseOrder", "orders"},
+      {"&Purchasing", "&Open Purchase Order...", "CRVPO", "OpenPOMaster", "orders"},
       {"&Purchasing", "&Search Purchase Orders", "CRVPO", "SearchPOMaster", "search"},
       {"&Purchasing", "&Reconcile Purchase Orders", "CRVPO", "BrowsePOReconcile", "reconcile"},
       {"&Purchasing", "Recalculate &Committed Costs", "CRVPO", "RecalcCommitted", "recalc"},
@@ -22,6 +25,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Reports", "Listing &Formats", "CRVPO", "BrowsePOListLimits", "report"},
       {"&Reports", "Print a Purchase &Order...", "", "PrintPurchaseOrder", "print"},
       {"&Reports", "&Designer Listing...", "", "PrintPOListFM", "report"},
+      {"&Reports", "Print a &Blank Purchase Order...", "CRVPO", "ConfirmBlankPO", "print"},
       // Master data kept by the sibling modules.
       {"&Lists", "&Vendors", "CRVAP", "BrowseAPVendor", "vendors"},
       {"&Lists", "&Jobs", "CRVJC", "BrowseJCHeader", "jobs"},
@@ -35,6 +39,8 @@ const std::vector<CatalogEntry>& catalogEntries() {
       // Forms and lookups that other windows call; scripts may call them too.
       {"", "", "CRVPO", "UpdatePOMaster", ""},
       {"", "", "CRVPO", "UpdatePODetail", ""},
+      {"", "", "CRVPO", "EnterShipToAddress", ""},
+      {"", "", "CRVPO", "DuplicatePO", ""},
       {"", "", "CRVPO", "PickPOMaster", ""},
       {"", "", "CRVAP", "UpdateAPVendor", ""},
       {"", "", "CRVAP", "BrowseAPVendorAlias", ""},
@@ -51,6 +57,11 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"", "", "CRVMISC", "BrowseText", ""},
       {"", "", "CRVMISC", "EditAccountNum", ""},
       {"", "", "CRVMISC", "GetCase", ""},
+      {"", "", "CRVMISC", "UpdateImages", ""},
+      {"", "", "CRVMISC", "UpdateNotes", ""},
+      {"", "", "CRVMISC", "UpdateDropList", ""},
+      {"", "", "CRVMISC", "BrowseEnvelope", ""},
+      {"", "", "CRVMISC", "LimitPrintNotes", ""},
   };
   return entries;
 }
@@ -84,6 +95,15 @@ std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
       if (!listing) return {};
       if (entry.symbol == "PrintPOListFM") return [listing] { printDesignerListing(listing); };
       return [listing] { designDesignerListing(listing); };
+    }
+    if (entry.symbol == "NewPurchaseOrder") {
+      // The order form with a new order, until the order list adds them.
+      auto* form = reinterpret_cast<void (*)()>(find("CRVPO", "UpdatePOMaster"));
+      if (!form) return {};
+      return [form] {
+        GlobalRequest = InsertRecord;
+        form();
+      };
     }
     if (entry.symbol == "PrintPurchaseOrder") {
       // Offered only when the module can print an order.

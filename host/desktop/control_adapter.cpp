@@ -270,7 +270,8 @@ class DropAdapter final : public ControlAdapter {
   void sync() override {
     ControlAdapter::sync();
     QStringList texts;
-    for (const auto& choice : control().choices()) texts << qs(stripHotKey(choice.text));
+    // Entries are data (a vendor's name may hold "&"), not captions.
+    for (const auto& choice : control().choices()) texts << qs(choice.text);
     if (texts != items_) {
       combo_->clear();
       combo_->addItems(texts);

@@ -188,6 +188,24 @@ class FormBuilder::Grid {
     ++row_;
   }
   void addAcross(QWidget& widget) { grid().addWidget(&widget, row_++, 0, 1, 2); }
+  // A box across the container; boxes that give the same layout row sit
+  // side by side in one row.
+  void addBox(QWidget& box, int layoutRow, QWidget& area) {
+    if (layoutRow < 0) {
+      sideBySide_ = nullptr;
+      addAcross(box);
+      return;
+    }
+    if (!sideBySide_ || sideBySideRow_ != layoutRow) {
+      auto* across = new QWidget(&area);
+      sideBySide_ = new QHBoxLayout(across);
+      sideBySide_->setContentsMargins(0, 0, 0, 0);
+      sideBySide_->setSpacing(8);
+      sideBySideRow_ = layoutRow;
+      addAcross(*across);
+    }
+    sideBySide_->addWidget(&box, 1, Qt::AlignTop);
+  }
   // Numbers shown (not typed) in one grid share a width, so that their
   // right-aligned digits line up like a column of figures.
   void addShownNumber(QWidget& widget) { shownNumbers_.push_back(&widget); }
@@ -198,6 +216,7 @@ class FormBuilder::Grid {
     for (QWidget* w : shownNumbers_) w->setMinimumWidth(widest);
     shownNumbers_.clear();
     grid_ = nullptr;
+    sideBySide_ = nullptr;
   }
 
  private:
@@ -221,6 +240,8 @@ class FormBuilder::Grid {
   QGridLayout* grid_ = nullptr;
   int row_ = 0;
   std::vector<QWidget*> shownNumbers_;
+  QHBoxLayout* sideBySide_ = nullptr;
+  int sideBySideRow_ = -1;
 };
 
 // The buttons of one container, gathered for a row: actions on the left,
@@ -298,7 +319,7 @@ void FormBuilder::placeBox(Control& c, QWidget& area, Grid& grid) {
   inner->setContentsMargins(10, c.kind() == ControlKind::Group ? 8 : 10, 10, 10);
   inner->setSpacing(6);
   fill(&c, *box->widget(), *inner, false);
-  grid.addAcross(*box->widget());
+  grid.addBox(*box->widget(), c.layout().row, area);
 }
 
 void FormBuilder::placeSheet(Control& c, QWidget& area, QVBoxLayout& outer, Grid& grid) {

@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTimer>
 
 #include "host/desktop/form_builder.h"
@@ -30,6 +32,7 @@ WindowView::WindowView(ui::Window& window, QWidget* parent, const Screenshots& s
     if (adapter->widget()) byWidget_[adapter->widget()] = adapter.get();
     if (adapter->focusTarget()) byWidget_[adapter->focusTarget()] = adapter.get();
   }
+  setAcceptDrops(true);
   watch(*this);
   for (QWidget* child : findChildren<QWidget*>()) watch(*child);
   sync();
@@ -151,8 +154,40 @@ void WindowView::moveFocus(const ui::Control& control) {
   it->second->focusArrived();
 }
 
+namespace {
+
+// The local files a drag carries, each whole, in the order dragged.
+std::vector<std::string> droppedFiles(const QMimeData* data) {
+  std::vector<std::string> files;
+  if (!data || !data->hasUrls()) return files;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+  return files;
+}
+
+}  // namespace
+
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      // Files dropped anywhere on the window go to the procedure, not into
+      // the field under the pointer.
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (droppedFiles(drag->mimeData()).empty()) return false;
+      drag->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      std::vector<std::string> files = droppedFiles(drop->mimeData());
+      if (files.empty()) return false;
+      drop->acceptProposedAction();
+      Event dropped = Event::window(EventKind::Drop);
+      dropped.files = std::move(files);
+      post(std::move(dropped));
+      return true;
+    }
     case QEvent::KeyPress:
       // A key goes to the core once, from the widget that has the focus;
       // what that widget leaves passes its parents on the way to the dialog.

@@ -285,4 +285,13 @@ bool Record::sameKeyValues(const Record& other, const KeyDef& key) const {
   return true;
 }
 
+bool Record::sameValues(const Record& other) const {
+  if (&other.layout() != &layout()) return false;
+  auto& self = const_cast<Record&>(*this);
+  auto& that = const_cast<Record&>(other);
+  for (std::size_t i = 0; i < layout().size(); ++i)
+    if (self.field(i).toString() != that.field(i).toString()) return false;
+  return true;
+}
+
 }  // namespace crv

@@ -135,6 +135,8 @@ class Record {
   void copyFieldsByName(const Record& other);
   // True when every field of the key holds the same value in both buffers.
   bool sameKeyValues(const Record& other, const KeyDef& key) const;
+  // True when every field holds the same value in both buffers of one type.
+  bool sameValues(const Record& other) const;
 
  protected:
   Record() = default;

@@ -81,6 +81,15 @@ BrowseAPVendorWindow::BrowseAPVendorWindow()
 
 BrowseAPVendorWindow::~BrowseAPVendorWindow() = default;
 
+ui::Level BrowseAPVendorWindow::takeWindowEvent(const ui::Event& event) {
+  // A lookup opens on the caller's vendor, so that the person sees it and
+  // its neighbours by name.
+  if (event.kind == ui::EventKind::OpenWindow && request() == SelectRecord && APV.VendorID != 0 &&
+      APVendor.fetch(APVendorRecord::KeyVendorID) == TableStatus::Ok)
+    browse_->resetFromBuffer();
+  return WindowManager::takeWindowEvent(event);
+}
+
 }  // namespace crv::siblings
 
 void BrowseAPVendor() { crv::siblings::BrowseAPVendorWindow().run(); }

@@ -3,7 +3,8 @@
 //
 // Called with GlobalRequest = SelectRecord it is the lookup the order forms
 // use: Select (or Enter or a double click on a row) leaves the chosen vendor
-// in APV and answers RequestCompleted. Inactive vendors stay in the list,
+// in APV and answers RequestCompleted; the list opens on the vendor the
+// caller left in APV, if any. Inactive vendors stay in the list,
 // marked, so a person sees why a form questions them.
 #pragma once
 
@@ -21,6 +22,9 @@ class BrowseAPVendorWindow final : public ui::WindowManager {
  public:
   BrowseAPVendorWindow();
   ~BrowseAPVendorWindow() override;
+
+ protected:
+  ui::Level takeWindowEvent(const ui::Event& event) override;
 
  private:
   std::unique_ptr<ui::BrowseClass> browse_;

@@ -1,12 +1,15 @@
-// The line-form scripts under tests/scripts/crvpo run against the demo
+// The order-entry scripts under tests/scripts/crvpo run against the demo
 // company with order 1001 in the order buffer, as the header form leaves it
 // when it calls the line form, and must give their committed transcripts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
+#include "crvpo/entry/open_po_master.h"
+#include "crvpo/entry/update_po_master.h"
 #include "host/framework/ui/headless/script_runner.h"
 #include "line_form_fixture.h"
 
@@ -23,7 +26,17 @@ std::string readFile(const std::filesystem::path& path) {
   return text.str();
 }
 
-class LineFormScriptTest : public LineFormTest {};
+class LineFormScriptTest : public LineFormTest {
+ protected:
+  // Every script starts from the demo company as it was created.
+  void freshCompany() {
+    company.reset();
+    std::filesystem::copy(
+        demo->path(), folder.path(),
+        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    company = crv::Company::open(folder.path());
+  }
+};
 
 // Set CRV_UPDATE_SCRIPTS=1 to write the transcripts instead of comparing
 // them (then read the differences before committing them).
@@ -33,9 +46,16 @@ TEST_F(LineFormScriptTest, LineFormScriptsGiveTheirCommittedTranscripts) {
   for (const auto& entry : std::filesystem::directory_iterator(scriptFolder))
     if (entry.path().extension() == ".script") scripts.push_back(entry.path());
   ASSERT_FALSE(scripts.empty());
-  const crv::ui::ProcedureMap procedures = {{"UpdatePODetail", [] { updatePODetail(); }}};
+  std::sort(scripts.begin(), scripts.end());
+  const crv::ui::ProcedureMap procedures = {{"UpdatePODetail", [] { updatePODetail(); }},
+                                            {"UpdatePOMaster", [] { updatePOMaster(); }},
+                                            {"OpenPOMaster", [] { openPOMaster(); }}};
+  crv::UserID = crv::demo::purchasingAgent;
+  crv::DataPath = folder.path().string();
+  crv::IniPath = folder.path().string();
   for (const auto& script : scripts) {
     SCOPED_TRACE(script.filename().string());
+    freshCompany();
     loadOrder(crv::demo::openJobOrder);
     std::istringstream in(readFile(script));
     crv::ui::ScriptOptions options;

@@ -1,16 +1,18 @@
 // The shared procedures of CRVMISC: stored texts by owner, account numbers
-// put into the company's mask, and the text-case preference kept per user
-// and field.
+// put into the company's mask, the text-case preference kept per user and
+// field, the values of a drop-down list, and envelopes and labels.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "host/data/tables/suite_tables.h"
 #include "host/siblings/CRVMISC/account_mask.h"
+#include "host/siblings/CRVMISC/browse_envelope.h"
 #include "host/siblings/CRVMISC/browse_text.h"
 #include "host/siblings/CRVMISC/edit_account_num.h"
 #include "host/siblings/CRVMISC/get_case.h"
 #include "host/siblings/CRVMISC/text_case.h"
+#include "host/siblings/CRVMISC/update_drop_list.h"
 #include "host/siblings/demo_lookup_test.h"
 
 namespace crv::test {
@@ -107,6 +109,48 @@ TEST_F(MiscProcedures, GetCaseStoresTheCasePerUserAndFieldInTheCompany) {
   EXPECT_EQ(getCase("000POD:Description"), "DEF");
   EXPECT_EQ(getCase("000POD:VendorCatalogID"), "UPR");
   UserID = "";
+}
+
+TEST_F(MiscProcedures, ADropDownListKeepsEachValueOnceAndHandsTheChosenOneBack) {
+  REPORTFILTER = "Test Crews";
+  HeadlessDriver person;
+  choose(person, UpdateDropList, "Select a Value");
+  for (const char* crew : {"North crew", "South crew", "North crew"}) {
+    person.type("?Value", crew);
+    person.press("?Add");
+  }
+  EXPECT_EQ(person.rows("?Browse").size(), 2u);
+  person.pick("?Browse", "North crew");
+  person.press("?Delete");
+  person.expectMessage("Confirm Delete", "Are you sure you want to delete \"North crew\" from the list?");
+  person.answer("Yes");
+  ASSERT_EQ(person.rows("?Browse").size(), 1u);
+  person.press("?Select");
+  person.expectFinished();
+  EXPECT_EQ(person.response(), RequestCompleted);
+  EXPECT_EQ(DPL.FieldValue, "South crew");
+}
+
+TEST_F(MiscProcedures, AnEnvelopeCarriesTheVendorsAddressAndOpensForPrinting) {
+  GLO.TempPath = folder->path().string();
+  REPORTFILTER = "APVendor  103";
+  HeadlessDriver person;
+  person.start([] { BrowseEnvelope(); }, "BrowseEnvelope");
+  person.expectWindow("Envelopes and Labels");
+  EXPECT_EQ(person.shown("?Address"), "Columbia Lumber Supply\n2200 NW Front Ave\nPortland, OR  97209");
+  person.press("?Print");
+  EXPECT_TRUE(std::filesystem::exists(folder->path() / "Envelope.pdf"));
+  person.pick("?Kind", "Label");
+  person.press("?Print");
+  EXPECT_NE(person.transcriptText().find("Label.pdf"), std::string::npos);
+  person.press("?Close");
+  person.expectFinished();
+
+  REPORTFILTER = "APVendor  999";
+  person.start([] { BrowseEnvelope(); }, "BrowseEnvelope");
+  EXPECT_TRUE(person.isDisabled("?Print"));
+  person.press("?Close");
+  person.expectFinished();
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// The ways into one purchase order that the order lists offer: add, change
+// (with the checks that may make it view-only), view, duplicate and
+// delete. Each leaves the order it worked on in POM and answers the header
+// form's response (RequestCompleted when something was written).
+//
+// Changing an order that an unposted payables invoice is reconciling opens
+// it for viewing only (POViewOnly); a fully reconciled one asks whether to
+// view or edit it, a partly reconciled one whether to edit it.
+#pragma once
+
+#include "host/framework/values/scalars.h"
+
+namespace crvpo {
+
+int insertOrder();
+int changeOrder(crv::Id poid);
+int viewOrder(crv::Id poid);
+// Asks, then deletes the order with everything it committed; refused for
+// an order an unposted invoice is reconciling.
+int deleteOrder(crv::Id poid);
+
+// True when an unposted payables invoice refers to the order.
+bool beingReconciled(crv::Id poid);
+
+}  // namespace crvpo

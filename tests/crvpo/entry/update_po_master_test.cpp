@@ -1,0 +1,200 @@
+// The header form driven as a person would on the demo company: an order
+// entered from nothing with a line of every kind, line edits saved or
+// cancelled (the running figures always equal a rebuild and the header's
+// amounts its lines), a cancelled new order leaving nothing behind, a
+// printed new order keeping its number, and a deletion through the form
+// undoing what the order committed.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "host/siblings/CRVMISC/image_store.h"
+#include "order_form_fixture.h"
+
+namespace crvpo::test {
+namespace {
+
+using crv::ui::HeadlessDriver;
+
+class UpdatePOMasterTest : public OrderFormTest {
+ protected:
+  // Adds a line, raises the first line's quantity and deletes the second
+  // line of an order the form has open for change.
+  void editLines(HeadlessDriver& person) {
+    addJobLine(person, "Blocking", "4", "12.50");
+    person.highlight("?LineList", 0);
+    person.press("?LineChange");
+    person.expectWindow("Changing Purchase Order Detail");
+    person.type("?POD:QtyOrdered", "700");
+    person.press("?OK");
+    person.expectWindow("Changing a Purchase Order");
+    person.highlight("?LineList", 1);
+    person.press("?LineDelete");
+    person.expectMessage("Confirm Delete", "Are you sure you want to delete the highlighted record?");
+    person.answer("Yes");
+  }
+};
+
+TEST_F(UpdatePOMasterTest, AnOrderEnteredFromNothingWithEveryKindOfLineCommitsWhatARebuildGives) {
+  HeadlessDriver person;
+  open(person, crv::InsertRecord);
+  person.expectWindow("Adding a Purchase Order");
+  EXPECT_EQ(person.shown("?POM:PONumber"), "1007");
+  EXPECT_EQ(person.shown("?POM:PreparedBy"), "Janet Sullivan");
+  person.type("?EnteredVendor", "110");
+  EXPECT_EQ(person.shown("?LocalVendorName"), "Cascade Fastener & Supply");
+  EXPECT_FALSE(person.shown("?POM:Terms").empty());
+  person.pick("?POM:ShipToType", "Company");
+  EXPECT_EQ(person.shown("?POM:ShipToName"), crv::demo::companyName);
+
+  addJobLine(person, "Joist hangers", "10", "5");
+  person.expectWindow("Adding a Purchase Order");
+
+  person.press("?LineAdd");
+  person.pick("?POD:DetailType", "G/L Account");
+  person.type("?POD:Account", crv::demo::suppliesAccount);
+  person.type("?POD:Description", "Shop rags");
+  person.type("?POD:UnitPrice", "12");
+  person.press("?OK");
+
+  person.press("?LineAdd");
+  person.pick("?POD:DetailType", "Equipment");
+  person.type("?POD:EquipmentID", crv::demo::excavator);
+  person.type("?POD:CostCategory", crv::demo::repairCategory);
+  person.type("?POD:Description", "Track pins");
+  person.type("?POD:UnitPrice", "40");
+  person.press("?OK");
+
+  person.press("?LineAdd");
+  person.pick("?POD:DetailType", "Inventory");
+  person.type("?POD:ItemID", crv::demo::boxedItem);  // 10 BOX of 50 at 8.25
+  person.press("?OK");
+
+  person.press("?LineAdd");
+  person.tick("?POD:TextFlag", true);
+  person.type("?POD:Text", "Deliver to the north gate");
+  person.press("?OK");
+  person.expectWindow("Adding a Purchase Order");
+  ASSERT_EQ(person.rows("?LineList").size(), 5u);
+  EXPECT_EQ(person.rows("?LineList")[4], "Text | Deliver to the north gate |  |  | ");
+  EXPECT_EQ(person.shown("?POM:PreTaxAmount"), "184.50");
+
+  person.press("?OK");
+  person.expectFinished();
+  EXPECT_EQ(person.response(), crv::RequestCompleted);
+
+  const crv::POMasterRecord saved = order("1007");
+  ASSERT_NE(saved.POID, 0u);
+  EXPECT_EQ(saved.VendorID, 110u);
+  EXPECT_EQ(saved.DefaultJob, crv::demo::mainJob);  // the only job of its lines
+  EXPECT_EQ(lines(saved.POID).size(), 5u);
+  expectAmountsMatchLines(saved);
+  EXPECT_EQ(saved.POAmount, saved.PreTaxAmount + saved.TaxAmount);
+  EXPECT_EQ(counter(), crv::demo::nextPONumber + 1);
+  EXPECT_EQ(differences(), std::vector<std::string>{});
+}
+
+TEST_F(UpdatePOMasterTest, LineEditsThatAreSavedOrCancelledLeaveTheFiguresOfARebuild) {
+  for (const bool save : {true, false}) {
+    SCOPED_TRACE(save ? "OK" : "Cancel");
+    const crv::POMasterRecord before = order(crv::demo::openJobOrder);
+    const std::vector<crv::PODetailRecord> linesBefore = lines(before.POID);
+    HeadlessDriver person;
+    open(person, crv::ChangeRecord, crv::demo::openJobOrder);
+    person.expectWindow("Changing a Purchase Order");
+    editLines(person);
+    EXPECT_EQ(person.rows("?LineList").size(), linesBefore.size());
+
+    if (save) {
+      person.press("?OK");
+    } else {
+      person.press("?Cancel");
+      person.expectMessage("Cancel Changes?");
+      person.answer("Yes");
+    }
+    person.expectFinished();
+    EXPECT_EQ(differences(), std::vector<std::string>{});
+    const crv::POMasterRecord after = order(crv::demo::openJobOrder);
+    expectAmountsMatchLines(after);
+    if (!save) {
+      EXPECT_TRUE(after.sameValues(before));
+      const auto restored = lines(before.POID);
+      ASSERT_EQ(restored.size(), linesBefore.size());
+      for (std::size_t i = 0; i < restored.size(); ++i) EXPECT_TRUE(restored[i].sameValues(linesBefore[i]));
+    }
+  }
+}
+
+TEST_F(UpdatePOMasterTest, ACancelledNewOrderLeavesNothingBehind) {
+  const std::filesystem::path quote = folder.path() / "Quote, rev 2.pdf";
+  std::ofstream(quote) << "%PDF-1.4 quote";
+  HeadlessDriver person;
+  open(person, crv::InsertRecord);
+  const crv::Id primed = crv::POM.POID;
+  person.type("?EnteredVendor", "103");
+  addJobLine(person, "Sill plate", "20", "3");
+  person.pick("?Tabs", "Notes");
+  person.press("?NoteAdd");
+  person.expectWindow("Adding a Note");
+  person.type("?NOTE:Heading", "Call first");
+  person.press("?OK");
+  person.pick("?Tabs", "Attachments");
+  person.drop({quote.string()});
+  person.expectMessage("Attach?", "Would you like to attach this file|to this Purchase Order?");
+  person.answer("Yes");
+  EXPECT_EQ(person.rows("?AttachmentList").size(), 1u);  // the comma does not split the file
+  ASSERT_EQ(rowsOf(primed), 3);
+
+  person.press("?Cancel");
+  person.expectMessage("Cancel Changes?");
+  person.answer("Yes");
+  person.expectFinished();
+  EXPECT_EQ(person.response(), crv::RequestCancelled);
+  EXPECT_EQ(rowsOf(primed), 0);
+  EXPECT_TRUE(std::filesystem::is_empty(crv::siblings::imageStoreFolder()));
+  EXPECT_EQ(counter(), crv::demo::nextPONumber);
+  EXPECT_EQ(differences(), std::vector<std::string>{});
+}
+
+TEST_F(UpdatePOMasterTest, PrintingANewOrderSavesItSoItsNumberIsTakenForGood) {
+  crv::GLO.PrintPreview = 1;
+  HeadlessDriver person;
+  open(person, crv::InsertRecord);
+  person.type("?EnteredVendor", "103");
+  addJobLine(person, "Sill plate", "20", "3");
+  person.press("?Print");
+  person.expectWindow("Print Preview");
+  person.closeWindow();
+  person.expectWindow("Changing a Purchase Order");
+  addJobLine(person, "Anchor bolts", "8", "2");
+  person.press("?Cancel");
+  person.expectMessage("Cancel Changes?");
+  person.answer("Yes");
+  person.expectFinished();
+  EXPECT_EQ(person.response(), crv::RequestCompleted);
+
+  const crv::POMasterRecord printed = order("1007");
+  ASSERT_NE(printed.POID, 0u);
+  EXPECT_EQ(lines(printed.POID).size(), 1u);  // the line added after printing is undone
+  EXPECT_EQ(counter(), crv::demo::nextPONumber + 1);
+  expectAmountsMatchLines(printed);
+  EXPECT_EQ(differences(), std::vector<std::string>{});
+}
+
+TEST_F(UpdatePOMasterTest, DeletingThroughTheFormUndoesWhatTheOrderCommitted) {
+  const crv::Id poid = order(crv::demo::inventoryOrder).POID;
+  HeadlessDriver person;
+  open(person, crv::DeleteRecord, crv::demo::inventoryOrder);
+  person.expectWindow("Update the POMaster File");
+  person.press("?OK");
+  person.expectMessage("Confirm Delete");
+  person.answer("Yes");
+  person.expectFinished();
+  EXPECT_EQ(person.response(), crv::RequestCompleted);
+  EXPECT_EQ(order(crv::demo::inventoryOrder).POID, 0u);
+  EXPECT_EQ(rowsOf(poid), 0);
+  EXPECT_EQ(differences(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace crvpo::test
