@@ -11,6 +11,7 @@ std::string DataPath;
 std::string IniPath;
 
 Flag GENERIC = 0;
+Flag ETIMESHEETPURCHASE = 1;
 Flag INPURCHASE = 0;
 Flag EQPURCHASE = 0;
 int PURCHASELEVEL = 0;

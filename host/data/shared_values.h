@@ -35,9 +35,10 @@ extern Text<40> CompanyName;
 extern std::string DataPath;  // the company's data folder
 extern std::string IniPath;   // the folder of the suite's settings files
 
-extern Flag GENERIC;     // 1 = the suite runs without job cost
-extern Flag INPURCHASE;  // 1 = inventory purchasing in use
-extern Flag EQPURCHASE;  // 1 = equipment purchasing in use
+extern Flag GENERIC;             // 1 = the suite runs without job cost
+extern Flag ETIMESHEETPURCHASE;  // 1 = the order list offers import and export
+extern Flag INPURCHASE;          // 1 = inventory purchasing in use
+extern Flag EQPURCHASE;          // 1 = equipment purchasing in use
 extern int PURCHASELEVEL;
 extern std::string COUNTRY;  // "Canada" turns on GST and PST handling
 
