@@ -27,9 +27,7 @@ class BrowsePriorityQWindow final : public crv::ui::WindowManager {
     const auto& queue = entryState().priorityQueue;
     for (std::size_t i = 0; i < queue.size(); ++i) {
       const PriorityVendorRow& row = queue[i];
-      // Positions are 1-based: the first row keeps the list's own colour.
-      std::optional<std::uint32_t> background;
-      if ((i + 1) % 2 == 0) background = buttonFaceColour;
+      const std::optional<std::uint32_t> background = stripeBackground(static_cast<int>(i));
       std::vector<ListCell> cells{
           {formatted("@n6", row.priority), {}, {}, background},
           {formatted("@n6", row.vendorId), {}, {}, background},

@@ -3,13 +3,10 @@
 // backgrounds alternating so long rows stay readable.
 #pragma once
 
+#include "crvpo/foundation/list_stripes.h"
 #include "host/framework/services/module_export.h"
 
 namespace crvpo {
-
-// The background of the 1-based row `position`: none (the list's normal
-// colour) for odd rows, the button-face colour for even ones.
-inline constexpr unsigned buttonFaceColour = 0xF0F0F0;
 
 void browsePriorityQ();
 

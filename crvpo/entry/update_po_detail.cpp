@@ -251,25 +251,7 @@ void UpdatePODetailWindow::followTypeKeys() {
 }
 
 void UpdatePODetailWindow::lockForViewing() {
-  for (const auto& owned : window().controls()) {
-    Control& c = *owned;
-    switch (c.kind()) {
-      case ControlKind::Entry:
-      case ControlKind::Text:
-        c.setReadOnly(true);
-        break;
-      case ControlKind::Check:
-      case ControlKind::DropList:
-      case ControlKind::DropCombo:
-        c.disable();
-        break;
-      case ControlKind::Button:
-        if (c.role() == ButtonRole::Lookup || c.role() == ButtonRole::Calendar) c.disable();
-        break;
-      default:
-        break;
-    }
-  }
+  window().lockForViewing();
   control("?Select").hide();
   control("?Add").hide();
   control("?Change").hide();

@@ -7,7 +7,9 @@
 // columns. Called with GlobalRequest = SelectRecord, Select (or Enter or a
 // double click on a row) leaves the highlighted record in the table's
 // buffer and answers RequestCompleted; Cancel answers RequestCancelled. A
-// list with no rows opens all the same, and Select then does nothing.
+// list with no rows opens all the same, and Select then does nothing. A
+// list told where to open (openAt) highlights that row, or the row after
+// where it would be.
 #pragma once
 
 #include <cstddef>
@@ -61,6 +63,15 @@ class LookupList : public ui::WindowManager {
 
  protected:
   ui::BrowseClass& browse() { return *browse_; }
+  // The list opens on the first row at or after `text` in the locator's
+  // field of its first sort order; blank opens it at the top.
+  void openAt(std::string text) { openAt_ = std::move(text); }
+
+  ui::Level takeWindowEvent(const ui::Event& event) override {
+    const ui::Level level = WindowManager::takeWindowEvent(event);
+    if (event.kind == ui::EventKind::OpenWindow && !openAt_.empty()) browse_->locate(openAt_);
+    return level;
+  }
 
  private:
   static ui::BrowseComponent::Buttons buttons() {
@@ -72,6 +83,7 @@ class LookupList : public ui::WindowManager {
   std::unique_ptr<ui::BrowseClass> browse_;
   ui::BrowseComponent component_;
   std::string locator_;
+  std::string openAt_;
 };
 
 }  // namespace crv::siblings

@@ -75,6 +75,35 @@ Control& Window::addField(std::string prompt, std::string equate, Binding bindin
   return entry;
 }
 
+Control& Window::addFieldIn(Control& group, std::string prompt, std::string equate, Binding binding,
+                            std::string_view picture) {
+  Control& entry = addField(std::move(prompt), std::move(equate), std::move(binding), picture);
+  entry.prompt()->in(group);
+  return entry.in(group);
+}
+
+void Window::lockForViewing() {
+  for (const auto& owned : controls_) {
+    Control& c = *owned;
+    switch (c.kind()) {
+      case ControlKind::Entry:
+      case ControlKind::Text:
+        c.setReadOnly(true);
+        break;
+      case ControlKind::Check:
+      case ControlKind::DropList:
+      case ControlKind::DropCombo:
+        c.disable();
+        break;
+      case ControlKind::Button:
+        if (c.role() == ButtonRole::Lookup || c.role() == ButtonRole::Calendar) c.disable();
+        break;
+      default:
+        break;
+    }
+  }
+}
+
 Control& Window::addButton(std::string equate, std::string text, ButtonRole role) {
   Control& button = add(ControlKind::Button, std::move(equate), std::move(text));
   button.setRole(role);

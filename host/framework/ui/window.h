@@ -56,6 +56,9 @@ class Window {
   Control& addEntry(std::string equate, Binding binding, std::string_view picture = {});
   // A prompt ("<equate>:Prompt") and its entry.
   Control& addField(std::string prompt, std::string equate, Binding binding, std::string_view picture = {});
+  // The same inside a group (the prompt too).
+  Control& addFieldIn(Control& group, std::string prompt, std::string equate, Binding binding,
+                      std::string_view picture = {});
   Control& addButton(std::string equate, std::string text, ButtonRole role = ButtonRole::None);
   Control& addCheck(std::string equate, std::string text, Binding binding);
   Control& addDropList(std::string equate, Binding binding, std::string_view choices);
@@ -72,6 +75,11 @@ class Window {
   // The control whose prompt reads `prompt` (hot-key marks, a trailing ':'
   // and case ignored), or nullptr.
   Control* findByPrompt(std::string_view prompt) const;
+
+  // Nothing can be typed, chosen or looked up any more: entries and texts
+  // become read-only, check boxes and drop lists and lookup and calendar
+  // buttons disabled (a form opened for viewing).
+  void lockForViewing();
 
   // Hides or shows an entry with its prompt and lookup button.
   void setFieldHidden(std::string_view equate, bool hidden);

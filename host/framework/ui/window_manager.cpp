@@ -47,6 +47,11 @@ void WindowManager::complete(int response) {
   closing_ = true;
 }
 
+void WindowManager::keepOpen() {
+  closing_ = false;
+  response_ = insertedAny_ ? RequestCompleted : RequestCancelled;
+}
+
 void WindowManager::addTable(Table& table, bool isPrimary) {
   tables_.push_back(&table);
   if (isPrimary) primary_ = &table;

@@ -85,6 +85,10 @@ class WindowManager {
   void close() { closing_ = true; }
   // Sets the response and leaves.
   void complete(int response = RequestCompleted);
+  // Takes back a completion of the current event: the window stays open
+  // and answers as if this write had not happened (a write whose
+  // surrounding transaction could not be committed).
+  void keepOpen();
   void post(EventKind kind, Control* control = nullptr) { window_.post(kind, control); }
   void post(EventKind kind, std::string_view equate) { window_.post(kind, &window_.control(equate)); }
   Control& control(std::string_view equate) { return window_.control(equate); }

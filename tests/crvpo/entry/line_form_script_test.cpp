@@ -1,4 +1,4 @@
-// The order-entry scripts under tests/scripts/crvpo run against the demo
+// The module's scripts under tests/scripts/crvpo run against the demo
 // company with order 1001 in the order buffer, as the header form leaves it
 // when it calls the line form, and must give their committed transcripts.
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 
 #include "crvpo/entry/open_po_master.h"
 #include "crvpo/entry/update_po_master.h"
+#include "crvpo/reconcile/browse_po_reconcile.h"
 #include "host/framework/ui/headless/script_runner.h"
 #include "line_form_fixture.h"
 
@@ -49,7 +50,8 @@ TEST_F(LineFormScriptTest, LineFormScriptsGiveTheirCommittedTranscripts) {
   std::sort(scripts.begin(), scripts.end());
   const crv::ui::ProcedureMap procedures = {{"UpdatePODetail", [] { updatePODetail(); }},
                                             {"UpdatePOMaster", [] { updatePOMaster(); }},
-                                            {"OpenPOMaster", [] { openPOMaster(); }}};
+                                            {"OpenPOMaster", [] { openPOMaster(); }},
+                                            {"BrowsePOReconcile", [] { browsePOReconcile(); }}};
   crv::UserID = crv::demo::purchasingAgent;
   crv::DataPath = folder.path().string();
   crv::IniPath = folder.path().string();

@@ -1,5 +1,6 @@
 // The inventory lookups and the vendor-item form: items by id and
 // description, an item's vendors or a vendor's items as REPORTFILTER asks,
+// locations and the areas of one location, each opened on the current one,
 // and adding and changing vendor-item records with their checks.
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/payables_tables.h"
+#include "host/siblings/CRVIN/browse_in_bin.h"
+#include "host/siblings/CRVIN/browse_in_loc.h"
 #include "host/siblings/CRVIN/browse_in_master.h"
 #include "host/siblings/CRVIN/browse_in_vendor.h"
 #include "host/siblings/CRVIN/update_in_vendor.h"
@@ -157,6 +160,38 @@ TEST_F(InventoryLookups, ChangingAVendorItemRecordWritesIt) {
   EXPECT_DOUBLE_EQ(INV.Price, 8.95);
   EXPECT_EQ(INV.MinimumOrder, Quantity(12));
   EXPECT_EQ(INV.Priority, 2);
+}
+
+// Locations and areas open on the caller's current one, areas of the
+// location in JOBFIELD only (of all locations when it is blank).
+TEST_F(InventoryLookups, LocationsAndAreasOpenOnTheCurrentOneAndLeaveTheChoice) {
+  INL.clear();
+  INL.LocationID = "TRUCK1";
+  HeadlessDriver person;
+  choose(person, BrowseINLoc, "Select a Location");
+  EXPECT_EQ(firstCell(person.shown("?Browse")), "TRUCK1");
+  person.scroll("?Browse", 1);
+  person.press("?Select");
+  EXPECT_EQ(person.response(), RequestCompleted);
+  EXPECT_EQ(INL.LocationID, "YARD");
+  EXPECT_EQ(INL.Description, "Storage Yard");
+
+  JOBFIELD = "MAIN";
+  INBN.clear();
+  INBN.BinID = "A2";
+  choose(person, BrowseINBin, "Select an Area of MAIN");
+  EXPECT_EQ(person.rows("?Browse").size(), 3u);
+  EXPECT_EQ(person.shown("?Browse"), "MAIN | A2 | Aisle A, shelf 2");
+  person.press("?Select");
+  EXPECT_EQ(INBN.LocationID, "MAIN");
+  EXPECT_EQ(INBN.BinID, "A2");
+
+  JOBFIELD = "";
+  INBN.clear();
+  choose(person, BrowseINBin, "Select an Area");
+  EXPECT_EQ(person.rows("?Browse").size(), 7u);
+  person.press("?Close");
+  EXPECT_EQ(person.response(), RequestCancelled);
 }
 
 }  // namespace
