@@ -20,9 +20,14 @@ void gatherJobs(crv::PrivateTable<crv::JCHeaderRecord>& jobs, const std::string&
   if (jobs.table.setFrom(crv::JCHeaderRecord::KeyJobName) != crv::TableStatus::Ok) return;
   while (jobs.table.next() == crv::TableStatus::Ok) {
     const std::string name = jobs.rec.JobName.str();
-    if (!name.empty() && crv::toUpperAscii(name.substr(0, 1))[0] > wanted[0]) break;
+    // Bytes compare unsigned, as the key orders them.
+    if (!name.empty() && static_cast<unsigned char>(crv::toUpperAscii(name.substr(0, 1))[0]) >
+                             static_cast<unsigned char>(wanted[0]))
+      break;
     if (crv::toUpperAscii(name.substr(0, wanted.size())) != wanted) continue;
     if (jobs.rec.Closed == 1 || jobs.rec.Active == 0) continue;
+    // The identifier fills its width so that the first JobIDLen
+    // characters of an entry are the job, whatever its length.
     std::string id = jobs.rec.JobID.str();
     const auto width = static_cast<std::size_t>(std::max(crv::JobIDLen, 0));
     if (id.size() < width) id.resize(width, ' ');
@@ -43,7 +48,7 @@ std::optional<std::string> chooseJobByName(std::string_view typed) {
   gatherJobs(jobs, crv::toUpperAscii(text));
   if (crv::RXQUEUE.empty()) return std::nullopt;
   if (crv::RXQUEUE.size() > 1) {
-    crv::GLO.Increment = 0;
+    crv::GLO.Increment = 0;  // no screen position: the front end centres the pick list over the form
     crv::GlobalRequest = crv::SelectRecord;
     SelectJobByName();
   }

@@ -1,5 +1,5 @@
 // A job typed by the start of its name instead of its identifier (the
-// Default Job of an order; the Job ID of a line works the same way).
+// Default Job of an order and the Job ID of a line).
 //
 // When no job has the typed identifier, the active jobs that are not
 // closed and whose names begin with the typed text (without regard to

@@ -67,7 +67,8 @@ void OrderEditUndo::putBack(crv::TableSteps& steps, crv::Connection& connection,
   const auto& entries = posted.entries();
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) poster.apply(*entry, -1);
   restoreLines(steps, connection);
-  for (const Commitment& entry : commitments().entries()) poster.apply(entry, +1);
+  const OpeningCommitments restored = commitments();
+  for (const Commitment& entry : restored.entries()) poster.apply(entry, +1);
   if (newOrder_) removeNotesAndAttachments(steps, connection, poid_, storedFiles);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "crvpo/entry/cost_code_shorthand.h"
+#include "crvpo/entry/job_name_search.h"
 #include "crvpo/entry/line_item_checks.h"
 #include "crvpo/entry/update_po_detail_p.h"
 #include "host/data/tables/equipment_tables.h"
@@ -20,7 +21,6 @@
 #include "host/siblings/CRVJC/browse_jc_cost.h"
 #include "host/siblings/CRVJC/browse_jc_header.h"
 #include "host/siblings/CRVJC/lookup_change_order.h"
-#include "host/siblings/CRVJC/select_job_by_name.h"
 #include "host/siblings/CRVMISC/edit_account_num.h"
 
 namespace crvpo::detail_form {
@@ -167,41 +167,9 @@ void UpdatePODetailWindow::detailTypeChanged() {
 }
 
 Level UpdatePODetailWindow::jobNameSearch() {
-  const std::string typed(crv::clip(crv::POD.JobID.view()));
-  if (typed.empty() || fetchJob(typed)) return Level::Benign;
-  crv::RXQUEUE.clear();
-  const std::string wanted = crv::toUpperAscii(typed);
-  {
-    crv::PrivateTable<crv::JCHeaderRecord> jobs(crv::JCHeader);
-    // Names are kept capitalised; starting at the capital finds them
-    // whichever case the person typed.
-    jobs.rec.JobName = wanted.substr(0, 1);
-    if (jobs.isOpen() && jobs.table.setFrom(crv::JCHeaderRecord::KeyJobName) == TableStatus::Ok) {
-      while (jobs.table.next() == TableStatus::Ok) {
-        const std::string name = jobs.rec.JobName.str();
-        // Bytes compare unsigned, as the key orders them.
-        if (!name.empty() && static_cast<unsigned char>(crv::toUpperAscii(name.substr(0, 1))[0]) >
-                                 static_cast<unsigned char>(wanted[0]))
-          break;
-        if (crv::toUpperAscii(name.substr(0, wanted.size())) != wanted) continue;
-        if (jobs.rec.Closed == 1 || jobs.rec.Active == 0) continue;
-        // The identifier fills its width so that the first JobIDLen
-        // characters of an entry are the job, whatever its length.
-        std::string id = jobs.rec.JobID.str();
-        const auto width = static_cast<std::size_t>(std::max(crv::JobIDLen, 0));
-        if (id.size() < width) id.resize(width, ' ');
-        crv::RXQUEUE.push_back(id + " - " + name);
-      }
-    }
-  }
-  if (crv::RXQUEUE.empty()) return Level::Benign;
-  if (crv::RXQUEUE.size() > 1) {
-    crv::GLO.Increment = 0;  // no screen position: the front end centres the pick list over the form
-    crv::GlobalRequest = crv::SelectRecord;
-    SelectJobByName();
-  }
-  const std::string chosen = crv::RXQUEUE.empty() ? std::string() : crv::RXQUEUE.front();
-  crv::POD.JobID = crv::clip(std::string_view(chosen).substr(0, static_cast<std::size_t>(crv::JobIDLen)));
+  const std::optional<std::string> chosen = chooseJobByName(crv::POD.JobID.view());
+  if (!chosen) return Level::Benign;
+  crv::POD.JobID = *chosen;
   if (crv::POD.JobID.empty()) return stayOn("?POD:JobID");
   return Level::Benign;
 }

@@ -393,25 +393,7 @@ bool UpdatePOMasterWindow::startEditing() {
 }
 
 void UpdatePOMasterWindow::lockForViewing() {
-  for (const auto& owned : window().controls()) {
-    Control& c = *owned;
-    switch (c.kind()) {
-      case ControlKind::Entry:
-      case ControlKind::Text:
-        c.setReadOnly(true);
-        break;
-      case ControlKind::Check:
-      case ControlKind::DropList:
-      case ControlKind::DropCombo:
-        c.disable();
-        break;
-      case ControlKind::Button:
-        if (c.role() == ButtonRole::Lookup || c.role() == ButtonRole::Calendar) c.disable();
-        break;
-      default:
-        break;
-    }
-  }
+  window().lockForViewing();
   for (const char* equate : {"?EditShipping", "?Alternate", "?LineAdd", "?LineChange", "?LineDelete",
                              "?MoveTop", "?MoveUp", "?MoveDown", "?MoveBottom"})
     control(equate).disable();

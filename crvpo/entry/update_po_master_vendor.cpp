@@ -78,6 +78,17 @@ Level UpdatePOMasterWindow::vendorLookup() {
 
 // Steps 4 to 7 of vendor entry: the number exists (or is chosen from the
 // vendor list), is active or confirmed, and becomes the order's vendor.
+// No vendor: the fields are emptied and the person is back on the number.
+Level UpdatePOMasterWindow::clearVendor() {
+  crv::POM.VendorID = 0;
+  enteredVendor_ = "";
+  localVendorName_ = "";
+  vendorChoice_ = "0";
+  crv::APV.clear();
+  select("?EnteredVendor");
+  return Level::Notify;
+}
+
 Level UpdatePOMasterWindow::validateVendor() {
   if (crv::POM.VendorID != 0 && !fetchVendor(crv::POM.VendorID)) {
     crv::GlobalRequest = crv::SelectRecord;
@@ -89,14 +100,7 @@ Level UpdatePOMasterWindow::validateVendor() {
     }
     crv::POM.VendorID = crv::APV.VendorID;
   }
-  if (crv::POM.VendorID == 0) {
-    enteredVendor_ = "";
-    localVendorName_ = "";
-    vendorChoice_ = "0";
-    crv::APV.clear();
-    select("?EnteredVendor");
-    return Level::Notify;
-  }
+  if (crv::POM.VendorID == 0) return clearVendor();
   enteredVendor_ = std::to_string(crv::POM.VendorID);
   if (crv::APV.Active == 0 &&
       crv::message("Vendor " +
@@ -104,13 +108,7 @@ Level UpdatePOMasterWindow::validateVendor() {
                        ", " + crv::APV.VendorName.str() +
                        " has been marked inactive.  Are you sure you wish to select this vendor?",
                    "Inactive Vendor Selected", crv::Icon::Question, "&Yes|&No", 2) != 1) {
-    crv::POM.VendorID = 0;
-    enteredVendor_ = "";
-    localVendorName_ = "";
-    vendorChoice_ = "0";
-    crv::APV.clear();
-    select("?EnteredVendor");
-    return Level::Notify;
+    return clearVendor();
   }
   localVendorName_ = crv::APV.VendorName.view();
   rememberVendorName(entryState().VendorNameList, crv::POM.VendorID, crv::APV.VendorName.view());

@@ -79,6 +79,7 @@ class UpdatePOMasterWindow final : public crv::ui::WindowManager {
   crv::ui::Level takeEnteredVendor(const EnteredVendor& entered);
   crv::ui::Level vendorNameChosen();
   crv::ui::Level vendorLookup();
+  crv::ui::Level clearVendor();
   crv::ui::Level validateVendor();
   bool fetchVendor(crv::Id vendorId);
   void showVendorNames();

@@ -25,8 +25,8 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Reports", "Purchase Order &Listing", "CRVPO", "PrintPOListing", "report"},
       {"&Reports", "Listing &Formats", "CRVPO", "BrowsePOListLimits", "report"},
       {"&Reports", "Print a Purchase &Order...", "", "PrintPurchaseOrder", "print"},
-      {"&Reports", "&Designer Listing...", "", "PrintPOListFM", "report"},
       {"&Reports", "Print a &Blank Purchase Order...", "CRVPO", "ConfirmBlankPO", "print"},
+      {"&Reports", "&Designer Listing...", "", "PrintPOListFM", "report"},
       // Master data kept by the sibling modules.
       {"&Lists", "&Vendors", "CRVAP", "BrowseAPVendor", "vendors"},
       {"&Lists", "&Jobs", "CRVJC", "BrowseJCHeader", "jobs"},
@@ -90,13 +90,6 @@ void* ProcedureCatalog::find(std::string_view library, std::string_view symbol) 
 std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
   if (entry.library.empty()) {
     if (entry.symbol == "UpdateSystems") return updateSystems;
-    if (entry.symbol == "PrintPOListFM" || entry.symbol == "DesignPOListFM") {
-      // Offered only when the module has designer listings.
-      auto* listing = reinterpret_cast<void (*)()>(find("CRVPO", "PrintPOListFM"));
-      if (!listing) return {};
-      if (entry.symbol == "PrintPOListFM") return [listing] { printDesignerListing(listing); };
-      return [listing] { designDesignerListing(listing); };
-    }
     if (entry.symbol == "NewPurchaseOrder") {
       // The order form with a new order, until the order list adds them.
       auto* form = reinterpret_cast<void (*)()>(find("CRVPO", "UpdatePOMaster"));
@@ -105,6 +98,13 @@ std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
         GlobalRequest = InsertRecord;
         form();
       };
+    }
+    if (entry.symbol == "PrintPOListFM" || entry.symbol == "DesignPOListFM") {
+      // Offered only when the module has designer listings.
+      auto* listing = reinterpret_cast<void (*)()>(find("CRVPO", "PrintPOListFM"));
+      if (!listing) return {};
+      if (entry.symbol == "PrintPOListFM") return [listing] { printDesignerListing(listing); };
+      return [listing] { designDesignerListing(listing); };
     }
     if (entry.symbol == "PrintPurchaseOrder") {
       // Offered only when the module can print an order.

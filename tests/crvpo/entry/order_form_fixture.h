@@ -6,6 +6,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <string>
 #include <vector>
@@ -70,6 +71,19 @@ class OrderFormTest : public LineFormTest {
     if (images.table.setRange(crv::ImagesRecord::KeyTypeNumericID, 2) == crv::TableStatus::Ok)
       while (images.table.next() == crv::TableStatus::Ok) ++count;
     return count;
+  }
+
+  // A trigger that makes the database refuse a write to PODetail: `when`
+  // is "UPDATE" or "DELETE", `condition` the row's ("NEW.Description =
+  // 'x'"). A new line is written over its reserved row, so an insert is
+  // refused as an update.
+  void refuseLines(std::string_view when, std::string_view condition) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((folder.path() / "company.db").c_str(), &db), SQLITE_OK);
+    const std::string sql = "CREATE TRIGGER refuse_line BEFORE " + std::string(when) + " ON PODetail WHEN " +
+                            std::string(condition) + " BEGIN SELECT RAISE(ABORT, 'refused'); END;";
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
   }
 
   crv::Id counter() {

@@ -5,7 +5,6 @@
 #include "crvpo/entry/purchase_order_duplication.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "crvpo/entry/duplicate_po.h"
 #include "order_form_fixture.h"
@@ -24,17 +23,6 @@ class DuplicationTest : public OrderFormTest {
     person.start([this, source] { copy_ = duplicatePurchaseOrder(source); }, "Duplicate");
     person.expectWindow("Duplicate Purchase Order");
   }
-  // A trigger that makes the database refuse to write a line with this
-  // description (a new line is written over its reserved row).
-  void refuseLinesDescribed(std::string_view description) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((folder.path() / "company.db").c_str(), &db), SQLITE_OK);
-    const std::string sql = "CREATE TRIGGER refuse_line BEFORE UPDATE ON PODetail WHEN NEW.Description = '" +
-                            std::string(description) + "' BEGIN SELECT RAISE(ABORT, 'refused'); END;";
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-  }
-
   crv::Id copy_ = 0;
 };
 
@@ -128,7 +116,7 @@ TEST_F(DuplicationTest, ATypedNumberLeavesTheCounterAndAProposalTakenMeanwhileIs
 }
 
 TEST_F(DuplicationTest, ACopyWhoseLineCannotBeWrittenWritesNothing) {
-  refuseLinesDescribed("Plywood 1/2in CDX 4x8");
+  refuseLines("UPDATE", "NEW.Description = 'Plywood 1/2in CDX 4x8'");
   const int ordersBefore = static_cast<int>(crv::demo::orderCount);
   HeadlessDriver person;
   startDuplicate(person, crv::demo::openJobOrder);

@@ -1,13 +1,14 @@
 // The header form driven as a person would on the demo company: an order
 // entered from nothing with a line of every kind, line edits saved or
 // cancelled (the running figures always equal a rebuild and the header's
-// amounts its lines), a cancelled new order leaving nothing behind, a
+// amounts its lines), a line deletion that fails, a cancelled new order leaving nothing behind, a
 // printed new order keeping its number, and a deletion through the form
 // undoing what the order committed.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "crvpo/entry/line_deletion_adjustment.h"
 #include "host/siblings/CRVMISC/image_store.h"
 #include "order_form_fixture.h"
 
@@ -123,6 +124,28 @@ TEST_F(UpdatePOMasterTest, LineEditsThatAreSavedOrCancelledLeaveTheFiguresOfAReb
       for (std::size_t i = 0; i < restored.size(); ++i) EXPECT_TRUE(restored[i].sameValues(linesBefore[i]));
     }
   }
+}
+
+TEST_F(UpdatePOMasterTest, ALineThatCannotBeDeletedKeepsItsCommitmentAndIsTakenBackOnOk) {
+  refuseLines("DELETE", "1");
+  const std::size_t lineCount = lines(order(crv::demo::openJobOrder).POID).size();
+  HeadlessDriver person;
+  open(person, crv::ChangeRecord, crv::demo::openJobOrder);
+  person.highlight("?LineList", 0);
+  person.press("?LineDelete");
+  person.expectMessage("Confirm Delete");
+  person.answer("Yes");
+  // Told after the rollback: the committed cost taken off with the line is back.
+  const crv::MessageRequest failure = person.expectMessage("");
+  EXPECT_NE(failure.text.find("Deleting PODetail"), std::string::npos) << failure.text;
+  EXPECT_NE(failure.text.find(LineDeletionAdjustment::notDeletedText), std::string::npos);
+  person.answer(1);
+  EXPECT_EQ(person.rows("?LineList").size(), lineCount);
+  EXPECT_EQ(differences(), std::vector<std::string>{});
+  // OK takes the line's commitment back once and posts it again.
+  person.press("?OK");
+  person.expectFinished();
+  EXPECT_EQ(differences(), std::vector<std::string>{});
 }
 
 TEST_F(UpdatePOMasterTest, ACancelledNewOrderLeavesNothingBehind) {
