@@ -4,6 +4,7 @@
 #include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/line_amounts.h"
 #include "crvpo/entry/line_commitment.h"
+#include "crvpo/entry/purchase_order_save.h"
 #include "host/framework/table/private_table.h"
 #include "host/framework/table/transaction.h"
 
@@ -60,18 +61,6 @@ void changeLine(crv::Connection& connection, CommitmentPoster& poster, crv::PODe
     poster.addOnOrder(line.ItemID.view(), after.onOrder - before.onOrder);
 }
 
-void setOrderState(crv::POMasterRecord& order, crv::Flag state) {
-  order.Reconciled = state;
-  order.RecTF = state == 2 ? 1 : 0;
-  if (state == 2) {
-    order.SortVendorID = 0;
-    order.SortPONumber = "";
-  } else {
-    order.SortVendorID = order.VendorID;
-    order.SortPONumber = order.PONumber;
-  }
-}
-
 }  // namespace
 
 OperationOutcome OrderReconciliation::reconcileFully(crv::Id poid) { return run(poid, true); }
@@ -103,7 +92,8 @@ OperationOutcome OrderReconciliation::run(crv::Id poid, bool full) {
       allClosed = allClosed && lines.rec.Reconciliation == 2;
       anyStarted = anyStarted || lines.rec.Reconciliation != 0;
     }
-    setOrderState(order.rec, full || allClosed ? crv::Flag{2} : static_cast<crv::Flag>(anyStarted ? 1 : 0));
+    setStateAndSortFields(order.rec,
+                          full || allClosed ? crv::Flag{2} : static_cast<crv::Flag>(anyStarted ? 1 : 0));
     steps.update(order.table);
     return true;
   };
