@@ -1,6 +1,6 @@
 // What both purchase-order lists do with the highlighted or the tagged
 // orders beyond opening one: delete them, mark them fully reconciled or
-// unreconciled, print them, export them, import orders, and search.
+// unreconciled, print them, and search.
 //
 // The lists differ only in how they choose between the highlighted and
 // the tagged orders and in whether their messages break lines; each
