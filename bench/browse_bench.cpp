@@ -17,6 +17,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "host/data/company.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/transaction.h"
@@ -28,14 +29,6 @@ using Clock = std::chrono::steady_clock;
 
 double millis(Clock::time_point since) {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
-}
-
-long residentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-  return 0;
 }
 
 std::string orderNumber(long i) {
@@ -81,7 +74,7 @@ int main(int argc, char** argv) {
     transaction.commit();
   }
   const double insertMs = millis(start);
-  const long memoryBefore = residentKiB();
+  const long memoryBefore = bench::residentKiB();
 
   crv::ui::BrowseClass list(crv::POMaster, visible);
   list.addColumn("PO Number", "PONumber", "@s15");
@@ -119,7 +112,7 @@ int main(int argc, char** argv) {
   start = Clock::now();
   list.refresh();
   const double refreshMs = millis(start);
-  const long memoryAfter = residentKiB();
+  const long memoryAfter = bench::residentKiB();
 
   crv::POMaster.close();
   company.reset();

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "host/data/company.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/transaction.h"
@@ -27,14 +28,6 @@ using Clock = std::chrono::steady_clock;
 
 double seconds(Clock::time_point since) {
   return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-long residentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-  return 0;
 }
 
 void fillLine(crv::PODetailRecord& line, long i) {
@@ -77,12 +70,12 @@ Figures runTableApi(const std::filesystem::path& folder, long rows) {
   }
   figures.insertSeconds = seconds(start);
 
-  figures.memoryBeforeRead = residentKiB();
+  figures.memoryBeforeRead = bench::residentKiB();
   start = Clock::now();
   crv::PODetail.set(crv::POD.KeyPOID);
   while (crv::PODetail.next() == crv::TableStatus::Ok) ++figures.rowsRead;
   figures.readSeconds = seconds(start);
-  figures.memoryAfterRead = residentKiB();
+  figures.memoryAfterRead = bench::residentKiB();
   crv::PODetail.close();
   return figures;
 }
@@ -96,44 +89,13 @@ Figures runRawSqlite(const std::filesystem::path& folder, long rows) {
   sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
 
   const auto& layout = crv::POD.layout();
-  std::string columns;
-  std::string values;
-  for (const auto& field : layout.fields()) {
-    if (field.name == "DetailID") continue;
-    columns += (columns.empty() ? "\"" : ", \"") + field.name + "\"";
-    values += values.empty() ? "?" : ", ?";
-  }
-  sqlite3_stmt* insert = nullptr;
-  sqlite3_prepare_v2(db, ("INSERT INTO PODetail (" + columns + ") VALUES (" + values + ")").c_str(), -1,
-                     &insert, nullptr);
   crv::PODetailRecord line;
+  sqlite3_stmt* insert = bench::prepareRawInsert(db, line, "PODetail", "DetailID");
   auto start = Clock::now();
   sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
   for (long i = 0; i < rows; ++i) {
     fillLine(line, i);
-    int index = 1;
-    sqlite3_bind_int64(insert, index++, line.POID);
-    for (std::size_t f = 2; f < layout.size(); ++f) {
-      crv::FieldRef ref = line.field(f);
-      switch (ref.kind()) {
-        case crv::FieldKind::Text: {
-          auto text = ref.text();
-          sqlite3_bind_text(insert, index++, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
-          break;
-        }
-        case crv::FieldKind::Real:
-          sqlite3_bind_double(insert, index++, ref.real());
-          break;
-        default:
-          sqlite3_bind_int64(insert, index++, ref.integer());
-          break;
-      }
-    }
-    if (sqlite3_step(insert) != SQLITE_DONE) {
-      std::fprintf(stderr, "raw insert failed: %s\n", sqlite3_errmsg(db));
-      std::exit(1);
-    }
-    sqlite3_reset(insert);
+    bench::insertRaw(db, insert, line, 1);
   }
   sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
   figures.insertSeconds = seconds(start);
@@ -144,7 +106,7 @@ Figures runRawSqlite(const std::filesystem::path& folder, long rows) {
   select += " FROM PODetail ORDER BY POID, SequenceNo, DetailID";
   sqlite3_stmt* read = nullptr;
   sqlite3_prepare_v2(db, select.c_str(), -1, &read, nullptr);
-  figures.memoryBeforeRead = residentKiB();
+  figures.memoryBeforeRead = bench::residentKiB();
   start = Clock::now();
   while (sqlite3_step(read) == SQLITE_ROW) {
     for (std::size_t f = 0; f < layout.size(); ++f) {
@@ -166,7 +128,7 @@ Figures runRawSqlite(const std::filesystem::path& folder, long rows) {
     ++figures.rowsRead;
   }
   figures.readSeconds = seconds(start);
-  figures.memoryAfterRead = residentKiB();
+  figures.memoryAfterRead = bench::residentKiB();
   sqlite3_finalize(read);
   sqlite3_close(db);
   return figures;

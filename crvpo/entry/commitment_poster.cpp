@@ -32,4 +32,15 @@ void CommitmentPoster::apply(const Commitment& entry, int sign) {
     addOnOrder(entry.key.view(), sign < 0 ? -entry.quantity : entry.quantity);
 }
 
+void CommitmentBatch::add(const Commitment& entry) {
+  auto [total, added] = totals_.try_emplace({entry.kind(), entry.key.str()}, entry);
+  if (added) return;
+  total->second.amount += entry.amount;
+  total->second.quantity += entry.quantity;
+}
+
+void CommitmentBatch::post(CommitmentPoster& poster, int sign) const {
+  for (const auto& [target, total] : totals_) poster.apply(total, sign);
+}
+
 }  // namespace crvpo

@@ -8,7 +8,10 @@
 // steps it was given, so that the transaction rolls back.
 #pragma once
 
+#include <map>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "crvpo/entry/opening_commitments.h"
 #include "host/data/tables/inventory_tables.h"
@@ -43,6 +46,22 @@ class CommitmentPoster {
   crv::TableSteps* steps_;
   crv::PrivateTable<crv::JCCostRecord> costs_;
   crv::PrivateTable<crv::INMasterRecord> items_;
+};
+
+// The commitments of many lines, summed by target and posted once per
+// target: an import of a million lines over a few hundred cost lines
+// writes each cost line once. The sums are exact (amounts to the cent,
+// quantities to 4 places), so the figures are those that posting line by
+// line gives. Entries come from OpeningCommitments::of, as a save's do.
+class CommitmentBatch {
+ public:
+  void add(const Commitment& entry);
+  // Posts every total (sign +1) or takes them back (-1), in target order.
+  void post(CommitmentPoster& poster, int sign = +1) const;
+  bool empty() const { return totals_.empty(); }
+
+ private:
+  std::map<std::pair<LineKind, std::string>, Commitment> totals_;
 };
 
 }  // namespace crvpo

@@ -8,6 +8,8 @@
 //   crvhost recalc FOLDER       rebuild committed costs in a company
 //   crvhost print FOLDER ...    print purchase orders to a PDF file
 //   crvhost script FOLDER FILE  play a script against a company
+//   crvhost import FOLDER ...   import purchase orders from text files
+//   crvhost export FOLDER ...   export purchase orders to a text file
 //   crvhost --help
 #include <cstdlib>
 #include <iostream>
@@ -43,6 +45,16 @@ void printHelp(std::ostream& out) {
          "                       print one order, or the orders under the \"Generate POs\"\n"
          "                       limits, to a PDF file and optionally e-mail it\n"
          "  script FOLDER FILE   play a script (docs/SCRIPTS.md) against the company in FOLDER\n"
+         "  import FOLDER SOURCE-NAME FILE [DETAIL-FILE] [--preview]\n"
+         "                       read purchase orders from FILE (and DETAIL-FILE for a source of\n"
+         "                       two files) with the import source named, print the error list\n"
+         "                       (\"Record #\" and text, one a line) and import what was accepted;\n"
+         "                       --preview reads and checks only. Exits with 1 when lines were\n"
+         "                       rejected. The source \"*Purchase Orders Exported from Corvana\"\n"
+         "                       reads files written by the export\n"
+         "  export FOLDER OUT.txt (--all | PONUMBER...)\n"
+         "                       write all purchase orders, or those numbered, to OUT.txt in\n"
+         "                       the exchange layout\n"
          "  --help               show this text\n"
          "\n"
          "The demo company lives in $XDG_DATA_HOME/crvpo/demo (or ~/.local/share/crvpo/demo).\n"
@@ -103,6 +115,37 @@ int print(const std::vector<std::string>& args) {
   return code;
 }
 
+// Reads and checks purchase orders from text files and imports them.
+int importOrders(const std::vector<std::string>& args) {
+  bool previewOnly = false;
+  std::vector<std::string> names;
+  for (std::size_t i = 2; i < args.size(); ++i) {
+    if (args[i] == "--preview")
+      previewOnly = true;
+    else
+      names.push_back(args[i]);
+  }
+  if (names.size() < 2 || names.size() > 3) return -1;
+  const std::string file = fs::absolute(names[1]).string();
+  const std::string detailFile = names.size() == 3 ? fs::absolute(names[2]).string() : std::string();
+  crv::HostSession session(args[1]);
+  using Console = int(const char*, const char*, const char*, int, std::ostream*, std::ostream*);
+  return session.module().entry<Console>("ImportPOConsole")(
+      names[0].c_str(), file.c_str(), detailFile.c_str(), previewOnly ? 1 : 0, &std::cout, &std::cerr);
+}
+
+// Writes purchase orders to the exchange file.
+int exportOrders(const std::vector<std::string>& args) {
+  const std::string target = fs::absolute(args[2]).string();
+  std::vector<std::string> numbers(args.begin() + 3, args.end());
+  const bool all = numbers.size() == 1 && numbers[0] == "--all";
+  if (all) numbers.clear();
+  crv::HostSession session(args[1]);
+  using Console = int(const char*, const std::vector<std::string>*, int, std::ostream*, std::ostream*);
+  return session.module().entry<Console>("ExportPOConsole")(target.c_str(), &numbers, all ? 1 : 0, &std::cout,
+                                                            &std::cerr);
+}
+
 int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (args.empty()) {
     if (!crv::desktop::hasDisplay()) {
@@ -123,6 +166,10 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (command == "recalc" && args.size() == 2) return recalc(args[1]);
   if (command == "print" && args.size() >= 3 && args.size() <= 5) return print(args);
   if (command == "open" && args.size() == 2) return crv::desktop::runDesktop(args[1], argc, argv);
+  if (command == "import" && args.size() >= 4) {
+    if (const int code = importOrders(args); code >= 0) return code;
+  }
+  if (command == "export" && args.size() >= 4) return exportOrders(args);
   if (command == "script" && args.size() == 3)
     return crv::runScriptCommand(args[1], args[2], std::cout, std::cerr);
   std::cerr << "crvhost: unknown command or missing argument: " << command << "\n\n";

@@ -161,6 +161,6 @@ void QtFrontEnd::beep(ui::Sound /*sound*/) {
 
 void QtFrontEnd::openDocument(const std::filesystem::path& file) { desktopPrograms().view(file); }
 
-void QtFrontEnd::editDocument(const std::filesystem::path& file) { desktopPrograms().edit(file); }
+bool QtFrontEnd::editDocument(const std::filesystem::path& file) { return desktopPrograms().edit(file); }
 
 }  // namespace crv::desktop

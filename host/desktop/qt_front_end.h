@@ -56,7 +56,7 @@ class QtFrontEnd final : public ui::FrontEnd {
   void showHelp(const ui::HelpTopic& topic) override;
   void beep(ui::Sound sound) override;
   void openDocument(const std::filesystem::path& file) override;
-  void editDocument(const std::filesystem::path& file) override;
+  bool editDocument(const std::filesystem::path& file) override;
 
  private:
   void objected();

@@ -46,7 +46,7 @@ class NoPerson final : public FrontEnd {
   void showHelp(const HelpTopic&) override {}
   void beep(Sound) override {}
   void openDocument(const std::filesystem::path&) override {}
-  void editDocument(const std::filesystem::path&) override {}
+  bool editDocument(const std::filesystem::path&) override { return false; }
 };
 
 NoPerson noPerson;

@@ -107,7 +107,12 @@ class FrontEnd : public MessageService {
   // text file in the text editor (host/framework/services/desktop_programs.h
   // runs them on the desktop).
   virtual void openDocument(const std::filesystem::path& file) = 0;
-  virtual void editDocument(const std::filesystem::path& file) { openDocument(file); }
+  // Opens a text file in the desktop's text editor; false when the desktop
+  // has none to offer (the caller then shows the file itself).
+  virtual bool editDocument(const std::filesystem::path& file) {
+    openDocument(file);
+    return true;
+  }
 };
 
 // Installs a front end (and makes it the message service); nullptr goes

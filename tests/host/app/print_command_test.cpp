@@ -4,9 +4,7 @@
 // wrong type refused with a message and a failing exit code, run as the
 // installed program is.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -14,29 +12,12 @@
 #include "host/data/company.h"
 #include "host/data/tables/suite_tables.h"
 #include "host/framework/report/report_file.h"
+#include "support/command_run.h"
 #include "support/pdf_text.h"
 #include "support/temp_folder.h"
 
 namespace crv::test {
 namespace {
-
-struct CommandRun {
-  int code = -1;
-  std::string output;
-};
-
-CommandRun runCommand(const std::string& command) {
-  CommandRun result;
-  FILE* pipe = popen(("ASAN_OPTIONS=detect_leaks=0 " + command + " 2>&1").c_str(), "r");
-  if (!pipe) return result;
-  char buffer[4096];
-  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) result.output.append(buffer, n);
-  const int status = pclose(pipe);
-  result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
-
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 class PrintCommandTest : public ::testing::Test {
  protected:

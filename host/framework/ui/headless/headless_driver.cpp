@@ -138,8 +138,10 @@ class HeadlessDriver::Person final : public FrontEnd {
   void openDocument(const std::filesystem::path& file) override {
     driver_.record("  open document " + quote(file.string()));
   }
-  void editDocument(const std::filesystem::path& file) override {
+  bool editDocument(const std::filesystem::path& file) override {
+    if (!driver_.textEditor()) return false;
     driver_.record("  edit document " + quote(file.string()));
+    return true;
   }
 
  private:

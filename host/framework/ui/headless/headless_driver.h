@@ -33,6 +33,7 @@
 // close and its tables close on the way out).
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -75,6 +76,9 @@ class HeadlessDriver {
   void setDeadlockGuard(std::chrono::milliseconds guard) { guard_ = guard; }
   // Held timers run only when the person says so (runTimer).
   void holdTimers(bool held);
+  // Whether the system offers a text editor (it does unless told).
+  void setTextEditor(bool available) { textEditor_ = available; }
+  bool textEditor() const { return textEditor_; }
 
   // Sets GlobalRequest for the next call.
   void request(int request);
@@ -205,6 +209,7 @@ class HeadlessDriver {
   std::unique_ptr<Person> person_;
   FrontEnd* previous_ = nullptr;
   std::chrono::milliseconds guard_ = defaultDeadlockGuard;
+  std::atomic<bool> textEditor_{true};
 
   std::mutex mutex_;
   std::condition_variable changed_;

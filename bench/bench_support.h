@@ -1,0 +1,71 @@
+// What the benchmarks share: the process's resident memory, and inserting
+// a record's fields with a raw SQLite prepared statement, the yardstick the
+// table layer is measured against.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "host/framework/record/record.h"
+
+namespace bench {
+
+// VmRSS of this process in KiB (0 where /proc is not there).
+inline long residentKiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+  return 0;
+}
+
+// "INSERT INTO table (every field but autoField) VALUES (?, ...)".
+inline sqlite3_stmt* prepareRawInsert(sqlite3* db, const crv::Record& record, const char* table,
+                                      const char* autoField) {
+  std::string columns;
+  std::string values;
+  for (const auto& field : record.layout().fields()) {
+    if (field.name == autoField) continue;
+    columns += (columns.empty() ? "\"" : ", \"") + field.name + "\"";
+    values += values.empty() ? "?" : ", ?";
+  }
+  sqlite3_stmt* insert = nullptr;
+  sqlite3_prepare_v2(
+      db, ("INSERT INTO " + std::string(table) + " (" + columns + ") VALUES (" + values + ")").c_str(), -1,
+      &insert, nullptr);
+  return insert;
+}
+
+// Binds every field of `record` but the one at `skip` (its auto-number) in
+// layout order and steps the insert; a failure ends the benchmark.
+inline void insertRaw(sqlite3* db, sqlite3_stmt* insert, crv::Record& record, std::size_t skip) {
+  int index = 1;
+  for (std::size_t f = 0; f < record.layout().size(); ++f) {
+    if (f == skip) continue;
+    crv::FieldRef ref = record.field(f);
+    switch (ref.kind()) {
+      case crv::FieldKind::Text: {
+        auto text = ref.text();
+        sqlite3_bind_text(insert, index++, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+        break;
+      }
+      case crv::FieldKind::Real:
+        sqlite3_bind_double(insert, index++, ref.real());
+        break;
+      default:
+        sqlite3_bind_int64(insert, index++, ref.integer());
+        break;
+    }
+  }
+  if (sqlite3_step(insert) != SQLITE_DONE) {
+    std::fprintf(stderr, "raw insert failed: %s\n", sqlite3_errmsg(db));
+    std::exit(1);
+  }
+  sqlite3_reset(insert);
+}
+
+}  // namespace bench
