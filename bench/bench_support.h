@@ -1,9 +1,10 @@
-// What the benchmarks share: the process's resident memory, and inserting
+// What the benchmarks share: the process's CPU time and memory figures, and inserting
 // a record's fields with a raw SQLite prepared statement, the yardstick the
 // table layer is measured against.
 #pragma once
 
 #include <sqlite3.h>
+#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,24 @@
 #include "host/framework/record/record.h"
 
 namespace bench {
+
+// CPU seconds (user and system) this process has used so far.
+inline double cpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// A figure of /proc/self/status in KiB ("VmHWM:", "VmRSS:"); 0 where /proc
+// is not there.
+inline long statusKiB(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + std::string(key).size());
+  return 0;
+}
 
 // VmRSS of this process in KiB (0 where /proc is not there).
 inline long residentKiB() {

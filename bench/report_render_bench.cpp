@@ -6,16 +6,14 @@
 // pages already written would show; then the rate of previewer pictures.
 //
 //   report_render_bench [orders] [pdf file]   (default 1000, a temporary file)
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "host/framework/report/paginator.h"
 #include "host/framework/values/date.h"
 #include "host/framework/values/decimal.h"
@@ -26,21 +24,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double cpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long statusKiB(const char* key) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + std::string(key).size());
-  return 0;
-}
 
 struct Line {
   std::string item;
@@ -163,13 +146,13 @@ int main(int argc, char** argv) {
   std::printf("%7s %6s %8s %8s %11s %11s %10s %10s\n", "orders", "pages", "wall s", "cpu s", "pages/s",
               "pages/cpu-s", "VmHWM KiB", "VmRSS KiB");
   Clock::time_point start = Clock::now();
-  double cpuStart = cpuSeconds();
+  double cpuStart = bench::cpuSeconds();
   auto report_line = [&](int done) {
     double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    double cpu = cpuSeconds() - cpuStart;
+    double cpu = bench::cpuSeconds() - cpuStart;
     std::printf("%7d %6d %8.2f %8.2f %11.1f %11.1f %10ld %10ld\n", done, pdf.pagesWritten(), seconds, cpu,
-                pdf.pagesWritten() / seconds, pdf.pagesWritten() / cpu, statusKiB("VmHWM:"),
-                statusKiB("VmRSS:"));
+                pdf.pagesWritten() / seconds, pdf.pagesWritten() / cpu, bench::statusKiB("VmHWM:"),
+                bench::statusKiB("VmRSS:"));
   };
   for (int n = 1; n <= orders; ++n) {
     fillOrder(order, n);

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   libjpeg-dev libcurl4-openssl-dev libcups2-dev poppler-utils
+  libxlsxwriter-dev xlsx2csv
   qt6-base-dev qt6-declarative-dev xvfb xauth
   wamerican clang-format ccache lld
 )

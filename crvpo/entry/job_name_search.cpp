@@ -1,4 +1,4 @@
-// Choosing a job by the start of its name.
+// Finding a job by the start of its name.
 #include "crvpo/entry/job_name_search.h"
 
 #include <algorithm>
@@ -11,13 +11,26 @@
 #include "host/siblings/CRVJC/select_job_by_name.h"
 
 namespace crvpo {
+
 namespace {
 
-void gatherJobs(crv::PrivateTable<crv::JCHeaderRecord>& jobs, const std::string& wanted) {
-  // Names sort without regard to case; starting at the first letter finds
-  // them whichever case the person typed.
+bool isJob(std::string_view id) {
+  crv::PrivateTable<crv::JCHeaderRecord> jobs(crv::JCHeader);
+  jobs.rec.JobID = id;
+  return jobs.fetch(crv::JCHeaderRecord::KeyJobID);
+}
+
+// The candidates, "id - name" with the identifier filling its width so that
+// the first JobIDLen characters of an entry are the job.
+std::vector<std::string> candidates(std::string_view typed) {
+  std::vector<std::string> found;
+  const std::string wanted = crv::toUpperAscii(typed);
+  crv::PrivateTable<crv::JCHeaderRecord> jobs(crv::JCHeader);
+  // Names are kept capitalised; starting at the capital finds them
+  // whichever case the person typed.
   jobs.rec.JobName = wanted.substr(0, 1);
-  if (jobs.table.setFrom(crv::JCHeaderRecord::KeyJobName) != crv::TableStatus::Ok) return;
+  if (!jobs.isOpen() || jobs.table.setFrom(crv::JCHeaderRecord::KeyJobName) != crv::TableStatus::Ok)
+    return found;
   while (jobs.table.next() == crv::TableStatus::Ok) {
     const std::string name = jobs.rec.JobName.str();
     // Bytes compare unsigned, as the key orders them.
@@ -26,34 +39,38 @@ void gatherJobs(crv::PrivateTable<crv::JCHeaderRecord>& jobs, const std::string&
       break;
     if (crv::toUpperAscii(name.substr(0, wanted.size())) != wanted) continue;
     if (jobs.rec.Closed == 1 || jobs.rec.Active == 0) continue;
-    // The identifier fills its width so that the first JobIDLen
-    // characters of an entry are the job, whatever its length.
     std::string id = jobs.rec.JobID.str();
     const auto width = static_cast<std::size_t>(std::max(crv::JobIDLen, 0));
     if (id.size() < width) id.resize(width, ' ');
-    crv::RXQUEUE.push_back(id + " - " + name);
+    found.push_back(id + " - " + name);
   }
+  return found;
 }
 
 }  // namespace
 
-std::optional<std::string> chooseJobByName(std::string_view typed) {
+JobNameMatch searchJobByName(std::string_view typed) {
   const std::string text(crv::clip(typed));
-  if (text.empty()) return std::nullopt;
-  crv::PrivateTable<crv::JCHeaderRecord> jobs(crv::JCHeader);
-  if (!jobs.isOpen()) return std::nullopt;
-  jobs.rec.JobID = text;
-  if (jobs.fetch(crv::JCHeaderRecord::KeyJobID)) return std::nullopt;
-  crv::RXQUEUE.clear();
-  gatherJobs(jobs, crv::toUpperAscii(text));
-  if (crv::RXQUEUE.empty()) return std::nullopt;
+  if (text.empty() || isJob(text)) return {};
+  crv::RXQUEUE = candidates(text);
+  if (crv::RXQUEUE.empty()) return {};
   if (crv::RXQUEUE.size() > 1) {
     crv::GLO.Increment = 0;  // no screen position: the front end centres the pick list over the form
     crv::GlobalRequest = crv::SelectRecord;
     SelectJobByName();
   }
   const std::string chosen = crv::RXQUEUE.empty() ? std::string() : crv::RXQUEUE.front();
-  return std::string(crv::clip(std::string_view(chosen).substr(0, static_cast<std::size_t>(crv::JobIDLen))));
+  JobNameMatch match;
+  match.jobId =
+      std::string(crv::clip(std::string_view(chosen).substr(0, static_cast<std::size_t>(crv::JobIDLen))));
+  match.outcome = match.jobId.empty() ? JobNameMatch::Outcome::NotPicked : JobNameMatch::Outcome::Picked;
+  return match;
+}
+
+std::optional<std::string> chooseJobByName(std::string_view typed) {
+  const JobNameMatch match = searchJobByName(typed);
+  if (match.outcome == JobNameMatch::Outcome::NotAName) return std::nullopt;
+  return match.jobId;
 }
 
 }  // namespace crvpo

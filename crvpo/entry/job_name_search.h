@@ -1,11 +1,11 @@
-// A job typed by the start of its name instead of its identifier (the
-// Default Job of an order and the Job ID of a line).
+// A job typed by the start of its name rather than its identifier (the
+// Default Job of an order, the Job ID of a line, the listing formats' job).
 //
-// When no job has the typed identifier, the active jobs that are not
-// closed and whose names begin with the typed text (without regard to
-// case) are gathered in RXQUEUE as "<job id padded to JobIDLen> - <name>",
-// in name order. With several, SelectJobByName lets the person pick one
-// (GLO.Increment = 0: the front end places the pick list over the form).
+// When the text is not a job identifier, the active jobs that are not
+// closed and whose names begin with it (without regard to case) are the
+// candidates; one is taken at once, several are offered to pick from in
+// SelectJobByName, each shown as the job identifier (filling its width),
+// " - " and the name.
 #pragma once
 
 #include <optional>
@@ -14,9 +14,19 @@
 
 namespace crvpo {
 
-// Nothing when a job has the typed identifier or no name matches (the
-// field keeps what was typed); otherwise the chosen job's identifier,
-// blank when the person cancelled the choice.
+struct JobNameMatch {
+  enum class Outcome {
+    NotAName,   // blank, a job identifier, or no job's name begins with it
+    Picked,     // `jobId` is the job taken or picked
+    NotPicked,  // candidates were offered and none was picked
+  } outcome = Outcome::NotAName;
+  std::string jobId;
+};
+
+JobNameMatch searchJobByName(std::string_view typed);
+
+// Nothing when the text is not a name (the field keeps what was typed);
+// otherwise the chosen job's identifier, blank when the person cancelled.
 std::optional<std::string> chooseJobByName(std::string_view typed);
 
 }  // namespace crvpo

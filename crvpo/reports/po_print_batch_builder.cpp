@@ -6,6 +6,7 @@
 
 #include "crvpo/reports/address_lines.h"
 #include "crvpo/reports/create_po_print.h"
+#include "crvpo/reports/generate_pos_limits.h"
 #include "crvpo/reports/print_state.h"
 #include "crvpo/reports/sample_purchase_order.h"
 #include "host/data/shared_values.h"
@@ -38,7 +39,7 @@ void POPrintBatchBuilder::openTables(std::initializer_list<crv::Table*> tables) 
 void POPrintBatchBuilder::build() {
   openTables({&crv::POLimits, &crv::POMaster, &crv::PODetail, &crv::POPrint, &crv::APVendor, &crv::JCHeader,
               &crv::Systems});
-  keepOneLimitsRecord();
+  keepOneGeneratePOsRecord(steps_);
   clearUserRows();
   buildCompanyHeading();
 
@@ -64,21 +65,6 @@ bool POPrintBatchBuilder::readGenerateRecord() {
   crv::POL.Report = generatePOsReport;
   return crv::POLimits.setFrom(crv::POL.KeyReport, 1) == TableStatus::Ok &&
          crv::POLimits.next() == TableStatus::Ok && crv::POL.Report == generatePOsReport;
-}
-
-void POPrintBatchBuilder::keepOneLimitsRecord() {
-  if (readGenerateRecord()) {
-    while (crv::POLimits.next() == TableStatus::Ok && crv::POL.Report == generatePOsReport)
-      steps_.remove(crv::POLimits);
-    return;
-  }
-  crv::POL.clear();
-  if (!steps_.primeAutoInc(crv::POLimits)) return;
-  crv::POL.UserID = crv::UserID.view();
-  crv::POL.Report = generatePOsReport;
-  crv::POL.ReportTitle = "*Standard Report";
-  crv::POL.ModifyDate = crv::Date::today();
-  steps_.insert(crv::POLimits);
 }
 
 void POPrintBatchBuilder::clearUserRows() {

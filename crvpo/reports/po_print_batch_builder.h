@@ -35,7 +35,6 @@ class POPrintBatchBuilder {
 
  private:
   void openTables(std::initializer_list<crv::Table*> tables);
-  void keepOneLimitsRecord();
   void clearUserRows();
   void buildCompanyHeading();
   void buildSingleOrder(crv::Id poid);

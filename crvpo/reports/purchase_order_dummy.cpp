@@ -1,11 +1,10 @@
 // The sample layout and its run.
 #include "crvpo/reports/purchase_order_dummy.h"
 
-#include <unistd.h>
-
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "crvpo/reports/report_previewer.h"
+#include "crvpo/reports/report_run.h"
 #include "host/data/shared_values.h"
 #include "host/framework/report/paginator.h"
 #include "host/framework/report/report.h"
@@ -71,6 +70,19 @@ crv::Report sampleLayout() {
   return report;
 }
 
+// The sample's rows for "Export This Report": its captions and
+// placeholders, as printed.
+std::vector<std::string> sampleExportLines() {
+  std::vector<std::string> lines{"PURCHASE ORDER", "", "Line\tCatalog\tDescription\tUnit\tQuantity\tExtended",
+                                 "Number\tNumber\t\tName\tOrdered\tAmount"};
+  for (int i = 0; i < 41; ++i)
+    lines.emplace_back("999\tXXXXXXXXXX\tDescription XXXXXXXXXXXXXXXXXXXX\tXXXX\t9,999.99\t99,999.99");
+  lines.emplace_back("\t\t\t\tSubtotal:\t999,999.99");
+  lines.emplace_back("\t\t\t\tTax (9.999%)\t99,999.99");
+  lines.emplace_back("\t\t\t\tTotal:\t999,999.99");
+  return lines;
+}
+
 }  // namespace
 
 int printSampleLayoutToPdf(const std::filesystem::path& file, std::vector<crv::LaidOutPage>* keep) {
@@ -94,9 +106,10 @@ void PurchaseOrderDummy() {
   crv::PDFFileName = (std::filesystem::path(crv::DataPath) / "Dummy Purchase Order.pdf").string();
   DeliveryState& delivery = deliveryState();
   delivery.emailMe = false;
+  delivery.exportMe = false;
   delivery.makePdf = false;
-  const auto laidOut =
-      std::filesystem::temp_directory_path() / ("crvpo-" + std::to_string(getpid()) + "-sample.pdf");
+  crv::RXQUEUE = sampleExportLines();
+  const auto laidOut = temporaryReportFile("sample");
   std::vector<crv::LaidOutPage> pages;
   const bool previewing = crv::GLO.PrintPreview != 0;
   try {
@@ -112,8 +125,10 @@ void PurchaseOrderDummy() {
     options.emailCaption = "Email Report (pdf)";
     options.zoom = crv::GLO.PreviewZoom;
     printed = previewPages(std::move(pages), laidOut, options) == 1;
-    delivery.recipients.clear();
-    deliverAfterPreview(laidOut);
+    ReportMail mail;
+    if (delivery.emailMe) mail = mailToSuiteAddress("Dummy Purchase Order");
+    deliverAfterPreview(laidOut, mail.subject, mail.body);
+    exportAfterPreview({"Purchase Order > Print a Dummy PO"});
   } else {
     printed = printToDefaultPrinter(laidOut);
   }

@@ -6,6 +6,7 @@
 
 #include "crvpo/reports/address_lines.h"
 #include "crvpo/reports/create_po_print.h"
+#include "crvpo/reports/export_cells.h"
 #include "crvpo/reports/print_state.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/job_cost_tables.h"
@@ -259,7 +260,15 @@ std::size_t PurchaseOrderForm::beginBatch() {
   rows_.clear();
   next_ = 0;
   printed_ = 0;
+  numbers_.clear();
   limitId_.reset();
+  if (export_) {
+    export_->push_back(std::string(crv::CompanyName.view()));
+    export_->push_back("Purchase Orders");
+    export_->push_back("");
+    export_->push_back("PO #\tIssue Date\tVendor\tShip To\tJob\tTerms");
+    export_->push_back("\tItem\tQuantity\tDescription\tUnit\tUnit Price\tAmount");
+  }
 
   crv::POL.clear();
   crv::POLimits.set(crv::POL.KeyLimitID);
@@ -385,6 +394,31 @@ void PurchaseOrderForm::printOrder(crv::Paginator& paginator) {
                        crv::POP.CheckNo.view());
   paginator.print("Totals");
   paginator.restartPageNumbers();
+  numbers_.push_back(crv::POP.PONumber.str());
+  exportOrder(lines);
+}
+
+void PurchaseOrderForm::exportOrder(const std::vector<crv::PODetailRecord>& lines) {
+  if (!export_) return;
+  export_->push_back("");
+  export_->push_back(
+      tabbed({crv::POP.PONumber.view(), dateCell(crv::POP.IssueDate), crv::APV.VendorName.view(),
+              crv::POP.ShipToName.view(), crv::POP.DefaultJob.view(), crv::POP.Terms.view()}));
+  for (const crv::PODetailRecord& line : lines) {
+    if (line.TextFlag == 1) {
+      export_->push_back("\t\t\t" + line.Text.str());
+      continue;
+    }
+    export_->push_back(
+        tabbed({"", line.ItemID.view(), quantityCell(line.QtyOrdered), line.Description.view(),
+                line.UnitName.view(), priceCell(line.UnitPrice), amountCell(line.TotalAmount)}));
+  }
+  for (std::size_t i = 0; i < totals_.captions.size(); ++i) {
+    if (totals_.captions[i].empty()) continue;
+    export_->push_back(
+        tabbed({"", "", "", "", "", totals_.captions[i].view(), amountCell(totals_.amounts[i])}));
+  }
+  export_->push_back(tabbed({"", "", "", "", "", "TOTAL SUM OF", amountCell(crv::POP.POAmount)}));
 }
 
 }  // namespace crvpo

@@ -26,7 +26,8 @@
 
 namespace crv {
 class Table;
-}
+struct PODetailRecord;
+}  // namespace crv
 
 namespace crvpo {
 
@@ -76,6 +77,13 @@ class PurchaseOrderForm {
   void endBatch();
   int ordersPrinted() const { return printed_; }
 
+  // Where the lines for "Export This Report" go (none when null): a
+  // heading, then per order a line with its number, date, vendor, ship-to,
+  // job and terms, a line per order line and its total lines.
+  void setExportLines(std::vector<std::string>* lines) { export_ = lines; }
+  // The numbers of the orders printed so far, in order.
+  const std::vector<std::string>& printedNumbers() const { return numbers_; }
+
   // Folder for the extracted logo (default: the system's temporary folder).
   void setWorkFolder(std::filesystem::path folder) { workFolder_ = std::move(folder); }
 
@@ -88,6 +96,7 @@ class PurchaseOrderForm {
   void numberRow();
   void loadVendor();
   void loadJob();
+  void exportOrder(const std::vector<crv::PODetailRecord>& lines);
   crv::TextItem& text(crv::Band& band, std::size_t index);
   static std::vector<crv::Table*> batchTables();
 
@@ -113,6 +122,8 @@ class PurchaseOrderForm {
   std::size_t next_ = 0;
   int printed_ = 0;
   std::optional<crv::Id> limitId_;
+  std::vector<std::string>* export_ = nullptr;
+  std::vector<std::string> numbers_;
   // Failed writes of the numbering are shown and the run goes on.
   crv::StepFailureMessages failures_;
   crv::TableSteps steps_{failures_};

@@ -8,8 +8,10 @@
 namespace crvpo {
 
 struct StandardFormPdfRun::Parts {
-  Parts(const std::filesystem::path& file, std::function<void()> after, std::vector<crv::LaidOutPage>* keep)
+  Parts(const std::filesystem::path& file, std::function<void()> after, std::vector<crv::LaidOutPage>* keep,
+        std::vector<std::string>* exportLines)
       : pdf(file), sink(pdf, keep), paginator(form.report(), measurer, sink), afterOrder(std::move(after)) {
+    form.setExportLines(exportLines);
     rows = static_cast<std::int64_t>(form.beginBatch());
   }
   PurchaseOrderForm form;
@@ -29,8 +31,9 @@ struct StandardFormPdfRun::Parts {
 };
 
 StandardFormPdfRun::StandardFormPdfRun(const std::filesystem::path& file, std::function<void()> afterOrder,
-                                       std::vector<crv::LaidOutPage>* keep)
-    : parts_(std::make_unique<Parts>(file, std::move(afterOrder), keep)) {}
+                                       std::vector<crv::LaidOutPage>* keep,
+                                       std::vector<std::string>* exportLines)
+    : parts_(std::make_unique<Parts>(file, std::move(afterOrder), keep, exportLines)) {}
 
 StandardFormPdfRun::~StandardFormPdfRun() {
   if (parts_) parts_->endBatch();
@@ -47,6 +50,7 @@ PdfPrintResult StandardFormPdfRun::finish() {
   parts_->paginator.finish();
   PdfPrintResult result;
   result.orders = parts_->form.ordersPrinted();
+  result.numbers = parts_->form.printedNumbers();
   result.pages = parts_->pdf.pagesWritten();
   if (result.pages > 0) parts_->pdf.finish();
   return result;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "crvpo/reports/report_progress.h"
@@ -15,8 +16,9 @@ namespace crvpo {
 
 struct PdfPrintResult {
   int orders = 0;
-  int pages = 0;        // 0: nothing printed and no file written
-  bool failed = false;  // the report could not run (a designer form that cannot be read)
+  int pages = 0;                     // 0: nothing printed and no file written
+  bool failed = false;               // the report could not run (a designer form that cannot be read)
+  std::vector<std::string> numbers;  // of the orders printed
 };
 
 // Lays the batch out with the desktop's fonts and writes the PDF (replacing
@@ -27,8 +29,9 @@ struct PdfPrintResult {
 // complete after finish(); dropped without it, no file is left.
 class StandardFormPdfRun final : public ReportWork {
  public:
+  // `exportLines`, when given, gets the lines for "Export This Report".
   StandardFormPdfRun(const std::filesystem::path& file, std::function<void()> afterOrder,
-                     std::vector<crv::LaidOutPage>* keep);
+                     std::vector<crv::LaidOutPage>* keep, std::vector<std::string>* exportLines = nullptr);
   ~StandardFormPdfRun() override;
   StandardFormPdfRun(const StandardFormPdfRun&) = delete;
   StandardFormPdfRun& operator=(const StandardFormPdfRun&) = delete;

@@ -1,8 +1,6 @@
 // The form run, its delivery and the print entries.
 #include "crvpo/reports/purchase_order_print.h"
 
-#include <unistd.h>
-
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -10,6 +8,7 @@
 #include "crvpo/reports/address_lines.h"
 #include "crvpo/reports/create_po_print.h"
 #include "crvpo/reports/designer_form_path.h"
+#include "crvpo/reports/listing_description.h"
 #include "crvpo/reports/po_delivery.h"
 #include "crvpo/reports/po_email_select.h"
 #include "crvpo/reports/print_purchase_order.h"
@@ -17,6 +16,7 @@
 #include "crvpo/reports/purchase_order_pdf.h"
 #include "crvpo/reports/report_previewer.h"
 #include "crvpo/reports/report_progress.h"
+#include "crvpo/reports/report_run.h"
 #include "crvpo/reports/report_texts.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
@@ -45,28 +45,6 @@ int batchRows() {
   return rows;
 }
 
-void tellNothingPrinted(bool previewing) {
-  const ReportTexts texts = ReportTexts::loadDefault();
-  if (!previewing) {
-    crv::message(texts.NothingToPrntText, texts.NothingToPrntTitle, crv::Icon::Exclamation, texts.ButtonOk);
-    return;
-  }
-  crv::POMaster.open();
-  const std::int64_t records = crv::POMaster.records();
-  crv::POMaster.close();
-  std::string text;
-  if (records == 0) {
-    text = "The primary file has no records!";
-  } else if (records == 1) {
-    text = "Your Limits have excluded the one record!";
-  } else if (records == 2) {
-    text = "Your Limits have excluded both records!";
-  } else {
-    text = "Your Limits have excluded all " + std::to_string(records) + " records!";
-  }
-  crv::message(text, "Nothing to Print...", crv::Icon::Exclamation, texts.ButtonOk);
-}
-
 // Lays the batch out into `file` without a window, on the company's form.
 PdfPrintResult layOutBatch(const std::filesystem::path& file, const CompanyForm& form, std::ostream* out) {
   if (!form.designer) return printStandardFormToPdf(file, noteOrderForDelivery);
@@ -87,7 +65,7 @@ PdfPrintResult layOutBatch(const std::filesystem::path& file, const CompanyForm&
 // shown answers nothing and leaves no file.
 std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::path& file, bool previewing,
                                                       std::vector<crv::LaidOutPage>* keep) {
-  StandardFormPdfRun run(file, noteOrderForDelivery, keep);
+  StandardFormPdfRun run(file, noteOrderForDelivery, keep, &crv::RXQUEUE);
   // An empty batch has nothing to show progress for.
   if (run.records() > 0 &&
       runWithProgress(run, previewing, ReportTexts::loadDefault()) == ReportRunEnd::Abandoned) {
@@ -95,10 +73,6 @@ std::optional<PdfPrintResult> layOutBatchWithProgress(const std::filesystem::pat
     return std::nullopt;
   }
   return run.finish();
-}
-
-std::filesystem::path temporaryPdf() {
-  return std::filesystem::temp_directory_path() / ("crvpo-" + std::to_string(getpid()) + "-form.pdf");
 }
 
 }  // namespace
@@ -119,7 +93,8 @@ void deliverPrintedBatch(const std::filesystem::path& laidOut) {
   if (deliveryState().emailMe && !crv::DecimalVariable.isZero()) {
     if (gatherRecipients(deliveryState().rememberedVendor)) POEmailSelect();
   }
-  deliverAfterPreview(laidOut);
+  deliverAfterPreview(laidOut, std::string(printState().EmailSubject.view()),
+                      std::string(crv::clip(deliveryState().emailBody)));
 }
 
 std::string orderEmailBody(const std::string& signature) {
@@ -142,7 +117,8 @@ bool printToDefaultPrinter(const std::filesystem::path& pdf, int copies) {
   return true;
 }
 
-bool deliverAfterPreview(const std::filesystem::path& laidOut) {
+bool deliverAfterPreview(const std::filesystem::path& laidOut, const std::string& subject,
+                         const std::string& body) {
   DeliveryState& delivery = deliveryState();
   delivery.viewPdf = false;
   if (delivery.emailMe) {
@@ -173,8 +149,7 @@ bool deliverAfterPreview(const std::filesystem::path& laidOut) {
   }
   if (delivery.viewPdf) crv::ui::frontEnd().openDocument(target);
   if (delivery.emailMe) {
-    emailPdf(target, std::string(printState().EmailSubject.view()),
-             std::string(crv::clip(delivery.emailBody)), companyMailSettings());
+    emailPdf(target, subject, body, companyMailSettings());
   }
   return true;
 }
@@ -184,11 +159,12 @@ bool deliverAfterPreview(const std::filesystem::path& laidOut) {
 void PrintPurchaseOrderStandard() {
   using namespace crvpo;
   const bool previewing = crv::GLO.PrintPreview != 0;
-  const std::filesystem::path laidOut = temporaryPdf();
+  const std::filesystem::path laidOut = temporaryReportFile("form");
   DeliveryState& delivery = deliveryState();
   delivery.emailMe = false;
   delivery.exportMe = false;
   delivery.makePdf = false;
+  crv::RXQUEUE.clear();
   std::vector<crv::LaidOutPage> pages;
   std::optional<PdfPrintResult> run;
   try {
@@ -216,6 +192,9 @@ void PrintPurchaseOrderStandard() {
     printed = printToDefaultPrinter(laidOut);
   }
   deliverPrintedBatch(laidOut);
+  std::string printedOrders = "Purchase Orders:";
+  for (const std::string& number : run->numbers) printedOrders += " " + number;
+  exportAfterPreview({"Purchase Order > Print Purchase Orders", shortenedListLine(printedOrders)});
   std::error_code ignored;
   std::filesystem::remove(laidOut, ignored);
   crv::GlobalResponse = printed ? crv::RequestCompleted : crv::RequestCancelled;

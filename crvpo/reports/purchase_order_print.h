@@ -17,9 +17,11 @@
 namespace crvpo {
 
 // The steps after the preview: the file dialog for "Generate PDF File", the
-// PDF written from `laidOut` and opened when asked, the e-mail to the
-// ticked recipients. Answers true when the PDF was written.
-bool deliverAfterPreview(const std::filesystem::path& laidOut);
+// PDF written from `laidOut` and opened when asked, the e-mail with
+// `subject` and `body` to the ticked recipients. Answers true when the PDF
+// was written.
+bool deliverAfterPreview(const std::filesystem::path& laidOut, const std::string& subject,
+                         const std::string& body);
 
 // Sends a PDF to the default printer; false (after the warning) when there
 // is no default printer or printing failed.

@@ -7,6 +7,7 @@
 //   crvhost create-demo FOLDER  create the demo company in FOLDER
 //   crvhost recalc FOLDER       rebuild committed costs in a company
 //   crvhost print FOLDER ...    print purchase orders to a PDF file
+//   crvhost listing FOLDER ...  the purchase-order listing to PDF, .xlsx or .csv
 //   crvhost script FOLDER FILE  play a script against a company
 //   crvhost import FOLDER ...   import purchase orders from text files
 //   crvhost export FOLDER ...   export purchase orders to a text file
@@ -44,6 +45,9 @@ void printHelp(std::ostream& out) {
          "  print FOLDER (PONUMBER|--limits) [OUT.pdf] [--email]\n"
          "                       print one order, or the orders under the \"Generate POs\"\n"
          "                       limits, to a PDF file and optionally e-mail it\n"
+         "  listing FOLDER FORMAT OUT.pdf|OUT.xlsx|OUT.csv ...\n"
+         "                       the purchase-order listing of a saved format (its title or\n"
+         "                       number) to PDF, and its rows to a spreadsheet file\n"
          "  script FOLDER FILE   play a script (docs/SCRIPTS.md) against the company in FOLDER\n"
          "  import FOLDER SOURCE-NAME FILE [DETAIL-FILE] [--preview]\n"
          "                       read purchase orders from FILE (and DETAIL-FILE for a source of\n"
@@ -115,6 +119,21 @@ int print(const std::vector<std::string>& args) {
   return code;
 }
 
+// Writes the purchase-order listing of one format without a window.
+int listing(const std::vector<std::string>& args) {
+  std::vector<std::string> files;
+  for (std::size_t i = 3; i < args.size(); ++i) files.push_back(fs::absolute(args[i]).string());
+  std::vector<const char*> outputs;
+  for (const std::string& file : files) outputs.push_back(file.c_str());
+  crv::HostSession session(args[1]);
+  using Console = int(const char*, const char* const*, int, std::ostream*);
+  std::ostringstream said;
+  const int code = session.module().entry<Console>("PrintPOListingConsole")(
+      args[2].c_str(), outputs.data(), static_cast<int>(outputs.size()), &said);
+  (code == 0 ? std::cout : std::cerr) << said.str();
+  return code;
+}
+
 // Reads and checks purchase orders from text files and imports them.
 int importOrders(const std::vector<std::string>& args) {
   bool previewOnly = false;
@@ -165,6 +184,7 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
     return command == "show" ? show(args[1]) : createDemo(args[1]);
   if (command == "recalc" && args.size() == 2) return recalc(args[1]);
   if (command == "print" && args.size() >= 3 && args.size() <= 5) return print(args);
+  if (command == "listing" && args.size() >= 4) return listing(args);
   if (command == "open" && args.size() == 2) return crv::desktop::runDesktop(args[1], argc, argv);
   if (command == "import" && args.size() >= 4) {
     if (const int code = importOrders(args); code >= 0) return code;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "host/app/preview_setting.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/services/global_request.h"
@@ -85,18 +86,9 @@ void printPurchaseOrder(const std::function<void()>& printEntry) {
   PrintPurchaseOrderWindow window;
   if (window.run() != RequestCompleted || window.chosenOrder() == 0) return;
   // The print entry reads what to print from DecimalVariable (an order's
-  // POID) and previews when PrintPreview is set; the person's own setting
-  // comes back afterwards.
-  const Flag preview = GLO.PrintPreview;
-  GLO.PrintPreview = 1;
+  // POID).
   DecimalVariable = Amount(static_cast<std::int64_t>(window.chosenOrder()));
-  try {
-    printEntry();
-  } catch (...) {
-    GLO.PrintPreview = preview;
-    throw;
-  }
-  GLO.PrintPreview = preview;
+  runWithPreview(true, printEntry);
 }
 
 }  // namespace crv

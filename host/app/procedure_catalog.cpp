@@ -1,6 +1,7 @@
 // The host's table of procedures and their resolution by name.
 #include "host/app/procedure_catalog.h"
 
+#include "host/app/choose_po_listing.h"
 #include "host/app/designer_listing.h"
 #include "host/app/module_library.h"
 #include "host/app/print_purchase_order.h"
@@ -22,7 +23,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"&Purchasing", "&Import Purchase Orders", "CRVPO", "ImportPOMaster", "import"},
       {"&Purchasing", "&Export Purchase Orders", "CRVPO", "ExportPO", "export"},
       {"&Reports", "Print Purchase &Orders", "CRVPO", "LimitPrintPOs", "print"},
-      {"&Reports", "Purchase Order &Listing", "CRVPO", "PrintPOListing", "report"},
+      {"&Reports", "Purchase Order &Listing...", "", "PrintListing", "report"},
       {"&Reports", "Listing &Formats", "CRVPO", "BrowsePOListLimits", "report"},
       {"&Reports", "Print a Purchase &Order...", "", "PrintPurchaseOrder", "print"},
       {"&Reports", "Print a &Blank Purchase Order...", "CRVPO", "ConfirmBlankPO", "print"},
@@ -43,6 +44,8 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"", "", "CRVPO", "EnterShipToAddress", ""},
       {"", "", "CRVPO", "DuplicatePO", ""},
       {"", "", "CRVPO", "PickPOMaster", ""},
+      {"", "", "CRVPO", "PrintPOListing", ""},
+      {"", "", "CRVPO", "UpdatePOListLimits", ""},
       {"", "", "CRVPO", "UpdatePOMasterImport", ""},
       {"", "", "CRVAP", "UpdateAPVendor", ""},
       {"", "", "CRVAP", "BrowseAPVendorAlias", ""},
@@ -64,6 +67,9 @@ const std::vector<CatalogEntry>& catalogEntries() {
       {"", "", "CRVMISC", "UpdateDropList", ""},
       {"", "", "CRVMISC", "BrowseEnvelope", ""},
       {"", "", "CRVMISC", "LimitPrintNotes", ""},
+      {"", "", "CRVMISC", "UpdateLimList", ""},
+      {"", "", "CRVMISC", "ReportExport", ""},
+      {"", "", "CRVMISC", "PlayTraining", ""},
   };
   return entries;
 }
@@ -113,6 +119,13 @@ std::function<void()> ProcedureCatalog::resolve(const CatalogEntry& entry) {
       if (!server) return {};
       auto* printEntry = reinterpret_cast<void (*)()>(server);
       return [printEntry] { printPurchaseOrder(printEntry); };
+    }
+    if (entry.symbol == "PrintListing") {
+      // Offered only when the module can print the listing.
+      void* listing = find("CRVPO", "PrintPOListing");
+      if (!listing) return {};
+      auto* printEntry = reinterpret_cast<void (*)()>(listing);
+      return [printEntry] { printPOListing(printEntry); };
     }
     return {};
   }

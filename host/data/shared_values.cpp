@@ -31,5 +31,6 @@ Text<250> PDFFileName;
 std::vector<std::string> RXQUEUE;
 std::vector<Id> TAGQUE;
 std::vector<Id> TAGQUE2;
+MailFields MM;
 
 }  // namespace crv

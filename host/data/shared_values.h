@@ -58,4 +58,12 @@ extern std::vector<std::string> RXQUEUE;  // text lines of up to 2000 characters
 extern std::vector<Id> TAGQUE;            // identifiers of tagged rows
 extern std::vector<Id> TAGQUE2;
 
+// The suite's mail fields: where a report e-mailed to a single address goes.
+struct MailFields {
+  std::string ToAddress;
+  std::string ToName;
+  std::string Subject;
+};
+extern MailFields MM;
+
 }  // namespace crv

@@ -205,9 +205,14 @@ class OptionAdapter final : public ControlAdapter {
   OptionAdapter(Control& control, EventSink& sink, QWidget* parent) : ControlAdapter(control, sink) {
     box_ = new QGroupBox(parent);
     group_ = new QButtonGroup(box_);
-    auto* layout = new QHBoxLayout(box_);
-    layout->setSpacing(14);
     const auto radios = control.members();
+    // Radios side by side, unless their captions together are too long for
+    // a line: then one under the other, so that none is cut.
+    std::size_t captions = 0;
+    for (const Control* radio : radios) captions += radio->text().size();
+    QBoxLayout* layout = captions > 90 ? static_cast<QBoxLayout*>(new QVBoxLayout(box_))
+                                       : static_cast<QBoxLayout*>(new QHBoxLayout(box_));
+    layout->setSpacing(captions > 90 ? 4 : 14);
     for (std::size_t i = 0; i < radios.size(); ++i) {
       auto* radio = new QRadioButton(box_);
       group_->addButton(radio, static_cast<int>(i));
@@ -321,6 +326,10 @@ class ButtonAdapter final : public ControlAdapter {
       this->sink().flushTyping();
       this->sink().post(ui::activated(this->control()));
     });
+    // A right click offers a button's other ways, where the window has some.
+    button_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(button_, &QWidget::customContextMenuRequested, button_,
+                     [this] { post(EventKind::PopupMenu); });
     setWidget(button_);
   }
   void sync() override {

@@ -1,6 +1,7 @@
-// Texts go through one reused pango layout (real text with its glyphs'
-// Unicode in a PDF, so the text can be searched and copied); rules and boxes
-// are cairo paths; images are scaled surfaces.
+// Texts are real text with their glyphs' Unicode in a PDF, so they can be
+// searched and copied: Latin text as runs of glyphs (GlyphFonts), the rest
+// through one reused pango layout. Rules and boxes are cairo paths; images
+// are scaled surfaces.
 #include "host/render/page_painter.h"
 
 #include "host/render/pango_support.h"
@@ -19,8 +20,43 @@ PagePainter::~PagePainter() {
 }
 
 void PagePainter::paint(const LaidOutPage& page) {
-  for (const PagePrimitive& primitive : page.primitives)
+  for (const PagePrimitive& primitive : page.primitives) {
+    if (const auto* text = std::get_if<PlacedText>(&primitive); text && addToRun(*text)) continue;
+    flushRun();
     std::visit([this](const auto& shape) { draw(shape); }, primitive);
+  }
+  flushRun();
+}
+
+bool PagePainter::addToRun(const PlacedText& text) {
+  if (!run_.glyphs.empty() && (!(run_.font == text.font) || !(run_.color == text.color))) flushRun();
+  const std::size_t before = run_.glyphs.size();
+  double width = 0;
+  if (!glyphFonts_.glyphs(text.font, text.text, text.x, text.y, run_.glyphs, width)) return false;
+  if (before == 0) {
+    run_.font = text.font;
+    run_.color = text.color;
+  }
+  // One glyph per character: each character is a cluster of its own.
+  for (std::size_t at = 0; at < text.text.size();) {
+    const int bytes = static_cast<unsigned char>(text.text[at]) < 0x80 ? 1 : 2;
+    run_.clusters.push_back(cairo_text_cluster_t{bytes, 1});
+    at += static_cast<std::size_t>(bytes);
+  }
+  run_.utf8 += text.text;
+  return true;
+}
+
+void PagePainter::flushRun() {
+  if (run_.glyphs.empty()) return;
+  cairo_set_scaled_font(cairo_, glyphFonts_.scaledFont(run_.font));
+  setColor(run_.color);
+  cairo_show_text_glyphs(cairo_, run_.utf8.data(), static_cast<int>(run_.utf8.size()), run_.glyphs.data(),
+                         static_cast<int>(run_.glyphs.size()), run_.clusters.data(),
+                         static_cast<int>(run_.clusters.size()), cairo_text_cluster_flags_t{});
+  run_.glyphs.clear();
+  run_.utf8.clear();
+  run_.clusters.clear();
 }
 
 void PagePainter::setColor(const Color& color) {

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "host/framework/report/laid_out_page.h"
+#include "host/render/glyph_fonts.h"
 #include "host/render/image_cache.h"
 
 namespace crv::render {
@@ -30,12 +31,24 @@ class PagePainter {
   void draw(const PlacedBox& box);
   void draw(const PlacedImage& image);
   void setColor(const Color& color);
+  // Latin texts of one font and colour that follow each other are drawn as
+  // one run of glyphs; anything else drawn first ends the run.
+  bool addToRun(const PlacedText& text);
+  void flushRun();
 
   cairo_t* cairo_;
   ImageCache& images_;
   PangoLayout* layout_ = nullptr;
   std::string layoutFont_;
   std::unordered_map<std::string, PangoFontDescription*> fonts_;
+  GlyphFonts glyphFonts_;
+  struct Run {
+    Font font;
+    Color color;
+    std::vector<cairo_glyph_t> glyphs;
+    std::string utf8;
+    std::vector<cairo_text_cluster_t> clusters;
+  } run_;
 };
 
 }  // namespace crv::render

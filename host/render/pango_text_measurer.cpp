@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "host/render/glyph_fonts.h"
 #include "host/render/pango_support.h"
 
 namespace crv {
@@ -16,6 +17,7 @@ struct PangoTextMeasurer::State {
   std::unordered_map<std::string, PangoFontDescription*> descriptions;
   std::unordered_map<std::string, double> widths;
   std::unordered_map<std::string, FontMetrics> metrics;
+  render::GlyphFonts glyphs;
 
   ~State() {
     for (auto& [key, description] : descriptions) pango_font_description_free(description);
@@ -47,6 +49,8 @@ PangoTextMeasurer::~PangoTextMeasurer() = default;
 
 double PangoTextMeasurer::textWidth(const Font& font, std::string_view text) const {
   if (text.empty()) return 0;
+  // Latin text measures by the glyphs the painter draws it with.
+  if (double width = 0; state_->glyphs.width(font, text, width)) return width;
   std::string fontKey = render::fontKey(font);
   std::string key = fontKey;
   key += '\0';

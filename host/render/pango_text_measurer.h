@@ -2,8 +2,9 @@
 // reports lay out with, measuring exactly as the PDF and PNG renderers draw
 // (same fonts, sizes in points, no hinting of metrics).
 //
-// Widths are cached per font and text, since a report measures the same
-// captions and values on every page. One measurer belongs to one thread.
+// Latin text is measured by its glyphs' advances (GlyphFonts), as the
+// painter draws it; other text through pango, with widths cached per font
+// and text. One measurer belongs to one thread.
 #pragma once
 
 #include <memory>

@@ -48,7 +48,7 @@ struct LaidOutPage {
   double height = 0;
   int sequence = 0;  // 1, 2, ... over the whole run
   int number = 0;    // page number within its numbering
-  int count = 0;     // pages in its numbering ("of M")
+  int count = 0;     // pages in its numbering ("of M"); 0 when the report prints no count
   std::vector<PagePrimitive> primitives;
 
   // One header line, then one line per primitive; coordinates with one

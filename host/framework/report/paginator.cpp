@@ -138,13 +138,22 @@ void Paginator::closePage() {
   placeAt(footer, bodyBottom());
   numbering_.push_back(std::move(*open_));
   open_.reset();
+  // Pages that never print their count need not wait for the rest of their
+  // numbering: they go out as they close, so a long report keeps no pages.
+  if (!printsPageCount(numbering_.back())) flushNumbering(false);
 }
 
-void Paginator::flushNumbering() {
-  int count = static_cast<int>(numbering_.size());
-  int number = 0;
+bool Paginator::printsPageCount(const PendingPage& page) {
+  return std::any_of(page.numbered.begin(), page.numbered.end(), [](const NumberedText& text) {
+    return text.pattern.find("{pages}") != std::string::npos;
+  });
+}
+
+void Paginator::flushNumbering(bool complete) {
+  const int count = complete ? handedOn_ + static_cast<int>(numbering_.size()) : 0;
   for (PendingPage& pending : numbering_) {
-    pending.page.number = ++number;
+    const int number = ++handedOn_;
+    pending.page.number = number;
     pending.page.count = count;
     for (const NumberedText& numbered : pending.numbered) {
       auto& text = std::get<PlacedText>(pending.page.primitives[numbered.index]);
@@ -155,6 +164,7 @@ void Paginator::flushNumbering() {
     sink_.addPage(std::move(pending.page));
   }
   numbering_.clear();
+  if (complete) handedOn_ = 0;
 }
 
 Paginator::Block Paginator::layOut(const Band& band) {

@@ -19,7 +19,9 @@
 // ends the current page and begins a new numbering with the next page (so
 // every order of a batch can run "Page 1 of 2", "Page 2 of 2"). The pages of
 // a numbering are handed to the sink once the numbering ends, when "{pages}"
-// is known; memory therefore holds at most one numbering's pages.
+// is known; memory therefore holds at most one numbering's pages. A report
+// whose pages print no "{pages}" hands each page on as soon as it closes
+// (its count stays 0), so however long it runs it keeps no pages.
 #pragma once
 
 #include <map>
@@ -89,7 +91,10 @@ class Paginator {
   void openPage();
   void closePage();
   void flushPending();
-  void flushNumbering();
+  // Hands the waiting pages on; `complete` when their numbering ends (the
+  // count is known), else they go out with a count of 0.
+  void flushNumbering(bool complete = true);
+  static bool printsPageCount(const PendingPage& page);
   double bodyTop() const;
   double bodyBottom() const;
 
@@ -102,6 +107,7 @@ class Paginator {
   bool restartNext_ = false;
   std::vector<Block> keptWithNext_;
   std::vector<PendingPage> numbering_;
+  int handedOn_ = 0;  // pages of the current numbering already handed on
   int sequence_ = 0;
   int overflows_ = 0;
   std::map<std::string, std::optional<ImageSize>> pathSizes_;

@@ -7,9 +7,8 @@
 #include "host/framework/values/text.h"
 
 namespace crv::ui {
-namespace {
 
-void field(std::ostream& out, std::string_view text) {
+void writeCsvField(std::ostream& out, std::string_view text) {
   if (text.find_first_of(",\"\n\r") == std::string_view::npos) {
     out << text;
     return;
@@ -22,18 +21,16 @@ void field(std::ostream& out, std::string_view text) {
   out << '"';
 }
 
-}  // namespace
-
 void writeListCsv(const ListModel& list, std::ostream& out) {
   for (int c = 0; c < list.columnCount(); ++c) {
     if (c) out << ',';
-    field(out, trim(list.header(c)));
+    writeCsvField(out, trim(list.header(c)));
   }
   out << "\r\n";
   for (int r = 0; r < list.rowCount(); ++r) {
     for (int c = 0; c < list.columnCount(); ++c) {
       if (c) out << ',';
-      field(out, trim(list.cell(r, c).text));
+      writeCsvField(out, trim(list.cell(r, c).text));
     }
     out << "\r\n";
   }

@@ -4,11 +4,15 @@
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 namespace crv::ui {
 
 class ListModel;
 
 void writeListCsv(const ListModel& list, std::ostream& out);
+// One field, quoted (with its quotes doubled) when it holds a comma, a
+// quote or a line break.
+void writeCsvField(std::ostream& out, std::string_view text);
 
 }  // namespace crv::ui

@@ -163,14 +163,14 @@ TEST_F(PODeliveryTest, CancellingThePdfDialogWritesAndSendsNothing) {
   const auto laidOut = samplePdf();
   PDFFileName = (folder / "Purchase Order.pdf").string();
   deliveryState().makePdf = true;
-  EXPECT_FALSE(deliverAfterPreview(laidOut));
+  EXPECT_FALSE(deliverAfterPreview(laidOut, "Subject", "Body"));
   EXPECT_EQ(answers.saveTitles, (std::vector<std::string>{"PDF File Name and Location"}));
   EXPECT_FALSE(std::filesystem::exists(folder / "Purchase Order.pdf"));
   EXPECT_FALSE(std::filesystem::exists(folder / "Outbox"));
 
   answers.saveAnswer = folder / "chosen.pdf";
   deliveryState().makePdf = true;
-  EXPECT_TRUE(deliverAfterPreview(laidOut));
+  EXPECT_TRUE(deliverAfterPreview(laidOut, "Subject", "Body"));
   EXPECT_TRUE(std::filesystem::exists(folder / "chosen.pdf"));
   EXPECT_EQ(answers.opened.size(), 1u) << "the default answer of \"View PDF?\" is Yes";
   EXPECT_EQ(emailLogRows(), 0);

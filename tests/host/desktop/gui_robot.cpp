@@ -33,10 +33,11 @@ GuiRobot& GuiRobot::inWindow(std::string title, std::function<void(QWidget&)> ac
   return step(
       "the window \"" + title + "\"",
       [title] {
-        QWidget* w = window(title);
         // The window must be the one taking input: nothing modal over it.
+        // Two windows may share a title (a list and the previewer over it).
         QWidget* modal = QApplication::activeModalWidget();
-        return w && (!modal || modal == w) ? w : nullptr;
+        if (modal) return modal->windowTitle() == QString::fromStdString(title) ? modal : nullptr;
+        return window(title);
       },
       std::move(act));
 }

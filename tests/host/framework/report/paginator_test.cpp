@@ -102,6 +102,24 @@ TEST(Paginator, NumbersPagesAndRestartsTheNumberingForEachOrder) {
   }
 }
 
+TEST(Paginator, HandsPagesOnAsTheyCloseWhenNoPageCountIsPrinted) {
+  Report report = sampleReport();
+  std::get<TextItem>(report.pageFooter.items().back()).text = "Page {page}";
+  FixedWidthMeasurer measurer;
+  PageCollector pages;
+  Paginator paginator(report, measurer, pages);
+  for (int i = 0; i < 23; ++i) paginator.print("Detail");
+  EXPECT_EQ(pages.pages().size(), 2u) << "two full pages are out while the third is open";
+  paginator.restartPageNumbers();
+  paginator.print("Detail");
+  paginator.finish();
+
+  std::vector<std::string> numbers;
+  for (const LaidOutPage& page : pages.pages()) numbers.push_back(footerNumber(page));
+  EXPECT_EQ(numbers, (std::vector<std::string>{"Page 1", "Page 2", "Page 3", "Page 1"}));
+  EXPECT_EQ(pages.pages()[2].count, 0);
+}
+
 TEST(Paginator, ReadsBoundValuesWhenBandsPrintAndPagesOpenAndClose) {
   Report report;
   std::string vendor;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/data/tables/job_cost_tables.h"
+#include "host/siblings/CRVJC/browse_jc_code.h"
 #include "host/siblings/CRVJC/browse_jc_cost.h"
 #include "host/siblings/CRVJC/browse_jc_header.h"
 #include "host/siblings/CRVJC/lookup_change_order.h"
@@ -97,6 +98,25 @@ TEST_F(JobCostLookups, CostLinesAreThoseOfTheJobInJobField) {
   EXPECT_EQ(person.response(), RequestCompleted);
   EXPECT_EQ(JCC.JobID, demo::mainJob);
   EXPECT_EQ(JCC.EntryMask, demo::inactiveCostCode);
+}
+
+TEST_F(JobCostLookups, CostCodeCatalogueListsEveryCodeAndLeavesTheChosenOne) {
+  HeadlessDriver person;
+  choose(person, BrowseJCCode, "Select a Cost Code");
+  EXPECT_TRUE(startsWith(person.rows("?Browse").front(), "01-100B | ")) << person.rows("?Browse").front();
+  person.type("?Locator", "03-300");
+  EXPECT_TRUE(startsWith(person.shown("?Browse"), "03-300B")) << person.shown("?Browse");
+  person.scroll("?Browse", 4);
+  EXPECT_TRUE(startsWith(person.shown("?Browse"), "03-300M | Concrete - Material"))
+      << person.shown("?Browse");
+  person.press("?Select");
+  EXPECT_EQ(person.response(), RequestCompleted);
+  EXPECT_EQ(JCD.CostCode, "03-300M");
+
+  person.start([] { BrowseJCCode(); });
+  person.expectWindow("Cost Code Catalog");
+  person.press("?Close");
+  EXPECT_EQ(person.response(), RequestCancelled);
 }
 
 TEST_F(JobCostLookups, CostLinesOfNoJobOpenEmptyAndCancel) {
