@@ -13,9 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "crvpo/entry/browse_po_master.h"
 #include "crvpo/entry/browse_po_master_new.h"
 #include "crvpo/entry/entry_state.h"
@@ -32,14 +32,6 @@ using Clock = std::chrono::steady_clock;
 
 double millis(Clock::time_point since) {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
-}
-
-long residentKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-  return 0;
 }
 
 bool fill(long rows) {
@@ -91,7 +83,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf("order lists over %ld orders\n", rows);
-  const long before = residentKiB();
+  const long before = bench::residentKiB();
   {
     crv::ui::HeadlessDriver person;
     step("BrowsePOMaster: open", [&] { person.start([] { crvpo::browsePOMaster(); }, "BrowsePOMaster"); });
@@ -117,7 +109,7 @@ int main(int argc, char** argv) {
     step("page down", [&] { person.scroll("?Browse", 15); });
     person.press("?Close");
   }
-  std::printf("resident memory: %ld KiB before the lists, %ld KiB after\n", before, residentKiB());
+  std::printf("resident memory: %ld KiB before the lists, %ld KiB after\n", before, bench::residentKiB());
   company.reset();
   std::filesystem::remove_all(folder);
   return 0;

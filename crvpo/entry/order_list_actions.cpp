@@ -7,6 +7,9 @@
 #include "crvpo/entry/order_reconciliation.h"
 #include "crvpo/entry/order_requests.h"
 #include "crvpo/entry/search_po_master.h"
+#include "crvpo/importexport/export_po.h"
+#include "crvpo/importexport/import_po_master.h"
+#include "crvpo/reports/limit_print_pos.h"
 #include "crvpo/reports/purchase_order_print.h"
 #include "host/data/shared_values.h"
 #include "host/data/tables/purchasing_tables.h"
@@ -142,6 +145,8 @@ void generatePOs(const OrderChoice& choice, bool preview) {
     for (crv::Id poid : choice.tagged) printOrder(poid);
   } else if (answer == 1 && choice.highlighted != 0) {
     printOrder(choice.highlighted);
+  } else if (answer == 2) {
+    LimitPrintPOs();
   }
   if (crv::GLO.PrintPreview == 0) crv::GLO.PrintPreview = 1;
 }
@@ -158,6 +163,18 @@ void generatePOsMenu(const OrderChoice& choice) {
     default:
       break;
   }
+}
+
+void importOrders() { ImportPOMaster(); }
+
+bool exportTagged(const OrderChoice& choice) {
+  if (choice.tagged.empty()) {
+    crv::message("No purchase orders are tagged for export.", "No Tagged POs", crv::Icon::Exclamation);
+    return false;
+  }
+  crv::TAGQUE = choice.tagged;
+  ExportPO();
+  return true;
 }
 
 crv::Id searchOrders(bool includeReconciled) {

@@ -1,6 +1,6 @@
 // What both purchase-order lists do with the highlighted or the tagged
 // orders beyond opening one: delete them, mark them fully reconciled or
-// unreconciled, print them, and search.
+// unreconciled, print, import and export them, and search.
 //
 // The lists differ only in how they choose between the highlighted and
 // the tagged orders and in whether their messages break lines; each
@@ -31,6 +31,12 @@ void reconcileOrUnreconcile(const OrderChoice& choice, bool tagged);
 // entry, or the printing limits. `preview` false prints directly this
 // once; the previewer is on again afterwards.
 void generatePOs(const OrderChoice& choice, bool preview = true);
+// "I&mport": the import window.
+void importOrders();
+// "E&xport Tagged": the export of the tagged orders (handed over in
+// TAGQUE), or "No Tagged POs" when none is tagged. Answers whether the
+// export window ran; it empties TAGQUE when it wrote the file.
+bool exportTagged(const OrderChoice& choice);
 // The search window; the chosen order's identifier, or 0.
 crv::Id searchOrders(bool includeReconciled);
 // The pop-up menu of "&Generate POs": preview, print directly or cancel.

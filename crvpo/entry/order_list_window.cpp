@@ -169,6 +169,23 @@ void OrderListWindow::onButtons() {
     generatePOs(choice());
     refreshList();
   });
+  onAccepted("?Import", [this] {
+    importOrders();
+    refreshList();
+  });
+  onAccepted("?Export", [this] {
+    if (!exportTagged(choice())) return;
+    // A finished export empties the tag list; the rows follow it.
+    if (crv::TAGQUE.empty()) rows_.clearTags();
+    refreshList();
+  });
+}
+
+Level OrderListWindow::takePopupMenu(crv::ui::Control& control) {
+  if (!control.is("?Generate")) return WindowManager::takePopupMenu(control);
+  generatePOsMenu(choice());
+  refreshList();
+  return Level::Notify;
 }
 
 Level OrderListWindow::opening() {

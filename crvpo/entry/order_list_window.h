@@ -52,6 +52,8 @@ class OrderListWindow : public crv::ui::WindowManager {
 
   crv::ui::Level takeEvent(const crv::ui::Event& event) override;
   crv::ui::Level opening() override;
+  // A right click on "&Generate POs": preview, print directly or cancel.
+  crv::ui::Level takePopupMenu(crv::ui::Control& control) override;
 
   bool brokenLines_;
   crv::Flag showReconciled_ = 0;

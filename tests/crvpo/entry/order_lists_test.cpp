@@ -2,10 +2,13 @@
 // the headless driver on the demo company: deleting from each list leaves
 // nothing of the order behind and the figures equal a rebuild; marking an
 // order fully reconciled and back does too, with stock received and not
-// invoiced; the refusals; tags through a re-sort; the search's case.
+// invoiced; the refusals; tags through a re-sort; the search's case; and,
+// through the script runner, printing, exporting and importing from the list.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "crvpo/entry/browse_po_master.h"
 #include "crvpo/entry/browse_po_master_new.h"
@@ -14,6 +17,7 @@
 #include "crvpo/entry/search_po_master.h"
 #include "host/data/tables/inventory_tables.h"
 #include "host/data/tables/payables_tables.h"
+#include "host/framework/ui/headless/script_runner.h"
 #include "host/framework/ui/list_model.h"
 #include "host/siblings/CRVMISC/image_store.h"
 #include "order_form_fixture.h"
@@ -272,6 +276,43 @@ TEST_F(OrderListsTest, SearchFindsTextAnywhereWithoutRegardToCase) {
   person.press("?OK");
   person.expectFinished();
   EXPECT_EQ(entryState().SearchPOID, sought.POID);
+}
+
+std::string fileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Set CRV_UPDATE_SCRIPTS=1 to write the transcript instead of comparing it.
+TEST_F(OrderListsTest, PrintingExportingAndImportingFromTheListThroughTheScriptRunner) {
+  const auto script = std::filesystem::path(CRV_SOURCE_DIR) / "tests" / "scripts" / "crvpo" / "lists" /
+                      "order_list_actions.script";
+  const std::size_t firstLines = lines(order(crv::demo::openJobOrder).POID).size();
+  const std::size_t lastLines = lines(order(crv::demo::unprintedOrder).POID).size();
+  crv::GLO.PrintPreview = 1;
+  std::istringstream in(fileText(script));
+  crv::ui::ScriptOptions options;
+  options.folder = folder.path();
+  const crv::ui::ScriptResult result =
+      crv::ui::runScript(in, {{"BrowsePOMaster", [] { browsePOMaster(); }}}, options);
+  auto expected = script;
+  expected.replace_extension(".expected");
+  if (std::getenv("CRV_UPDATE_SCRIPTS")) std::ofstream(expected, std::ios::binary) << result.transcript;
+  EXPECT_EQ(result.transcript, fileText(expected));
+  ASSERT_TRUE(result.ok) << result.reason;
+
+  EXPECT_EQ(fileText(folder.path() / "tagged-first.pdf").substr(0, 5), "%PDF-");
+  std::istringstream exported(fileText(folder.path() / "tagged.txt"));
+  int headers = 0;
+  for (std::string line; std::getline(exported, line);) headers += line.rfind("H,", 0) == 0;
+  EXPECT_EQ(headers, 2) << "each tagged order exported once";
+  EXPECT_EQ(lines(order(crv::demo::openJobOrder).POID).size(), firstLines);
+  EXPECT_EQ(lines(order(crv::demo::unprintedOrder).POID).size(), lastLines);
+  EXPECT_TRUE(crv::TAGQUE.empty());
+  EXPECT_EQ(crv::GLO.PrintPreview, 1);
+  EXPECT_EQ(differences(), std::vector<std::string>{});
 }
 
 }  // namespace
