@@ -297,10 +297,15 @@ TEST_F(OrderListsTest, PrintingExportingAndImportingFromTheListThroughTheScriptR
   options.folder = folder.path();
   const crv::ui::ScriptResult result =
       crv::ui::runScript(in, {{"BrowsePOMaster", [] { browsePOMaster(); }}}, options);
+  // The company's folder differs from run to run.
+  std::string transcript = result.transcript;
+  const std::string companyFolder = folder.path().string();
+  for (auto at = transcript.find(companyFolder); at != std::string::npos; at = transcript.find(companyFolder))
+    transcript.replace(at, companyFolder.size(), "<company>");
   auto expected = script;
   expected.replace_extension(".expected");
-  if (std::getenv("CRV_UPDATE_SCRIPTS")) std::ofstream(expected, std::ios::binary) << result.transcript;
-  EXPECT_EQ(result.transcript, fileText(expected));
+  if (std::getenv("CRV_UPDATE_SCRIPTS")) std::ofstream(expected, std::ios::binary) << transcript;
+  EXPECT_EQ(transcript, fileText(expected));
   ASSERT_TRUE(result.ok) << result.reason;
 
   EXPECT_EQ(fileText(folder.path() / "tagged-first.pdf").substr(0, 5), "%PDF-");
