@@ -37,8 +37,8 @@ class BrowsePOMasterWindow final : public OrderListWindow {
     addLegend();
     addTotals();
     addButtons(true, crv::ETIMESHEETPURCHASE == 1);
-    w.addButton("?RevTags", "&Rev tags");
-    w.addButton("?ShowTags", "sho&W tags");
+    w.addButton("?RevTags", "&Rev tags").in(w.control("?TagButtons"));
+    w.addButton("?ShowTags", "sho&W tags").in(w.control("?TagButtons"));
     onAccepted("?ShowNegative", [this] {
       rows().setNegativeRemaining(negative_ != 0);
       refreshList();
@@ -100,7 +100,8 @@ class BrowsePOMasterWindow final : public OrderListWindow {
  private:
   void addLegend() {
     crv::ui::Window& w = window();
-    crv::ui::Control& group = w.add(ControlKind::Group, "?Legend", "Reconciliation");
+    // Beside the totals.
+    crv::ui::Control& group = w.add(ControlKind::Group, "?Legend", "Reconciliation").at(1, 0);
     w.addString("?LegendHead", "Status Icons:").in(group);
     const struct {
       const char* icon;

@@ -153,7 +153,8 @@ void generatePOs(const OrderChoice& choice, bool preview) {
 
 void generatePOsMenu(const OrderChoice& choice) {
   switch (crv::ui::frontEnd().popupMenu(
-      {"&Preview the Report to Screen|Print Report Directly to Default Printer|Cancel"})) {
+      {"&Preview the Report to Screen|Print Report Directly to Default Printer|Cancel",
+       {"~preview.ico", "~print.ico", "~cross.ico"}})) {
     case 1:
       generatePOs(choice);
       break;

@@ -10,6 +10,7 @@
 #include "host/framework/services/global_request.h"
 #include "host/framework/table/private_table.h"
 #include "host/framework/ui/front_end.h"
+#include "host/siblings/CRVMISC/play_training.h"
 
 namespace crvpo {
 namespace {
@@ -86,7 +87,7 @@ void OrderListWindow::addShowReconciled() {
 
 void OrderListWindow::addTotals() {
   crv::ui::Window& w = window();
-  crv::ui::Control& group = w.add(crv::ui::ControlKind::Group, "?TotalsGroup", "Totals:");
+  crv::ui::Control& group = w.add(crv::ui::ControlKind::Group, "?TotalsGroup", "Totals:").at(1, 1);
   w.addField("Amount:", "?TOTALAMOUNT", Binding::local(totalAmount_, "TOTALAMOUNT"), "@n-15.2")
       .in(group)
       .setReadOnly(true)
@@ -99,24 +100,30 @@ void OrderListWindow::addTotals() {
 
 void OrderListWindow::addButtons(bool withReconcile, bool withTransfers) {
   crv::ui::Window& w = window();
-  w.addButton("?Select", "&Select").setDefault();
-  w.addButton("?Insert", "&Add");
-  w.addButton("?Change", "&Change");
-  w.addButton("?View", "&View");
-  w.addButton("?Delete", "&Delete");
-  w.addButton("?Tag", "&Tag");
+  // Three rows of actions: the orders, their tags, and what is done with
+  // them; the window's own buttons close the window.
+  crv::ui::Control& orders = w.add(crv::ui::ControlKind::Panel, "?OrderButtons");
+  w.addButton("?Insert", "&Add").in(orders);
+  w.addButton("?Change", "&Change").in(orders);
+  w.addButton("?View", "&View").in(orders);
+  w.addButton("?Delete", "&Delete").in(orders);
+  w.addButton("?Duplicate", "&Duplicate").in(orders);
+  w.addButton("?Search", "Search").in(orders).setTip("Find an order by its number or its vendor's name");
+  crv::ui::Control& tags = w.add(crv::ui::ControlKind::Panel, "?TagButtons");
+  w.addButton("?Tag", "&Tag").in(tags);
   // The list sorted by headers spells these with capitals.
-  w.addButton("?TagAll", brokenLines_ ? "Tag &All" : "Tag &all");
-  w.addButton("?UntagAll", brokenLines_ ? "&Untag All" : "&Untag all");
-  w.addButton("?Search", "Search").setTip("Find an order by its number or its vendor's name");
-  w.addButton("?Duplicate", "&Duplicate");
-  w.addButton("?BlankPO", "Print &Blank PO");
-  if (withReconcile) w.addButton("?Reconcile", "Reconcile/Unreconcile");
-  w.addButton("?Generate", "&Generate POs");
+  w.addButton("?TagAll", brokenLines_ ? "Tag &All" : "Tag &all").in(tags);
+  w.addButton("?UntagAll", brokenLines_ ? "&Untag All" : "&Untag all").in(tags);
+  crv::ui::Control& actions = w.add(crv::ui::ControlKind::Panel, "?ActionButtons");
+  w.addButton("?BlankPO", "Print &Blank PO").in(actions);
+  if (withReconcile) w.addButton("?Reconcile", "Reconcile/Unreconcile").in(actions);
+  w.addButton("?Generate", "&Generate POs").in(actions);
   if (withTransfers) {
-    w.addButton("?Import", "I&mport");
-    w.addButton("?Export", "E&xport Tagged");
+    w.addButton("?Import", "I&mport").in(actions);
+    w.addButton("?Export", "E&xport Tagged").in(actions);
   }
+  w.addButton("?Training", "Play training video").in(actions);
+  w.addButton("?Select", "&Select").setDefault();
   w.addButton("?Close", "Close", ButtonRole::Close);
   w.addButton("?Help", "&Help", ButtonRole::Help);
   onButtons();
@@ -168,6 +175,11 @@ void OrderListWindow::onButtons() {
   onAccepted("?Generate", [this] {
     generatePOs(choice());
     refreshList();
+  });
+  onAccepted("?Training", [this] {
+    crv::REPORTFILTER = "POEnt";
+    PlayTraining();
+    select("?Browse");
   });
   onAccepted("?Import", [this] {
     importOrders();

@@ -77,12 +77,15 @@ Design designOf(std::string_view name) {
       {"~partial.ico", Glyph::Document, 0x2e8b57},
       {"~fullg.ico", Glyph::Check, 0x3a8a8a},
       {"~partialg.ico", Glyph::Document, 0x3a8a8a},
+      // The printing menus: preview, print directly, cancel.
+      {"~preview.ico", Glyph::Search, 0x3b7f9f},
+      {"~print.ico", Glyph::Printer, 0x55606e},
   };
   const std::string lower = toLower(name);
   for (const auto& d : designs)
     if (d.name == lower) return {d.glyph, QColor::fromRgb(d.tile)};
   if (lower == "~checkoff.ico") return {Glyph::Box, QColor()};
-  if (name == "inactive") return {Glyph::Blocked, QColor()};
+  if (name == "inactive" || lower == "~cross.ico") return {Glyph::Blocked, QColor()};
   return {Glyph::Document, QColor::fromRgb(0x6a7a8a)};
 }
 
