@@ -21,6 +21,7 @@
 #include "crvpo/entry/entry_state.h"
 #include "crvpo/entry/search_po_master.h"
 #include "host/data/company.h"
+#include "host/data/shared_values.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/data/tables/purchasing_tables.h"
 #include "host/framework/table/transaction.h"
@@ -78,6 +79,8 @@ int main(int argc, char** argv) {
       std::filesystem::temp_directory_path() / ("crv-order-list-bench-" + std::to_string(::getpid()));
   std::filesystem::remove_all(folder);
   auto company = crv::Company::open(folder, true);
+  // The paged list keeps its Repetitive Insert box in the settings folder.
+  crv::IniPath = folder.string();
   if (!fill(rows)) {
     std::fprintf(stderr, "filling the table failed\n");
     return 1;
