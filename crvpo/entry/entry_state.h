@@ -52,6 +52,10 @@ struct EntryState {
   // The purchase-order list's "Repetitive Insert": an accepted new line
   // opens the line form again, blank, for the next one.
   bool RepetitiveInsert = false;
+  // The search window: whether it offers fully reconciled orders (in),
+  // and the order chosen, 0 when cancelled (out).
+  crv::Id SearchPOID = 0;
+  bool SearchIncludeReconciled = false;
 
   // The committed cost of the line's job and cost code without the line,
   // and the job and cost code it was taken for.

@@ -14,8 +14,8 @@ namespace {
 // is wrong rather than busy; give up after this many rounds.
 constexpr int maxNumberRounds = 20;
 
-// Fully reconciled orders leave the sort keys blank, so that the lists of
-// open orders leave them out.
+}  // namespace
+
 void setStateAndSortFields(crv::POMasterRecord& po, crv::Flag state) {
   po.Reconciled = state;
   po.RecTF = state == 2 ? 1 : 0;
@@ -27,8 +27,6 @@ void setStateAndSortFields(crv::POMasterRecord& po, crv::Flag state) {
     po.SortPONumber = po.PONumber.view();
   }
 }
-
-}  // namespace
 
 void PurchaseOrderSave::StateTally::add(crv::Flag reconciliation) {
   anyLine = true;

@@ -91,4 +91,9 @@ class PurchaseOrderSave {
   std::chrono::milliseconds wait_ = crv::Transaction::defaultWait;
 };
 
+// Sets the order's reconciliation state and the sort values that go with
+// it: fully reconciled orders leave them blank, so that the lists of open
+// orders leave them out.
+void setStateAndSortFields(crv::POMasterRecord& po, crv::Flag state);
+
 }  // namespace crvpo

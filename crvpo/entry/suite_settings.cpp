@@ -22,4 +22,10 @@ std::string suiteSetting(std::string_view key, std::string_view defaultValue) {
   return ini.fetch(suiteSettingsSection, key, defaultValue);
 }
 
+bool storeSuiteSetting(std::string_view key, std::string_view value) {
+  crv::INIClass ini;
+  ini.init(suiteSettingsFile());
+  return ini.update(suiteSettingsSection, key, value);
+}
+
 }  // namespace crvpo

@@ -17,5 +17,7 @@ std::filesystem::path suiteSettingsFile();
 
 // A setting of the section, or `defaultValue` when it is not set.
 std::string suiteSetting(std::string_view key, std::string_view defaultValue);
+// Writes a setting of the section; false when the file cannot be written.
+bool storeSuiteSetting(std::string_view key, std::string_view value);
 
 }  // namespace crvpo

@@ -1,22 +1,27 @@
-// The stand-in for the purchase-order lists' picking.
+// Picking a purchase order from the order lists.
 #include "crvpo/reports/order_pick.h"
 
-#include "host/framework/services/message_box.h"
+#include "crvpo/entry/browse_po_master.h"
+#include "crvpo/entry/pick_po_master.h"
+#include "crvpo/reports/listing_list_values.h"
+#include "host/data/tables/purchasing_tables.h"
 
 namespace crvpo {
+namespace {
 
-std::optional<PickedOrder> pickOrderForNumber(std::string_view typed) {
-  crv::message("No purchase order is numbered " + std::string(typed) +
-                   ".|Picking an order from the list of purchase orders is not available yet.",
-               "Purchase Order Not Found", crv::Icon::Exclamation);
-  return std::nullopt;
+std::optional<PickedOrder> pickFrom(void (*list)()) {
+  const crv::POMasterRecord before = crv::POM;
+  std::optional<PickedOrder> picked;
+  if (chooseFromList(list) && crv::POM.POID != 0)
+    picked = PickedOrder{crv::POM.POID, crv::POM.PONumber.str()};
+  crv::POM = before;
+  return picked;
 }
 
-std::optional<PickedOrder> browseOrdersToSelect() {
-  crv::message(
-      "Picking an order from the list of purchase orders is not available yet.|Type the number instead.",
-      "Purchase Orders", crv::Icon::Information);
-  return std::nullopt;
-}
+}  // namespace
+
+std::optional<PickedOrder> pickOrderForNumber(std::string_view) { return pickFrom(PickPOMaster); }
+
+std::optional<PickedOrder> browseOrdersToSelect() { return pickFrom(BrowsePOMaster); }
 
 }  // namespace crvpo

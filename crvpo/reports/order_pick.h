@@ -3,12 +3,8 @@
 // no order has, BrowsePOMaster (called to select) behind the PO-number
 // lookup buttons of the listing formats.
 //
-// Those lists are not part of the module yet. Until they are, these two
-// functions are the only place that stands in for them: they tell the
-// person that orders cannot be picked from a list yet and pick nothing, so
-// the field that asked is selected again. Wiring the lists in means
-// calling them here with GlobalRequest = SelectRecord and answering the
-// order left in POM when the answer is RequestCompleted.
+// The caller's POM buffer is left as it was: only the picked order's
+// identifier and number come back.
 #pragma once
 
 #include <optional>

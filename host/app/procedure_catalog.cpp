@@ -15,6 +15,7 @@ const std::vector<CatalogEntry>& catalogEntries() {
   static const std::vector<CatalogEntry> entries = {
       // The purchase-order module.
       {"&Purchasing", "&Purchase Orders", "CRVPO", "BrowsePOMaster", "orders"},
+      {"&Purchasing", "Purchase Orders by &Column", "CRVPO", "BrowsePOMasterNew", "orders"},
       {"&Purchasing", "&New Purchase Order", "", "NewPurchaseOrder", "orders"},
       {"&Purchasing", "&Open Purchase Order...", "CRVPO", "OpenPOMaster", "orders"},
       {"&Purchasing", "&Search Purchase Orders", "CRVPO", "SearchPOMaster", "search"},

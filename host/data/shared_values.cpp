@@ -12,6 +12,7 @@ std::string DataPath;
 std::string IniPath;
 
 Flag GENERIC = 0;
+Flag ETIMESHEETPURCHASE = 1;
 std::string GNAME = "Corvana";
 Flag INPURCHASE = 0;
 Flag EQPURCHASE = 0;

@@ -36,10 +36,11 @@ extern Text<100> ReportFooterMessage;  // the company's report footer
 extern std::string DataPath;           // the company's data folder
 extern std::string IniPath;            // the folder of the suite's settings files
 
-extern Flag GENERIC;       // 1 = the suite runs without job cost
-extern std::string GNAME;  // the product's name, which generic mode shows in place of the suite's
-extern Flag INPURCHASE;    // 1 = inventory purchasing in use
-extern Flag EQPURCHASE;    // 1 = equipment purchasing in use
+extern Flag GENERIC;             // 1 = the suite runs without job cost
+extern Flag ETIMESHEETPURCHASE;  // 1 = the order list offers import and export
+extern std::string GNAME;        // the product's name, which generic mode shows in place of the suite's
+extern Flag INPURCHASE;          // 1 = inventory purchasing in use
+extern Flag EQPURCHASE;          // 1 = equipment purchasing in use
 extern int PURCHASELEVEL;
 extern std::string COUNTRY;  // "Canada" turns on GST and PST handling
 

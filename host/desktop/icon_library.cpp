@@ -9,6 +9,7 @@
 #include <QString>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 namespace crv::desktop {
 namespace {
@@ -38,25 +39,53 @@ struct Design {
   QColor tile;  // invalid: no tile, the glyph drawn in its own colour
 };
 
+std::string toLower(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lower;
+}
+
 Design designOf(std::string_view name) {
   static const struct {
     std::string_view name;
     Glyph glyph;
     QRgb tile;
   } designs[] = {
-      {"app", Glyph::Document, 0x1f5fbf},      {"orders", Glyph::Document, 0x2f6fd0},
-      {"search", Glyph::Search, 0x3b7f9f},     {"reconcile", Glyph::Check, 0x2e8b57},
-      {"recalc", Glyph::Calculator, 0x7a5bb5}, {"import", Glyph::ArrowIn, 0x3a8a8a},
-      {"export", Glyph::ArrowOut, 0x3a8a8a},   {"print", Glyph::Printer, 0x55606e},
-      {"report", Glyph::Chart, 0xc0702a},      {"vendors", Glyph::Building, 0x8a5a2b},
-      {"jobs", Glyph::House, 0xd08a1a},        {"items", Glyph::Box, 0x9a6b3a},
-      {"equipment", Glyph::Gear, 0xb8860b},    {"accounts", Glyph::Book, 0x2a7a4a},
-      {"customers", Glyph::Person, 0x8a3f8a},  {"settings", Glyph::Gear, 0x5a6a7a},
-      {"help", Glyph::Help, 0x2f6fd0},         {"open", Glyph::Folder, 0xc99a2e},
+      {"app", Glyph::Document, 0x1f5fbf},
+      {"orders", Glyph::Document, 0x2f6fd0},
+      {"search", Glyph::Search, 0x3b7f9f},
+      {"reconcile", Glyph::Check, 0x2e8b57},
+      {"recalc", Glyph::Calculator, 0x7a5bb5},
+      {"import", Glyph::ArrowIn, 0x3a8a8a},
+      {"export", Glyph::ArrowOut, 0x3a8a8a},
+      {"print", Glyph::Printer, 0x55606e},
+      {"report", Glyph::Chart, 0xc0702a},
+      {"vendors", Glyph::Building, 0x8a5a2b},
+      {"jobs", Glyph::House, 0xd08a1a},
+      {"items", Glyph::Box, 0x9a6b3a},
+      {"equipment", Glyph::Gear, 0xb8860b},
+      {"accounts", Glyph::Book, 0x2a7a4a},
+      {"customers", Glyph::Person, 0x8a3f8a},
+      {"settings", Glyph::Gear, 0x5a6a7a},
+      {"help", Glyph::Help, 0x2f6fd0},
+      {"open", Glyph::Folder, 0xc99a2e},
+      // The order lists' tags and reconciliation states: invoices green,
+      // packing slips teal.
+      {"~checkon.ico", Glyph::Check, 0x2f6fd0},
+      {"~full.ico", Glyph::Check, 0x2e8b57},
+      {"~partial.ico", Glyph::Document, 0x2e8b57},
+      {"~fullg.ico", Glyph::Check, 0x3a8a8a},
+      {"~partialg.ico", Glyph::Document, 0x3a8a8a},
+      // The printing menus: preview, print directly, cancel.
+      {"~preview.ico", Glyph::Search, 0x3b7f9f},
+      {"~print.ico", Glyph::Printer, 0x55606e},
   };
+  const std::string lower = toLower(name);
   for (const auto& d : designs)
-    if (d.name == name) return {d.glyph, QColor::fromRgb(d.tile)};
-  if (name == "inactive") return {Glyph::Blocked, QColor()};
+    if (d.name == lower) return {d.glyph, QColor::fromRgb(d.tile)};
+  if (lower == "~checkoff.ico") return {Glyph::Box, QColor()};
+  if (name == "inactive" || lower == "~cross.ico") return {Glyph::Blocked, QColor()};
   return {Glyph::Document, QColor::fromRgb(0x6a7a8a)};
 }
 

@@ -82,7 +82,7 @@ ListAdapter::ListAdapter(ui::Control& control, EventSink& sink, QWidget* parent)
 
 void ListAdapter::connectSignals() {
   QObject::connect(view_, &QTableView::pressed, view_, [this](const QModelIndex& index) {
-    if (index.isValid()) sink().post(ui::activated(control(), index.row()));
+    if (index.isValid()) sink().post(ui::cellClicked(control(), index.row(), index.column()));
   });
   QObject::connect(view_, &QTableView::doubleClicked, view_, [this](const QModelIndex& index) {
     if (index.isValid()) sink().post(ui::doubleClicked(control()));

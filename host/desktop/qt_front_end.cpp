@@ -9,6 +9,7 @@
 
 #include "host/desktop/calendar_dialog.h"
 #include "host/desktop/help_viewer.h"
+#include "host/desktop/icon_library.h"
 #include "host/desktop/message_dialog.h"
 #include "host/desktop/send_to_dialog.h"
 #include "host/desktop/spell_check_dialog.h"
@@ -131,7 +132,10 @@ int QtFrontEnd::popupMenu(const ui::PopupRequest& request) {
       actions.push_back(menu.addSeparator());
       continue;
     }
-    actions.push_back(menu.addAction(QString::fromStdString(item)));
+    const std::size_t at = actions.size();
+    actions.push_back(at < request.icons.size() && !request.icons[at].empty()
+                          ? menu.addAction(icon(request.icons[at]), QString::fromStdString(item))
+                          : menu.addAction(QString::fromStdString(item)));
   }
   QAction* chosen = menu.exec(QCursor::pos());
   for (std::size_t i = 0; i < actions.size(); ++i)

@@ -135,12 +135,17 @@ int BrowseClass::compareKey(Record& a, Record& b, std::size_t parts) const {
   return 0;
 }
 
-void BrowseClass::scan(const Start& start, bool reverse, const std::function<bool(RowId)>& visit) {
+void BrowseClass::scan(const Start& start, bool backwards, const std::function<bool(RowId)>& visit) {
   const BrowseSort& sort = current();
   const KeyDef& key = sort.key();
   const std::size_t range = sort.rangeParts();
   Record& buffer = table_->buffer();
+  // `backwards` and the start are in the order the list shows; from here on
+  // they are in key order.
+  const bool reverse = backwards != sort.isDescending();
   Start::Kind kind = start.kind;
+  if (sort.isDescending() && kind != Start::Kind::At)
+    kind = kind == Start::Kind::ViewStart ? Start::Kind::ViewEnd : Start::Kind::ViewStart;
   const std::size_t startParts = start.parts == 0 ? key.size() : start.parts;
 
   // A start outside the range: reading toward the range begins at its edge,
@@ -514,6 +519,11 @@ int BrowseClass::ask(int request) {
   return response;
 }
 
+void BrowseClass::setHeader(int index, std::string header) {
+  columns_.at(static_cast<std::size_t>(index)).header = std::move(header);
+  ++revision_;
+}
+
 std::string BrowseClass::header(int column) const {
   return columns_.at(static_cast<std::size_t>(column)).header;
 }
@@ -549,6 +559,13 @@ void BrowseClass::clearTags() {
   Operation operation(*this);
   tags_.clear();
   for (BrowseRow& row : page_) requeue(row);
+}
+
+void BrowseClass::untag(RowId row) {
+  Operation operation(*this);
+  tags_.untag(row);
+  for (BrowseRow& shown : page_)
+    if (shown.row == row) requeue(shown);
 }
 
 std::size_t BrowseClass::collectView(std::size_t limit, const std::function<bool(RowId)>& include,

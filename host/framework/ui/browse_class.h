@@ -60,6 +60,7 @@ class BrowseClass : public ListModel {
   int addColumn(std::string header, std::string field, std::string_view picture = {});
   int addComputedColumn(std::string header, std::string_view picture = {});
   const BrowseColumn& column(int index) const { return columns_.at(static_cast<std::size_t>(index)); }
+  void setHeader(int index, std::string header);
 
   // Sort orders; the first one added is current until setSort().
   int addSort(BrowseSort sort);
@@ -110,6 +111,8 @@ class BrowseClass : public ListModel {
   // Toggles the highlighted row; returns whether it is tagged afterwards.
   bool toggleTag();
   void clearTags();
+  // Untags one row, e.g. one that was deleted.
+  void untag(RowId row);
   // Tags exactly the rows of the current view (range, filter, tag view), at
   // most `limit` of them, reading in key order; returns how many are tagged.
   std::size_t tagAll(std::size_t limit = defaultTagLimit);

@@ -36,6 +36,12 @@ class BrowseSort {
   // without one, text fields take the text as typed and other fields its
   // plain form ("12.50", a day number).
   BrowseSort& locatorPicture(std::string_view picture);
+  // Shows the rows in the key's reverse order (rows with equal keys too).
+  BrowseSort& descending(bool on = true) {
+    descending_ = on;
+    return *this;
+  }
+  bool isDescending() const { return descending_; }
 
   const KeyDef& key() const { return *key_; }
   const std::string& name() const { return name_; }
@@ -64,6 +70,7 @@ class BrowseSort {
   std::vector<Limit> limits_;
   std::function<bool()> filter_;
   std::optional<Picture> locatorPicture_;
+  bool descending_ = false;
 };
 
 }  // namespace crv::ui

@@ -49,6 +49,8 @@ struct Event {
   // tab), the highlighted list row, 1/0 for a ticked/cleared check box, the
   // rows scrolled, the column whose header was clicked; -1 when not used.
   int index = -1;
+  // The column of a clicked list cell (NewSelection); -1 when not known.
+  int column = -1;
   // Scroll amounts that mean "to the first row" and "to the last row" (the
   // Home and End keys): a list jumps there without reading what lies between.
   static constexpr int kScrollToFirst = -2147483647 - 1;

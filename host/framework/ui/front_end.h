@@ -49,7 +49,12 @@ struct CalendarRequest {
 // A pop-up menu: "|" separates items; the answer is the 1-based item, 0 when
 // the person chose nothing.
 struct PopupRequest {
+  // Not explicit: a menu is often given by its items alone.
+  PopupRequest(std::string itemList = {}, std::vector<std::string> itemIcons = {})
+      : items(std::move(itemList)), icons(std::move(itemIcons)) {}
+
   std::string items;
+  std::vector<std::string> icons;  // per item, in order; fewer or none is fine
   std::vector<std::string> itemTexts() const;
 };
 

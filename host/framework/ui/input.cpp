@@ -267,6 +267,13 @@ std::vector<Event> activated(Control& control, int index) {
   }
 }
 
+std::vector<Event> cellClicked(Control& list, int row, int column) {
+  Event changed = Event::field(EventKind::NewSelection, list);
+  changed.index = row;
+  changed.column = column;
+  return {changed};
+}
+
 std::vector<Event> doubleClicked(Control& list) { return {Event::field(EventKind::Accepted, list)}; }
 
 std::vector<Event> textEdited(Control& field, std::string text) {

@@ -88,6 +88,10 @@ std::vector<Event> clicked(Control& control, int index = -1);
 // toolkit reports the focus by itself. `index`: the entry, radio, tab or
 // row; 1 or 0 for a check box ticked or cleared.
 std::vector<Event> activated(Control& control, int index = -1);
+// A click on a cell of a list: the row is highlighted, and the
+// NewSelection carries the cell's column, also when the row was highlighted
+// already, so that a list can act on a click in one column (a tag column).
+std::vector<Event> cellClicked(Control& list, int row, int column);
 // A double click on a list.
 std::vector<Event> doubleClicked(Control& list);
 

@@ -85,11 +85,19 @@ TEST_F(LimitPrintPOsTest, TheRangeSwitchAndTypedNumbers) {
   person.tick("?POL:SelectedPONumbers", true);
   EXPECT_FALSE(person.isDisabled("?POL:POTo:Lookup"));
   person.type("?POL:POFrom", "1002");
+  // A number no order has opens the pick list: closed, the field is
+  // selected again; a pick puts the picked order's number in.
   person.type("?POL:POTo", "4242");
-  person.expectMessage("Purchase Order Not Found");
-  person.answer(1);
+  person.expectWindow("Purchase Orders");
+  person.press("?Close");
+  person.expectWindow("Purchase Order Printing Limits");
   EXPECT_EQ(person.focus(), "?POL:POTo");
-  person.type("?POL:POTo", "1003");
+  person.type("?POL:POTo", "4243");
+  person.expectWindow("Purchase Orders");
+  person.type("?POLocator", "1003");
+  person.press("?Select");
+  person.expectWindow("Purchase Order Printing Limits");
+  EXPECT_EQ(person.shown("?POL:POTo"), "1003");
   person.tick("?POL:SelectedPONumbers", false);
   EXPECT_EQ(person.shown("?POL:POFrom"), "");
   EXPECT_EQ(person.shown("?POL:POTo"), "");

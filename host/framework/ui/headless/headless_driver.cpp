@@ -522,6 +522,21 @@ void HeadlessDriver::highlight(std::string_view listEquate, int row) {
   deliver(lock, clicked(list, row));
 }
 
+void HeadlessDriver::clickCell(std::string_view listEquate, int row, int column) {
+  Lock lock(mutex_);
+  const std::string action =
+      "click cell " + std::to_string(row) + "," + std::to_string(column) + " of " + std::string(listEquate);
+  Control& list = requireUsable(lock, action, listEquate);
+  if (list.kind() != ControlKind::List || !list.model())
+    failLocked(lock, "cannot " + action + ": it is not a list");
+  if (row < 0 || row >= list.model()->rowCount() || column < 0 || column >= list.model()->columnCount())
+    failLocked(lock, "cannot " + action + ": no such cell");
+  transcript_.push_back("click " + list.equate() + " " + std::to_string(row) + "," + std::to_string(column));
+  std::vector<Event> events = focusGiven(list);
+  for (Event& event : cellClicked(list, row, column)) events.push_back(std::move(event));
+  deliver(lock, std::move(events));
+}
+
 void HeadlessDriver::scroll(std::string_view listEquate, int rows) {
   Lock lock(mutex_);
   const std::string action = "scroll " + std::string(listEquate);

@@ -119,6 +119,8 @@ class HeadlessDriver {
   // field's text do nothing here (type() types a field's text whole).
   void key(std::string_view name);
   void highlight(std::string_view listEquate, int row);  // 0-based within the loaded rows
+  // Clicks one cell of a list: its row (0-based, loaded rows) and column.
+  void clickCell(std::string_view listEquate, int row, int column);
   void scroll(std::string_view listEquate, int rows);
   // Clicks the header of a list's column, by its header text: the list
   // sorts by that column where it can.
