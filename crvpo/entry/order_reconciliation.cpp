@@ -11,54 +11,19 @@
 namespace crvpo {
 namespace {
 
-// Stock units per ordered unit of a line: its unit conversion's factor, 1
-// without one.
-double unitFactor(crv::Connection& connection, crv::TableSteps& steps, const crv::PODetailRecord& line) {
-  if (line.ConversionID == 0) return 1;
-  crv::PrivateTable<crv::INCnvrtRecord> conversions(connection);
-  conversions.rec.ConversionID = line.ConversionID;
-  if (steps.fetch(conversions.table, crv::INCnvrtRecord::KeyConversionID) && conversions.rec.Factor > 0)
-    return conversions.rec.Factor;
-  return 1;
-}
-
-// What a line commits in its present state.
-struct LineFigures {
-  crv::Amount committed;
-  crv::Quantity onOrder;
-};
-
-LineFigures figuresOf(const crv::PODetailRecord& line, double factor) {
-  LineFigures figures;
-  if (line.Reconciliation == 2) return figures;
-  switch (lineKind(line)) {
-    case LineKind::Job:
-      if (line.QtyOrdered != line.QtyInvoiced) figures.committed = openAmount(line);
-      break;
-    case LineKind::Inventory:
-      figures.onOrder =
-          line.INVQuantity - crv::multiply<4>(line.QtyRcvdNotInvoiced + line.QtyThisPackSlip, factor);
-      break;
-    case LineKind::None:
-      break;
-  }
-  return figures;
-}
-
 // Closes the line (full) or gives it the state of its invoiced quantity,
-// and moves the figures from what it committed to what it commits now.
-void changeLine(crv::Connection& connection, CommitmentPoster& poster, crv::PODetailRecord& line, bool full) {
+// and moves the figures from what it committed to what it commits now, by
+// the rule every save and deletion posts with.
+void changeLine(CommitmentPoster& poster, crv::PODetailRecord& line, bool full) {
   if (full && line.Reconciliation == 2) return;
-  const double factor = unitFactor(connection, poster.steps(), line);
-  const LineFigures before = figuresOf(line, factor);
+  const double factor = poster.rule().factor(line);
+  const std::optional<Commitment> before = commitmentOf(line, factor);
   if (lineKind(line) == LineKind::Inventory)
     line.INVQuantity = outstandingInStockUnits(line.QtyOrdered, line.QtyInvoiced, factor);
   line.Reconciliation = full ? crv::Flag{2} : reconciliationState(line.QtyOrdered, line.QtyInvoiced);
-  const LineFigures after = figuresOf(line, factor);
-  if (lineKind(line) == LineKind::Job)
-    poster.addCommitted(jobCostId(line), after.committed - before.committed);
-  if (lineKind(line) == LineKind::Inventory)
-    poster.addOnOrder(line.ItemID.view(), after.onOrder - before.onOrder);
+  const std::optional<Commitment> after = commitmentOf(line, factor);
+  if (before) poster.apply(*before, -1);
+  if (after) poster.apply(*after, +1);
 }
 
 }  // namespace
@@ -87,7 +52,7 @@ OperationOutcome OrderReconciliation::run(crv::Id poid, bool full) {
     bool allClosed = true;
     bool anyStarted = false;
     while (steps.next(lines.table)) {
-      changeLine(*connection, poster, lines.rec, full);
+      changeLine(poster, lines.rec, full);
       steps.update(lines.table);
       allClosed = allClosed && lines.rec.Reconciliation == 2;
       anyStarted = anyStarted || lines.rec.Reconciliation != 0;

@@ -8,6 +8,7 @@
 #include "crvpo/entry/item_repricing.h"
 #include "crvpo/entry/update_po_master_window.h"
 #include "crvpo/entry/vendor_name_list.h"
+#include "crvpo/foundation/vendor_information.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/framework/services/global_request.h"
 #include "host/framework/services/message_box.h"
@@ -134,14 +135,7 @@ void UpdatePOMasterWindow::takeNewVendorFromLine() {
 }
 
 void UpdatePOMasterWindow::showVendorInformation() {
-  const crv::APVendorRecord& v = crv::APV;
-  std::string text = v.VendorName.str() + "|" + v.Address.str() + "|";
-  if (!v.Address2.empty()) text += v.Address2.str() + "|";
-  text += v.City.str() + ", " + v.State.str() + "  " + v.Zip.str() + "||";
-  if (!v.Phone.empty()) text += "Phone: " + v.Phone.str() + "|";
-  if (!v.Fax.empty()) text += "Fax:      " + v.Fax.str();
-  if (!v.Contact.empty()) text += "||Contact: " + v.Contact.str();
-  crv::message(text, "Additional Subcontractor Info", crv::Icon::None, "&OK");
+  crv::message(vendorInformationText(crv::APV), "Additional Subcontractor Info", crv::Icon::None, "&OK");
 }
 
 }  // namespace crvpo

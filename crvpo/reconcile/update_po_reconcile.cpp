@@ -4,6 +4,7 @@
 #include <string>
 
 #include "crvpo/foundation/list_stripes.h"
+#include "crvpo/foundation/vendor_information.h"
 #include "crvpo/reconcile/pack_slip_close.h"
 #include "crvpo/reconcile/reconcile_po_detail.h"
 #include "host/data/shared_values.h"
@@ -200,14 +201,7 @@ Level UpdatePOReconcileWindow::takeEvent(const crv::ui::Event& event) {
 }
 
 void UpdatePOReconcileWindow::showVendor() {
-  const crv::APVendorRecord& v = crv::APV;
-  std::string text = v.VendorName.str() + "|" + v.Address.str() + "|";
-  if (!v.Address2.empty()) text += v.Address2.str() + "|";
-  text += v.City.str() + ", " + v.State.str() + "  " + v.Zip.str() + "||";
-  if (!v.Phone.empty()) text += "Phone: " + v.Phone.str() + "|";
-  if (!v.Fax.empty()) text += "Fax:      " + v.Fax.str();
-  if (!v.Contact.empty()) text += "||Contact: " + v.Contact.str();
-  crv::message(text, "Additional Vendor Info", crv::Icon::Information);
+  crv::message(vendorInformationText(crv::APV), "Additional Vendor Info", crv::Icon::Information);
 }
 
 void UpdatePOReconcileWindow::sendLines() {

@@ -50,6 +50,13 @@ class EmailSelectProcedure final : public crv::ui::WindowManager {
       toggle();
       return Level::Notify;
     }
+    // A click in the tick column ticks or unticks the entry clicked.
+    if (event.kind == crv::ui::EventKind::NewSelection && event.column == 0 && event.control &&
+        event.control->is("?List")) {
+      const Level level = WindowManager::takeEvent(event);
+      toggle();
+      return level;
+    }
     const Level level = WindowManager::takeEvent(event);
     // Space ticks in the list and types a space everywhere else.
     const crv::ui::Control* focus = window().focus();
