@@ -55,6 +55,13 @@ void CommitmentBatch::add(const Commitment& entry) {
   total->second.quantity += entry.quantity;
 }
 
+void CommitmentBatch::takeBack(const Commitment& entry) {
+  Commitment reversed = entry;
+  reversed.amount = -entry.amount;
+  reversed.quantity = -entry.quantity;
+  add(reversed);
+}
+
 void CommitmentBatch::post(CommitmentPoster& poster, int sign) const {
   for (const auto& [target, total] : totals_) poster.apply(total, sign);
 }

@@ -65,6 +65,9 @@ class CommitmentPoster {
 class CommitmentBatch {
  public:
   void add(const Commitment& entry);
+  // Adds the entry with its amount and quantity turned round: posting then
+  // takes it back.
+  void takeBack(const Commitment& entry);
   // Posts every total (sign +1) or takes them back (-1), in target order.
   void post(CommitmentPoster& poster, int sign = +1) const;
   bool empty() const { return totals_.empty(); }

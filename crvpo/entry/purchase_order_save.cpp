@@ -65,9 +65,12 @@ bool PurchaseOrderSave::post(crv::TableSteps& steps, bool inserting, PONumberCou
     }
   }
 
+  // What the order committed when it was opened is taken back and what its
+  // lines commit now is posted, netted per cost line, change-order detail
+  // and item: changing one line of a long order writes only what moves.
   CommitmentPoster poster(connection, steps);
-  const auto& entries = opening.entries();
-  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) poster.apply(*entry, -1);
+  CommitmentBatch moves;
+  for (const Commitment& entry : opening.entries()) moves.takeBack(entry);
 
   StateTally tally;
   crv::PrivateTable<crv::PODetailRecord> lines(connection);
@@ -76,10 +79,11 @@ bool PurchaseOrderSave::post(crv::TableSteps& steps, bool inserting, PONumberCou
   while (steps.next(lines.table)) {
     tally.add(lines.rec.Reconciliation);
     if (auto entry = poster.rule().of(lines.rec)) {
-      poster.apply(*entry, +1);
+      moves.add(*entry);
       posted.add(std::move(*entry));
     }
   }
+  moves.post(poster);
   setStateAndSortFields(po, tally.state(po.POAmount));
 
   if (advanceCounter) {

@@ -235,18 +235,17 @@ TEST_F(PurchaseOrderSaveTest, AFailureAtAnyStepRollsEveryFigureBackAndKeepsTheOp
   ASSERT_EQ(PODetail.update(), TableStatus::Ok);
   const auto before = opening.entries();
 
-  // The save takes back the item, then the cost line (last entry first),
-  // posts the two lines as they are now and writes the header.
+  // The save nets what the order committed when opened against what its
+  // lines commit now: only the cost line moves (the item's figure stays),
+  // then the header is written.
   using crv::test::Fault;
   using crv::test::StorageOp;
   const FaultCase cases[] = {
-      {StorageOp::Write, 1, Fault::DiskFull, "Disk Full: database or disk is full (89) Saving INMaster"},
-      {StorageOp::Write, 2, Fault::IoError, "disk I/O error (10) Saving JCCost"},
-      {StorageOp::Write, 3, Fault::Busy, "File Is Already Locked (32) Saving JCCost"},
-      {StorageOp::Write, 4, Fault::DiskFull, " Saving INMaster"},
-      {StorageOp::Write, 5, Fault::DiskFull, " Saving POMaster"},
-      {StorageOp::Read, 3, Fault::IoError, "disk I/O error (10) Reading PODetail"},
-      {StorageOp::Read, 6, Fault::IoError, " Reading INMaster"},
+      {StorageOp::Write, 1, Fault::DiskFull, "Disk Full: database or disk is full (89) Saving JCCost"},
+      {StorageOp::Write, 1, Fault::IoError, "disk I/O error (10) Saving JCCost"},
+      {StorageOp::Write, 1, Fault::Busy, "File Is Already Locked (32) Saving JCCost"},
+      {StorageOp::Write, 2, Fault::DiskFull, " Saving POMaster"},
+      {StorageOp::Read, 1, Fault::IoError, "disk I/O error (10) Reading PODetail"},
       {StorageOp::Commit, 1, Fault::Busy, "File Is Already Locked (32) Saving POMaster"},
   };
   OperationOutcome failed;
