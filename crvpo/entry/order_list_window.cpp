@@ -143,8 +143,10 @@ void OrderListWindow::onButtons() {
     tagsChanged();
   });
   onAccepted("?TagAll", [this] {
-    rows_.tagAll();
-    tagsChanged();
+    totalAmount_ = {};
+    totalOpenAmount_ = {};
+    rows_.tagAll(crv::ui::BrowseClass::defaultTagLimit, [this] { addToTotals(crv::POM); });
+    showTags();
   });
   onAccepted("?UntagAll", [this] {
     rows_.clearTags();
@@ -224,9 +226,17 @@ void OrderListWindow::tagsChanged() {
   for (crv::Id poid : taggedOrders()) {
     orders.rec.POID = poid;
     if (!orders.fetch(crv::POMasterRecord::KeyPOID)) continue;
-    totalAmount_ += orders.rec.POAmount;
-    totalOpenAmount_ += remainingOf(orders.rec, rows_.negativeRemaining());
+    addToTotals(orders.rec);
   }
+  showTags();
+}
+
+void OrderListWindow::addToTotals(const crv::POMasterRecord& order) {
+  totalAmount_ += order.POAmount;
+  totalOpenAmount_ += remainingOf(order, rows_.negativeRemaining());
+}
+
+void OrderListWindow::showTags() {
   keepTags();
   window().touch();
 }

@@ -42,6 +42,9 @@ class OrderListWindow : public crv::ui::WindowManager {
 
   // The tags changed: totals, and the procedure's own bookkeeping.
   void tagsChanged();
+  void addToTotals(const crv::POMasterRecord& order);
+  // Keeps the tags for the next opening and shows them with their totals.
+  void showTags();
   virtual void keepTags() {}
   // Delete: the procedure decides between the highlighted and the tagged.
   virtual void deleteOrders() = 0;

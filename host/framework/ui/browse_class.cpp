@@ -579,12 +579,17 @@ std::size_t BrowseClass::collectView(std::size_t limit, const std::function<bool
   return seen;
 }
 
-std::size_t BrowseClass::tagAll(std::size_t limit) {
+std::size_t BrowseClass::tagAll(std::size_t limit, const std::function<void()>& eachTagged) {
   Operation operation(*this);
   std::set<RowId> rows;
   if (limit > 0)
     collectView(
-        limit, [](RowId) { return true; }, rows);
+        limit,
+        [&](RowId) {
+          if (eachTagged) eachTagged();
+          return true;
+        },
+        rows);
   tags_.clear();
   for (RowId row : rows) tags_.tag(row);
   for (BrowseRow& row : page_) requeue(row);

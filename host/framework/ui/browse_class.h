@@ -115,7 +115,9 @@ class BrowseClass : public ListModel {
   void untag(RowId row);
   // Tags exactly the rows of the current view (range, filter, tag view), at
   // most `limit` of them, reading in key order; returns how many are tagged.
-  std::size_t tagAll(std::size_t limit = defaultTagLimit);
+  // `eachTagged` is called for every row tagged while the table's buffer
+  // holds it, so that figures of the tagged rows come from the same pass.
+  std::size_t tagAll(std::size_t limit = defaultTagLimit, const std::function<void()>& eachTagged = {});
   // Tags the rows of the current view that were not tagged and untags the
   // rest, reading at most `limit` rows; returns how many are tagged.
   std::size_t reverseTags(std::size_t limit = defaultTagLimit);
