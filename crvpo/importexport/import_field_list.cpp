@@ -16,7 +16,8 @@ std::vector<std::string> headings(bool fixed) {
 template <class Field>
 void loadCells(const std::vector<LayoutCell<Field>>& cells, std::vector<ImportFieldList::Entry>& entries) {
   entries.clear();
-  for (const auto& cell : cells) entries.push_back({std::string(specOf(cell.field).contents), cell.width});
+  for (const auto& cell : cells)
+    entries.push_back({std::string(descriptorOf(cell.field).contents), cell.width});
 }
 
 }  // namespace
@@ -98,9 +99,9 @@ std::string ImportFieldList::cells() const {
   for (const Entry& entry : entries_) {
     if (detail_) {
       if (auto field = detailFieldByContents(entry.contents))
-        out += cellText(specOf(*field).code, entry.length);
+        out += cellText(descriptorOf(*field).code, entry.length);
     } else if (auto field = headerFieldByContents(entry.contents)) {
-      out += cellText(specOf(*field).code, entry.length);
+      out += cellText(descriptorOf(*field).code, entry.length);
     }
   }
   return out;

@@ -80,7 +80,7 @@ class ImportItemWindow final : public crv::ui::WindowManager {
 
 std::vector<std::string> headerItemChoices() {
   std::vector<std::string> choices;
-  for (const HeaderSpec& spec : headerSpecs()) choices.emplace_back(spec.contents);
+  for (const HeaderDescriptor& descriptor : headerDescriptors()) choices.emplace_back(descriptor.contents);
   return choices;
 }
 

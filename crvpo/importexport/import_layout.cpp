@@ -10,25 +10,26 @@ using H = HeaderField;
 using D = DetailField;
 using K = ValueKind;
 
-template <class Spec, class Field>
-const Spec& find(const std::vector<Spec>& specs, Field field) {
-  for (const Spec& spec : specs)
-    if (spec.field == field) return spec;
-  return specs.back();  // Unused
+template <class Descriptor, class Field>
+const Descriptor& find(const std::vector<Descriptor>& descriptors, Field field) {
+  for (const Descriptor& descriptor : descriptors)
+    if (descriptor.field == field) return descriptor;
+  return descriptors.back();  // Unused
 }
 
-template <class Spec>
-auto byCode(const std::vector<Spec>& specs, std::string_view code) -> std::optional<decltype(Spec::field)> {
-  for (const Spec& spec : specs)
-    if (spec.code == code) return spec.field;
+template <class Descriptor>
+auto byCode(const std::vector<Descriptor>& descriptors, std::string_view code)
+    -> std::optional<decltype(Descriptor::field)> {
+  for (const Descriptor& descriptor : descriptors)
+    if (descriptor.code == code) return descriptor.field;
   return std::nullopt;
 }
 
-template <class Spec>
-auto byContents(const std::vector<Spec>& specs, std::string_view contents)
-    -> std::optional<decltype(Spec::field)> {
-  for (const Spec& spec : specs)
-    if (spec.contents == contents) return spec.field;
+template <class Descriptor>
+auto byContents(const std::vector<Descriptor>& descriptors, std::string_view contents)
+    -> std::optional<decltype(Descriptor::field)> {
+  for (const Descriptor& descriptor : descriptors)
+    if (descriptor.contents == contents) return descriptor.field;
   return std::nullopt;
 }
 
@@ -39,13 +40,13 @@ int twoDigits(std::string_view text) {
 
 template <class Field>
 void appendCells(std::string& out, const std::vector<LayoutCell<Field>>& cells) {
-  for (const auto& cell : cells) out += cellText(specOf(cell.field).code, cell.width);
+  for (const auto& cell : cells) out += cellText(descriptorOf(cell.field).code, cell.width);
 }
 
 }  // namespace
 
-const std::vector<HeaderSpec>& headerSpecs() {
-  static const std::vector<HeaderSpec> specs = {
+const std::vector<HeaderDescriptor>& headerDescriptors() {
+  static const std::vector<HeaderDescriptor> descriptors = {
       {H::RecordType, "R1", "Record Type (H)", K::Text, 10, 10},
       {H::POID, "PO", "POID", K::Number},
       {H::VendorID, "VI", "Vendor ID", K::Number},
@@ -78,11 +79,11 @@ const std::vector<HeaderSpec>& headerSpecs() {
       {H::Terms, "TM", "Terms", K::Text, 20, 20},
       {H::Unused, "00", "Unused", K::Ignored},
   };
-  return specs;
+  return descriptors;
 }
 
-const std::vector<DetailSpec>& detailSpecs() {
-  static const std::vector<DetailSpec> specs = {
+const std::vector<DetailDescriptor>& detailDescriptors() {
+  static const std::vector<DetailDescriptor> descriptors = {
       {D::RecordType, "R2", "Record Type (D)", K::Text, 10, 10},
       {D::POID, "PO", "POID", K::Number},
       {D::PONumber, "DN", "PO Number", K::Text, 20, 20},
@@ -105,19 +106,23 @@ const std::vector<DetailSpec>& detailSpecs() {
       {D::DeadlineDate, "D3", "Deadline Date", K::Date},
       {D::Unused, "00", "Unused", K::Ignored},
   };
-  return specs;
+  return descriptors;
 }
 
-const HeaderSpec& specOf(HeaderField field) { return find(headerSpecs(), field); }
-const DetailSpec& specOf(DetailField field) { return find(detailSpecs(), field); }
+const HeaderDescriptor& descriptorOf(HeaderField field) { return find(headerDescriptors(), field); }
+const DetailDescriptor& descriptorOf(DetailField field) { return find(detailDescriptors(), field); }
 
-std::optional<HeaderField> headerFieldByCode(std::string_view code) { return byCode(headerSpecs(), code); }
-std::optional<DetailField> detailFieldByCode(std::string_view code) { return byCode(detailSpecs(), code); }
+std::optional<HeaderField> headerFieldByCode(std::string_view code) {
+  return byCode(headerDescriptors(), code);
+}
+std::optional<DetailField> detailFieldByCode(std::string_view code) {
+  return byCode(detailDescriptors(), code);
+}
 std::optional<HeaderField> headerFieldByContents(std::string_view contents) {
-  return byContents(headerSpecs(), contents);
+  return byContents(headerDescriptors(), contents);
 }
 std::optional<DetailField> detailFieldByContents(std::string_view contents) {
-  return byContents(detailSpecs(), contents);
+  return byContents(detailDescriptors(), contents);
 }
 
 std::string cellText(std::string_view code, int width) {

@@ -80,7 +80,7 @@ enum class DetailField : std::uint8_t {
 enum class ValueKind : std::uint8_t { Ignored, Text, Number, Amount, Quantity, Real, Date };
 
 template <class Field>
-struct FieldSpec {
+struct FieldDescriptor {
   Field field;
   std::string_view code;      // "PN"
   std::string_view contents;  // "PO Number", as the source form shows it
@@ -91,15 +91,15 @@ struct FieldSpec {
   int tableWidth = 0;
 };
 
-using HeaderSpec = FieldSpec<HeaderField>;
-using DetailSpec = FieldSpec<DetailField>;
+using HeaderDescriptor = FieldDescriptor<HeaderField>;
+using DetailDescriptor = FieldDescriptor<DetailField>;
 
 // Every header field in the order of the header table, then "Unused"; every
 // detail field, then "Unused".
-const std::vector<HeaderSpec>& headerSpecs();
-const std::vector<DetailSpec>& detailSpecs();
-const HeaderSpec& specOf(HeaderField field);
-const DetailSpec& specOf(DetailField field);
+const std::vector<HeaderDescriptor>& headerDescriptors();
+const std::vector<DetailDescriptor>& detailDescriptors();
+const HeaderDescriptor& descriptorOf(HeaderField field);
+const DetailDescriptor& descriptorOf(DetailField field);
 
 // By code ("PN") or by contents ("PO Number"); nothing when unknown.
 std::optional<HeaderField> headerFieldByCode(std::string_view code);

@@ -72,9 +72,10 @@ void ImportPreviewList::setLayout(const ImportLayout& layout, bool exchange) {
   for (const Shown& shown : shownFields) {
     const bool always = shown.field == H::PONumber || shown.field == H::POAmount;
     if (!always && !layout.has(shown.field)) continue;
-    const HeaderSpec& spec = specOf(shown.field);
+    const HeaderDescriptor& descriptor = descriptorOf(shown.field);
     const std::string picture =
-        shown.picture ? shown.picture : "@s" + std::to_string(exchange ? spec.tableWidth : spec.keptWidth);
+        shown.picture ? shown.picture
+                      : "@s" + std::to_string(exchange ? descriptor.tableWidth : descriptor.keptWidth);
     columns_.push_back({shown.field, shown.heading, crv::Picture::parse(picture)});
     headings.push_back(shown.heading);
   }

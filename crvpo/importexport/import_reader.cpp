@@ -136,10 +136,11 @@ bool ImportReader::readHeader(LineCheck& check, ImportHeader& header) {
   for (std::size_t i = 0; i < source_.layout.header.size(); ++i) {
     const HeaderField field = source_.layout.header[i].field;
     if (field == HeaderField::POID && !ownIds) continue;
-    if (split_.unclosedQuote == static_cast<int>(i)) check.warn(quoteNotClosedText(specOf(field).contents));
-    const HeaderSpec& spec = specOf(field);
-    if (auto problem = reader.read(split_.values[i], spec.kind, spec.contents, widthOf(spec),
-                                   headerTarget(field, header))) {
+    if (split_.unclosedQuote == static_cast<int>(i))
+      check.warn(quoteNotClosedText(descriptorOf(field).contents));
+    const HeaderDescriptor& descriptor = descriptorOf(field);
+    if (auto problem = reader.read(split_.values[i], descriptor.kind, descriptor.contents,
+                                   widthOf(descriptor), headerTarget(field, header))) {
       check.reject(*problem);
       return false;
     }
@@ -187,15 +188,15 @@ bool ImportReader::readDetail(LineCheck& check, ImportDetail& detail) {
   for (std::size_t i = 0; i < source_.layout.detail.size(); ++i) {
     const DetailField field = source_.layout.detail[i].field;
     if (field == DetailField::POID && role_ == Role::OneFile) continue;
-    const DetailSpec& spec = specOf(field);
-    if (split_.unclosedQuote == static_cast<int>(i)) check.warn(quoteNotClosedText(spec.contents));
+    const DetailDescriptor& descriptor = descriptorOf(field);
+    if (split_.unclosedQuote == static_cast<int>(i)) check.warn(quoteNotClosedText(descriptor.contents));
     std::string_view value = split_.values[i];
     if (field == DetailField::DetailType) {
       detail.typeCode = detailTypeCode(value, source_.exchange());
       continue;
     }
-    if (auto problem =
-            reader.read(value, spec.kind, spec.contents, widthOf(spec), detailTarget(field, detail))) {
+    if (auto problem = reader.read(value, descriptor.kind, descriptor.contents, widthOf(descriptor),
+                                   detailTarget(field, detail))) {
       check.reject(*problem);
       return false;
     }
@@ -246,8 +247,8 @@ void ImportReader::takeItem(ImportDetail& detail) {
   const ImportLookups::Item* item = lookups_.item(itemId);
   if (!item) return;
   if (text(detail.description).empty()) {
-    const DetailSpec& spec = specOf(DetailField::Description);
-    detail.description = preview_->keep(cutText(item->description, widthOf(spec)));
+    const DetailDescriptor& descriptor = descriptorOf(DetailField::Description);
+    detail.description = preview_->keep(cutText(item->description, widthOf(descriptor)));
   }
   if (detail.qtyOrdered.isZero() || detail.unitPrice != 0 || !detail.totalAmount.isZero()) return;
   const auto header = headerAt_.find(detail.fileId);

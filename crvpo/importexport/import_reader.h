@@ -90,9 +90,9 @@ class ImportReader {
   void checkTotals();
 
   // The width text of a field is cut to.
-  template <class Spec>
-  int widthOf(const Spec& spec) const {
-    return source_.exchange() ? spec.tableWidth : spec.keptWidth;
+  template <class Descriptor>
+  int widthOf(const Descriptor& descriptor) const {
+    return source_.exchange() ? descriptor.tableWidth : descriptor.keptWidth;
   }
   std::string_view text(ImportDetail::Ref ref) const { return crv::clip(preview_->text(ref)); }
 
