@@ -12,10 +12,15 @@
 //   - with a PostgreSQL server given (bench/bench_engines.h), the same company
 //     copied there (before any figure is mended) and the recalculation and
 //     the set-based floor run on the server, side by side.
+// Beside wall time each figure gives the CPU time it took (user and system):
+// this process's, and on the server that of every server process (the
+// private server of scripts/bench.sh serves nobody else), so that figures
+// taken on a busy machine stay comparable.
 //
 //   recalc_bench [orders] [lines per order]   (default 100000 10)
 #include <libpq-fe.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -23,6 +28,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -46,6 +52,73 @@ constexpr int codesPerJob = 10;
 
 double seconds(Clock::time_point since) {
   return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+double ownCpu() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  auto of = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  return of(usage.ru_utime) + of(usage.ru_stime);
+}
+
+// Fields 14 to 17 of /proc/PID/stat: user and system time of the process
+// and of its children that ended, in clock ticks; the parent's id in `parent`.
+double processCpu(const std::string& pid, bool withEnded, long& parent) {
+  std::ifstream stat("/proc/" + pid + "/stat");
+  std::string text;
+  std::getline(stat, text);
+  const std::size_t end = text.rfind(')');
+  if (end == std::string::npos) return 0;
+  std::istringstream rest(text.substr(end + 2));
+  std::string field;
+  long ticks[4] = {};
+  for (int i = 3; i <= 17 && rest >> field; ++i) {
+    if (i == 4) parent = std::atol(field.c_str());
+    if (i >= 14) ticks[i - 14] = std::atol(field.c_str());
+  }
+  const long sum = ticks[0] + ticks[1] + (withEnded ? ticks[2] + ticks[3] : 0);
+  return static_cast<double>(sum) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// The CPU time of the private server's processes so far: the postmaster
+// with the server processes that ended, and those still running.
+double serverCpu() {
+  const char* folder = std::getenv("CRV_TEST_PG_FOLDER");
+  if (!folder) return 0;
+  std::ifstream pidFile(std::string(folder) + "/data/postmaster.pid");
+  std::string postmaster;
+  if (!std::getline(pidFile, postmaster)) return 0;
+  long parent = 0;
+  double total = processCpu(postmaster, true, parent);
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    const std::string pid = entry.path().filename().string();
+    if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    const double cpu = processCpu(pid, false, parent);
+    if (std::to_string(parent) == postmaster) total += cpu;
+  }
+  return total;
+}
+
+// What one step took: wall time, and CPU time here and on the server.
+struct Cost {
+  double wall = 0, cpu = 0, serverCpu = 0;
+  double totalCpu() const { return cpu + serverCpu; }
+  std::string text() const {
+    char line[120];
+    std::snprintf(line, sizeof line, "%7.2f s wall, %7.2f s CPU (%.2f here, %.2f on the server)", wall,
+                  totalCpu(), cpu, serverCpu);
+    return line;
+  }
+};
+
+// `onServer`: the step runs on the server, whose CPU time counts too.
+template <class Step>
+Cost measure(bool onServer, Step step) {
+  const double cpuBefore = ownCpu();
+  const double serverBefore = onServer ? serverCpu() : 0;
+  const auto start = Clock::now();
+  step();
+  return {seconds(start), ownCpu() - cpuBefore, onServer ? serverCpu() - serverBefore : 0};
 }
 
 long statusKb(const char* key) {
@@ -284,26 +357,29 @@ double timeSave(const fs::path& folder) {
   return each;
 }
 
-// The recalculation through the table layer: its time, and its peak memory
-// printed.
-double recalculate(const fs::path& folder) {
+// The recalculation through the table layer: what it took, and its peak
+// memory printed.
+Cost recalculate(const fs::path& folder, bool onServer) {
   auto company = crv::Company::open(folder);
   const long before = statusKb("VmRSS:");
   resetPeak();
   Counting counting;
-  const auto start = Clock::now();
-  const crvpo::RecalcSummary summary = crvpo::CommittedCostRecalculation(company->connection()).run(counting);
-  const double time = seconds(start);
-  std::printf("recalculation:  %7.2f s  (%ld cost lines and %ld orders changed, %lld lines committing)\n",
-              time, counting.costs, counting.orders, static_cast<long long>(summary.linesCommitted));
+  crvpo::RecalcSummary summary;
+  const Cost cost = measure(
+      onServer, [&] { summary = crvpo::CommittedCostRecalculation(company->connection()).run(counting); });
+  std::printf("recalculation:  %s\n  (%ld cost lines and %ld orders changed, %lld lines committing)\n",
+              cost.text().c_str(), counting.costs, counting.orders,
+              static_cast<long long>(summary.linesCommitted));
   std::printf("  peak resident memory: %ld KB above the %ld KB before the run\n", statusKb("VmHWM:") - before,
               before);
-  return time;
+  return cost;
 }
 
-void compare(double recalcTime, double floorTime, const std::string& byRecalc, const std::string& bySql) {
-  std::printf("set-based SQL:  %7.2f s\n", floorTime);
-  std::printf("ratio:          %7.2f x the floor (target: within 3x)\n", recalcTime / floorTime);
+void compare(const Cost& recalc, const Cost& floor, const char* target, const std::string& byRecalc,
+             const std::string& bySql) {
+  std::printf("set-based SQL:  %s\n", floor.text().c_str());
+  std::printf("ratio:          %7.2f x the floor by wall time, %.2f x by CPU time (target: %s)\n",
+              recalc.wall / floor.wall, recalc.totalCpu() / floor.totalCpu(), target);
   std::printf("same figures:   %s\n", byRecalc == bySql ? "yes" : ("NO: " + byRecalc + "/ " + bySql).c_str());
 }
 
@@ -312,6 +388,7 @@ void compare(double recalcTime, double floorTime, const std::string& byRecalc, c
 int main(int argc, char** argv) {
   const int orders = argc > 1 ? std::atoi(argv[1]) : 100000;
   const int linesPerOrder = argc > 2 ? std::atoi(argv[2]) : 10;
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
   const fs::path folder = fs::temp_directory_path() / ("recalc_bench_" + std::to_string(::getpid()));
   fs::create_directories(folder);
   try {
@@ -333,19 +410,17 @@ int main(int argc, char** argv) {
     }
 
     std::printf("-- SQLite\n");
-    const double recalcTime = recalculate(folder);
+    const Cost recalcCost = recalculate(folder, false);
     const std::string byRecalc = totals(folder / crv::Company::databaseFileName);
-    const auto start = Clock::now();
-    setBasedFloor(folder / crv::Company::databaseFileName);
-    compare(recalcTime, seconds(start), byRecalc, totals(folder / crv::Company::databaseFileName));
+    const Cost floorCost = measure(false, [&] { setBasedFloor(folder / crv::Company::databaseFileName); });
+    compare(recalcCost, floorCost, "within 1.5x", byRecalc, totals(folder / crv::Company::databaseFileName));
 
     if (!server.empty()) {
       std::printf("-- PostgreSQL\n");
-      const double serverTime = recalculate(server);
+      const Cost serverCost = recalculate(server, true);
       const std::string byServerRecalc = Server(server).run(totalsQuery);
-      const auto floorStart = Clock::now();
-      setBasedFloorOnServer(server);
-      compare(serverTime, seconds(floorStart), byServerRecalc, Server(server).run(totalsQuery));
+      const Cost serverFloor = measure(true, [&] { setBasedFloorOnServer(server); });
+      compare(serverCost, serverFloor, "within 3x", byServerRecalc, Server(server).run(totalsQuery));
       std::printf("one save:       %7.2f ms\n", timeSave(server) * 1000);
       fs::remove_all(server);
     } else {

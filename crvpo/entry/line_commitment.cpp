@@ -49,6 +49,14 @@ std::optional<Commitment> commitmentOf(const crv::PODetailRecord& line, double f
   return std::nullopt;
 }
 
+// Every field lineKind, openAmount, stockOnOrder, commitmentOf and
+// LineCommitments::factor read; a field added to the rule is added here.
+void readOnlyTheRuleFields(crv::Table& lines) {
+  lines.readOnly({"POID", "SequenceNo", "DetailID", "TextFlag", "DetailType", "Reconciliation", "QtyOrdered",
+                  "QtyInvoiced", "TotalAmount", "AmountInvoiced", "JobID", "CostCode", "CODetailID", "ItemID",
+                  "ConversionID", "INVQuantity", "QtyRcvdNotInvoiced", "QtyThisPackSlip"});
+}
+
 double LineCommitments::factor(const crv::PODetailRecord& line) {
   if (line.ConversionID == 0) return 1;
   conversions_.rec.ConversionID = line.ConversionID;

@@ -69,6 +69,11 @@ crv::Quantity stockOnOrder(const crv::PODetailRecord& line, double factor);
 // for a line of a kind that commits nothing.
 std::optional<Commitment> commitmentOf(const crv::PODetailRecord& line, double factor);
 
+// Makes reads of `lines` (a PODetail table) fill only the fields the rule
+// looks at, with the line's order, sequence number and DetailID: for passes
+// over every line that need nothing else.
+void readOnlyTheRuleFields(crv::Table& lines);
+
 // The rule with the reads it needs: the factor of a line's unit conversion
 // comes from INCnvrt, read through `steps` on `connection`.
 class LineCommitments {

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstring>
+#include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -11,6 +13,7 @@
 #include "crvpo/entry/line_commitment.h"
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/purchasing_tables.h"
+#include "host/framework/storage/batch_update.h"
 #include "host/framework/table/private_table.h"
 #include "host/framework/table/table_steps.h"
 
@@ -39,6 +42,30 @@ struct NewFigures {
   crv::Amount coCommitted;
 };
 
+// Writes rebuilt figures of one table a group of rows at a time; a failure
+// stops the run, naming the table.
+class FigureWriter {
+ public:
+  FigureWriter(crv::Connection& connection, crv::Table& table, crv::TableSteps& steps,
+               std::initializer_list<std::string_view> fields)
+      : table_(&table),
+        steps_(&steps),
+        batch_(connection.batchUpdate(table.def(), table.def().layout().indexesOf(fields))) {}
+
+  // The figures the table's buffer holds now, for the row it read last.
+  void write() { check(batch_->add({table_->currentRow(), table_->currentVersion()}, table_->buffer())); }
+  void finish() { check(batch_->finish()); }
+
+ private:
+  void check(const crv::TableError& error) {
+    if (error.failed()) steps_->fail(crv::StepFailure{error, crv::TableOp::Saving, table_->name()});
+  }
+
+  crv::Table* table_;
+  crv::TableSteps* steps_;
+  std::unique_ptr<crv::BatchUpdate> batch_;
+};
+
 // A line whose amounts do not fit the figures: the run stops with the order
 // and line named.
 struct OutOfRange {
@@ -48,7 +75,8 @@ struct OutOfRange {
 class Run {
  public:
   Run(crv::Connection& connection, crv::TableSteps& steps, RecalcObserver& observer, RecalcSummary& summary)
-      : observer_(observer),
+      : connection_(connection),
+        observer_(observer),
         summary_(summary),
         steps_(steps),
         costs_(connection),
@@ -56,7 +84,13 @@ class Run {
         orders_(connection),
         lines_(connection) {}
 
+  // Each pass reads only the fields it works with, and writes only the
+  // figures.
   void go() {
+    orders_.table.readOnly({"POID", "PONumber", "QuantityReconciled", "AmountReconciled"});
+    readOnlyTheRuleFields(lines_.table);
+    costs_.table.readOnly({"JobID", "CostCode", "Committed", "COCommitted"});
+    details_.table.readOnly({"CODID", "JobID", "CostCode", "Committed"});
     total_ = 2 * (costs_.table.records() + details_.table.records()) + orders_.table.records();
     observer_.progress(0, total_);
     gatherCostLines();
@@ -98,6 +132,7 @@ class Run {
   void rebuildOrders() {
     crv::POMasterRecord& order = orders_.rec;
     crv::PODetailRecord& line = lines_.rec;
+    FigureWriter writer(connection_, orders_.table, steps_, {"QuantityReconciled", "AmountReconciled"});
     orders_.table.set(crv::POMasterRecord::KeyPOID);
     lines_.table.set(crv::PODetailRecord::KeyPOID);
     bool haveLine = readNext(lines_.table);
@@ -128,13 +163,13 @@ class Run {
                            quantityAfter, order.AmountReconciled, amount};
         order.QuantityReconciled = quantityAfter;
         order.AmountReconciled = amount;
-        if (steps_.update(orders_.table)) {
-          ++summary_.ordersChanged;
-          observer_.orderChanged(change);
-        }
+        writer.write();
+        ++summary_.ordersChanged;
+        observer_.orderChanged(change);
       }
       tick();
     }
+    writer.finish();
   }
 
   static OutOfRange outOfRange(const crv::POMasterRecord& order, const crv::PODetailRecord* line,
@@ -165,6 +200,7 @@ class Run {
   void writeCostLines() {
     std::vector<bool> taken(costFigures_.size(), false);
     crv::JCCostRecord& cost = costs_.rec;
+    FigureWriter writer(connection_, costs_.table, steps_, {"Committed", "COCommitted"});
     costs_.table.set(crv::JCCostRecord::KeyJobCodeType);
     while (readNext(costs_.table)) {
       ++summary_.costLines;
@@ -186,17 +222,18 @@ class Run {
                               figures.committed, cost.COCommitted, figures.coCommitted};
         cost.Committed = figures.committed;
         cost.COCommitted = figures.coCommitted;
-        if (steps_.update(costs_.table)) {
-          ++summary_.costLinesChanged;
-          observer_.costLineChanged(change);
-        }
+        writer.write();
+        ++summary_.costLinesChanged;
+        observer_.costLineChanged(change);
       }
       tick();
     }
+    writer.finish();
   }
 
   void writeDetails() {
     crv::JCCODRecord& detail = details_.rec;
+    FigureWriter writer(connection_, details_.table, steps_, {"Committed"});
     details_.table.set(crv::JCCODRecord::KeyCODID);
     while (readNext(details_.table)) {
       ++summary_.coDetails;
@@ -205,15 +242,16 @@ class Run {
       if (after != detail.Committed) {
         CODetailChange change{detail.CODID, detail.JobID, detail.CostCode, detail.Committed, after};
         detail.Committed = after;
-        if (steps_.update(details_.table)) {
-          ++summary_.coDetailsChanged;
-          observer_.coDetailChanged(change);
-        }
+        writer.write();
+        ++summary_.coDetailsChanged;
+        observer_.coDetailChanged(change);
       }
       tick();
     }
+    writer.finish();
   }
 
+  crv::Connection& connection_;
   RecalcObserver& observer_;
   RecalcSummary& summary_;
   crv::TableSteps& steps_;

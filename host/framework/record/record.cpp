@@ -38,6 +38,16 @@ int RecordLayout::indexOf(std::string_view name) const {
   return -1;
 }
 
+std::vector<int> RecordLayout::indexesOf(std::initializer_list<std::string_view> names) const {
+  std::vector<int> indexes;
+  for (std::string_view name : names) {
+    const int index = indexOf(name);
+    if (index < 0) throw std::out_of_range("no field " + std::string(name));
+    indexes.push_back(index);
+  }
+  return indexes;
+}
+
 LayoutBuilder& LayoutBuilder::put(const char* name, FieldKind kind, std::uint32_t width, const void* member) {
   const auto offset = static_cast<const char*>(member) - reinterpret_cast<const char*>(base_);
   fields_.push_back(FieldDef{name, kind, width, offset});
@@ -253,6 +263,14 @@ void Record::copyFrom(const Record& other) {
   if (&other.layout() != &layout()) throw std::logic_error("copying between different record types");
   for (const auto& def : layout().fields())
     std::memcpy(reinterpret_cast<char*>(this) + def.offset, bytesOf(other, def), storedSize(def));
+}
+
+void Record::copyFields(const Record& other, const std::vector<int>& fields) {
+  if (&other.layout() != &layout()) throw std::logic_error("copying fields between different record types");
+  for (int index : fields) {
+    const FieldDef& def = layout().at(static_cast<std::size_t>(index));
+    std::memcpy(reinterpret_cast<char*>(this) + def.offset, bytesOf(other, def), storedSize(def));
+  }
 }
 
 void Record::applyChanges(const Record& before, const Record& after) {

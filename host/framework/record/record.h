@@ -7,6 +7,7 @@
 // assignment.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ class RecordLayout {
   std::size_t size() const { return fields_.size(); }
   // Index of the named field (case-insensitive), or -1.
   int indexOf(std::string_view name) const;
+  // Indexes of the named fields; throws std::out_of_range for a name the
+  // layout does not have.
+  std::vector<int> indexesOf(std::initializer_list<std::string_view> names) const;
   const FieldDef& at(std::size_t index) const { return fields_.at(index); }
 
  private:
@@ -127,6 +131,9 @@ class Record {
   bool hasField(std::string_view name) const { return layout().indexOf(name) >= 0; }
   // Copies the fields of another buffer of the same layout.
   void copyFrom(const Record& other);
+  // Copies the fields at the layout positions `fields` of another buffer
+  // of the same layout; the others keep their values.
+  void copyFields(const Record& other, const std::vector<int>& fields);
   // Takes from `after` every field whose value differs from `before` (all
   // three of one layout); the other fields keep this buffer's values. For
   // writing back only what a person changed over a row read again since.

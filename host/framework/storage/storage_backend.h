@@ -20,6 +20,7 @@
 
 namespace crv {
 
+class BatchUpdate;
 class BulkInsert;
 
 using RowId = std::int64_t;
@@ -53,6 +54,10 @@ struct ScanRequest {
   std::size_t rangeParts = 0;
   const Record* rangeLow = nullptr;
   const Record* rangeHigh = nullptr;
+  // The fields to read, as layout positions, when not every field is
+  // needed (the others keep what the record holds); nullptr reads them all.
+  // Holds the key's fields.
+  const std::vector<int>* fields = nullptr;
 };
 
 class Cursor {
@@ -106,6 +111,10 @@ class Connection {
   // Adds many rows to `def`'s table (host/framework/storage/bulk_insert.h).
   // Unless an engine has a faster way, one insert() per row.
   virtual std::unique_ptr<BulkInsert> bulkInsert(const TableDef& def);
+  // Writes the fields at the layout positions `fields` of many rows of
+  // `def`'s table (host/framework/storage/batch_update.h). Unless an engine
+  // has a faster way, one read and one update() per row.
+  virtual std::unique_ptr<BatchUpdate> batchUpdate(const TableDef& def, std::vector<int> fields);
 
   // Starts a transaction, waiting up to `wait` for other stations to finish
   // theirs. Code 32 when it could not be started in time. Nested calls are

@@ -19,6 +19,7 @@ struct Table::Position {
   bool hasLast = false;
   std::unique_ptr<Record> lastValues;
   RowId lastRow = 0;
+  std::vector<int> fields;  // what the cursor reads, when not every field
   std::unique_ptr<Cursor> cursor;
   bool cursorReverse = false;
   std::uint64_t generation = 0;
@@ -187,6 +188,12 @@ TableStatus Table::read(bool reverse) {
       request.startValues = p.startValues.get();
       request.startParts = p.startParts;
     }
+    if (!readFields_.empty()) {
+      p.fields = readFields_;
+      for (std::size_t i = 0; i < p.key->size(); ++i)
+        p.fields.push_back(def_->layout().indexOf(p.key->fields[i]));
+      request.fields = &p.fields;
+    }
     p.cursor.reset();
     p.cursor = store().scan(request);
     p.cursorReverse = reverse;
@@ -196,11 +203,17 @@ TableStatus Table::read(bool reverse) {
   const TableStatus status = finish(p.cursor->next(*buffer_, row));
   if (status == TableStatus::Ok) {
     holdRow(row);
+    partialRow_ = !readFields_.empty();
     rememberPosition(row.id);
   } else {
     p.cursor.reset();
   }
   return status;
+}
+
+void Table::readOnly(std::initializer_list<std::string_view> fields) {
+  readFields_ = def_->layout().indexesOf(fields);
+  if (position_) position_->cursor.reset();
 }
 
 void Table::rememberPosition(RowId row) {
@@ -246,6 +259,11 @@ TableStatus Table::tryInsert() {
 TableStatus Table::tryUpdate() {
   if (!ready()) return TableStatus::Failed;
   if (current_.id == 0) return finish(makeError(ErrorCode::RecordNotAvailable));
+  if (partialRow_) {
+    TableError error = makeError(ErrorCode::FileSystem);
+    error.fileMessage = "only some fields of the row were read; it cannot be written back whole";
+    return finish(error);
+  }
   RowRef row = current_;
   TableError error = store().update(row, *buffer_);
   if (error.code == ErrorCode::RecordChanged && standsAtOwnVersion(row))

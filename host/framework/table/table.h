@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -79,6 +80,12 @@ class Table {
   TableStatus setAfter(const KeyDef& key, RowId row);
   TableStatus next();
   TableStatus previous();
+  // Reads in key order fill only the named fields of the buffer (and the
+  // key's own), the others keeping what the buffer holds, so that a pass
+  // over wide rows that needs a few fields reads only those. A row read so
+  // cannot be written back whole: update() refuses it (a BatchUpdate writes
+  // such rows' fields). No names reads whole rows again.
+  void readOnly(std::initializer_list<std::string_view> fields);
 
   // Writes that report failures through the error reporter...
   TableStatus insert();
@@ -130,6 +137,7 @@ class Table {
   void holdRow(const RowRef& row) {
     current_ = row;
     ownVersions_.assign(1, row.version);
+    partialRow_ = false;
   }
   bool standsAtOwnVersion(RowRef& row);
 
@@ -143,6 +151,10 @@ class Table {
   // The versions of the current row this buffer read or wrote since it read
   // the row, oldest first.
   std::vector<RowVersion> ownVersions_;
+  // The fields reads in key order fill (none: all), and whether the current
+  // row was read so.
+  std::vector<int> readFields_;
+  bool partialRow_ = false;
   RowId primedRow_ = 0;
   RowVersion primedVersion_ = 0;
   std::int64_t primedNumber_ = 0;

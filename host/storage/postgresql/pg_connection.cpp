@@ -41,17 +41,20 @@ class PgCursor final : public Cursor {
         return makeError(ErrorCode::RecordNotAvailable);
       }
     }
-    store_->readRow(page_, position_, out, row);
+    store_->readRow(page_, position_, out, row, shape_.fields);
     rememberLast();
     ++position_;
     if (position_ >= page_.rows() && lastPageShort_) finished_ = true;
     return {};
   }
 
-  void heard(const TableDef& def, RowId row) {
+  // `rows` written (in ascending order), or rows added or removed when it
+  // holds 0.
+  void heard(const TableDef& def, const std::vector<RowId>& rows) {
     if (!store_ || &def != &store_->def() || position_ >= page_.rows()) return;
-    bool held = row == 0;
-    for (int i = position_; !held && i < page_.rows(); ++i) held = page_.integer(i, 0) == row;
+    bool held = rows.size() == 1 && rows.front() == 0;
+    for (int i = position_; !held && i < page_.rows(); ++i)
+      held = std::binary_search(rows.begin(), rows.end(), page_.integer(i, 0));
     if (!held) return;
     page_ = Result();
     position_ = 0;
@@ -82,7 +85,7 @@ class PgCursor final : public Cursor {
     last_.clear();
     if (const KeyDef* key = shape_.key)
       for (std::size_t i = 0; i < key->size(); ++i)
-        last_.emplace_back(page_.text(position_, store_->columnOf(key->fields[i])));
+        last_.emplace_back(page_.text(position_, store_->columnOf(key->fields[i], shape_)));
     if (!store_->uniqueOrder(shape_.key)) last_.emplace_back(page_.text(position_, 0));
     haveLast_ = true;
   }
@@ -107,6 +110,7 @@ ScanShape ScanShape::of(const ScanRequest& request) {
   shape.rangeBetween = request.rangeLow != request.rangeHigh;
   shape.start = request.start;
   shape.startParts = request.startParts;
+  if (request.fields) shape.fields = *request.fields;
   return shape;
 }
 
@@ -192,31 +196,47 @@ PgTableStore::PgTableStore(PgConnection& connection, const TableDef& def)
   }
   const std::string row = std::to_string(index + 2);
   const std::string expected = "$" + std::to_string(index + 3) + "::bigint";
-  // A fresh random version, never one a rolled-back write may have had.
-  updateSql_ = "UPDATE " + table_ + " SET " + sets + version + " = (floor(random() * 9.2e18)::bigint | 1), " +
+  updateSql_ = "UPDATE " + table_ + " SET " + sets + version + " = " + freshVersion + ", " +
                quote(writerColumn) + " = $" + writer + " WHERE " + rowColumn_ + " = $" + row + " AND (" +
                expected + " = 0 OR " + version + " = " + expected + ") RETURNING " + version;
 }
 
-void PgTableStore::readRow(const Result& result, int index, Record& out, RowRef& row) const {
+namespace {
+
+void readField(const Result& result, int index, int column, FieldRef field) {
+  switch (field.kind()) {
+    case FieldKind::Text:
+      field.setText(result.text(index, column));
+      break;
+    case FieldKind::Real:
+      field.setReal(result.real(index, column));
+      break;
+    default:
+      field.setInteger(result.integer(index, column));
+      break;
+  }
+}
+
+}  // namespace
+
+void PgTableStore::readRow(const Result& result, int index, Record& out, RowRef& row,
+                           const std::vector<int>& fields) const {
   row.id = result.integer(index, 0);
   row.version = result.integer(index, 1);
-  const RecordLayout& layout = def_->layout();
-  for (std::size_t i = 0; i < layout.size(); ++i) {
-    FieldRef field = out.field(i);
-    const int column = static_cast<int>(i) + 2;
-    switch (field.kind()) {
-      case FieldKind::Text:
-        field.setText(result.text(index, column));
-        break;
-      case FieldKind::Real:
-        field.setReal(result.real(index, column));
-        break;
-      default:
-        field.setInteger(result.integer(index, column));
-        break;
-    }
+  if (!fields.empty()) {
+    int column = 2;
+    for (int i : fields) readField(result, index, column++, out.field(static_cast<std::size_t>(i)));
+    return;
   }
+  for (std::size_t i = 0; i < def_->layout().size(); ++i)
+    readField(result, index, static_cast<int>(i) + 2, out.field(i));
+}
+
+int PgTableStore::columnOf(std::string_view field, const ScanShape& shape) const {
+  const int index = def_->layout().indexOf(field);
+  if (shape.fields.empty()) return 2 + index;
+  const auto found = std::find(shape.fields.begin(), shape.fields.end(), index);
+  return 2 + static_cast<int>(found - shape.fields.begin());
 }
 
 void PgTableStore::bindFields(Params& params, Record& record, bool withAutoNumber) const {
@@ -386,7 +406,12 @@ Params PgTableStore::scanParams(const ScanRequest& request) const {
 }
 
 std::string PgTableStore::scanSql(const ScanShape& request, int limit) const {
-  return "SELECT " + selectList_ + " FROM " + table_ + whereFor(request) + orderFor(request) + " LIMIT " +
+  std::string select = selectList_;
+  if (!request.fields.empty()) {
+    select = rowColumn_ + ", " + quote(versionColumn);
+    for (int i : request.fields) select += ", " + quote(def_->layout().at(static_cast<std::size_t>(i)).name);
+  }
+  return "SELECT " + select + " FROM " + table_ + whereFor(request) + orderFor(request) + " LIMIT " +
          std::to_string(limit);
 }
 
@@ -424,8 +449,10 @@ TableStore& PgConnection::store(const TableDef& def) {
   return *slot;
 }
 
-void PgConnection::wrote(const TableDef& def, RowId row) {
-  for (PgCursor* cursor : cursors_) cursor->heard(def, row);
+void PgConnection::wrote(const TableDef& def, RowId row) { wrote(def, std::vector<RowId>{row}); }
+
+void PgConnection::wrote(const TableDef& def, const std::vector<RowId>& rows) {
+  for (PgCursor* cursor : cursors_) cursor->heard(def, rows);
 }
 
 // A connection that broke is opened again before the next statement, except

@@ -28,6 +28,9 @@ class PgCursor;
 inline constexpr const char* hiddenRowColumn = "_row";
 inline constexpr const char* versionColumn = "_version";
 inline constexpr const char* writerColumn = "_writer";
+// A written row's new version: random, never one a rolled-back write may
+// have had.
+inline constexpr const char* freshVersion = "(floor(random() * 9.2e18)::bigint | 1)";
 
 // How a table's key fields are compared: case-insensitive text by its
 // lower-case form (ASCII only, under the "C" collation of every text column).
@@ -56,6 +59,7 @@ struct ScanShape {
   bool rangeBetween = false;  // two bounds rather than one value
   ScanRequest::Start start = ScanRequest::Start::First;
   std::size_t startParts = 0;
+  std::vector<int> fields;  // the fields read; empty: all of them
 
   static ScanShape of(const ScanRequest& request);
   std::size_t rangeParams() const { return rangeBetween ? 2 * rangeParts : rangeParts; }
@@ -75,19 +79,24 @@ class PgTableStore final : public TableStore {
 
   const TableDef& def() const { return *def_; }
   PgConnection& connection() { return *connection_; }
-  void readRow(const Result& result, int index, Record& out, RowRef& row) const;
+  // Reads a row of `result`: every field, or `fields` only when given.
+  void readRow(const Result& result, int index, Record& out, RowRef& row,
+               const std::vector<int>& fields = {}) const;
   // A page of a scan: the statement and its parameters.
   std::string scanSql(const ScanShape& shape, int limit) const;
   Params scanParams(const ScanRequest& request) const;
-  // The result column of a field of the select list.
-  int columnOf(std::string_view field) const { return 2 + def_->layout().indexOf(field); }
+  // The result column of a field read by `shape`.
+  int columnOf(std::string_view field, const ScanShape& shape) const;
   bool uniqueOrder(const KeyDef* key) const { return key && key->unique; }
   const std::string& rowColumn() const { return rowColumn_; }
+  const std::string& tableName() const { return table_; }
+  // After an update that matched nothing: the row is gone, or another write
+  // came first.
+  TableError whyUnchanged(RowId row);
 
  private:
   std::string whereFor(const ScanShape& shape) const;
   std::string orderFor(const ScanShape& shape) const;
-  TableError whyUnchanged(RowId row);
   void bindFields(Params& params, Record& record, bool withAutoNumber) const;
 
   PgConnection* connection_;
@@ -112,6 +121,7 @@ class PgConnection final : public Connection {
 
   TableStore& store(const TableDef& def) override;
   std::unique_ptr<BulkInsert> bulkInsert(const TableDef& def) override;
+  std::unique_ptr<BatchUpdate> batchUpdate(const TableDef& def, std::vector<int> fields) override;
   TableError begin(std::chrono::milliseconds wait) override;
   TableError commit() override;
   TableError rollback() override;
@@ -139,6 +149,8 @@ class PgConnection final : public Connection {
   void enlist(PgCursor* cursor) { cursors_.insert(cursor); }
   void delist(PgCursor* cursor) { cursors_.erase(cursor); }
   void wrote(const TableDef& def, RowId row);
+  // The same for many rows at once, `rows` in ascending order.
+  void wrote(const TableDef& def, const std::vector<RowId>& rows);
 
  private:
   bool usable(TableError& error);

@@ -7,8 +7,10 @@ namespace crv::sqlite {
 
 class SqliteCursor final : public Cursor {
  public:
-  SqliteCursor(SqliteConnection& connection, SqliteTableStore& store, std::unique_ptr<Statement> statement)
+  SqliteCursor(SqliteConnection& connection, SqliteTableStore& store, std::unique_ptr<Statement> statement,
+               const std::vector<int>* fields)
       : connection_(&connection), store_(&store), statement_(std::move(statement)) {
+    if (fields) fields_ = *fields;
     connection_->enlist(this);
   }
   ~SqliteCursor() override {
@@ -26,7 +28,7 @@ class SqliteCursor final : public Cursor {
     if (done_) return makeError(ErrorCode::RecordNotAvailable);
     const int rc = sqlite3_step(statement_->get());
     if (rc == SQLITE_ROW) {
-      store_->readRow(*statement_, out, row);
+      store_->readRow(*statement_, out, row, fields_.empty() ? nullptr : &fields_);
       return {};
     }
     done_ = true;
@@ -44,6 +46,7 @@ class SqliteCursor final : public Cursor {
   SqliteConnection* connection_;
   SqliteTableStore* store_;
   std::unique_ptr<Statement> statement_;
+  std::vector<int> fields_;  // the columns read when not every one
   bool done_ = false;
   bool invalidated_ = false;
 };
@@ -99,11 +102,24 @@ void SqliteTableStore::giveBack(std::unique_ptr<Statement> statement) {
   idle_.emplace(std::move(sql), std::move(statement));
 }
 
-void SqliteTableStore::readRow(const Statement& statement, Record& out, RowRef& row) const {
+void SqliteTableStore::readRow(const Statement& statement, Record& out, RowRef& row,
+                               const std::vector<int>* fields) const {
   row.id = sqlite3_column_int64(statement.get(), 0);
   row.version = sqlite3_column_int64(statement.get(), 1);
+  if (fields) {
+    int column = 2;
+    for (int i : *fields) statement.read(column++, out.field(static_cast<std::size_t>(i)));
+    return;
+  }
   const RecordLayout& layout = def_->layout();
   for (std::size_t i = 0; i < layout.size(); ++i) statement.read(static_cast<int>(i) + 2, out.field(i));
+}
+
+std::string SqliteTableStore::selectFor(const std::vector<int>* fields) const {
+  if (!fields) return selectList_;
+  std::string list = quote(rowColumn_) + ", " + quote(versionColumn);
+  for (int i : *fields) list += ", " + quote(def_->layout().at(static_cast<std::size_t>(i)).name);
+  return list;
 }
 
 TableError SqliteTableStore::step(Statement& statement) {
@@ -158,13 +174,9 @@ Statement& SqliteTableStore::updateStatement() {
   std::string sets;
   for (int i : writableFields_) sets += quote(def_->layout().at(static_cast<std::size_t>(i)).name) + " = ?, ";
   const std::string version = quote(versionColumn);
-  // A fresh random version rather than a count: a write that is rolled back
-  // leaves the row at its old version, and a count would hand the next
-  // station's write the version this station's rolled-back write had.
-  return cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + version +
-                              " = ((random() & 9223372036854775807) | 1), " + quote(writerColumn) +
-                              " = ? WHERE " + quote(rowColumn_) + " = ? AND (? = 0 OR " + version +
-                              " = ?) RETURNING " + version);
+  return cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + version + " = " + freshVersion +
+                              ", " + quote(writerColumn) + " = ? WHERE " + quote(rowColumn_) +
+                              " = ? AND (? = 0 OR " + version + " = ?) RETURNING " + version);
 }
 
 TableError SqliteTableStore::update(RowRef& row, const Record& record) {
@@ -192,8 +204,6 @@ TableError SqliteTableStore::update(RowRef& row, const Record& record) {
   return {};
 }
 
-// After an update that matched nothing: the row is gone, or another write
-// came first.
 TableError SqliteTableStore::whyUnchanged(RowId row) {
   Statement& statement = cached("writer", "SELECT " + quote(writerColumn) + " FROM " + quote(def_->name()) +
                                               " WHERE " + quote(rowColumn_) + " = ?");
@@ -332,11 +342,11 @@ int SqliteTableStore::bindScan(Statement& statement, const ScanRequest& request)
 }
 
 std::unique_ptr<Cursor> SqliteTableStore::scan(const ScanRequest& request) {
-  const std::string sql =
-      "SELECT " + selectList_ + " FROM " + quote(def_->name()) + whereFor(request) + orderFor(request);
+  const std::string sql = "SELECT " + selectFor(request.fields) + " FROM " + quote(def_->name()) +
+                          whereFor(request) + orderFor(request);
   auto statement = borrow(sql);
   bindScan(*statement, request);
-  return std::make_unique<SqliteCursor>(*connection_, *this, std::move(statement));
+  return std::make_unique<SqliteCursor>(*connection_, *this, std::move(statement), request.fields);
 }
 
 TableError SqliteTableStore::count(const ScanRequest& request, std::int64_t& rows) {

@@ -22,6 +22,11 @@ inline constexpr const char* versionColumn = "_version";
 inline constexpr const char* writerColumn = "_writer";
 inline constexpr const char* versionColumns =
     "\"_version\" INTEGER NOT NULL DEFAULT 1, \"_writer\" TEXT NOT NULL DEFAULT ''";
+// A written row's new version: random rather than a count, since a write
+// that is rolled back leaves the row at its old version, and a count would
+// hand the next station's write the version this station's rolled-back
+// write had.
+inline constexpr const char* freshVersion = "((random() & 9223372036854775807) | 1)";
 
 class SqliteTableStore final : public TableStore {
  public:
@@ -40,7 +45,15 @@ class SqliteTableStore final : public TableStore {
   void giveBack(std::unique_ptr<Statement> statement);
 
   const TableDef& def() const { return *def_; }
-  void readRow(const Statement& statement, Record& out, RowRef& row) const;
+  const std::string& rowColumn() const { return rowColumn_; }
+  // After an update that matched nothing: the row is gone, or another write
+  // came first.
+  TableError whyUnchanged(RowId row);
+  // Reads the current row of `statement`: every field, or `fields` only.
+  void readRow(const Statement& statement, Record& out, RowRef& row,
+               const std::vector<int>* fields = nullptr) const;
+  // The select list of every field, or of `fields` only.
+  std::string selectFor(const std::vector<int>* fields) const;
 
  private:
   Statement& cached(const std::string& name, const std::string& sql);
@@ -49,7 +62,6 @@ class SqliteTableStore final : public TableStore {
   int bindScan(Statement& statement, const ScanRequest& request) const;
   TableError step(Statement& statement);
   Statement& updateStatement();
-  TableError whyUnchanged(RowId row);
 
   SqliteConnection* connection_;
   const TableDef* def_;
@@ -66,6 +78,7 @@ class SqliteConnection final : public Connection {
   ~SqliteConnection() override;
 
   TableStore& store(const TableDef& def) override;
+  std::unique_ptr<BatchUpdate> batchUpdate(const TableDef& def, std::vector<int> fields) override;
   TableError begin(std::chrono::milliseconds wait) override;
   TableError commit() override;
   TableError rollback() override;

@@ -1,14 +1,16 @@
 // What every storage engine must do alike, run on both: key order of plain
 // and case-insensitive text, readings that cross many pages, auto-numbers,
-// row versions, failed writes inside a transaction, and schema versions with
-// their migrations.
+// row versions, batch updates of a few fields, failed writes inside a
+// transaction, and schema versions with their migrations.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "host/data/tables/payables_tables.h"
 #include "host/data/tables/purchasing_tables.h"
+#include "host/framework/storage/batch_update.h"
 #include "host/framework/table/transaction.h"
 #include "support/temp_folder.h"
 #include "support/test_engine.h"
@@ -194,6 +196,67 @@ TEST_F(StorageEngineTest, AFailedWriteInsideATransactionLeavesTheRestOfItToCommi
     ASSERT_EQ(transaction.commit(), TableStatus::Ok);
   }
   EXPECT_EQ(POMaster.records(), 3);
+}
+
+// A pass that reads a few fields and writes a few back: the narrowed read
+// leaves the other fields of the buffer alone and cannot be written back
+// whole; the batch writes only its fields, over more rows than one group,
+// and a row another station wrote meanwhile fails the whole batch.
+TEST_F(StorageEngineTest, ABatchUpdateWritesOnlyItsFieldsOverTheVersionsReadAndIsAllOrNothing) {
+  constexpr Id orders = 1100;
+  {
+    Transaction transaction(POMaster);
+    for (Id i = 1; i <= orders; ++i) addOrder("PO-" + std::to_string(i));
+    ASSERT_EQ(transaction.commit(), TableStatus::Ok);
+  }
+  // Reads every order narrowed, lets `meanwhile` run, then writes each
+  // order's AmountReconciled as `cents` times its POID.
+  auto rewrite = [&](std::int64_t cents, const std::function<void()>& meanwhile) {
+    std::vector<std::pair<RowRef, Id>> read;
+    POMaster.readOnly({"AmountReconciled"});
+    POMaster.set(POM.KeyPOID);
+    POM.PONumber = "not read";
+    while (POMaster.next() == TableStatus::Ok) {
+      EXPECT_EQ(POM.PONumber, "not read");
+      read.push_back({{POMaster.currentRow(), POMaster.currentVersion()}, POM.POID});
+    }
+    EXPECT_EQ(POMaster.tryUpdate(), TableStatus::Failed) << "a narrowed row written back whole";
+    POMaster.readOnly({});
+    meanwhile();
+    auto batch = company->connection().batchUpdate(POMaster.def(),
+                                                   POMaster.def().layout().indexesOf({"AmountReconciled"}));
+    for (const auto& [row, poid] : read) {
+      POM.PONumber = "not written";
+      POM.AmountReconciled = Amount::fromRaw(cents * static_cast<std::int64_t>(poid));
+      if (const TableError added = batch->add(row, POM); added.failed()) return added;
+    }
+    return batch->finish();
+  };
+  ASSERT_FALSE(rewrite(1, [] {}).failed());
+
+  auto other = company->connect();
+  other->setStation("JMS on desk-2");
+  POMasterRecord theirs;
+  Table theirTable(POMasterRecord::table(), theirs);
+  theirTable.attach(other.get());
+  theirTable.open();
+  const TableError stale = rewrite(2, [&] {
+    theirs.POID = 700;
+    ASSERT_EQ(theirTable.fetch(POMasterRecord::KeyPOID), TableStatus::Ok);
+    theirs.Terms = "theirs";
+    ASSERT_EQ(theirTable.tryUpdate(), TableStatus::Ok);
+  });
+  EXPECT_EQ(stale.code, ErrorCode::RecordChanged);
+  EXPECT_EQ(stale.changedBy, "JMS on desk-2");
+
+  POMaster.set(POM.KeyPOID);
+  Id seen = 0;
+  while (POMaster.next() == TableStatus::Ok) {
+    ++seen;
+    EXPECT_EQ(POM.AmountReconciled, Amount::fromRaw(static_cast<std::int64_t>(POM.POID))) << POM.POID;
+    EXPECT_EQ(POM.PONumber, "PO-" + std::to_string(POM.POID));
+  }
+  EXPECT_EQ(seen, orders);
 }
 
 TEST_F(StorageEngineTest, MigrationsRunOnceWhenAnOlderDataVersionOpensAndANewerOneIsRefused) {
