@@ -24,6 +24,7 @@ TableError BatchWrite::admit() {
   if (!begun_) {
     if (TableError error = connection_->begin(batchWait); error.failed()) return failed(error);
     begun_ = true;
+    level_ = connection_->transactionDepth();
   }
   return {};
 }
@@ -35,6 +36,9 @@ TableError BatchWrite::finish() {
   finished_ = true;
   if (!begun_) return {};
   if (TableError error = connection_->commit(); error.failed()) {
+    // A commit that failed may leave the batch's level open; ending it here
+    // keeps the caller's transaction (or the connection) as it was before.
+    if (connection_->transactionDepth() >= level_) connection_->rollback();
     failure_ = error;
     return error;
   }

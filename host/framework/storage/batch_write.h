@@ -35,6 +35,7 @@ class BatchWrite {
 
  private:
   Connection* connection_;
+  int level_ = 0;  // the transaction depth the batch began
   bool begun_ = false;
   bool finished_ = false;
   TableError failure_;
