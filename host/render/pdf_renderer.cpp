@@ -1,98 +1,26 @@
-// PDF output through cairo's PDF surface, written through our own stream so
-// that write failures carry the system's reason.
+// PDF files through the drawing engine.
 #include "host/render/pdf_renderer.h"
 
-#include <cairo-pdf.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <optional>
-#include <system_error>
-
-#include "host/framework/services/file_replacement.h"
-#include "host/render/image_cache.h"
-#include "host/render/page_painter.h"
+#include "host/render/render_engine.h"
 
 namespace crv {
 
 struct PdfRenderer::State {
   std::filesystem::path file;
-  std::optional<FileReplacement> out;
-  cairo_surface_t* surface = nullptr;
-  cairo_t* cairo = nullptr;
-  render::ImageCache images;
-  std::optional<render::PagePainter> painter;
-  int pages = 0;
-  bool finished = false;
-
-  ~State() {
-    painter.reset();
-    if (cairo) cairo_destroy(cairo);
-    if (surface) cairo_surface_destroy(surface);
-  }
-
-  [[noreturn]] void fail(const std::string& what) {
-    std::string message = "Cannot write PDF file " + file.string() + ": " + what;
-    if (out && !out->ok()) message += " (" + out->error() + ")";
-    throw RenderError(message);
-  }
-
-  static cairo_status_t write(void* closure, const unsigned char* data, unsigned int length) {
-    auto* state = static_cast<State*>(closure);
-    return state->out->write(data, length) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
-  }
-
-  void check() {
-    cairo_status_t status = cairo_surface_status(surface);
-    if (status == CAIRO_STATUS_SUCCESS && cairo) status = cairo_status(cairo);
-    if (status != CAIRO_STATUS_SUCCESS) fail(cairo_status_to_string(status));
-  }
+  std::unique_ptr<render::PdfWriter> writer;
 };
 
 PdfRenderer::PdfRenderer(std::filesystem::path file) : state_(std::make_unique<State>()) {
   state_->file = std::move(file);
-  state_->out.emplace(state_->file);
-  if (!state_->out->ok()) state_->fail("the file cannot be created");
-  try {
-    // Letter until the first page gives its own size.
-    state_->surface = cairo_pdf_surface_create_for_stream(State::write, state_.get(), 612, 792);
-    state_->check();
-    cairo_pdf_surface_restrict_to_version(state_->surface, CAIRO_PDF_VERSION_1_5);
-    state_->cairo = cairo_create(state_->surface);
-    state_->check();
-    state_->painter.emplace(state_->cairo, state_->images);
-  } catch (...) {
-    state_.reset();
-    throw;
-  }
+  state_->writer = render::engine().pdf(state_->file);
 }
 
-PdfRenderer::~PdfRenderer() = default;  // an unfinished file is abandoned with its state
+PdfRenderer::~PdfRenderer() = default;  // an unfinished file is abandoned with its writer
 
-void PdfRenderer::addPage(LaidOutPage page) {
-  if (state_->finished) throw RenderError("PDF file " + state_->file.string() + " is already complete");
-  cairo_pdf_surface_set_size(state_->surface, page.width, page.height);
-  state_->painter->paint(page);
-  cairo_show_page(state_->cairo);
-  state_->check();
-  ++state_->pages;
-}
-
-void PdfRenderer::finish() {
-  if (state_->finished) return;
-  if (state_->pages == 0) state_->fail("the report has no pages");
-  state_->painter.reset();
-  cairo_destroy(state_->cairo);
-  state_->cairo = nullptr;
-  cairo_surface_finish(state_->surface);
-  state_->check();
-  if (!state_->out->commit()) state_->fail("the file cannot be completed");
-  state_->finished = true;
-}
-
-int PdfRenderer::pagesWritten() const { return state_->pages; }
-int PdfRenderer::imagesMissing() const { return state_->images.missing(); }
+void PdfRenderer::addPage(LaidOutPage page) { state_->writer->addPage(std::move(page)); }
+void PdfRenderer::finish() { state_->writer->finish(); }
+int PdfRenderer::pagesWritten() const { return state_->writer->pagesWritten(); }
+int PdfRenderer::imagesMissing() const { return state_->writer->imagesMissing(); }
 const std::filesystem::path& PdfRenderer::file() const { return state_->file; }
 
 }  // namespace crv
