@@ -1,6 +1,9 @@
-// PDF output through cairo's PDF surface, written under a temporary name and
-// moved into place by finish(); a writer destroyed without finish() removes
-// the partial file and leaves any existing file of that name untouched.
+// PDF output through cairo's PDF surface. Pages are drawn on a thread of the
+// writer's own, a few behind the caller; a failure there is thrown by the
+// next addPage() or by finish(). The file is written under a temporary name
+// and moved into place by finish(); a writer destroyed without finish()
+// removes the partial file and leaves any existing file of that name
+// untouched.
 #pragma once
 
 #include <filesystem>
