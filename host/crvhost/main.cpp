@@ -107,7 +107,7 @@ fs::path demoFolder() {
 
 // A company that cannot be read whole fails the command.
 int show(const fs::path& folder) {
-  crv::HostSession session(folder);
+  crv::HostSession session(folder, crv::SessionModule::None);
   return crv::printCompanySummary(std::cout, std::cerr) == 0 ? 0 : 1;
 }
 
