@@ -40,6 +40,21 @@ class StorageEngineTest : public ::testing::Test {
     return POM.POID;
   }
 
+  // Another station: a connection of its own and a POMaster buffer on it.
+  struct OtherStation {
+    std::unique_ptr<Connection> connection;
+    POMasterRecord rec;
+    Table table{POMasterRecord::table(), rec};
+  };
+  std::unique_ptr<OtherStation> otherStation(const std::string& name) {
+    auto other = std::make_unique<OtherStation>();
+    other->connection = company->connect();
+    other->connection->setStation(name);
+    other->table.attach(other->connection.get());
+    other->table.open();
+    return other;
+  }
+
   test::TempFolder folder;
   std::unique_ptr<Company> company;
 };
@@ -131,12 +146,9 @@ TEST_F(StorageEngineTest, AnUpdateOverARowWrittenSinceItWasReadIsRefusedAndNames
   company->connection().setStation("ADM on desk-1");
   const Id order = addOrder("PO-1");
 
-  auto other = company->connect();
-  other->setStation("JMS on desk-2");
-  POMasterRecord theirs;
-  Table theirTable(POMasterRecord::table(), theirs);
-  theirTable.attach(other.get());
-  theirTable.open();
+  auto other = otherStation("JMS on desk-2");
+  POMasterRecord& theirs = other->rec;
+  Table& theirTable = other->table;
   theirs.POID = order;
   ASSERT_EQ(theirTable.fetch(POMasterRecord::KeyPOID), TableStatus::Ok);
 
@@ -234,17 +246,12 @@ TEST_F(StorageEngineTest, ABatchUpdateWritesOnlyItsFieldsOverTheVersionsReadAndI
   };
   ASSERT_FALSE(rewrite(1, [] {}).failed());
 
-  auto other = company->connect();
-  other->setStation("JMS on desk-2");
-  POMasterRecord theirs;
-  Table theirTable(POMasterRecord::table(), theirs);
-  theirTable.attach(other.get());
-  theirTable.open();
+  auto other = otherStation("JMS on desk-2");
   const TableError stale = rewrite(2, [&] {
-    theirs.POID = 700;
-    ASSERT_EQ(theirTable.fetch(POMasterRecord::KeyPOID), TableStatus::Ok);
-    theirs.Terms = "theirs";
-    ASSERT_EQ(theirTable.tryUpdate(), TableStatus::Ok);
+    other->rec.POID = 700;
+    ASSERT_EQ(other->table.fetch(POMasterRecord::KeyPOID), TableStatus::Ok);
+    other->rec.Terms = "theirs";
+    ASSERT_EQ(other->table.tryUpdate(), TableStatus::Ok);
   });
   EXPECT_EQ(stale.code, ErrorCode::RecordChanged);
   EXPECT_EQ(stale.changedBy, "JMS on desk-2");
