@@ -63,9 +63,10 @@ inline sqlite3_stmt* prepareRawInsert(sqlite3* db, const crv::Record& record, co
 // layout order and steps the insert; a failure ends the benchmark.
 inline void insertRaw(sqlite3* db, sqlite3_stmt* insert, crv::Record& record, std::size_t skip) {
   int index = 1;
-  for (std::size_t f = 0; f < record.layout().size(); ++f) {
+  const auto& fields = record.layout().fields();
+  for (std::size_t f = 0; f < fields.size(); ++f) {
     if (f == skip) continue;
-    crv::FieldRef ref = record.field(f);
+    crv::FieldRef ref(record, fields[f]);
     switch (ref.kind()) {
       case crv::FieldKind::Text: {
         auto text = ref.text();

@@ -102,8 +102,8 @@ void SqliteTableStore::giveBack(std::unique_ptr<Statement> statement) {
 void SqliteTableStore::readRow(const Statement& statement, Record& out, RowRef& row) const {
   row.id = sqlite3_column_int64(statement.get(), 0);
   row.version = sqlite3_column_int64(statement.get(), 1);
-  const RecordLayout& layout = def_->layout();
-  for (std::size_t i = 0; i < layout.size(); ++i) statement.read(static_cast<int>(i) + 2, out.field(i));
+  int column = 2;
+  for (const FieldDef& field : def_->layout().fields()) statement.read(column++, FieldRef(out, field));
 }
 
 TableError SqliteTableStore::step(Statement& statement) {
@@ -137,10 +137,9 @@ TableError SqliteTableStore::insert(Record& record, RowRef& row) {
   }();
   connection_->wrote();
   int index = 1;
-  for (std::size_t i = 0; i < def_->layout().size(); ++i) {
-    if (static_cast<int>(i) == autoField && !numbered) continue;
-    statement.bind(index++, record.field(i));
-  }
+  const auto& fields = def_->layout().fields();
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    if (static_cast<int>(i) != autoField || numbered) statement.bind(index++, FieldRef(record, fields[i]));
   statement.bindText(index, connection_->station());
   TableError error = step(statement);
   if (error.failed()) return error;
@@ -171,8 +170,10 @@ TableError SqliteTableStore::update(RowRef& row, const Record& record) {
   Statement& statement = updateStatement();
   connection_->wrote();
   auto& source = const_cast<Record&>(record);
+  const auto& fields = def_->layout().fields();
   int index = 1;
-  for (int i : writableFields_) statement.bind(index++, source.field(static_cast<std::size_t>(i)));
+  for (int i : writableFields_)
+    statement.bind(index++, FieldRef(source, fields[static_cast<std::size_t>(i)]));
   statement.bindText(index++, connection_->station());
   statement.bindInt(index++, row.id);
   statement.bindInt(index++, row.version);
@@ -311,6 +312,8 @@ std::string SqliteTableStore::orderFor(const ScanRequest& request) const {
   return order + quote(rowColumn_) + direction;
 }
 
+// Scans are stepped row by row while the caller's buffers change, so their
+// values are bound as copies.
 int SqliteTableStore::bindScan(Statement& statement, const ScanRequest& request) const {
   int index = 1;
   const KeyDef* key = request.key;
@@ -318,14 +321,14 @@ int SqliteTableStore::bindScan(Statement& statement, const ScanRequest& request)
   auto* low = const_cast<Record*>(request.rangeLow);
   auto* high = const_cast<Record*>(request.rangeHigh);
   for (std::size_t i = 0; i < request.rangeParts; ++i) {
-    statement.bind(index++, low->field(key->fields[i]));
-    if (low != high) statement.bind(index++, high->field(key->fields[i]));
+    statement.bindCopy(index++, low->field(key->fields[i]));
+    if (low != high) statement.bindCopy(index++, high->field(key->fields[i]));
   }
   if (request.start != ScanRequest::Start::First) {
     auto* values = const_cast<Record*>(request.startValues);
     const bool after = request.start == ScanRequest::Start::AfterRow;
     const std::size_t parts = after ? key->size() : request.startParts;
-    for (std::size_t i = 0; i < parts; ++i) statement.bind(index++, values->field(key->fields[i]));
+    for (std::size_t i = 0; i < parts; ++i) statement.bindCopy(index++, values->field(key->fields[i]));
     if (after) statement.bindInt(index++, request.startRow);
   }
   return index;
