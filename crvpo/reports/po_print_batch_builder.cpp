@@ -39,6 +39,21 @@ void POPrintBatchBuilder::openTables(std::initializer_list<crv::Table*> tables) 
 void POPrintBatchBuilder::build() {
   openTables({&crv::POLimits, &crv::POMaster, &crv::PODetail, &crv::POPrint, &crv::APVendor, &crv::JCHeader,
               &crv::Systems});
+  const std::uint32_t nextNumber = printState().PONumber;
+  if (!crv::runInOneTransaction(crv::POPrint.connection(), steps_, crv::POPrint.name(), crv::TableOp::Saving,
+                                [this] { buildRows(); })) {
+    // Nothing was built: the numbers go back to where they were, and the
+    // caller's previous batch goes so that the form that follows prints
+    // nothing rather than orders printed earlier.
+    printState().PONumber = nextNumber;
+    crv::runInOneTransaction(crv::POPrint.connection(), steps_, crv::POPrint.name(), crv::TableOp::Deleting,
+                             [this] { clearUserRows(); });
+  }
+  for (auto it = opened_.rbegin(); it != opened_.rend(); ++it) (*it)->close();
+  opened_.clear();
+}
+
+void POPrintBatchBuilder::buildRows() {
   keepOneGeneratePOsRecord(steps_);
   clearUserRows();
   buildCompanyHeading();
@@ -54,9 +69,6 @@ void POPrintBatchBuilder::build() {
   } else {
     buildSingleOrder(static_cast<crv::Id>(request.raw() / crv::Amount::scale));
   }
-
-  for (auto it = opened_.rbegin(); it != opened_.rend(); ++it) (*it)->close();
-  opened_.clear();
 }
 
 // Positions on the first "Generate POs" record, in POL; false when there is
@@ -234,12 +246,15 @@ void markBatchOrdersPrinted(crv::StepFailureSink& failures) {
   if (crv::POPrint.setRange(crv::POP.KeyUserID, 1) == TableStatus::Ok) {
     while (crv::POPrint.next() == TableStatus::Ok) orders.push_back(crv::POP.POID);
   }
-  for (crv::Id poid : orders) {
-    if (crv::fetchBy(crv::POMaster, crv::POM.KeyPOID, crv::POM.POID, poid) != TableStatus::Ok) continue;
-    if (isPrinted(crv::POM.PrintFlag)) continue;
-    crv::POM.PrintFlag = "1";
-    steps.update(crv::POMaster);
-  }
+  crv::runInOneTransaction(
+      crv::POMaster.connection(), steps, crv::POMaster.name(), crv::TableOp::Saving, [&] {
+        for (crv::Id poid : orders) {
+          if (crv::fetchBy(crv::POMaster, crv::POM.KeyPOID, crv::POM.POID, poid) != TableStatus::Ok) continue;
+          if (isPrinted(crv::POM.PrintFlag)) continue;
+          crv::POM.PrintFlag = "1";
+          steps.update(crv::POMaster);
+        }
+      });
   crv::POMaster.close();
   crv::POPrint.close();
 }

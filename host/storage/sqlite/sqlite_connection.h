@@ -49,6 +49,7 @@ class SqliteTableStore final : public TableStore {
   int bindScan(Statement& statement, const ScanRequest& request) const;
   TableError step(Statement& statement);
   Statement& updateStatement();
+  static RowVersion freshVersion();
   TableError whyUnchanged(RowId row);
 
   SqliteConnection* connection_;
@@ -78,8 +79,9 @@ class SqliteConnection final : public Connection {
 
   sqlite3* handle() const { return db_; }
   // Called before every write: live cursors would otherwise hold an old
-  // snapshot that keeps the write from taking the lock.
-  void wrote() { resetCursors(); }
+  // snapshot that keeps the write from taking the lock. Answers an error
+  // when the write must not run (see lostTransaction()).
+  TableError startWrite();
   // Live cursors are reset when a transaction begins or ends.
   void enlist(SqliteCursor* cursor) { cursors_.insert(cursor); }
   void delist(SqliteCursor* cursor) { cursors_.erase(cursor); }
@@ -89,6 +91,7 @@ class SqliteConnection final : public Connection {
  private:
   TableError exec(const std::string& sql);
   void resetCursors();
+  TableError lostTransaction() const;
 
   sqlite3* db_;
   std::string location_;
