@@ -46,6 +46,9 @@ void HostSession::setSharedValues() {
   INPURCHASE = 1;
   EQPURCHASE = 1;
   PURCHASELEVEL = 2;
+  // Printed reports open in the previewer first; a person who prints
+  // directly chooses so for one run, after which previewing is on again.
+  GLO.PrintPreview = 1;
 
   const char* user = std::getenv("CRV_USER");
   UserID = user && *user ? user : "ADM";

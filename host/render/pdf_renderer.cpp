@@ -4,11 +4,12 @@
 
 #include <cairo-pdf.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
 #include <optional>
-#include <system_error>
+#include <thread>
 
 #include "host/framework/services/file_replacement.h"
 #include "host/render/image_cache.h"
@@ -17,17 +18,27 @@
 namespace crv {
 
 struct PdfRenderer::State {
+  // Pages waiting for the writer thread; a few are enough to keep both
+  // threads busy while memory stays flat.
+  static constexpr std::size_t pagesAhead = 4;
+
   std::filesystem::path file;
   std::optional<FileReplacement> out;
   cairo_surface_t* surface = nullptr;
   cairo_t* cairo = nullptr;
   render::ImageCache images;
-  std::optional<render::PagePainter> painter;
   int pages = 0;
   bool finished = false;
 
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::deque<LaidOutPage> waiting;
+  bool closing = false;
+  std::exception_ptr failure;
+  std::thread writer;
+
   ~State() {
-    painter.reset();
+    stopWriter();
     if (cairo) cairo_destroy(cairo);
     if (surface) cairo_surface_destroy(surface);
   }
@@ -48,6 +59,70 @@ struct PdfRenderer::State {
     if (status == CAIRO_STATUS_SUCCESS && cairo) status = cairo_status(cairo);
     if (status != CAIRO_STATUS_SUCCESS) fail(cairo_status_to_string(status));
   }
+
+  // The writer thread: draws each page handed over and, once told to close,
+  // completes the document. Everything that touches the surface happens
+  // here, and the painter's fonts come from this thread's own font map, so
+  // the caller may go on measuring text with its own meanwhile.
+  void writePages() {
+    try {
+      render::PagePainter painter(cairo, images);
+      while (std::optional<LaidOutPage> page = nextPage()) {
+        cairo_pdf_surface_set_size(surface, page->width, page->height);
+        painter.paint(*page);
+        cairo_show_page(cairo);
+        check();
+      }
+    } catch (...) {
+      std::lock_guard lock(mutex);
+      failure = std::current_exception();
+      waiting.clear();
+      changed.notify_all();
+      return;
+    }
+    completeDocument();
+  }
+
+  std::optional<LaidOutPage> nextPage() {
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [this] { return !waiting.empty() || closing; });
+    if (waiting.empty()) return std::nullopt;
+    LaidOutPage page = std::move(waiting.front());
+    waiting.pop_front();
+    changed.notify_all();
+    return page;
+  }
+
+  void completeDocument() {
+    try {
+      if (!finished) return;  // abandoned: the partial file goes with `out`
+      cairo_destroy(cairo);
+      cairo = nullptr;
+      cairo_surface_finish(surface);
+      check();
+    } catch (...) {
+      std::lock_guard lock(mutex);
+      failure = std::current_exception();
+    }
+  }
+
+  void handOver(LaidOutPage page) {
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [this] { return waiting.size() < pagesAhead || failure; });
+    if (failure) std::rethrow_exception(failure);
+    waiting.push_back(std::move(page));
+    changed.notify_all();
+  }
+
+  void stopWriter() {
+    if (!writer.joinable()) return;
+    {
+      std::lock_guard lock(mutex);
+      closing = true;
+    }
+    changed.notify_all();
+    writer.join();
+  }
 };
 
 PdfRenderer::PdfRenderer(std::filesystem::path file) : state_(std::make_unique<State>()) {
@@ -61,7 +136,7 @@ PdfRenderer::PdfRenderer(std::filesystem::path file) : state_(std::make_unique<S
     cairo_pdf_surface_restrict_to_version(state_->surface, CAIRO_PDF_VERSION_1_5);
     state_->cairo = cairo_create(state_->surface);
     state_->check();
-    state_->painter.emplace(state_->cairo, state_->images);
+    state_->writer = std::thread([state = state_.get()] { state->writePages(); });
   } catch (...) {
     state_.reset();
     throw;
@@ -72,23 +147,23 @@ PdfRenderer::~PdfRenderer() = default;  // an unfinished file is abandoned with 
 
 void PdfRenderer::addPage(LaidOutPage page) {
   if (state_->finished) throw RenderError("PDF file " + state_->file.string() + " is already complete");
-  cairo_pdf_surface_set_size(state_->surface, page.width, page.height);
-  state_->painter->paint(page);
-  cairo_show_page(state_->cairo);
-  state_->check();
+  state_->handOver(std::move(page));
   ++state_->pages;
 }
 
 void PdfRenderer::finish() {
   if (state_->finished) return;
   if (state_->pages == 0) state_->fail("the report has no pages");
-  state_->painter.reset();
-  cairo_destroy(state_->cairo);
-  state_->cairo = nullptr;
-  cairo_surface_finish(state_->surface);
-  state_->check();
-  if (!state_->out->commit()) state_->fail("the file cannot be completed");
   state_->finished = true;
+  state_->stopWriter();
+  if (state_->failure) {
+    state_->finished = false;
+    std::rethrow_exception(state_->failure);
+  }
+  if (!state_->out->commit()) {
+    state_->finished = false;
+    state_->fail("the file cannot be completed");
+  }
 }
 
 int PdfRenderer::pagesWritten() const { return state_->pages; }

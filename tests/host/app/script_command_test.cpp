@@ -14,6 +14,7 @@
 #include "host/app/procedure_catalog.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/data/tables/purchasing_tables.h"
+#include "support/command_run.h"
 #include "support/temp_folder.h"
 
 namespace crv::test {
@@ -180,6 +181,24 @@ TEST_F(ScriptCommandTest, TheCatalogOffersTheSiblingListsAndTheSettingsForm) {
                            "UpdateSystems", "RecalcCommitted"})
     EXPECT_EQ(procedures.count(name), 1u) << name;
   EXPECT_EQ(procedures.count("NoSuchProcedure"), 0u);
+}
+
+// The committed order-list script, played by the program on a company just
+// made: nothing set by hand, so the session's own settings (the previewer
+// first) carry it through printing, export, deletion and import.
+TEST_F(ScriptCommandTest, TheOrderListScriptRunsThroughOnAFreshDemoCompany) {
+  const auto script = std::filesystem::path(CRV_SOURCE_DIR) / "tests" / "scripts" / "crvpo" / "lists";
+  const CommandRun run = runCommand(
+      crvhost("script " + quoted(folder_.path()) + " " + quoted(script / "order_list_actions.script")));
+  std::string transcript = run.output;
+  const std::string company = folder_.path().string();
+  for (auto at = transcript.find(company); at != std::string::npos; at = transcript.find(company))
+    transcript.replace(at, company.size(), "<company>");
+  std::ifstream expected(script / "order_list_actions.expected", std::ios::binary);
+  std::stringstream expectedText;
+  expectedText << expected.rdbuf();
+  EXPECT_EQ(transcript, expectedText.str());
+  EXPECT_EQ(run.code, 0);
 }
 
 }  // namespace

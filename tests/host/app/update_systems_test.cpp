@@ -76,6 +76,24 @@ TEST_F(UpdateSystemsTest, WritesOnlyWhatThePersonChangedAndNeverPutsTheCounterBa
   EXPECT_EQ(settings().NextPONumber, 2000u);
 }
 
+TEST_F(UpdateSystemsTest, RefusesTheDesignerFormWithoutItsFile) {
+  ui::HeadlessDriver ui;
+  ui.start(updateSystems, "UpdateSystems");
+  ui.pick("?SYS:POFormType", "The company's designer form");
+  ui.type("?SYS:PODesignerForm", "");
+  ui.press("?OK");
+  ui.expectMessage("Designer Form", "Printing on the designer form needs the form's file.");
+  ui.answer("&OK");
+  EXPECT_EQ(ui.focus(), "?SYS:PODesignerForm");
+  EXPECT_EQ(settings().POFormType.str(), "Standard") << "nothing kept while refused";
+  const std::string form = (folder_ / "forms" / "order.form").string();
+  ui.type("?SYS:PODesignerForm", form);
+  ui.press("?OK");
+  ui.expectFinished();
+  EXPECT_EQ(settings().POFormType.str(), "Formwright");
+  EXPECT_EQ(settings().PODesignerForm.str(), form);
+}
+
 TEST_F(UpdateSystemsTest, AChangeWhoseHistoryCannotBeWrittenIsNotKept) {
   const std::int64_t history = historyRows();
   ui::HeadlessDriver ui;

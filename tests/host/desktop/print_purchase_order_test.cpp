@@ -92,6 +92,8 @@ TEST_F(PrintPurchaseOrderTest, PreviewsTheOrderAndSavesItAsAPdfWhereTheDialogSay
         pressKey(Qt::Key_Return);
       });
   robot.inMessage("View PDF?", [](QMessageBox& box) { button(box, "No")->click(); });
+  // A person who last chose to print directly still gets the previewer from this window.
+  GLO.PrintPreview = 0;
   robot.start();
   ASSERT_TRUE(window_->run(menuSymbol));
   ASSERT_EQ(robot.failure(), "");
