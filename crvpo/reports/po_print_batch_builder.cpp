@@ -178,6 +178,22 @@ void POPrintBatchBuilder::handOutNumber() {
   ++state.PONumber;
 }
 
+// A batch has many orders and few vendors: each vendor is read once a build
+// and its row kept, so that APV holds the same as if read for every order.
+// The build's transaction keeps other stations from changing a vendor
+// meanwhile.
+void POPrintBatchBuilder::readVendor(crv::Id vendorId) {
+  if (auto known = vendors_.find(vendorId); known != vendors_.end()) {
+    crv::APV = known->second;
+    return;
+  }
+  if (crv::fetchBy(crv::APVendor, crv::APV.KeyVendorID, crv::APV.VendorID, vendorId) != TableStatus::Ok) {
+    crv::APV.clear();
+    crv::APV.VendorID = vendorId;
+  }
+  vendors_.emplace(vendorId, crv::APV);
+}
+
 void POPrintBatchBuilder::addRowForOrder(bool fromLimits) {
   const PrintState& state = printState();
   std::array<std::string, 3> shipTo{};
@@ -191,11 +207,7 @@ void POPrintBatchBuilder::addRowForOrder(bool fromLimits) {
       (state.AssignPONumber == "A" || (state.AssignPONumber == "B" && crv::POM.PONumber.empty())))
     handOutNumber();
 
-  if (crv::fetchBy(crv::APVendor, crv::APV.KeyVendorID, crv::APV.VendorID, crv::POM.VendorID) !=
-      TableStatus::Ok) {
-    crv::APV.clear();
-    crv::APV.VendorID = crv::POM.VendorID;
-  }
+  readVendor(crv::POM.VendorID);
   const auto vendor =
       closedUpLines(crv::APV.Address.view(), crv::APV.Address2.view(),
                     cityLine(crv::APV.City.view(), crv::APV.State.view(), crv::APV.Zip.view(), " "));

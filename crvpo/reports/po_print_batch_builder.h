@@ -18,9 +18,11 @@
 #pragma once
 
 #include <initializer_list>
+#include <map>
 #include <string_view>
 #include <vector>
 
+#include "host/data/tables/payables_tables.h"
 #include "host/framework/table/table_steps.h"
 
 namespace crvpo {
@@ -47,6 +49,7 @@ class POPrintBatchBuilder {
   void buildFromLimits();
   std::vector<crv::Id> chosenOrders();
   void buildBlankForm();
+  void readVendor(crv::Id vendorId);
   void addRowForOrder(bool fromLimits);
   void takeCounterNumber();
   void handOutNumber();
@@ -55,6 +58,7 @@ class POPrintBatchBuilder {
   PrintBatchObserver& observer_;
   crv::TableSteps steps_;
   std::vector<crv::Table*> opened_;
+  std::map<crv::Id, crv::APVendorRecord> vendors_;
 };
 
 // Marks the orders of the signed-in user's batch printed in POMaster, when
