@@ -129,6 +129,22 @@ crv::MailSettings companyMailSettings() {
 
 namespace {
 
+void addLogRow(const crv::Mailbox& box, const std::filesystem::path& pdf, const std::string& subject,
+               std::string_view status) {
+  crv::EML.clear();
+  if (crv::EmailLog.primeAutoInc() != TableStatus::Ok) return;
+  crv::EML.Date = crv::Date::today();
+  crv::EML.Time = crv::Time::now();
+  crv::EML.UserID = crv::UserID.view();
+  crv::EML.Module = "CRVPO";
+  crv::EML.ToAddress = box.address;
+  crv::EML.ToName = box.name;
+  crv::EML.Subject = subject;
+  crv::EML.FileName = pdf.string();
+  crv::EML.Status = status;
+  crv::EmailLog.insert();
+}
+
 // One EmailLog row per recipient, in one commit.
 void logMessage(const std::vector<crv::Mailbox>& to, const std::filesystem::path& pdf,
                 const std::string& subject, std::string_view status) {
@@ -137,21 +153,8 @@ void logMessage(const std::vector<crv::Mailbox>& to, const std::filesystem::path
   crv::EmailLog.open();
   crv::runInOneTransaction(crv::EmailLog.connection(), steps, crv::EmailLog.name(), crv::TableOp::Inserting,
                            [&] {
-                             for (const crv::Mailbox& box : to) {
-                               if (box.address.empty()) continue;
-                               crv::EML.clear();
-                               if (crv::EmailLog.primeAutoInc() != TableStatus::Ok) continue;
-                               crv::EML.Date = crv::Date::today();
-                               crv::EML.Time = crv::Time::now();
-                               crv::EML.UserID = crv::UserID.view();
-                               crv::EML.Module = "CRVPO";
-                               crv::EML.ToAddress = box.address;
-                               crv::EML.ToName = box.name;
-                               crv::EML.Subject = subject;
-                               crv::EML.FileName = pdf.string();
-                               crv::EML.Status = status;
-                               crv::EmailLog.insert();
-                             }
+                             for (const crv::Mailbox& box : to)
+                               if (!box.address.empty()) addLogRow(box, pdf, subject, status);
                            });
   crv::EmailLog.close();
 }
