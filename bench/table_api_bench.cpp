@@ -77,21 +77,6 @@ void fillLine(crv::PODetailRecord& line, long i) {
   line.CostCode = "03-200M";
 }
 
-void fillOrder(crv::POMasterRecord& order, long i) {
-  char number[32];
-  std::snprintf(number, sizeof number, "P%07ld", i);
-  order.clear();
-  order.PONumber = number;
-  order.SortPONumber = order.PONumber.view();
-  order.VendorID = static_cast<crv::Id>(i % 500 + 1);
-  order.SortVendorID = order.VendorID;
-  order.IssueDate = crv::Date::fromDay(80000 + static_cast<std::int32_t>(i % 3000));
-  order.DefaultJob = "2024-001";
-  order.POAmount = crv::Amount::fromRaw(12345 + i % 100000);
-  order.PreparedBy = "Bench";
-  order.ShipToName = "Main yard";
-}
-
 struct Figures {
   long inserted = 0;  // one by one, through the table API
   Timing insert;
@@ -217,7 +202,7 @@ Timing insertHeadersApi(const std::filesystem::path& folder, long rows) {
   {
     crv::Transaction transaction(crv::POMaster);
     for (long i = 0; i < rows; ++i) {
-      fillOrder(crv::POM, i);
+      bench::fillOrder(crv::POM, i);
       if (crv::POMaster.tryInsert() != crv::TableStatus::Ok) {
         std::fprintf(stderr, "insert failed: %s\n", crv::POMaster.lastError().describe().c_str());
         std::exit(1);
@@ -241,7 +226,7 @@ Timing insertHeadersRaw(const std::filesystem::path& folder, long rows) {
   Stopwatch watch;
   sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
   for (long i = 0; i < rows; ++i) {
-    fillOrder(order, i);
+    bench::fillOrder(order, i);
     bench::insertRaw(db, insert, order, 0);
   }
   sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
