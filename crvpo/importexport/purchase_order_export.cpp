@@ -69,15 +69,19 @@ class Line {
   Line& quoted(std::string_view text) {
     field();
     text_ += '"';
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      const char c = text[i];
+    while (!text.empty()) {
+      std::size_t special = 0;
+      while (special < text.size() && text[special] != '"' && text[special] != '\r' && text[special] != '\n')
+        ++special;
+      text_.append(text.substr(0, special));
+      if (special == text.size()) break;
+      const char c = text[special];
+      text.remove_prefix(special + 1);
       if (c == '"') {
         text_ += "\"\"";
-      } else if (c == '\r' || c == '\n') {
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        text_ += ' ';
       } else {
-        text_ += c;
+        if (c == '\r' && !text.empty() && text.front() == '\n') text.remove_prefix(1);
+        text_ += ' ';
       }
     }
     text_ += '"';

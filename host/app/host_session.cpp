@@ -15,11 +15,12 @@ namespace crv {
 using ModuleInit = void(ErrorClass*, INIClass*);
 using ModuleKill = void();
 
-HostSession::HostSession(const std::filesystem::path& companyFolder) {
+HostSession::HostSession(const std::filesystem::path& companyFolder, SessionModule module) {
   company_ = Company::open(companyFolder);
   services_ = std::make_unique<CompanyServices>();
   settings_.init((companyFolder / settingsFileName).string());
   setSharedValues();
+  if (module == SessionModule::None) return;
   module_ = std::make_unique<ModuleLibrary>("CRVPO");
   module_->entry<ModuleInit>("CRVPO_INIT")(&errors_, &settings_);
 }

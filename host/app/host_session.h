@@ -15,15 +15,22 @@
 
 namespace crv {
 
+// Whether a session starts the purchase-order module. A command that only
+// reads the company (its summary) does without, and without loading the
+// module's libraries.
+enum class SessionModule { Load, None };
+
 class HostSession {
  public:
   // Throws StorageOpenError or ModuleLoadError with a message for the user.
-  explicit HostSession(const std::filesystem::path& companyFolder);
+  explicit HostSession(const std::filesystem::path& companyFolder,
+                       SessionModule module = SessionModule::Load);
   ~HostSession();
   HostSession(const HostSession&) = delete;
   HostSession& operator=(const HostSession&) = delete;
 
   Company& company() { return *company_; }
+  // Only for a session that loaded the module.
   ModuleLibrary& module() { return *module_; }
   ErrorClass& errors() { return errors_; }
   INIClass& settings() { return settings_; }

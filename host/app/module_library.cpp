@@ -13,7 +13,10 @@ std::filesystem::path ModuleLibrary::programFolder() {
 
 ModuleLibrary::ModuleLibrary(const std::string& name)
     : name_(name), path_(programFolder() / ("lib" + name + ".so")) {
-  handle_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_GLOBAL);
+  // Functions are bound on their first call: a run uses a few of the
+  // module's entries, and binding all of them (and its libraries') up front
+  // was a good part of a command's start.
+  handle_ = dlopen(path_.c_str(), RTLD_LAZY | RTLD_GLOBAL);
   if (!handle_) {
     const char* why = dlerror();
     throw ModuleLoadError("The module " + name + " cannot be loaded from " + path_.string() + ": " +

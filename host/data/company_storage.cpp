@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "host/framework/services/ini_class.h"
+#include "host/framework/services/plugin_library.h"
 #include "host/framework/values/text.h"
 #include "host/storage/sqlite/sqlite_backend.h"
 
@@ -50,9 +51,15 @@ std::string CompanyStorage::describe() const {
   return onServer_ ? server_.describe() : (folder_ / databaseFileName).string();
 }
 
+// The server backend (libpq, with its TLS, Kerberos and LDAP libraries) is
+// loaded only when a company on a server is opened.
 std::unique_ptr<StorageBackend> CompanyStorage::backend() const {
-  if (onServer_) return std::make_unique<PostgresqlBackend>(server_);
-  return std::make_unique<SqliteBackend>();
+  if (!onServer_) return std::make_unique<SqliteBackend>();
+  const PluginEntry entry = pluginEntry("crvpostgresql", "crvCreatePostgresqlBackend");
+  if (!entry.address)
+    throw StorageOpenError("The company on " + describe() + " cannot be opened: " + entry.error);
+  using Create = StorageBackend*(const ServerCompany*);
+  return std::unique_ptr<StorageBackend>(reinterpret_cast<Create*>(entry.address)(&server_));
 }
 
 std::unique_ptr<Connection> CompanyStorage::open(const SchemaInfo& schema, bool create) const {

@@ -18,8 +18,8 @@
 #include <memory>
 #include <string>
 
+#include "host/framework/storage/server_company.h"
 #include "host/framework/storage/storage_backend.h"
-#include "host/storage/postgresql/pg_backend.h"
 
 namespace crv {
 

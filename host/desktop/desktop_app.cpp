@@ -4,10 +4,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <QTimer>
+#include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
-#include <string_view>
+#include <memory>
 
+#include "host/app/display.h"
 #include "host/desktop/icon_library.h"
 #include "host/desktop/main_window.h"
 #include "host/desktop/qt_front_end.h"
@@ -16,25 +20,37 @@
 namespace crv::desktop {
 namespace {
 
-bool set(const char* name) {
-  const char* value = std::getenv(name);
-  return value && *value;
+// Prints how long the start took and quits once the main window has been
+// painted for the first time.
+class QuitWhenShown final : public QObject {
+ public:
+  explicit QuitWhenShown(std::int64_t startedAt) : startedAt_(startedAt) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !done_) {
+      done_ = true;
+      timespec now{};
+      ::clock_gettime(CLOCK_MONOTONIC, &now);
+      const std::int64_t elapsed = now.tv_sec * 1'000'000'000LL + now.tv_nsec - startedAt_;
+      std::cout << "main window shown after " << elapsed / 1'000'000.0 << " ms" << std::endl;
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::int64_t startedAt_;
+  bool done_ = false;
+};
+
+std::unique_ptr<QuitWhenShown> quitWhenShown() {
+  const char* value = std::getenv("CRV_QUIT_WHEN_SHOWN");
+  if (!value || !*value) return nullptr;
+  return std::make_unique<QuitWhenShown>(std::strtoll(value, nullptr, 10));
 }
 
 }  // namespace
-
-bool hasDisplay() { return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY"); }
-
-void explainNoDisplay(std::ostream& out) {
-  out << "crvhost: there is no display to open the purchase-order application on.\n"
-         "\n"
-         "Run it on a desktop, or without one:\n"
-         "  QT_QPA_PLATFORM=offscreen crvhost   windows drawn off screen (for automated runs)\n"
-         "  xvfb-run -a crvhost                 under a virtual X display\n"
-         "\n"
-         "The command line needs no display: `crvhost --help` lists its commands\n"
-         "(show a company, create the demo company, recalculate, run a script, ...).\n";
-}
 
 int runDesktop(const std::filesystem::path& folder, int argc, char** argv) {
   if (!hasDisplay()) {
@@ -54,6 +70,8 @@ int runDesktop(const std::filesystem::path& folder, int argc, char** argv) {
   int code = 0;
   try {
     MainWindow window(frontEnd, folder);
+    const std::unique_ptr<QuitWhenShown> timing = quitWhenShown();
+    if (timing) window.installEventFilter(timing.get());
     window.show();
     if (frontEnd.screenshots().enabled()) frontEnd.screenshots().saveSoon(window, "main", "window");
     code = QApplication::exec();
@@ -66,3 +84,7 @@ int runDesktop(const std::filesystem::path& folder, int argc, char** argv) {
 }
 
 }  // namespace crv::desktop
+
+int crvRunDesktop(const char* folder, int argc, char** argv) {
+  return crv::desktop::runDesktop(folder, argc, argv);
+}

@@ -141,3 +141,7 @@ MailResult SmtpTransport::send(const MailMessage& message) {
 }
 
 }  // namespace crv
+
+crv::MailTransport* crvCreateSmtpTransport(const crv::MailSettings* settings) {
+  return new crv::SmtpTransport(*settings);
+}

@@ -5,6 +5,7 @@
 // the server and the cause.
 #pragma once
 
+#include "host/framework/services/module_export.h"
 #include "host/mail/mail_transport.h"
 
 namespace crv {
@@ -21,3 +22,7 @@ class SmtpTransport final : public MailTransport {
 };
 
 }  // namespace crv
+
+// A new transport for `settings`, for makeMailTransport, which loads this
+// library only when a message goes to a server.
+extern "C" CRV_EXPORT crv::MailTransport* crvCreateSmtpTransport(const crv::MailSettings* settings);

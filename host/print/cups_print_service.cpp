@@ -52,3 +52,8 @@ PrintResult CupsPrintService::print(const PrintJob& job) {
 }
 
 }  // namespace crv
+
+crv::PrintService* crvCupsPrintService() {
+  static crv::CupsPrintService service;
+  return &service;
+}

@@ -3,6 +3,7 @@
 // the number of copies as a job option.
 #pragma once
 
+#include "host/framework/services/module_export.h"
 #include "host/framework/services/printing.h"
 
 namespace crv {
@@ -14,3 +15,7 @@ class CupsPrintService final : public PrintService {
 };
 
 }  // namespace crv
+
+// The service of the process, for a host that loads this library as a plugin
+// the first time something is printed.
+extern "C" CRV_EXPORT crv::PrintService* crvCupsPrintService();

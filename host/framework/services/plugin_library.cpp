@@ -36,7 +36,10 @@ Loaded& load(const std::string& name) {
   if (it != plugins().end()) return it->second;
   Loaded loaded;
   const std::filesystem::path file = programFolder() / ("lib" + name + ".so");
-  loaded.handle = dlopen(file.c_str(), RTLD_NOW | RTLD_GLOBAL);
+  // Functions are bound on their first call, so loading costs only the
+  // libraries' mapping and data relocations, not binding every function of
+  // a toolkit the run calls a few of.
+  loaded.handle = dlopen(file.c_str(), RTLD_LAZY | RTLD_GLOBAL);
   if (!loaded.handle) {
     const char* why = dlerror();
     loaded.error = "The library " + file.string() + " cannot be loaded: " + (why ? why : "unknown reason");

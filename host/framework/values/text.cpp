@@ -2,11 +2,22 @@
 // cutting, ASCII case folding and clipped comparison.
 #include "host/framework/values/text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace crv {
 
 std::string_view clip(std::string_view text) {
-  std::size_t end = text.find_last_not_of(' ');
-  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+  // Wide fields are mostly padding (a line's notes, an address line): step
+  // over it eight bytes at a time before looking at single bytes.
+  constexpr std::uint64_t eightSpaces = 0x2020202020202020;
+  std::size_t end = text.size();
+  for (std::uint64_t word; end >= 8; end -= 8) {
+    std::memcpy(&word, text.data() + end - 8, 8);
+    if (word != eightSpaces) break;
+  }
+  while (end > 0 && text[end - 1] == ' ') --end;
+  return text.substr(0, end);
 }
 
 std::string_view trimLeft(std::string_view text) {

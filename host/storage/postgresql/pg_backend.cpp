@@ -173,26 +173,7 @@ class Layout {
   std::vector<std::string> pending_;
 };
 
-bool plainName(const std::string& name) {
-  if (name.empty() || name.size() > 63 || (name[0] >= '0' && name[0] <= '9')) return false;
-  for (char c : name)
-    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
-  return true;
-}
-
 }  // namespace
-
-std::string ServerCompany::describe() const {
-  return "postgresql://" + user + "@" + host + ":" + port + "/" + database + ", schema " + schema;
-}
-
-std::string ServerCompany::problem() const {
-  if (host.empty() || database.empty() || user.empty() || schema.empty())
-    return "the server settings need a host, a database, a schema and a user";
-  if (!plainName(schema))
-    return "the schema name \"" + schema + "\" may hold only lower-case letters, digits and underscores";
-  return {};
-}
 
 std::unique_ptr<Connection> PostgresqlBackend::open(const std::string& location, const SchemaInfo& schema,
                                                     bool create) {
@@ -239,3 +220,7 @@ std::unique_ptr<Connection> PostgresqlBackend::open(const std::string& location,
 }
 
 }  // namespace crv
+
+crv::StorageBackend* crvCreatePostgresqlBackend(const crv::ServerCompany* server) {
+  return new crv::PostgresqlBackend(*server);
+}

@@ -15,23 +15,11 @@
 
 #include <string>
 
+#include "host/framework/services/module_export.h"
+#include "host/framework/storage/server_company.h"
 #include "host/framework/storage/storage_backend.h"
 
 namespace crv {
-
-// Where a server company lives.
-struct ServerCompany {
-  std::string host;
-  std::string port;
-  std::string database;
-  std::string schema;
-  std::string user;
-
-  // "postgresql://user@host:port/database, schema acme"
-  std::string describe() const;
-  // Empty when the settings can be used, otherwise what is wrong with them.
-  std::string problem() const;
-};
 
 class PostgresqlBackend final : public StorageBackend {
  public:
@@ -47,3 +35,7 @@ class PostgresqlBackend final : public StorageBackend {
 };
 
 }  // namespace crv
+
+// A new backend for `server`, for a host that loads this library only when a
+// company on a server is opened.
+extern "C" CRV_EXPORT crv::StorageBackend* crvCreatePostgresqlBackend(const crv::ServerCompany* server);

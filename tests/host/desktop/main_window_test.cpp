@@ -20,9 +20,9 @@
 #include <sstream>
 
 #include "host/app/demo_company.h"
+#include "host/app/display.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/data/tables/suite_tables.h"
-#include "host/desktop/desktop_app.h"
 #include "host/desktop/gui_robot.h"
 #include "host/desktop/help_viewer.h"
 #include "host/desktop/qt_front_end.h"
@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, EverySiblingListOpensWithItsRowsAndClosesOnEscape) {
 
 TEST(DesktopApp, WithoutADisplaySaysHowToRunIt) {
   std::ostringstream text;
-  desktop::explainNoDisplay(text);
+  explainNoDisplay(text);
   EXPECT_NE(text.str().find("QT_QPA_PLATFORM=offscreen"), std::string::npos);
   EXPECT_NE(text.str().find("xvfb-run"), std::string::npos);
   EXPECT_NE(text.str().find("crvhost --help"), std::string::npos);

@@ -66,6 +66,13 @@ TEST(Text, ComparisonsIgnoreTrailingSpaces) {
 TEST(Text, Helpers) {
   EXPECT_EQ(clip("ab  "), "ab");
   EXPECT_EQ(clip("    "), "");
+  // Every length of text before every length of padding, across the
+  // eight-byte steps the padding is skipped in.
+  for (std::size_t text = 0; text <= 17; ++text)
+    for (std::size_t padding = 0; padding <= 17; ++padding) {
+      const std::string kept = std::string(text, 'x') + (text > 2 ? " x" : "");
+      EXPECT_EQ(clip(kept + std::string(padding, ' ')), kept) << text << " + " << padding;
+    }
   EXPECT_EQ(trim("  a b  "), "a b");
   EXPECT_TRUE(equalsIgnoreCase("Job", "JOB"));
   EXPECT_EQ(toUpperAscii("ab\xC3\xA9"), "AB\xC3\xA9");

@@ -10,8 +10,8 @@
 #include <unordered_map>
 
 #include "host/framework/report/laid_out_page.h"
-#include "host/render/glyph_fonts.h"
-#include "host/render/image_cache.h"
+#include "host/render/cairo/glyph_fonts.h"
+#include "host/render/cairo/image_cache.h"
 
 namespace crv::render {
 

@@ -2,9 +2,9 @@
 // searched and copied: Latin text as runs of glyphs (GlyphFonts), the rest
 // through one reused pango layout. Rules and boxes are cairo paths; images
 // are scaled surfaces.
-#include "host/render/page_painter.h"
+#include "host/render/cairo/page_painter.h"
 
-#include "host/render/pango_support.h"
+#include "host/render/cairo/pango_support.h"
 
 namespace crv::render {
 

@@ -1,11 +1,11 @@
 // Glyph lookups per font and character, through the font pango chose.
-#include "host/render/glyph_fonts.h"
+#include "host/render/cairo/glyph_fonts.h"
 
 #include <pango/pangocairo.h>
 
 #include <array>
 
-#include "host/render/pango_support.h"
+#include "host/render/cairo/pango_support.h"
 
 namespace crv::render {
 

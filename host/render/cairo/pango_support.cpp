@@ -1,5 +1,5 @@
 // Font descriptions and options for pango.
-#include "host/render/pango_support.h"
+#include "host/render/cairo/pango_support.h"
 
 #include <cmath>
 

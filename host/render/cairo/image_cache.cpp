@@ -1,5 +1,5 @@
 // Image decoding into cairo surfaces.
-#include "host/render/image_cache.h"
+#include "host/render/cairo/image_cache.h"
 
 #include <jpeglib.h>
 

@@ -1,4 +1,8 @@
-// The host application's command line.
+// The host application's entry point: the command line, and the desktop
+// for the commands that open a window. The desktop (Qt Widgets) is a plugin
+// loaded only for those commands; printing on paper, mail and report
+// rendering load their libraries when they are first used, so a command
+// loads only what it needs.
 //
 //   crvhost                     the desktop application on the demo company
 //                               (created on first run)
@@ -31,13 +35,14 @@
 
 #include "host/app/company_summary.h"
 #include "host/app/demo_company.h"
+#include "host/app/display.h"
 #include "host/app/host_session.h"
 #include "host/app/mail_password_command.h"
 #include "host/app/module_library.h"
 #include "host/app/script_command.h"
+#include "host/crvhost/print_service_on_demand.h"
 #include "host/data/company_copy.h"
-#include "host/desktop/desktop_app.h"
-#include "host/print/cups_print_service.h"
+#include "host/framework/services/plugin_library.h"
 
 namespace {
 
@@ -102,7 +107,7 @@ fs::path demoFolder() {
 
 // A company that cannot be read whole fails the command.
 int show(const fs::path& folder) {
-  crv::HostSession session(folder);
+  crv::HostSession session(folder, crv::SessionModule::None);
   return crv::printCompanySummary(std::cout, std::cerr) == 0 ? 0 : 1;
 }
 
@@ -276,15 +281,26 @@ int copyToServer(const fs::path& from, const std::string& url, const fs::path& t
   return copyCompany(from, to);
 }
 
+// Loads the desktop and runs it on the company in `folder`.
+int runDesktop(const fs::path& folder, int argc, char** argv) {
+  const crv::PluginEntry entry = crv::pluginEntry("crvdesktop", "crvRunDesktop");
+  if (!entry.address) {
+    std::cerr << "crvhost: " << entry.error << "\n";
+    return 1;
+  }
+  using Desktop = int(const char*, int, char**);
+  return reinterpret_cast<Desktop*>(entry.address)(folder.c_str(), argc, argv);
+}
+
 int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (args.empty()) {
-    if (!crv::desktop::hasDisplay()) {
-      crv::desktop::explainNoDisplay(std::cerr);
+    if (!crv::hasDisplay()) {
+      crv::explainNoDisplay(std::cerr);
       return 2;
     }
     const fs::path folder = demoFolder();
     if (!crv::Company::exists(folder)) createDemo(folder);
-    return crv::desktop::runDesktop(folder, argc, argv);
+    return runDesktop(folder, argc, argv);
   }
   const std::string& command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
@@ -301,7 +317,7 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
   if (command == "recalc" && recalcWait(args) >= 0) return recalc(args[1], recalcWait(args));
   if (command == "print" && args.size() >= 3 && args.size() <= 5) return print(args);
   if (command == "listing" && args.size() >= 4) return listing(args);
-  if (command == "open" && args.size() == 2) return crv::desktop::runDesktop(args[1], argc, argv);
+  if (command == "open" && args.size() == 2) return runDesktop(args[1], argc, argv);
   if (command == "import" && args.size() >= 4) {
     if (const int code = importOrders(args); code >= 0) return code;
   }
@@ -317,7 +333,7 @@ int run(const std::vector<std::string>& args, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  crv::CupsPrintService printers;
+  crv::PrintServiceOnDemand printers;
   crv::setPrintService(&printers);
   try {
     return run(std::vector<std::string>(argv + 1, argv + argc), argc, argv);
