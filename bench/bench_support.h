@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "host/data/tables/purchasing_tables.h"
 #include "host/framework/record/record.h"
 
 namespace bench {
@@ -42,6 +43,28 @@ inline long residentKiB() {
   return 0;
 }
 
+// The order number of the benchmarks' `i`th order header: "P0000001".
+inline std::string orderNumber(long i) {
+  char text[32];
+  std::snprintf(text, sizeof text, "P%07ld", i);
+  return text;
+}
+
+// The benchmarks' `i`th order header: numbered in order, 500 vendors and
+// 3,000 issue dates taken in turn.
+inline void fillOrder(crv::POMasterRecord& order, long i) {
+  order.clear();
+  order.PONumber = orderNumber(i);
+  order.SortPONumber = order.PONumber.view();
+  order.VendorID = static_cast<crv::Id>(i % 500 + 1);
+  order.SortVendorID = order.VendorID;
+  order.IssueDate = crv::Date::fromDay(80000 + static_cast<std::int32_t>(i % 3000));
+  order.DefaultJob = "2024-001";
+  order.POAmount = crv::Amount::fromRaw(12345 + i % 100000);
+  order.PreparedBy = "Bench";
+  order.ShipToName = "Main yard";
+}
+
 // "INSERT INTO table (every field but autoField) VALUES (?, ...)".
 inline sqlite3_stmt* prepareRawInsert(sqlite3* db, const crv::Record& record, const char* table,
                                       const char* autoField) {
@@ -63,9 +86,10 @@ inline sqlite3_stmt* prepareRawInsert(sqlite3* db, const crv::Record& record, co
 // layout order and steps the insert; a failure ends the benchmark.
 inline void insertRaw(sqlite3* db, sqlite3_stmt* insert, crv::Record& record, std::size_t skip) {
   int index = 1;
-  for (std::size_t f = 0; f < record.layout().size(); ++f) {
+  const auto& fields = record.layout().fields();
+  for (std::size_t f = 0; f < fields.size(); ++f) {
     if (f == skip) continue;
-    crv::FieldRef ref = record.field(f);
+    crv::FieldRef ref(record, fields[f]);
     switch (ref.kind()) {
       case crv::FieldKind::Text: {
         auto text = ref.text();

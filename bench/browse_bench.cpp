@@ -32,25 +32,6 @@ double millis(Clock::time_point since) {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
 }
 
-std::string orderNumber(long i) {
-  char text[32];
-  std::snprintf(text, sizeof text, "P%07ld", i);
-  return text;
-}
-
-void fillOrder(crv::POMasterRecord& order, long i) {
-  order.clear();
-  order.PONumber = orderNumber(i);
-  order.SortPONumber = order.PONumber.view();
-  order.VendorID = static_cast<crv::Id>(i % 500 + 1);
-  order.SortVendorID = order.VendorID;
-  order.IssueDate = crv::Date::fromDay(80000 + static_cast<std::int32_t>(i % 3000));
-  order.DefaultJob = "2024-001";
-  order.POAmount = crv::Amount::fromRaw(12345 + i % 100000);
-  order.PreparedBy = "Bench";
-  order.ShipToName = "Main yard";
-}
-
 struct Steps {
   double openMs = 0, pageMax = 0, pageMean = 0, locateMs = 0, endMs = 0, refreshMs = 0;
   long long rowsRead = 0;
@@ -86,7 +67,7 @@ Steps runList(const std::filesystem::path& folder, long rows, int visible) {
   steps.pageMean = pageSum / 100;
   steps.afterPaging = list.highlighted() ? list.highlighted()->cells[0].text : "";
   start = Clock::now();
-  list.locate(orderNumber(rows - 5));
+  list.locate(bench::orderNumber(rows - 5));
   steps.locateMs = millis(start);
   steps.located = list.highlighted() ? list.highlighted()->cells[0].text : "";
   start = Clock::now();
@@ -134,7 +115,7 @@ int main(int argc, char** argv) {
     crv::POMasterRecord order;
     crv::TableError error;
     for (long i = 1; i <= rows && !error.failed(); ++i) {
-      fillOrder(order, i);
+      bench::fillOrder(order, i);
       error = bulk->add(order);
     }
     if (!error.failed()) error = bulk->finish();
@@ -144,7 +125,7 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("rows: %ld, visible rows: %d, insert: %.1f s\n", rows, visible, millis(start) / 1000);
-  const std::string target = orderNumber(rows - 5);
+  const std::string target = bench::orderNumber(rows - 5);
   const Steps local = runList(folder, rows, visible);
   print("SQLite", local, target);
   bool found = local.located.find(target) == 0;

@@ -9,6 +9,7 @@
 #include "host/framework/services/ini_class.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/table/table.h"
+#include "host/framework/table/table_steps.h"
 #include "host/mail/mail_password.h"
 #include "host/mail/pdf_emailer.h"
 
@@ -126,6 +127,40 @@ crv::MailSettings companyMailSettings() {
   return settings;
 }
 
+namespace {
+
+void addLogRow(const crv::Mailbox& box, const std::filesystem::path& pdf, const std::string& subject,
+               std::string_view status) {
+  crv::EML.clear();
+  if (crv::EmailLog.primeAutoInc() != TableStatus::Ok) return;
+  crv::EML.Date = crv::Date::today();
+  crv::EML.Time = crv::Time::now();
+  crv::EML.UserID = crv::UserID.view();
+  crv::EML.Module = "CRVPO";
+  crv::EML.ToAddress = box.address;
+  crv::EML.ToName = box.name;
+  crv::EML.Subject = subject;
+  crv::EML.FileName = pdf.string();
+  crv::EML.Status = status;
+  crv::EmailLog.insert();
+}
+
+// One EmailLog row per recipient, in one commit.
+void logMessage(const std::vector<crv::Mailbox>& to, const std::filesystem::path& pdf,
+                const std::string& subject, std::string_view status) {
+  crv::StepFailureMessages shown;
+  crv::TableSteps steps(shown);
+  crv::EmailLog.open();
+  crv::runInOneTransaction(crv::EmailLog.connection(), steps, crv::EmailLog.name(), crv::TableOp::Inserting,
+                           [&] {
+                             for (const crv::Mailbox& box : to)
+                               if (!box.address.empty()) addLogRow(box, pdf, subject, status);
+                           });
+  crv::EmailLog.close();
+}
+
+}  // namespace
+
 crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& subject,
                          const std::string& body, const crv::MailSettings& settings) {
   std::vector<crv::Mailbox> to;
@@ -148,23 +183,7 @@ crv::MailResult emailPdf(const std::filesystem::path& pdf, const std::string& su
   }
   if (!result.warning.empty())
     crv::message(result.warning, "E-mail Sent Unencrypted", crv::Icon::Exclamation);
-  crv::EmailLog.open();
-  for (const crv::Mailbox& box : to) {
-    if (box.address.empty()) continue;
-    crv::EML.clear();
-    if (crv::EmailLog.primeAutoInc() != TableStatus::Ok) continue;
-    crv::EML.Date = crv::Date::today();
-    crv::EML.Time = crv::Time::now();
-    crv::EML.UserID = crv::UserID.view();
-    crv::EML.Module = "CRVPO";
-    crv::EML.ToAddress = box.address;
-    crv::EML.ToName = box.name;
-    crv::EML.Subject = subject;
-    crv::EML.FileName = pdf.string();
-    crv::EML.Status = result.outboxFile.empty() ? "Sent" : "Outbox";
-    crv::EmailLog.insert();
-  }
-  crv::EmailLog.close();
+  logMessage(to, pdf, subject, result.outboxFile.empty() ? "Sent" : "Outbox");
   return result;
 }
 

@@ -39,6 +39,21 @@ void POPrintBatchBuilder::openTables(std::initializer_list<crv::Table*> tables) 
 void POPrintBatchBuilder::build() {
   openTables({&crv::POLimits, &crv::POMaster, &crv::PODetail, &crv::POPrint, &crv::APVendor, &crv::JCHeader,
               &crv::Systems});
+  const std::uint32_t nextNumber = printState().PONumber;
+  if (!crv::runInOneTransaction(crv::POPrint.connection(), steps_, crv::POPrint.name(), crv::TableOp::Saving,
+                                [this] { buildRows(); })) {
+    // Nothing was built: the numbers go back to where they were, and the
+    // caller's previous batch goes so that the form that follows prints
+    // nothing rather than orders printed earlier.
+    printState().PONumber = nextNumber;
+    crv::runInOneTransaction(crv::POPrint.connection(), steps_, crv::POPrint.name(), crv::TableOp::Deleting,
+                             [this] { clearUserRows(); });
+  }
+  for (auto it = opened_.rbegin(); it != opened_.rend(); ++it) (*it)->close();
+  opened_.clear();
+}
+
+void POPrintBatchBuilder::buildRows() {
   keepOneGeneratePOsRecord(steps_);
   clearUserRows();
   buildCompanyHeading();
@@ -54,9 +69,6 @@ void POPrintBatchBuilder::build() {
   } else {
     buildSingleOrder(static_cast<crv::Id>(request.raw() / crv::Amount::scale));
   }
-
-  for (auto it = opened_.rbegin(); it != opened_.rend(); ++it) (*it)->close();
-  opened_.clear();
 }
 
 // Positions on the first "Generate POs" record, in POL; false when there is
@@ -166,6 +178,22 @@ void POPrintBatchBuilder::handOutNumber() {
   ++state.PONumber;
 }
 
+// A batch has many orders and few vendors: each vendor is read once a build
+// and its row kept, so that APV holds the same as if read for every order.
+// The build's transaction keeps other stations from changing a vendor
+// meanwhile.
+void POPrintBatchBuilder::readVendor(crv::Id vendorId) {
+  if (auto known = vendors_.find(vendorId); known != vendors_.end()) {
+    crv::APV = known->second;
+    return;
+  }
+  if (crv::fetchBy(crv::APVendor, crv::APV.KeyVendorID, crv::APV.VendorID, vendorId) != TableStatus::Ok) {
+    crv::APV.clear();
+    crv::APV.VendorID = vendorId;
+  }
+  vendors_.emplace(vendorId, crv::APV);
+}
+
 void POPrintBatchBuilder::addRowForOrder(bool fromLimits) {
   const PrintState& state = printState();
   std::array<std::string, 3> shipTo{};
@@ -179,11 +207,7 @@ void POPrintBatchBuilder::addRowForOrder(bool fromLimits) {
       (state.AssignPONumber == "A" || (state.AssignPONumber == "B" && crv::POM.PONumber.empty())))
     handOutNumber();
 
-  if (crv::fetchBy(crv::APVendor, crv::APV.KeyVendorID, crv::APV.VendorID, crv::POM.VendorID) !=
-      TableStatus::Ok) {
-    crv::APV.clear();
-    crv::APV.VendorID = crv::POM.VendorID;
-  }
+  readVendor(crv::POM.VendorID);
   const auto vendor =
       closedUpLines(crv::APV.Address.view(), crv::APV.Address2.view(),
                     cityLine(crv::APV.City.view(), crv::APV.State.view(), crv::APV.Zip.view(), " "));
@@ -234,12 +258,15 @@ void markBatchOrdersPrinted(crv::StepFailureSink& failures) {
   if (crv::POPrint.setRange(crv::POP.KeyUserID, 1) == TableStatus::Ok) {
     while (crv::POPrint.next() == TableStatus::Ok) orders.push_back(crv::POP.POID);
   }
-  for (crv::Id poid : orders) {
-    if (crv::fetchBy(crv::POMaster, crv::POM.KeyPOID, crv::POM.POID, poid) != TableStatus::Ok) continue;
-    if (isPrinted(crv::POM.PrintFlag)) continue;
-    crv::POM.PrintFlag = "1";
-    steps.update(crv::POMaster);
-  }
+  crv::runInOneTransaction(
+      crv::POMaster.connection(), steps, crv::POMaster.name(), crv::TableOp::Saving, [&] {
+        for (crv::Id poid : orders) {
+          if (crv::fetchBy(crv::POMaster, crv::POM.KeyPOID, crv::POM.POID, poid) != TableStatus::Ok) continue;
+          if (isPrinted(crv::POM.PrintFlag)) continue;
+          crv::POM.PrintFlag = "1";
+          steps.update(crv::POMaster);
+        }
+      });
   crv::POMaster.close();
   crv::POPrint.close();
 }

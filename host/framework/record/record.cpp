@@ -2,6 +2,8 @@
 #include "host/framework/record/record.h"
 
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <stdexcept>
 
 namespace crv {
@@ -303,14 +305,26 @@ void copyValue(const FieldRef& from, FieldRef to) {
   }
 }
 
+// For each field of `target`, the index of the field of the same name in
+// `source`, or -1. Worked out once for each pair of layouts and kept, as
+// batch runs copy many rows between the same two.
+const std::vector<int>& fieldsByName(const RecordLayout& target, const RecordLayout& source) {
+  static std::mutex mutex;
+  static std::map<std::pair<const RecordLayout*, const RecordLayout*>, std::vector<int>> matches;
+  std::lock_guard<std::mutex> lock(mutex);
+  auto [it, added] = matches.try_emplace({&target, &source});
+  if (added)
+    for (const FieldDef& field : target.fields()) it->second.push_back(source.indexOf(field.name));
+  return it->second;
+}
+
 }  // namespace
 
 void Record::copyFieldsByName(const Record& other) {
   auto& source = const_cast<Record&>(other);
-  for (std::size_t i = 0; i < layout().size(); ++i) {
-    const int from = source.layout().indexOf(layout().at(i).name);
-    if (from >= 0) copyValue(source.field(static_cast<std::size_t>(from)), field(i));
-  }
+  const std::vector<int>& from = fieldsByName(layout(), source.layout());
+  for (std::size_t i = 0; i < from.size(); ++i)
+    if (from[i] >= 0) copyValue(source.field(static_cast<std::size_t>(from[i])), field(i));
 }
 
 bool Record::sameKeyValues(const Record& other, const KeyDef& key) const {

@@ -11,6 +11,7 @@ namespace crv {
 // and the last row read, so that reading can resume after a write.
 struct Table::Position {
   const KeyDef* key = nullptr;
+  std::vector<std::size_t> keyFields;  // the key's fields by position in the layout
   ScanRequest::Start start = ScanRequest::Start::First;
   std::size_t startParts = 0;
   std::unique_ptr<Record> startValues;
@@ -130,6 +131,8 @@ TableStatus Table::begin(const KeyDef& key, ScanRequest::Start start, std::size_
   const KeyDef& own = def_->resolve(key);
   auto position = std::make_unique<Position>();
   position->key = &own;
+  for (std::size_t i = 0; i < own.size(); ++i)
+    position->keyFields.push_back(static_cast<std::size_t>(def_->layout().indexOf(own.fields[i])));
   position->start = start;
   position->startParts = parts == 0 ? own.size() : std::min(parts, own.size());
   if (start != ScanRequest::Start::First) {
@@ -218,9 +221,9 @@ void Table::readOnly(std::initializer_list<std::string_view> fields) {
 
 void Table::rememberPosition(RowId row) {
   Position& p = *position_;
-  for (std::size_t i = 0; i < p.key->size(); ++i) {
-    FieldRef from = buffer_->field(p.key->fields[i]);
-    FieldRef to = p.lastValues->field(p.key->fields[i]);
+  for (std::size_t field : p.keyFields) {
+    FieldRef from = buffer_->field(field);
+    FieldRef to = p.lastValues->field(field);
     switch (from.kind()) {
       case FieldKind::Text:
         to.setText(from.text());

@@ -59,7 +59,14 @@ std::string TableError::describe() const {
 
 const TableError& RuntimeErrors::current() { return currentError; }
 void RuntimeErrors::set(const TableError& error) { currentError = error; }
-void RuntimeErrors::clear() { currentError = TableError{}; }
+// Nearly every table operation clears the state, and nearly always it is
+// clear already: rebuilding its strings then would cost every row read.
+void RuntimeErrors::clear() {
+  const TableError& e = currentError;
+  if (e.failed() || !e.message.empty() || !e.fileCode.empty() || !e.fileMessage.empty() || !e.table.empty() ||
+      !e.changedBy.empty())
+    currentError = TableError{};
+}
 const TableError& RuntimeErrors::saved() { return savedError; }
 void RuntimeErrors::save(const TableError& error) { savedError = error; }
 void RuntimeErrors::clearSaved() { savedError = TableError{}; }

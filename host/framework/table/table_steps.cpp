@@ -62,4 +62,18 @@ std::optional<StepFailure> runAtomically(Transaction& transaction, std::string_v
   return std::nullopt;
 }
 
+bool runInOneTransaction(Connection* connection, TableSteps& steps, std::string_view subject, TableOp op,
+                         const std::function<void()>& work) {
+  if (!connection) {
+    work();
+    return true;
+  }
+  Transaction transaction(*connection);
+  if (!transaction.started()) steps.fail(StepFailure{transaction.error(), op, std::string(subject)});
+  work();
+  if (!transaction.started() || transaction.commit() == TableStatus::Ok) return true;
+  steps.fail(StepFailure{transaction.error(), op, std::string(subject)});
+  return false;
+}
+
 }  // namespace crv

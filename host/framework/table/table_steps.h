@@ -8,7 +8,9 @@
 //     to the caller. Nothing the work wrote is left behind.
 //   - Report and carry on. A failure is handed to a sink and the work goes
 //     on with the next record, as runs over many records do (the
-//     recalculation, the print batch). What was written stays written.
+//     recalculation, the print batch). What was written stays written;
+//     runInOneTransaction() writes such a run in one commit instead of one
+//     per row.
 //
 // Either way a failure is described the same way: the runtime's error text
 // followed by the step and the table, "Creates Duplicate Key (40) Saving
@@ -103,5 +105,17 @@ std::optional<StepFailure> runAtomically(Connection& connection, std::chrono::mi
 // it in its own way); the transaction is committed or rolled back.
 std::optional<StepFailure> runAtomically(Transaction& transaction, std::string_view subject, TableOp op,
                                          const std::function<bool(TableSteps&)>& work);
+
+// Runs report-and-carry-on `work` in one transaction, so that a run over
+// many rows syncs the file once instead of once per row. A failed step is
+// reported to `steps` and the work goes on, as without the transaction;
+// what went through is committed together at the end. A transaction that
+// cannot begin is reported as a failure of `op` on `subject` and the work
+// runs without one, each write committing on its own. A commit that fails
+// is reported the same way, and then nothing of the run stays written.
+// Answers whether the run's writes were committed (or, without a
+// transaction, written as they went).
+bool runInOneTransaction(Connection* connection, TableSteps& steps, std::string_view subject, TableOp op,
+                         const std::function<void()>& work);
 
 }  // namespace crv

@@ -251,8 +251,7 @@ std::unique_ptr<Connection> SqliteBackend::open(const std::string& location, con
                        std::to_string(version) + ", this program reads up to " +
                        std::to_string(schema.version) + ")");
 
-  db.exec("PRAGMA journal_mode=WAL");
-  db.exec("PRAGMA synchronous=FULL");
+  db.exec(SqliteBackend::connectionSettings);
   if (laidOut(db, schema, appId, version)) return connection;
 
   // Tables, columns and indexes this program knows are laid out on every

@@ -11,9 +11,8 @@ std::string updateSql(const SqliteTableStore& store, const std::vector<int>& fie
   std::string sets;
   for (int i : fields) sets += quote(def.layout().at(static_cast<std::size_t>(i)).name) + " = ?, ";
   const std::string version = quote(versionColumn);
-  return "UPDATE " + quote(def.name()) + " SET " + sets + version + " = " + freshVersion + ", " +
-         quote(writerColumn) + " = ? WHERE " + quote(store.rowColumn()) + " = ? AND (? = 0 OR " + version +
-         " = ?)";
+  return "UPDATE " + quote(def.name()) + " SET " + sets + version + " = ?, " + quote(writerColumn) +
+         " = ? WHERE " + quote(store.rowColumn()) + " = ? AND (? = 0 OR " + version + " = ?)";
 }
 
 }  // namespace
@@ -39,8 +38,7 @@ TableError SqliteBatchUpdate::take(const RowRef& row, const Record& record) {
 
 TableError SqliteBatchUpdate::send() {
   if (rows_.empty()) return {};
-  connection_->wrote();
-  TableError error;
+  TableError error = connection_->startWrite();
   for (std::size_t i = 0; i < rows_.size() && !error.failed(); ++i) error = write(rows_[i], *values_[i]);
   rows_.clear();
   return error;
@@ -49,6 +47,7 @@ TableError SqliteBatchUpdate::send() {
 TableError SqliteBatchUpdate::write(const RowRef& row, Record& values) {
   int index = 1;
   for (int i : fields()) statement_.bind(index++, values.field(static_cast<std::size_t>(i)));
+  statement_.bindInt(index++, SqliteTableStore::freshVersion());
   statement_.bindText(index++, connection_->station());
   statement_.bindInt(index++, row.id);
   statement_.bindInt(index++, row.version);

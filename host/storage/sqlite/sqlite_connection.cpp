@@ -2,6 +2,7 @@
 #include "host/storage/sqlite/sqlite_connection.h"
 
 #include <cstring>
+#include <limits>
 
 namespace crv::sqlite {
 
@@ -106,13 +107,12 @@ void SqliteTableStore::readRow(const Statement& statement, Record& out, RowRef& 
                                const std::vector<int>* fields) const {
   row.id = sqlite3_column_int64(statement.get(), 0);
   row.version = sqlite3_column_int64(statement.get(), 1);
+  int column = 2;
   if (fields) {
-    int column = 2;
     for (int i : *fields) statement.read(column++, out.field(static_cast<std::size_t>(i)));
     return;
   }
-  const RecordLayout& layout = def_->layout();
-  for (std::size_t i = 0; i < layout.size(); ++i) statement.read(static_cast<int>(i) + 2, out.field(i));
+  for (const FieldDef& field : def_->layout().fields()) statement.read(column++, FieldRef(out, field));
 }
 
 std::string SqliteTableStore::selectFor(const std::vector<int>* fields) const {
@@ -151,12 +151,11 @@ TableError SqliteTableStore::insert(Record& record, RowRef& row) {
     return cached(name, "INSERT INTO " + quote(def_->name()) + " (" + columns + ", " + quote(writerColumn) +
                             ") VALUES (" + values + ", ?)");
   }();
-  connection_->wrote();
+  if (TableError refused = connection_->startWrite(); refused.failed()) return refused;
   int index = 1;
-  for (std::size_t i = 0; i < def_->layout().size(); ++i) {
-    if (static_cast<int>(i) == autoField && !numbered) continue;
-    statement.bind(index++, record.field(i));
-  }
+  const auto& fields = def_->layout().fields();
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    if (static_cast<int>(i) != autoField || numbered) statement.bind(index++, FieldRef(record, fields[i]));
   statement.bindText(index, connection_->station());
   TableError error = step(statement);
   if (error.failed()) return error;
@@ -167,39 +166,45 @@ TableError SqliteTableStore::insert(Record& record, RowRef& row) {
 }
 
 // The row is written only over the version its reader saw (any version when
-// that is 0); the new version comes back from the statement itself.
+// that is 0), and takes a new version chosen here.
 Statement& SqliteTableStore::updateStatement() {
   auto it = statements_.find("update");
   if (it != statements_.end()) return *it->second;
   std::string sets;
   for (int i : writableFields_) sets += quote(def_->layout().at(static_cast<std::size_t>(i)).name) + " = ?, ";
   const std::string version = quote(versionColumn);
-  return cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + version + " = " + freshVersion +
-                              ", " + quote(writerColumn) + " = ? WHERE " + quote(rowColumn_) +
-                              " = ? AND (? = 0 OR " + version + " = ?) RETURNING " + version);
+  return cached("update", "UPDATE " + quote(def_->name()) + " SET " + sets + version + " = ?, " +
+                              quote(writerColumn) + " = ? WHERE " + quote(rowColumn_) +
+                              " = ? AND (? = 0 OR " + version + " = ?)");
+}
+
+// A fresh random version rather than a count: a write that is rolled back
+// leaves the row at its old version, and a count would hand the next
+// station's write the version this station's rolled-back write had. Never
+// 0, which stands for "any version".
+RowVersion SqliteTableStore::freshVersion() {
+  std::int64_t random = 0;
+  sqlite3_randomness(sizeof random, &random);
+  return (random & std::numeric_limits<std::int64_t>::max()) | 1;
 }
 
 TableError SqliteTableStore::update(RowRef& row, const Record& record) {
   Statement& statement = updateStatement();
-  connection_->wrote();
+  if (TableError refused = connection_->startWrite(); refused.failed()) return refused;
   auto& source = const_cast<Record&>(record);
+  const auto& fields = def_->layout().fields();
+  const RowVersion written = freshVersion();
   int index = 1;
-  for (int i : writableFields_) statement.bind(index++, source.field(static_cast<std::size_t>(i)));
+  for (int i : writableFields_)
+    statement.bind(index++, FieldRef(source, fields[static_cast<std::size_t>(i)]));
+  statement.bindInt(index++, written);
   statement.bindText(index++, connection_->station());
   statement.bindInt(index++, row.id);
   statement.bindInt(index++, row.version);
   statement.bindInt(index, row.version);
-  const int rc = sqlite3_step(statement.get());
-  RowVersion written = 0;
-  if (rc == SQLITE_ROW) {
-    written = sqlite3_column_int64(statement.get(), 0);
-    sqlite3_step(statement.get());
-  }
-  TableError error;
-  if (rc != SQLITE_ROW && rc != SQLITE_DONE) error = errorFor(connection_->handle(), rc);
-  statement.reset();
+  TableError error = step(statement);
   if (error.failed()) return error;
-  if (rc == SQLITE_DONE) return whyUnchanged(row.id);
+  if (sqlite3_changes(connection_->handle()) == 0) return whyUnchanged(row.id);
   row.version = written;
   return {};
 }
@@ -224,7 +229,7 @@ TableError SqliteTableStore::whyUnchanged(RowId row) {
 TableError SqliteTableStore::remove(RowId row) {
   Statement& statement =
       cached("delete", "DELETE FROM " + quote(def_->name()) + " WHERE " + quote(rowColumn_) + " = ?");
-  connection_->wrote();
+  if (TableError refused = connection_->startWrite(); refused.failed()) return refused;
   statement.bindInt(1, row);
   TableError error = step(statement);
   if (error.failed()) return error;
@@ -321,6 +326,8 @@ std::string SqliteTableStore::orderFor(const ScanRequest& request) const {
   return order + quote(rowColumn_) + direction;
 }
 
+// Scans are stepped row by row while the caller's buffers change, so their
+// values are bound as copies.
 int SqliteTableStore::bindScan(Statement& statement, const ScanRequest& request) const {
   int index = 1;
   const KeyDef* key = request.key;
@@ -328,14 +335,14 @@ int SqliteTableStore::bindScan(Statement& statement, const ScanRequest& request)
   auto* low = const_cast<Record*>(request.rangeLow);
   auto* high = const_cast<Record*>(request.rangeHigh);
   for (std::size_t i = 0; i < request.rangeParts; ++i) {
-    statement.bind(index++, low->field(key->fields[i]));
-    if (low != high) statement.bind(index++, high->field(key->fields[i]));
+    statement.bindCopy(index++, low->field(key->fields[i]));
+    if (low != high) statement.bindCopy(index++, high->field(key->fields[i]));
   }
   if (request.start != ScanRequest::Start::First) {
     auto* values = const_cast<Record*>(request.startValues);
     const bool after = request.start == ScanRequest::Start::AfterRow;
     const std::size_t parts = after ? key->size() : request.startParts;
-    for (std::size_t i = 0; i < parts; ++i) statement.bind(index++, values->field(key->fields[i]));
+    for (std::size_t i = 0; i < parts; ++i) statement.bindCopy(index++, values->field(key->fields[i]));
     if (after) statement.bindInt(index++, request.startRow);
   }
   return index;
@@ -378,6 +385,23 @@ TableStore& SqliteConnection::store(const TableDef& def) {
   return *slot;
 }
 
+// After some failures (a full disk, an I/O error) SQLite rolls the whole
+// transaction back by itself. Writes that came after would then each be
+// committed on their own, without what the transaction wrote before them,
+// and the final commit would find nothing to commit: so until the caller
+// ends the transaction, writes are refused and its commit fails.
+TableError SqliteConnection::lostTransaction() const {
+  if (depth_ == 0 || sqlite3_get_autocommit(db_) == 0) return {};
+  TableError error = errorFor(nullptr, SQLITE_ABORT_ROLLBACK);
+  error.fileMessage = "the transaction was rolled back after an earlier failure";
+  return error;
+}
+
+TableError SqliteConnection::startWrite() {
+  resetCursors();
+  return lostTransaction();
+}
+
 void SqliteConnection::resetCursors() {
   for (SqliteCursor* cursor : cursors_) cursor->invalidate();
   ++generation_;
@@ -407,6 +431,10 @@ TableError SqliteConnection::begin(std::chrono::milliseconds wait) {
 TableError SqliteConnection::commit() {
   if (depth_ == 0) return makeError(ErrorCode::RecordNotAvailable);
   resetCursors();
+  if (TableError lost = lostTransaction(); lost.failed()) {
+    --depth_;
+    return lost;
+  }
   if (depth_ > 1) {
     --depth_;
     return exec("RELEASE level" + std::to_string(depth_));
@@ -419,6 +447,10 @@ TableError SqliteConnection::commit() {
 TableError SqliteConnection::rollback() {
   if (depth_ == 0) return {};
   resetCursors();
+  if (lostTransaction().failed()) {
+    --depth_;
+    return {};
+  }
   if (depth_ > 1) {
     --depth_;
     const std::string name = "level" + std::to_string(depth_);

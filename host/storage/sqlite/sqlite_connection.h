@@ -22,11 +22,6 @@ inline constexpr const char* versionColumn = "_version";
 inline constexpr const char* writerColumn = "_writer";
 inline constexpr const char* versionColumns =
     "\"_version\" INTEGER NOT NULL DEFAULT 1, \"_writer\" TEXT NOT NULL DEFAULT ''";
-// A written row's new version: random rather than a count, since a write
-// that is rolled back leaves the row at its old version, and a count would
-// hand the next station's write the version this station's rolled-back
-// write had.
-inline constexpr const char* freshVersion = "((random() & 9223372036854775807) | 1)";
 
 class SqliteTableStore final : public TableStore {
  public:
@@ -49,6 +44,8 @@ class SqliteTableStore final : public TableStore {
   // After an update that matched nothing: the row is gone, or another write
   // came first.
   TableError whyUnchanged(RowId row);
+  // A written row's new version (never 0).
+  static RowVersion freshVersion();
   // Reads the current row of `statement`: every field, or `fields` only.
   void readRow(const Statement& statement, Record& out, RowRef& row,
                const std::vector<int>* fields = nullptr) const;
@@ -91,8 +88,9 @@ class SqliteConnection final : public Connection {
 
   sqlite3* handle() const { return db_; }
   // Called before every write: live cursors would otherwise hold an old
-  // snapshot that keeps the write from taking the lock.
-  void wrote() { resetCursors(); }
+  // snapshot that keeps the write from taking the lock. Answers an error
+  // when the write must not run (see lostTransaction()).
+  TableError startWrite();
   // Live cursors are reset when a transaction begins or ends.
   void enlist(SqliteCursor* cursor) { cursors_.insert(cursor); }
   void delist(SqliteCursor* cursor) { cursors_.erase(cursor); }
@@ -102,6 +100,7 @@ class SqliteConnection final : public Connection {
  private:
   TableError exec(const std::string& sql);
   void resetCursors();
+  TableError lostTransaction() const;
 
   sqlite3* db_;
   std::string location_;

@@ -16,15 +16,17 @@ Statement::Statement(sqlite3* db, const std::string& sql) : sql_(sql) {
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
 
-void Statement::reset() {
-  sqlite3_reset(stmt_);
-  sqlite3_clear_bindings(stmt_);
-}
+void Statement::reset() { sqlite3_reset(stmt_); }
 
-void Statement::bind(int index, FieldRef field) {
+void Statement::bind(int index, FieldRef field) { bindField(index, field, SQLITE_STATIC); }
+
+void Statement::bindCopy(int index, FieldRef field) { bindField(index, field, SQLITE_TRANSIENT); }
+
+void Statement::bindField(int index, FieldRef field, sqlite3_destructor_type text) {
   switch (field.kind()) {
     case FieldKind::Text: {
-      bindText(index, field.text());
+      const std::string_view value = field.text();
+      sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()), text);
       return;
     }
     case FieldKind::Real:
@@ -39,7 +41,7 @@ void Statement::bind(int index, FieldRef field) {
 void Statement::bindInt(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
 
 void Statement::bindText(int index, std::string_view text) {
-  sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+  sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
 }
 
 void Statement::read(int column, FieldRef field) const {

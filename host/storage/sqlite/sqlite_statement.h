@@ -20,16 +20,25 @@ class Statement {
 
   sqlite3_stmt* get() const { return stmt_; }
   const std::string& sql() const { return sql_; }
+  // Readies the statement to run again. Bindings are kept, not cleared:
+  // every use binds every parameter again before its first step.
   void reset();
 
-  // Binds one field of a record at the 1-based parameter index.
+  // Binds one field of a record at the 1-based parameter index. Text is
+  // bound in place, without a copy, so the record must stay unchanged
+  // until the statement has stepped and been reset; `bindCopy` binds a
+  // copy instead, for statements stepped while the record may change.
   void bind(int index, FieldRef field);
+  void bindCopy(int index, FieldRef field);
   void bindInt(int index, std::int64_t value);
+  // In place, like text fields: `text` must outlive the step.
   void bindText(int index, std::string_view text);
   // Reads result column `column` into a field.
   void read(int column, FieldRef field) const;
 
  private:
+  void bindField(int index, FieldRef field, sqlite3_destructor_type text);
+
   sqlite3_stmt* stmt_ = nullptr;
   std::string sql_;
 };

@@ -212,6 +212,34 @@ TEST_F(POPrintBatchTest, AFailedWriteIsShownAndTheBuildGoesOn) {
   EXPECT_EQ(order(second).PONumber.str(), "501");
 }
 
+// The batch is written in one commit. When that commit fails, nothing of
+// the build stays: no order numbered, the running number where it was, and
+// the earlier batch gone, so the form that follows cannot print it again.
+TEST_F(POPrintBatchTest, AFailedCommitIsShownAndLeavesNothingHalfWritten) {
+  addSystems();
+  addVendor(10, "Stone Supply");
+  const Id first = addOrder("");
+  const Id second = addOrder("");
+  DecimalVariable = Amount(static_cast<std::int64_t>(first));
+  CreatePOPrint();
+  ASSERT_EQ(batch().size(), 1u);
+  const std::int32_t runningNumber = storedRunningNumber();
+
+  DecimalVariable = Amount();
+  printState().AssignPONumber = "B";
+  printState().PONumber = 700;
+  storage.failNth(crv::test::StorageOp::Commit, 1, crv::test::Fault::DiskFull);
+  CreatePOPrint();
+  storage.disarm();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Disk Full: database or disk is full (89) Saving POPrint");
+  EXPECT_TRUE(batch().empty());
+  EXPECT_EQ(order(first).PONumber.str(), "");
+  EXPECT_EQ(order(second).PONumber.str(), "");
+  EXPECT_EQ(storedRunningNumber(), runningNumber);
+  EXPECT_EQ(printState().PONumber, 700u);
+}
+
 TEST_F(POPrintBatchTest, NumberRangeAndAReversedRange) {
   addSystems();
   addVendor(10, "Stone Supply");
