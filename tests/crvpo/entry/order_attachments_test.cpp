@@ -23,7 +23,7 @@ TEST(AttachmentNamingTest, TypesComeFromTheLettersAfterTheFileNamesLastDot) {
   const Case cases[] = {{"/home/jo/v1.2/quote.final.PDF", "PDF"},
                         {"C:\\scans\\site.jpeg", "Bitmap"},
                         {"/x/plan.tif", "Bitmap"},
-                        {"/x/spec.docx", "DOC"},
+                        {"/x/scope.docx", "DOC"},
                         {"/x/budget.xlsx", "XL"},
                         {"/x/page.html", "WebPage"},
                         {"/x/notes.txt", "TXT"},
