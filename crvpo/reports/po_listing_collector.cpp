@@ -111,11 +111,14 @@ std::optional<ListedOrder> ListingCollector::collect() {
   return listed;
 }
 
-std::string ListingCollector::vendorName(crv::Id vendor) {
+const std::string& ListingCollector::vendorName(crv::Id vendor) {
+  auto [at, added] = vendorNames_.try_emplace(vendor);
+  if (!added) return at->second;
   vendors_.rec.clear();
   vendors_.rec.VendorID = vendor;
-  return vendors_.fetch(crv::APVendorRecord::KeyVendorID) ? vendors_.rec.VendorName.str()
-                                                          : std::string("Vendor Not Found");
+  at->second = vendors_.fetch(crv::APVendorRecord::KeyVendorID) ? vendors_.rec.VendorName.str()
+                                                                : std::string("Vendor Not Found");
+  return at->second;
 }
 
 std::vector<ListedOrder> ListingCollector::take() {

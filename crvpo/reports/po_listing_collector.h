@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "crvpo/reports/listing_selection.h"
@@ -57,12 +58,14 @@ class ListingCollector {
   bool startScan();
   bool pastEnd() const;
   std::optional<ListedOrder> collect();
-  std::string vendorName(crv::Id vendor);
+  const std::string& vendorName(crv::Id vendor);
 
   ListingSelection& selection_;
   crv::PrivateTable<crv::POMasterRecord> orders_;
   crv::PrivateTable<crv::PODetailRecord> lines_;
   crv::PrivateTable<crv::APVendorRecord> vendors_;
+  // Vendors' names as read once in this run: orders share few vendors.
+  std::unordered_map<crv::Id, std::string> vendorNames_;
   enum class Scan { All, ByVendor, ByJob } scan_ = Scan::All;
   bool started_ = false;
   bool ended_ = false;

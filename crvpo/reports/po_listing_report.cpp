@@ -268,16 +268,9 @@ void PurchaseOrderListing::loadOrder(const ListedOrder& listed) {
   order_.accepted = o.DeliverAfterDate;
   order_.delivery = o.DeliveryDate;
 
-  vendors_.rec.clear();
-  vendors_.rec.VendorID = o.VendorID;
-  if (vendors_.fetch(crv::APVendorRecord::KeyVendorID)) {
-    const crv::APVendorRecord& v = vendors_.rec;
-    order_.vendorName = v.VendorName.str();
-    order_.vendorLines = closedUpLines(v.Address.view(), v.Address2.view(),
-                                       cityLine(v.City.view(), v.State.view(), v.Zip.view(), "  ", true));
-  } else {
-    order_.vendorName = "Vendor Not Found";
-  }
+  const VendorValues& v = vendor(o.VendorID);
+  order_.vendorName = v.name;
+  order_.vendorLines = v.lines;
   order_.vendorString = "(" + std::to_string(o.VendorID) + ") " + order_.vendorName;
   if (!o.ShipToName.empty()) {
     order_.shipToCaption = "Ship To:";
@@ -287,14 +280,36 @@ void PurchaseOrderListing::loadOrder(const ListedOrder& listed) {
                       cityLine(o.ShipToCity.view(), o.ShipToState.view(), o.ShipToZip.view(), "  ", true));
   }
   if (!o.DefaultJob.empty()) {
-    jobs_.rec.clear();
-    jobs_.rec.JobID = o.DefaultJob;
-    const std::string name =
-        jobs_.fetch(crv::JCHeaderRecord::KeyJobID) ? jobs_.rec.JobName.str() : std::string();
+    const std::string& name = jobName(o.DefaultJob.str());
     order_.jobString1 = "Default Job: " + o.DefaultJob.str();
     order_.jobString2 = name;
     order_.jobString3 = "(" + o.DefaultJob.str() + ") " + name;
   }
+}
+
+const PurchaseOrderListing::VendorValues& PurchaseOrderListing::vendor(crv::Id vendorId) {
+  auto [at, added] = vendorValues_.try_emplace(vendorId);
+  if (!added) return at->second;
+  vendors_.rec.clear();
+  vendors_.rec.VendorID = vendorId;
+  if (vendors_.fetch(crv::APVendorRecord::KeyVendorID)) {
+    const crv::APVendorRecord& v = vendors_.rec;
+    at->second.name = v.VendorName.str();
+    at->second.lines = closedUpLines(v.Address.view(), v.Address2.view(),
+                                     cityLine(v.City.view(), v.State.view(), v.Zip.view(), "  ", true));
+  } else {
+    at->second.name = "Vendor Not Found";
+  }
+  return at->second;
+}
+
+const std::string& PurchaseOrderListing::jobName(const std::string& jobId) {
+  auto [at, added] = jobNames_.try_emplace(jobId);
+  if (!added) return at->second;
+  jobs_.rec.clear();
+  jobs_.rec.JobID = jobId;
+  if (jobs_.fetch(crv::JCHeaderRecord::KeyJobID)) at->second = jobs_.rec.JobName.str();
+  return at->second;
 }
 
 void PurchaseOrderListing::setOpenColour(const std::string& band, std::size_t item, crv::Amount open) {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "crvpo/reports/po_listing_collector.h"
@@ -62,6 +63,12 @@ class PurchaseOrderListing {
     std::string jobString1, jobString2, jobString3, vendorString;
     crv::Amount taxAmount, openAmount, originalAmount;
   };
+  // A vendor and a job as the order bands show them, read once a run:
+  // orders share few vendors and jobs.
+  struct VendorValues {
+    std::string name;
+    std::array<std::string, 3> lines;
+  };
   struct LineValues {
     std::string itemId, catalog, description, subsidiary, unitName;
     crv::Date receipt;
@@ -84,6 +91,8 @@ class PurchaseOrderListing {
   void designFooter(const std::vector<std::string>& limitLines);
   void exportHeading();
   void loadOrder(const ListedOrder& listed);
+  const VendorValues& vendor(crv::Id vendorId);
+  const std::string& jobName(const std::string& jobId);
   void printLine();
   void printReconciliation();
   void print(std::string_view band);
@@ -107,6 +116,9 @@ class PurchaseOrderListing {
   crv::PrivateTable<crv::APVendorRecord> vendors_;
   crv::PrivateTable<crv::JCHeaderRecord> jobs_;
   crv::PrivateTable<crv::APInvRecord> invoices_;
+
+  std::unordered_map<crv::Id, VendorValues> vendorValues_;
+  std::unordered_map<std::string, std::string> jobNames_;
 
   OrderValues order_;
   LineValues line_;

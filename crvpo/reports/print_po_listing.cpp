@@ -184,6 +184,88 @@ bool printListing() {
 }  // namespace
 }  // namespace crvpo
 
+namespace crvpo {
+namespace {
+
+struct ConsoleOutputs {
+  std::optional<std::filesystem::path> pdf;
+  std::vector<std::filesystem::path> exports;
+};
+
+ConsoleOutputs consoleOutputs(const char* const* outputs, int count) {
+  ConsoleOutputs chosen;
+  for (int i = 0; i < count; ++i) {
+    const std::filesystem::path file(outputs[i]);
+    if (crv::toLowerAscii(file.extension().string()) == ".pdf")
+      chosen.pdf = file;
+    else
+      chosen.exports.push_back(file);
+  }
+  return chosen;
+}
+
+// Export files that take the listing's lines as they are made, so that a
+// long listing is never held whole and its files are written alongside.
+class ExportFiles {
+ public:
+  explicit ExportFiles(const std::vector<std::filesystem::path>& files) : files_(files) {
+    for (const std::filesystem::path& file : files)
+      writers_.push_back(std::make_unique<crv::siblings::ReportFileWriter>(file));
+  }
+  std::vector<std::string>* lines() { return writers_.empty() ? nullptr : &lines_; }
+  std::size_t rows() const { return rows_; }
+
+  void handOver() {
+    rows_ += lines_.size();
+    for (const auto& writer : writers_)
+      for (const std::string& line : lines_) writer->add(line);
+    lines_.clear();
+  }
+  // The report parameters after the lines, then each file completed.
+  void finish(const std::vector<std::string>& limitLines, std::ostream& said) {
+    const std::size_t rows = rows_;
+    lines_.emplace_back();
+    lines_.emplace_back("Report Parameters:");
+    lines_.insert(lines_.end(), limitLines.begin(), limitLines.end());
+    handOver();
+    for (std::size_t i = 0; i < writers_.size(); ++i) {
+      writers_[i]->finish();
+      said << "Exported " << rows << " line(s) to " << files_[i].string() << "\n";
+    }
+  }
+
+ private:
+  std::vector<std::filesystem::path> files_;
+  std::vector<std::unique_ptr<crv::siblings::ReportFileWriter>> writers_;
+  std::vector<std::string> lines_;
+  std::size_t rows_ = 0;
+};
+
+int listToOutputs(const crv::POLimitsRecord& limits, const ConsoleOutputs& outputs, std::ostream& said) {
+  try {
+    ExportFiles exports(outputs.exports);
+    ListingRun run(limits, outputs.pdf, nullptr, exports.lines());
+    while (run.next()) exports.handOver();
+    const ListingResult result = run.finish();
+    exports.handOver();
+    if (result.orders == 0) {
+      said << "Nothing to print.\n";
+      return 1;
+    }
+    if (outputs.pdf)
+      said << "Listed " << result.orders << " order(s), " << result.pages << " page(s) to "
+           << outputs.pdf->string() << "\n";
+    exports.finish(result.limitLines, said);
+  } catch (const std::exception& error) {
+    said << "error: " << error.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace crvpo
+
 void PrintPOListing() {
   const bool printed = crvpo::printListing();
   crv::GlobalResponse = printed ? crv::RequestCompleted : crv::RequestCancelled;
@@ -201,45 +283,5 @@ int PrintPOListingConsole(const char* format, const char* const* outputs, int co
     said << "No listing format " << wanted << ".\n";
     return 1;
   }
-  std::optional<std::filesystem::path> pdf;
-  std::vector<std::filesystem::path> exports;
-  for (int i = 0; i < count; ++i) {
-    const std::filesystem::path file(outputs[i]);
-    if (crv::toLowerAscii(file.extension().string()) == ".pdf")
-      pdf = file;
-    else
-      exports.push_back(file);
-  }
-  std::vector<std::string> lines;
-  ListingResult result;
-  try {
-    ListingRun run(*limits, pdf, nullptr, exports.empty() ? nullptr : &lines);
-    while (run.next()) {
-    }
-    result = run.finish();
-  } catch (const crv::RenderError& error) {
-    said << "error: " << error.what() << "\n";
-    return 2;
-  }
-  if (result.orders == 0) {
-    said << "Nothing to print.\n";
-    return 1;
-  }
-  if (pdf)
-    said << "Listed " << result.orders << " order(s), " << result.pages << " page(s) to " << pdf->string()
-         << "\n";
-  if (exports.empty()) return 0;
-  const std::size_t rows = lines.size();
-  lines.emplace_back();
-  lines.emplace_back("Report Parameters:");
-  lines.insert(lines.end(), result.limitLines.begin(), result.limitLines.end());
-  for (const std::filesystem::path& file : exports) {
-    const std::string error = crv::siblings::writeReportFile(lines, file);
-    if (!error.empty()) {
-      said << "error: " << error << "\n";
-      return 2;
-    }
-    said << "Exported " << rows << " line(s) to " << file.string() << "\n";
-  }
-  return 0;
+  return listToOutputs(*limits, consoleOutputs(outputs, count), said);
 }

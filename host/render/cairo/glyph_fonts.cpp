@@ -1,6 +1,7 @@
 // Glyph lookups per font and character, through the font pango chose.
 #include "host/render/cairo/glyph_fonts.h"
 
+#include <cairo-ft.h>
 #include <pango/pangocairo.h>
 
 #include <array>
@@ -32,6 +33,25 @@ char32_t nextCharacter(std::string_view text, std::size_t& at) {
   return c < 0x80 ? 0 : c;  // overlong forms are not text
 }
 
+// Whether a PDF reader, given only the font's glyph, reads `c` back: the
+// document's character map gives each glyph the lowest character the font
+// maps to it, so a glyph shared with a lower character reads as that one.
+bool glyphReadsBack(cairo_scaled_font_t* scaled, char32_t c, unsigned long index) {
+  if (cairo_scaled_font_get_type(scaled) != CAIRO_FONT_TYPE_FT) return false;
+  FT_Face face = cairo_ft_scaled_font_lock_face(scaled);
+  if (!face) return false;
+  bool first = false;
+  FT_UInt glyph = 0;
+  for (FT_ULong code = FT_Get_First_Char(face, &glyph); glyph != 0;
+       code = FT_Get_Next_Char(face, code, &glyph)) {
+    if (glyph != index) continue;
+    first = code == c;
+    break;
+  }
+  cairo_ft_scaled_font_unlock_face(scaled);
+  return first;
+}
+
 }  // namespace
 
 struct GlyphFonts::Face {
@@ -39,6 +59,7 @@ struct GlyphFonts::Face {
     enum class State : unsigned char { Unknown, Present, Missing } state = State::Unknown;
     unsigned long index = 0;
     double advance = 0;
+    bool readsBack = false;
   };
 
   PangoFont* font = nullptr;
@@ -66,6 +87,7 @@ struct GlyphFonts::Face {
       cairo_scaled_font_glyph_extents(scaled, found, 1, &extents);
       g.index = found[0].index;
       g.advance = extents.x_advance;
+      g.readsBack = glyphReadsBack(scaled, c, g.index);
       g.state = Glyph::State::Present;
     }
     cairo_glyph_free(found);
@@ -122,7 +144,7 @@ bool GlyphFonts::width(const Font& font, std::string_view text, double& width) {
 }
 
 bool GlyphFonts::glyphs(const Font& font, std::string_view text, double x, double y,
-                        std::vector<cairo_glyph_t>& out, double& width) {
+                        std::vector<cairo_glyph_t>& out, double& width, bool& readBack) {
   Face& f = face(font);
   if (!f.scaled) return false;
   const std::size_t start = out.size();
@@ -137,6 +159,7 @@ bool GlyphFonts::glyphs(const Font& font, std::string_view text, double x, doubl
     }
     out.push_back(cairo_glyph_t{g->index, pen, baseline});
     pen += g->advance;
+    readBack = readBack && g->readsBack;
   }
   width = pen - x;
   return true;

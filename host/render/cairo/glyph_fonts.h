@@ -32,9 +32,12 @@ class GlyphFonts {
 
   // Appends the glyphs of `text` for a line whose top-left corner is at
   // (x, y), placed as pango would place that line, and sets `width` to its
-  // advance; false (nothing appended) when the text needs pango.
+  // advance; false (nothing appended) when the text needs pango. Clears
+  // `readBack` when some glyph would not read back as its character from
+  // the glyph alone (it is shared with another character of the font), so
+  // that the text has to go along with the glyphs.
   bool glyphs(const Font& font, std::string_view text, double x, double y, std::vector<cairo_glyph_t>& out,
-              double& width);
+              double& width, bool& readBack);
   // The width alone; false when the text needs pango.
   bool width(const Font& font, std::string_view text, double& width);
   // The scaled font the glyphs belong to (owned here).

@@ -32,11 +32,13 @@ bool PagePainter::addToRun(const PlacedText& text) {
   if (!run_.glyphs.empty() && (!(run_.font == text.font) || !(run_.color == text.color))) flushRun();
   const std::size_t before = run_.glyphs.size();
   double width = 0;
-  if (!glyphFonts_.glyphs(text.font, text.text, text.x, text.y, run_.glyphs, width)) return false;
+  bool readBack = true;
+  if (!glyphFonts_.glyphs(text.font, text.text, text.x, text.y, run_.glyphs, width, readBack)) return false;
   if (before == 0) {
     run_.font = text.font;
     run_.color = text.color;
   }
+  run_.readBack = run_.readBack && readBack;
   // One glyph per character: each character is a cluster of its own.
   for (std::size_t at = 0; at < text.text.size();) {
     const int bytes = static_cast<unsigned char>(text.text[at]) < 0x80 ? 1 : 2;
@@ -51,9 +53,15 @@ void PagePainter::flushRun() {
   if (run_.glyphs.empty()) return;
   cairo_set_scaled_font(cairo_, glyphFonts_.scaledFont(run_.font));
   setColor(run_.color);
-  cairo_show_text_glyphs(cairo_, run_.utf8.data(), static_cast<int>(run_.utf8.size()), run_.glyphs.data(),
-                         static_cast<int>(run_.glyphs.size()), run_.clusters.data(),
-                         static_cast<int>(run_.clusters.size()), cairo_text_cluster_flags_t{});
+  // Glyphs that read back as their characters make the same document
+  // without their text, and cairo draws them much faster that way.
+  if (run_.readBack)
+    cairo_show_glyphs(cairo_, run_.glyphs.data(), static_cast<int>(run_.glyphs.size()));
+  else
+    cairo_show_text_glyphs(cairo_, run_.utf8.data(), static_cast<int>(run_.utf8.size()), run_.glyphs.data(),
+                           static_cast<int>(run_.glyphs.size()), run_.clusters.data(),
+                           static_cast<int>(run_.clusters.size()), cairo_text_cluster_flags_t{});
+  run_.readBack = true;
   run_.glyphs.clear();
   run_.utf8.clear();
   run_.clusters.clear();

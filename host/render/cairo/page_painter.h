@@ -48,6 +48,7 @@ class PagePainter {
     std::vector<cairo_glyph_t> glyphs;
     std::string utf8;
     std::vector<cairo_text_cluster_t> clusters;
+    bool readBack = true;  // every glyph reads back as its character
   } run_;
 };
 

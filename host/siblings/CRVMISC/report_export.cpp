@@ -5,9 +5,15 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <condition_variable>
 #include <cstdlib>
+#include <deque>
+#include <exception>
 #include <fstream>
+#include <mutex>
+#include <optional>
 #include <stdexcept>
+#include <thread>
 
 #include "host/data/shared_values.h"
 #include "host/framework/services/global_request.h"
@@ -20,12 +26,12 @@ namespace crv::siblings {
 
 namespace {
 
-std::vector<std::string_view> cellsOf(std::string_view line) {
-  std::vector<std::string_view> cells;
+void splitCells(std::string_view line, std::vector<std::string_view>& cells) {
+  cells.clear();
   for (std::size_t start = 0;;) {
     const std::size_t tab = line.find('\t', start);
     cells.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
-    if (tab == std::string_view::npos) return cells;
+    if (tab == std::string_view::npos) return;
     start = tab + 1;
   }
 }
@@ -201,6 +207,91 @@ bool isCsv(const std::filesystem::path& file) { return toLowerAscii(file.extensi
 
 }  // namespace
 
+// Lines on their way to the format, in batches, written on a thread of
+// their own. Only a few batches wait, so memory stays flat however long
+// the report; the first failure stops the writing and goes back to the
+// caller at its next line or at the end.
+class ReportFileWriter::Lines {
+ public:
+  explicit Lines(Format& format) : format_(format), thread_([this] { write(); }) {}
+  ~Lines() { stop(); }
+  Lines(const Lines&) = delete;
+  Lines& operator=(const Lines&) = delete;
+
+  void add(std::string_view line) {
+    batch_.emplace_back(line);
+    if (batch_.size() == batchSize) handOver();
+  }
+
+  // Waits until every line is written; rethrows the failure that stopped it.
+  void finish() {
+    if (!batch_.empty()) handOver();
+    stop();
+    if (failure_) std::rethrow_exception(failure_);
+  }
+
+ private:
+  using Batch = std::vector<std::string>;
+  static constexpr std::size_t batchSize = 256;
+  static constexpr std::size_t batchesAhead = 8;
+
+  void handOver() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return waiting_.size() < batchesAhead || failure_; });
+    if (failure_) std::rethrow_exception(failure_);
+    waiting_.push_back(std::move(batch_));
+    batch_.clear();
+    changed_.notify_all();
+  }
+
+  void write() {
+    try {
+      std::vector<std::string_view> cells;
+      while (std::optional<Batch> batch = next()) {
+        for (const std::string& line : *batch) {
+          splitCells(line, cells);
+          format_.add(cells);
+        }
+      }
+    } catch (...) {
+      std::lock_guard lock(mutex_);
+      failure_ = std::current_exception();
+      waiting_.clear();
+      changed_.notify_all();
+    }
+  }
+
+  std::optional<Batch> next() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !waiting_.empty() || closing_; });
+    if (waiting_.empty()) return std::nullopt;
+    Batch batch = std::move(waiting_.front());
+    waiting_.pop_front();
+    changed_.notify_all();
+    return batch;
+  }
+
+  // Lets the thread write what waits and end.
+  void stop() {
+    if (!thread_.joinable()) return;
+    {
+      std::lock_guard lock(mutex_);
+      closing_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+  }
+
+  Format& format_;
+  Batch batch_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Batch> waiting_;
+  bool closing_ = false;
+  std::exception_ptr failure_;
+  std::thread thread_;  // last: started once everything above is set up
+};
+
 ReportFileWriter::ReportFileWriter(std::filesystem::path file) : file_(std::move(file)) {
   partial_ = file_;
   partial_ += ".part";
@@ -210,21 +301,31 @@ ReportFileWriter::ReportFileWriter(std::filesystem::path file) : file_(std::move
     else
       format_ = std::make_unique<WorkbookFormat>(partial_);
   } catch (const std::exception& error) {
-    std::error_code ignored;
-    std::filesystem::remove(partial_, ignored);
-    throw std::runtime_error("Cannot write " + file_.string() + ": " + error.what());
+    fail(error);
   }
+  lines_ = std::make_unique<Lines>(*format_);
 }
 
 ReportFileWriter::~ReportFileWriter() {
   if (finished_) return;
+  lines_.reset();
   format_.reset();
   std::error_code ignored;
   std::filesystem::remove(partial_, ignored);
 }
 
+void ReportFileWriter::fail(const std::exception& error) {
+  std::error_code ignored;
+  std::filesystem::remove(partial_, ignored);
+  throw std::runtime_error("Cannot write " + file_.string() + ": " + error.what());
+}
+
 void ReportFileWriter::add(std::string_view line) {
-  format_->add(cellsOf(line));
+  try {
+    lines_->add(line);
+  } catch (const std::exception& error) {
+    fail(error);
+  }
   ++rows_;
 }
 
@@ -233,12 +334,11 @@ int ReportFileWriter::sheets() const { return format_->sheets(); }
 void ReportFileWriter::finish() {
   if (finished_) return;
   try {
+    lines_->finish();
     format_->finish();
     std::filesystem::rename(partial_, file_);
   } catch (const std::exception& error) {
-    std::error_code ignored;
-    std::filesystem::remove(partial_, ignored);
-    throw std::runtime_error("Cannot write " + file_.string() + ": " + error.what());
+    fail(error);
   }
   finished_ = true;
 }

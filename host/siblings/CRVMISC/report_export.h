@@ -24,7 +24,9 @@
 namespace crv::siblings {
 
 // Writes report lines to a file, a line at a time, so that a long report
-// need not be held twice.
+// need not be held twice. The lines are written on a thread of the
+// writer's own, a few batches behind the caller, so that making the next
+// lines and writing the last ones go on together.
 class ReportFileWriter {
  public:
   // Throws std::runtime_error (naming the file) when it cannot be started.
@@ -33,7 +35,8 @@ class ReportFileWriter {
   ReportFileWriter(const ReportFileWriter&) = delete;
   ReportFileWriter& operator=(const ReportFileWriter&) = delete;
 
-  // One line of cells separated by tabs.
+  // One line of cells separated by tabs. Throws std::runtime_error naming
+  // the file and the cause once writing the lines before it has failed.
   void add(std::string_view line);
   // Completes the file and puts it in place; throws std::runtime_error
   // naming the file and the cause. Dropped without finish(), nothing is
@@ -41,15 +44,19 @@ class ReportFileWriter {
   void finish();
 
   std::size_t rows() const { return rows_; }
-  // Sheets used so far (1 for comma-separated values).
+  // Sheets used (1 for comma-separated values); known after finish().
   int sheets() const;
 
   class Format;
 
  private:
+  class Lines;
+  [[noreturn]] void fail(const std::exception& error);
+
   std::filesystem::path file_;
   std::filesystem::path partial_;
   std::unique_ptr<Format> format_;
+  std::unique_ptr<Lines> lines_;
   std::size_t rows_ = 0;
   bool finished_ = false;
 };
