@@ -117,6 +117,7 @@ class CsvFormat final : public ReportFileWriter::Format {
       ui::writeCsvField(out_, cells[i]);
     }
     out_ << "\r\n";
+    if (!out_) throw std::runtime_error("the file cannot be written");
   }
   void finish() override {
     out_.close();
