@@ -305,7 +305,8 @@ crv::Id committedCostRebuilds(crv::Connection& connection, crv::TableSteps& step
   return steps.next(systems.table) ? systems.rec.CommitmentsRebuilt : 0;
 }
 
-crv::Id rebuildIfRebuiltSince(crv::Connection& connection, crv::TableSteps& steps, std::optional<crv::Id> seen) {
+crv::Id rebuildIfRebuiltSince(crv::Connection& connection, crv::TableSteps& steps,
+                              std::optional<crv::Id> seen) {
   const crv::Id rebuilds = committedCostRebuilds(connection, steps);
   if (!seen || *seen == rebuilds) return rebuilds;
   RecalcObserver quiet;

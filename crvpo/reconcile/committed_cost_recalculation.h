@@ -115,7 +115,8 @@ crv::Id committedCostRebuilds(crv::Connection& connection, crv::TableSteps& step
 // costs again (not the orders' reconciled totals), counting the run. A line
 // out of range throws a runtime error naming it. Answers the company's
 // rebuild count afterwards.
-crv::Id rebuildIfRebuiltSince(crv::Connection& connection, crv::TableSteps& steps, std::optional<crv::Id> seen);
+crv::Id rebuildIfRebuiltSince(crv::Connection& connection, crv::TableSteps& steps,
+                              std::optional<crv::Id> seen);
 
 class CommittedCostRecalculation {
  public:
