@@ -213,7 +213,6 @@ class ExportFiles {
       writers_.push_back(std::make_unique<crv::siblings::ReportFileWriter>(file));
   }
   std::vector<std::string>* lines() { return writers_.empty() ? nullptr : &lines_; }
-  std::size_t rows() const { return rows_; }
 
   void handOver() {
     rows_ += lines_.size();

@@ -215,7 +215,14 @@ bool isCsv(const std::filesystem::path& file) { return toLowerAscii(file.extensi
 class ReportFileWriter::Lines {
  public:
   explicit Lines(Format& format) : format_(format), thread_([this] { write(); }) {}
-  ~Lines() { stop(); }
+  // Dropped before finish(): what still waits is not written.
+  ~Lines() {
+    {
+      std::lock_guard lock(mutex_);
+      waiting_.clear();
+    }
+    stop();
+  }
   Lines(const Lines&) = delete;
   Lines& operator=(const Lines&) = delete;
 
