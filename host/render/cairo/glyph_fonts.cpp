@@ -6,6 +6,7 @@
 #include <array>
 
 #include "host/render/cairo/pango_support.h"
+#include "host/render/cairo/report_fonts.h"
 
 namespace crv::render {
 
@@ -82,7 +83,7 @@ GlyphFonts::Face& GlyphFonts::face(const Font& font) {
   if (added) {
     at->second = std::make_unique<Face>();
     Face& face = *at->second;
-    PangoFontMap* map = pango_cairo_font_map_get_default();
+    PangoFontMap* map = fontMapFor(font, {});
     PangoContext* context = pango_font_map_create_context(map);
     applyFontOptions(context);
     PangoFontDescription* description = describeFont(font);
