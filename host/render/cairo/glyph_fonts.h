@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "host/framework/report/font.h"
+#include "host/framework/report/text_measurer.h"
 
 namespace crv::render {
 
@@ -39,6 +40,8 @@ class GlyphFonts {
   bool width(const Font& font, std::string_view text, double& width);
   // The scaled font the glyphs belong to (owned here).
   cairo_scaled_font_t* scaledFont(const Font& font);
+  // The line metrics of the font as pango lays out one line.
+  FontMetrics metrics(const Font& font);
 
  private:
   struct Face;

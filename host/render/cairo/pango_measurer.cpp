@@ -13,7 +13,6 @@ namespace crv::render {
 struct PangoMeasurer::State {
   FontLayouts layouts;
   std::unordered_map<std::string, double> widths;
-  std::unordered_map<std::string, FontMetrics> metrics;
   GlyphFonts glyphs;
 };
 
@@ -43,19 +42,6 @@ double PangoMeasurer::textWidth(const Font& font, std::string_view text) const {
   return width;
 }
 
-FontMetrics PangoMeasurer::metrics(const Font& font) const {
-  std::string key = fontKey(font);
-  auto found = state_->metrics.find(key);
-  if (found != state_->metrics.end()) return found->second;
-  // The height of a one-line layout is what the painter advances per line.
-  PangoLayout* layout = state_->layouts.layout(font, "Xg");
-  PangoRectangle logical;
-  pango_layout_get_extents(layout, nullptr, &logical);
-  double baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-  double height = static_cast<double>(logical.height) / PANGO_SCALE;
-  FontMetrics result{baseline, height - baseline, height};
-  state_->metrics.emplace(key, result);
-  return result;
-}
+FontMetrics PangoMeasurer::metrics(const Font& font) const { return state_->glyphs.metrics(font); }
 
 }  // namespace crv::render

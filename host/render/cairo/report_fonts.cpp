@@ -101,11 +101,19 @@ struct ThreadFontMaps {
 
 thread_local ThreadFontMaps maps;
 
-PangoFontMap* systemFontMap() {
-  // Loaded once for the process, the first time a text needs it.
+// Loaded once for the process, the first time a text needs it.
+FcConfig* systemConfiguration() {
   static FcConfig* const system = FcInitLoadConfigAndFonts();
-  if (!maps.system) maps.system = newFontMap(system);
+  return system;
+}
+
+PangoFontMap* systemFontMap() {
+  if (!maps.system) maps.system = newFontMap(systemConfiguration());
   return maps.system;
+}
+
+bool reportFamily(const ReportFaces& faces, const Font& font) {
+  return faces.coverage.contains(familyKey(font.family));
 }
 
 }  // namespace
@@ -119,6 +127,20 @@ PangoFontMap* fontMapFor(const Font& font, std::string_view text) {
   if (found == faces.coverage.end() || !covers(found->second, text)) return systemFontMap();
   if (!maps.report) maps.report = newFontMap(faces.config);
   return maps.report;
+}
+
+PangoFontMap* sharedFontMapFor(const Font& font) {
+  const ReportFaces& faces = reportFaces();
+  if (!faces.config) {
+    static PangoFontMap* const current = pango_cairo_font_map_new();
+    return current;
+  }
+  if (!reportFamily(faces, font)) {
+    static PangoFontMap* const system = newFontMap(systemConfiguration());
+    return system;
+  }
+  static PangoFontMap* const report = newFontMap(faces.config);
+  return report;
 }
 
 }  // namespace crv::render

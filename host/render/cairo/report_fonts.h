@@ -33,4 +33,9 @@ void chooseFontConfiguration(bool fontconfigShared);
 // would. With an empty text the family alone decides.
 PangoFontMap* fontMapFor(const Font& font, std::string_view text);
 
+// The font map for `font`'s family (as fontMapFor with an empty text), one
+// for the whole process: its users serialize every use of it and of the
+// fonts it gives.
+PangoFontMap* sharedFontMapFor(const Font& font);
+
 }  // namespace crv::render
