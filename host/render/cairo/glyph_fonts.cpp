@@ -65,15 +65,20 @@ class FaceStore {
     PangoContext* context = pango_font_map_create_context(map);
     applyFontOptions(context);
     PangoFontDescription* description = describeFont(font);
-    face->font = pango_font_map_load_font(map, context, description);
-    if (face->font)
-      face->scaled =
-          cairo_scaled_font_reference(pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(face->font)));
     // Where pango puts the baseline of a one-line layout in this font, and
     // how far it advances to the next line.
     PangoLayout* layout = pango_layout_new(context);
     pango_layout_set_font_description(layout, description);
     pango_layout_set_text(layout, "Xg", 2);
+    // The glyph runs use the font pango lays Latin text out in (asking the
+    // map for the font apart would have pango match it a second time).
+    PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0);
+    if (line && line->runs) {
+      face->font =
+          PANGO_FONT(g_object_ref(static_cast<PangoGlyphItem*>(line->runs->data)->item->analysis.font));
+      face->scaled =
+          cairo_scaled_font_reference(pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(face->font)));
+    }
     PangoRectangle logical;
     pango_layout_get_extents(layout, nullptr, &logical);
     const double baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;

@@ -5,6 +5,9 @@
 #include <pango/pangofc-fontmap.h>
 
 #include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <unordered_map>
 
@@ -30,19 +33,44 @@ struct ReportFaces {
   std::unordered_map<std::string, FcCharSet*> coverage;
 };
 
-// A configuration of the report faces alone, made the process's current one
-// so that fontconfig never reads the system's (pango starts fontconfig with
-// whatever is current); null when a face's file cannot be loaded.
-FcConfig* loadReportFaces() {
+bool listed(const FcChar8* file) {
+  for (const char* const* at = reportFontFiles; *at; ++at)
+    if (std::strcmp(*at, reinterpret_cast<const char*>(file)) == 0) return true;
+  return false;
+}
+
+// Adds the folders of the report faces to `config`, described by
+// fontconfig's caches where they are current (reading a font file to learn
+// its characters costs more than the rest of the set-up), and answers
+// whether every listed file is among the fonts added.
+bool addReportFolders(FcConfig* config) {
+  const std::string caches = std::string("<fontconfig><cachedir>") + fontconfigCacheFolder +
+                             "</cachedir><cachedir prefix=\"xdg\">fontconfig</cachedir></fontconfig>";
+  if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(caches.c_str()), FcFalse))
+    return false;
+  std::set<std::string> folders;
+  for (const char* const* file = reportFontFiles; *file; ++file)
+    folders.insert(std::filesystem::path(*file).parent_path().string());
+  for (const std::string& folder : folders)
+    if (!FcConfigAppFontAddDir(config, reinterpret_cast<const FcChar8*>(folder.c_str()))) return false;
+  std::size_t found = 0;
+  const FcFontSet* fonts = FcConfigGetFonts(config, FcSetApplication);
+  for (int i = 0; fonts && i < fonts->nfont; ++i) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) == FcResultMatch && listed(file)) ++found;
+  }
   std::size_t files = 0;
   while (reportFontFiles[files]) ++files;
-  if (files == 0) return nullptr;
+  return files > 0 && found == files;
+}
+
+// A configuration of the report faces' folders alone, made the process's
+// current one so that fontconfig never reads the system's (pango starts
+// fontconfig with whatever is current); null when a listed face cannot be
+// had.
+FcConfig* loadReportFaces() {
   FcConfig* config = FcConfigCreate();
-  bool loaded = config != nullptr;
-  for (std::size_t i = 0; loaded && i < files; ++i)
-    loaded = FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(reportFontFiles[i]));
-  const FcFontSet* faces = loaded ? FcConfigGetFonts(config, FcSetApplication) : nullptr;
-  if (faces && static_cast<std::size_t>(faces->nfont) >= files && FcConfigSetCurrent(config)) return config;
+  if (config && addReportFolders(config) && FcConfigSetCurrent(config)) return config;
   if (config) FcConfigDestroy(config);
   return nullptr;
 }
@@ -64,7 +92,11 @@ const ReportFaces& reportFaces() {
     ReportFaces made;
     if (fontconfigShared || !(made.config = loadReportFaces())) return made;
     const FcFontSet* set = FcConfigGetFonts(made.config, FcSetApplication);
-    for (int i = 0; i < set->nfont; ++i) addCoverage(set->fonts[i], made);
+    for (int i = 0; i < set->nfont; ++i) {
+      FcChar8* file = nullptr;
+      if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) == FcResultMatch && listed(file))
+        addCoverage(set->fonts[i], made);
+    }
     return made;
   }();
   return faces;
