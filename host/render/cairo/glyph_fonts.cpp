@@ -73,9 +73,10 @@ class FaceStore {
     // The glyph runs use the font pango lays Latin text out in (asking the
     // map for the font apart would have pango match it a second time).
     PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0);
-    if (line && line->runs) {
-      face->font =
-          PANGO_FONT(g_object_ref(static_cast<PangoGlyphItem*>(line->runs->data)->item->analysis.font));
+    PangoFont* laidOutIn =
+        line && line->runs ? static_cast<PangoGlyphItem*>(line->runs->data)->item->analysis.font : nullptr;
+    if (laidOutIn) {
+      face->font = PANGO_FONT(g_object_ref(laidOutIn));
       face->scaled =
           cairo_scaled_font_reference(pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(face->font)));
     }

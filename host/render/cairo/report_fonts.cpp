@@ -39,11 +39,28 @@ bool listed(const FcChar8* file) {
   return false;
 }
 
-// Adds the folders of the report faces to `config`, described by
-// fontconfig's caches where they are current (reading a font file to learn
-// its characters costs more than the rest of the set-up), and answers
-// whether every listed file is among the fonts added.
-bool addReportFolders(FcConfig* config) {
+// Leaves only the listed faces in `fonts` and answers whether all of them
+// are there.
+bool keepListedOnly(FcFontSet* fonts) {
+  int kept = 0;
+  for (int i = 0; i < fonts->nfont; ++i) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) == FcResultMatch && listed(file))
+      fonts->fonts[kept++] = fonts->fonts[i];
+    else
+      FcPatternDestroy(fonts->fonts[i]);
+  }
+  fonts->nfont = kept;
+  std::size_t files = 0;
+  while (reportFontFiles[files]) ++files;
+  return files > 0 && static_cast<std::size_t>(kept) == files;
+}
+
+// Adds the report faces to `config` as fontconfig's caches of their folders
+// describe them where the caches are current (reading a font file to learn
+// its characters costs more than all the rest of the set-up); answers
+// whether every listed face is there.
+bool addReportFaces(FcConfig* config) {
   const std::string caches = std::string("<fontconfig><cachedir>") + fontconfigCacheFolder +
                              "</cachedir><cachedir prefix=\"xdg\">fontconfig</cachedir></fontconfig>";
   if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(caches.c_str()), FcFalse))
@@ -53,24 +70,16 @@ bool addReportFolders(FcConfig* config) {
     folders.insert(std::filesystem::path(*file).parent_path().string());
   for (const std::string& folder : folders)
     if (!FcConfigAppFontAddDir(config, reinterpret_cast<const FcChar8*>(folder.c_str()))) return false;
-  std::size_t found = 0;
-  const FcFontSet* fonts = FcConfigGetFonts(config, FcSetApplication);
-  for (int i = 0; fonts && i < fonts->nfont; ++i) {
-    FcChar8* file = nullptr;
-    if (FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) == FcResultMatch && listed(file)) ++found;
-  }
-  std::size_t files = 0;
-  while (reportFontFiles[files]) ++files;
-  return files > 0 && found == files;
+  FcFontSet* fonts = FcConfigGetFonts(config, FcSetApplication);
+  return fonts && keepListedOnly(fonts);
 }
 
-// A configuration of the report faces' folders alone, made the process's
-// current one so that fontconfig never reads the system's (pango starts
-// fontconfig with whatever is current); null when a listed face cannot be
-// had.
+// A configuration of the report faces alone, made the process's current one
+// so that fontconfig never reads the system's (pango starts fontconfig with
+// whatever is current); null when a listed face cannot be had.
 FcConfig* loadReportFaces() {
   FcConfig* config = FcConfigCreate();
-  if (config && addReportFolders(config) && FcConfigSetCurrent(config)) return config;
+  if (config && addReportFaces(config) && FcConfigSetCurrent(config)) return config;
   if (config) FcConfigDestroy(config);
   return nullptr;
 }
@@ -92,11 +101,7 @@ const ReportFaces& reportFaces() {
     ReportFaces made;
     if (fontconfigShared || !(made.config = loadReportFaces())) return made;
     const FcFontSet* set = FcConfigGetFonts(made.config, FcSetApplication);
-    for (int i = 0; i < set->nfont; ++i) {
-      FcChar8* file = nullptr;
-      if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) == FcResultMatch && listed(file))
-        addCoverage(set->fonts[i], made);
-    }
+    for (int i = 0; i < set->nfont; ++i) addCoverage(set->fonts[i], made);
     return made;
   }();
   return faces;

@@ -4,9 +4,9 @@
 // /etc/fonts and the cache of every installed font, which costs a command
 // that prints one order more than all its drawing. Reports are drawn in a
 // few faces of one family, so a process in which nothing else uses
-// fontconfig gives it a configuration of its own that holds just the folder
-// of those faces (the files fontconfig matched for them on the machine that
-// built the program), read from fontconfig's cache of that folder when the
+// fontconfig gives it a configuration of its own that holds just those faces
+// (the files fontconfig matched for them on the machine that built the
+// program), as fontconfig's cache of their folder describes them when the
 // cache is current. Text those faces cannot give exactly as the system
 // configuration would (another family, a character they lack) is drawn from
 // a font map over the system configuration, loaded the first time such text
