@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "crvpo/reconcile/committed_cost_recalculation.h"
+
 namespace crvpo {
 namespace {
 
@@ -20,6 +22,7 @@ std::optional<OpeningCommitments> OpeningCommitments::ofOrder(crv::Connection& c
   crv::TableSteps steps(failure);
   LineCommitments rule(connection, steps);
   OpeningCommitments list;
+  list.setRebuildsSeen(committedCostRebuilds(connection, steps));
   crv::PrivateTable<crv::PODetailRecord> lines(connection);
   lines.rec.POID = poid;
   if (!steps.check(lines.table.setRange(crv::PODetailRecord::KeyPOID, 1), lines.table, crv::TableOp::Reading))

@@ -10,6 +10,11 @@
 // Each entry remembers the line it came from, so that deleting a line from
 // the form's list can undo that line's posting at once and drop the entry:
 // the next save then does not take the same amount back a second time.
+//
+// The list also remembers how many rebuilds of committed costs the company
+// had when it was taken. A rebuild since then counted the order's lines as
+// they stood at that moment, not these entries, so the save or Cancel that
+// takes them back rebuilds the committed costs again afterwards.
 #pragma once
 
 #include <optional>
@@ -32,13 +37,20 @@ class OpeningCommitments {
   // Removes and returns the entry of a line, if there is one.
   std::optional<Commitment> takeLine(crv::Id detailId);
   const Commitment* find(crv::Id detailId) const;
-  void clear() { entries_.clear(); }
+  // Back to the empty list of a new order.
+  void clear() { *this = OpeningCommitments(); }
 
   const std::vector<Commitment>& entries() const { return entries_; }
   bool empty() const { return entries_.empty(); }
 
+  // The company's rebuild count when the list was taken; nothing for a new
+  // order, whose lines no rebuild counts before its first save.
+  std::optional<crv::Id> rebuildsSeen() const { return rebuildsSeen_; }
+  void setRebuildsSeen(crv::Id rebuilds) { rebuildsSeen_ = rebuilds; }
+
  private:
   std::vector<Commitment> entries_;
+  std::optional<crv::Id> rebuildsSeen_;
 };
 
 }  // namespace crvpo

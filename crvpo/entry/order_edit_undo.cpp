@@ -7,6 +7,7 @@
 #include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/order_lines.h"
 #include "crvpo/entry/order_notes_and_attachments.h"
+#include "crvpo/reconcile/committed_cost_recalculation.h"
 #include "host/framework/table/private_table.h"
 
 namespace crvpo {
@@ -70,6 +71,7 @@ void OrderEditUndo::putBack(crv::TableSteps& steps, crv::Connection& connection,
   restoreLines(steps, connection);
   restored = commitments(poster.rule());
   for (const Commitment& entry : restored.entries()) poster.apply(entry, +1);
+  restored.setRebuildsSeen(rebuildIfRebuiltSince(connection, steps, posted.rebuildsSeen()));
   if (newOrder_) removeNotesAndAttachments(steps, connection, poid_, storedFiles);
 }
 

@@ -14,7 +14,8 @@
 // The undo is one transaction: the commitments the order holds now are
 // taken back, added lines removed, changed ones rewritten, deleted ones
 // put back under their own identifiers, and the lines as they were posted
-// again. A failure rolls it back and leaves everything as the edits left
+// again (the committed costs rebuilt when a rebuild ran while the order was
+// open). A failure rolls it back and leaves everything as the edits left
 // it; the person is told.
 #pragma once
 

@@ -5,6 +5,7 @@
 
 #include "crvpo/entry/commitment_poster.h"
 #include "crvpo/entry/order_activity_log.h"
+#include "crvpo/reconcile/committed_cost_recalculation.h"
 #include "host/framework/services/global_request.h"
 
 namespace crvpo {
@@ -84,6 +85,9 @@ bool PurchaseOrderSave::post(crv::TableSteps& steps, bool inserting, PONumberCou
     }
   }
   moves.post(poster);
+  // A rebuild while the order was open counted its lines as they stood
+  // then, not what was taken back above.
+  posted.setRebuildsSeen(rebuildIfRebuiltSince(connection, steps, opening.rebuildsSeen()));
   setStateAndSortFields(po, tally.state(po.POAmount));
 
   if (advanceCounter) {

@@ -11,7 +11,10 @@
 //   2. the order's lines as they are now are posted by the rule of
 //      line_commitment.h: the stock still to come to the item's stock on
 //      order, the open amount (TotalAmount less AmountInvoiced) to the
-//      job's cost line and its change-order detail;
+//      job's cost line and its change-order detail; when a rebuild of
+//      committed costs ran since the opening commitments were taken, it
+//      counted the lines as they stood then, and the committed costs are
+//      rebuilt again;
 //   3. the reconciliation state (0 when the order's total is 0; otherwise
 //      2 when every line is fully reconciled, which includes an order
 //      without lines, 1 when any line is partly, else 0) with RecTF;

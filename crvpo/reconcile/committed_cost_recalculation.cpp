@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "crvpo/entry/line_commitment.h"
 #include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/purchasing_tables.h"
+#include "host/data/tables/suite_tables.h"
 #include "host/framework/storage/batch_update.h"
 #include "host/framework/table/private_table.h"
 #include "host/framework/table/table_steps.h"
@@ -74,8 +76,12 @@ struct OutOfRange {
 
 class Run {
  public:
-  Run(crv::Connection& connection, crv::TableSteps& steps, RecalcObserver& observer, RecalcSummary& summary)
-      : connection_(connection),
+  enum class Scope { Everything, CommittedCostsOnly };
+
+  Run(crv::Connection& connection, crv::TableSteps& steps, RecalcObserver& observer, RecalcSummary& summary,
+      Scope scope = Scope::Everything)
+      : scope_(scope),
+        connection_(connection),
         observer_(observer),
         summary_(summary),
         steps_(steps),
@@ -98,7 +104,10 @@ class Run {
     rebuildOrders();
     writeCostLines();
     writeDetails();
+    rebuilds_ = countRebuild();
   }
+
+  crv::Id rebuilds() const { return rebuilds_; }
 
  private:
   void tick() {
@@ -108,6 +117,15 @@ class Run {
   }
 
   bool readNext(crv::Table& table) { return steps_.next(table); }
+
+  crv::Id countRebuild() {
+    crv::PrivateTable<crv::SystemsRecord> systems(connection_);
+    systems.table.set(crv::SystemsRecord::KeySystemID);
+    if (!readNext(systems.table)) return 0;
+    systems.rec.CommitmentsRebuilt += 1;
+    steps_.update(systems.table);
+    return systems.rec.CommitmentsRebuilt;
+  }
 
   // The cost line a fetch by job and cost code finds is the first in key
   // order; later duplicates are only cleared.
@@ -138,6 +156,10 @@ class Run {
     bool haveLine = readNext(lines_.table);
     while (readNext(orders_.table)) {
       ++summary_.orders;
+      // An order still being entered has a reserved row without a number
+      // until its first save, which posts its lines: until then they
+      // commit nothing, here as in the running figures.
+      const bool saved = !order.PONumber.empty();
       crv::Quantity quantity;
       crv::Amount amount;
       while (haveLine && line.POID < order.POID) haveLine = readNext(lines_.table);
@@ -146,7 +168,7 @@ class Run {
         try {
           quantity += line.QtyInvoiced;
           amount += line.AmountInvoiced;
-          commitLine(line);
+          if (saved) commitLine(line);
         } catch (const std::exception& error) {
           throw outOfRange(order, &line, error);
         }
@@ -158,7 +180,8 @@ class Run {
       } catch (const std::exception& error) {
         throw outOfRange(order, nullptr, error);
       }
-      if (quantityAfter != order.QuantityReconciled || amount != order.AmountReconciled) {
+      if (scope_ == Scope::Everything &&
+          (quantityAfter != order.QuantityReconciled || amount != order.AmountReconciled)) {
         OrderChange change{order.POID,    order.PONumber,         order.QuantityReconciled,
                            quantityAfter, order.AmountReconciled, amount};
         order.QuantityReconciled = quantityAfter;
@@ -251,6 +274,7 @@ class Run {
     writer.finish();
   }
 
+  Scope scope_;
   crv::Connection& connection_;
   RecalcObserver& observer_;
   RecalcSummary& summary_;
@@ -264,6 +288,7 @@ class Run {
   std::unordered_map<crv::Id, crv::Amount> detailFigures_;
   std::int64_t total_ = 0;
   std::int64_t read_ = 0;
+  crv::Id rebuilds_ = 0;
 };
 
 }  // namespace
@@ -272,6 +297,27 @@ int percentOf(std::int64_t read, std::int64_t total) {
   if (total <= 0) return 100;
   if (read >= total) return 100;
   return static_cast<int>(read * 100 / total);
+}
+
+crv::Id committedCostRebuilds(crv::Connection& connection, crv::TableSteps& steps) {
+  crv::PrivateTable<crv::SystemsRecord> systems(connection);
+  systems.table.set(crv::SystemsRecord::KeySystemID);
+  return steps.next(systems.table) ? systems.rec.CommitmentsRebuilt : 0;
+}
+
+crv::Id rebuildIfRebuiltSince(crv::Connection& connection, crv::TableSteps& steps,
+                              std::optional<crv::Id> seen) {
+  const crv::Id rebuilds = committedCostRebuilds(connection, steps);
+  if (!seen || *seen == rebuilds) return rebuilds;
+  RecalcObserver quiet;
+  RecalcSummary summary;
+  Run run(connection, steps, quiet, summary, Run::Scope::CommittedCostsOnly);
+  try {
+    run.go();
+  } catch (const OutOfRange& stop) {
+    throw std::runtime_error(stop.text);
+  }
+  return run.rebuilds();
 }
 
 bool CommittedCostRecalculation::lock(std::chrono::milliseconds wait) {

@@ -10,7 +10,9 @@
 // reconciled or fully invoiced by quantity) to the cost line of its job
 // and cost code, and to its change-order detail (and the cost line's
 // change-order part) when it names one that exists. A line whose job has
-// no such cost line adds nothing. Every order's QuantityReconciled and
+// no such cost line adds nothing, and neither do the lines of an order
+// still being entered at another station (its reserved row has no PO
+// number until the save that posts them). Every order's QuantityReconciled and
 // AmountReconciled become the sums of its lines' invoiced quantities and
 // amounts.
 //
@@ -32,6 +34,12 @@
 // out through batch updates that write only them, a group of rows per
 // statement, so the run costs about what rebuilding the figures in one
 // grouped UPDATE per table does.
+//
+// Each run counts itself in SYS:CommitmentsRebuilt. The header form keeps
+// what its order posted and takes it back on OK or Cancel; a rebuild that
+// ran while the order was open counted the order's lines as they stood
+// then instead, so that form rebuilds the figures again in its own
+// transaction (rebuildIfRebuiltSince).
 #pragma once
 
 #include <chrono>
@@ -39,6 +47,7 @@
 #include <optional>
 #include <string>
 
+#include "host/framework/table/table_steps.h"
 #include "host/framework/table/transaction.h"
 #include "host/framework/values/decimal.h"
 #include "host/framework/values/text.h"
@@ -96,6 +105,18 @@ class RecalcObserver {
 
 // The percentage of a progress report, 0 to 100.
 int percentOf(std::int64_t read, std::int64_t total);
+
+// How many rebuilds the company has had so far (0 without settings).
+crv::Id committedCostRebuilds(crv::Connection& connection, crv::TableSteps& steps);
+
+// For an operation that took back what an order posted, in its own
+// transaction: when a rebuild ran after `seen` was read (nothing: an order
+// not saved before, which no rebuild counted), rebuilds the committed
+// costs again (not the orders' reconciled totals), counting the run. A line
+// out of range throws a runtime error naming it. Answers the company's
+// rebuild count afterwards.
+crv::Id rebuildIfRebuiltSince(crv::Connection& connection, crv::TableSteps& steps,
+                              std::optional<crv::Id> seen);
 
 class CommittedCostRecalculation {
  public:

@@ -20,7 +20,8 @@ constexpr const char* kOpenJobLines = R"(
   open_job AS (
     SELECT d.JobID, d.CostCode, d.CODetailID, d.TotalAmount - d.AmountInvoiced AS open
     FROM PODetail d JOIN POMaster m ON m.POID = d.POID
-    WHERE d.DetailType = 'Job' AND d.Reconciliation <> 2 AND d.QtyOrdered <> d.QtyInvoiced),
+    WHERE d.DetailType = 'Job' AND d.Reconciliation <> 2 AND d.QtyOrdered <> d.QtyInvoiced
+      AND RTRIM(m.PONumber) <> ''),
   first_cost AS (
     SELECT JobID, CostCode, MIN(_row) AS row FROM JCCost GROUP BY JobID, CostCode))";
 
@@ -46,7 +47,8 @@ const std::string kStockOnOrder = R"(
         - ROUND(COALESCE(c.Factor, 1.0) * (d.QtyRcvdNotInvoiced + d.QtyThisPackSlip)))
       FROM PODetail d JOIN POMaster m ON m.POID = d.POID
       LEFT JOIN INCnvrt c ON d.ConversionID <> 0 AND c.ConversionID = d.ConversionID
-      WHERE d.DetailType = 'Inventory' AND d.Reconciliation <> 2 AND d.ItemID = i.ItemID), 0)
+      WHERE d.DetailType = 'Inventory' AND d.Reconciliation <> 2 AND d.ItemID = i.ItemID
+        AND RTRIM(m.PONumber) <> ''), 0)
   FROM INMaster i ORDER BY i.ItemID)";
 
 // One row of a rebuild query, whichever engine answered it.

@@ -2,12 +2,13 @@
 // worked out again from its open orders with set-based SQL, independently of
 // the code that keeps them, and compared with what the tables hold.
 //
-// Rules (docs/COMMITMENTS.md, "What a rebuild gives"):
-//   - a "Job" line of an existing order, not fully reconciled and not fully
+// Rules (docs/COMMITMENTS.md, "What a rebuild gives"), over the orders that
+// have been saved (an order being entered has no PO number yet):
+//   - a "Job" line of a saved order, not fully reconciled and not fully
 //     invoiced by quantity, commits TotalAmount - AmountInvoiced to the first
 //     JCCost row of its job and cost code, and, when its change-order detail
 //     exists, to that JCCOD row and the cost line's COCommitted;
-//   - an "Inventory" line of an existing order, not fully reconciled, keeps
+//   - an "Inventory" line of a saved order, not fully reconciled, keeps
 //     INVQuantity - factor x (QtyRcvdNotInvoiced + QtyThisPackSlip) of its
 //     item on order, factor being the line's unit conversion (1 without).
 #pragma once

@@ -106,7 +106,8 @@ void SystemsRecord::describe(LayoutBuilder& b) const {
                                       CRV_FIELD(JobIDLen) CRV_FIELD(CostCodeLen) CRV_FIELD(AccountMask)
                                           CRV_FIELD(NoJobCost) CRV_FIELD(InventoryPurchasing)
                                               CRV_FIELD(EquipmentPurchasing) CRV_FIELD(PurchaseLevel)
-                                                  CRV_FIELD(Country) CRV_FIELD(ReportFooter);
+                                                  CRV_FIELD(Country) CRV_FIELD(ReportFooter)
+                                                      CRV_FIELD(CommitmentsRebuilt);
 }
 
 void SystemsRecord::define(TableDef& def) { def.autoNumber("SystemID").key(KeySystemID); }

@@ -202,6 +202,10 @@ struct SystemsRecord final : Record {
   Byte PurchaseLevel{};        // PURCHASELEVEL, 0 to 2
   Text<20> Country;            // COUNTRY: "Canada" gives GST and PST
   Text<100> ReportFooter;      // printed at the foot of the company's forms: ReportFooterMessage
+  // How many times committed costs were rebuilt from the orders' lines: a
+  // form that remembers what an order posted knows from it whether a
+  // rebuild has counted the order's lines since.
+  Id CommitmentsRebuilt{};
 
   static constexpr KeyDef KeySystemID{"KeySystemID", {"SystemID"}, true};
 

@@ -2,8 +2,9 @@
 // entered from nothing with a line of every kind, line edits saved or
 // cancelled (the running figures always equal a rebuild and the header's
 // amounts its lines), a line deletion that fails, a cancelled new order leaving nothing behind, a
-// printed new order keeping its number, and a deletion through the form
-// undoing what the order committed.
+// printed new order keeping its number, a deletion through the form
+// undoing what the order committed, and a recalculation at another station
+// while an order is entered.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "crvpo/entry/line_deletion_adjustment.h"
 #include "host/siblings/CRVMISC/image_store.h"
 #include "order_form_fixture.h"
+#include "support/command_run.h"
 
 namespace crvpo::test {
 namespace {
@@ -33,6 +35,12 @@ class UpdatePOMasterTest : public OrderFormTest {
     person.press("?LineDelete");
     person.expectMessage("Confirm Delete", "Are you sure you want to delete the highlighted record?");
     person.answer("Yes");
+  }
+
+  // `crvhost recalc` run at another station.
+  void recalculateElsewhere() {
+    const auto run = crv::test::runCommand(crv::test::crvhost("recalc " + crv::test::quoted(folder.path())));
+    ASSERT_EQ(run.code, 0) << run.output;
   }
 };
 
@@ -95,35 +103,56 @@ TEST_F(UpdatePOMasterTest, AnOrderEnteredFromNothingWithEveryKindOfLineCommitsWh
   EXPECT_EQ(differences(), std::vector<std::string>{});
 }
 
-TEST_F(UpdatePOMasterTest, LineEditsThatAreSavedOrCancelledLeaveTheFiguresOfARebuild) {
-  for (const bool save : {true, false}) {
-    SCOPED_TRACE(save ? "OK" : "Cancel");
-    const crv::POMasterRecord before = order(crv::demo::openJobOrder);
-    const std::vector<crv::PODetailRecord> linesBefore = lines(before.POID);
-    HeadlessDriver person;
-    open(person, crv::ChangeRecord, crv::demo::openJobOrder);
-    person.expectWindow("Changing a Purchase Order");
-    editLines(person);
-    EXPECT_EQ(person.rows("?LineList").size(), linesBefore.size());
+// The line form writes a line at once and only OK posts it, so a rebuild
+// run meanwhile at another station must leave the unsaved order out, or OK
+// would post its lines a second time.
+TEST_F(UpdatePOMasterTest, ARecalculationAtAnotherStationWhileAnOrderIsEnteredLeavesItToTheSave) {
+  HeadlessDriver person;
+  open(person, crv::InsertRecord);
+  person.type("?EnteredVendor", "103");
+  addJobLine(person, "Sill plate", "20", "3");
+  recalculateElsewhere();
+  EXPECT_EQ(differences(), std::vector<std::string>{});
 
-    if (save) {
-      person.press("?OK");
-    } else {
-      person.press("?Cancel");
-      person.expectMessage("Cancel Changes?");
-      person.answer("Yes");
+  person.press("?OK");
+  person.expectFinished();
+  EXPECT_EQ(lines(order("1007").POID).size(), 1u);
+  EXPECT_EQ(differences(), std::vector<std::string>{});
+}
+
+// With a recalculation at another station between the edits and OK or
+// Cancel too: it counted the edited lines, not what the form takes back.
+TEST_F(UpdatePOMasterTest, LineEditsThatAreSavedOrCancelledLeaveTheFiguresOfARebuild) {
+  for (const bool recalculated : {false, true})
+    for (const bool save : {true, false}) {
+      SCOPED_TRACE(std::string(save ? "OK" : "Cancel") + (recalculated ? " after a recalculation" : ""));
+      const crv::POMasterRecord before = order(crv::demo::openJobOrder);
+      const std::vector<crv::PODetailRecord> linesBefore = lines(before.POID);
+      HeadlessDriver person;
+      open(person, crv::ChangeRecord, crv::demo::openJobOrder);
+      person.expectWindow("Changing a Purchase Order");
+      editLines(person);
+      EXPECT_EQ(person.rows("?LineList").size(), linesBefore.size());
+      if (recalculated) recalculateElsewhere();
+
+      if (save) {
+        person.press("?OK");
+      } else {
+        person.press("?Cancel");
+        person.expectMessage("Cancel Changes?");
+        person.answer("Yes");
+      }
+      person.expectFinished();
+      EXPECT_EQ(differences(), std::vector<std::string>{});
+      const crv::POMasterRecord after = order(crv::demo::openJobOrder);
+      expectAmountsMatchLines(after);
+      if (!save) {
+        EXPECT_TRUE(after.sameValues(before));
+        const auto restored = lines(before.POID);
+        ASSERT_EQ(restored.size(), linesBefore.size());
+        for (std::size_t i = 0; i < restored.size(); ++i) EXPECT_TRUE(restored[i].sameValues(linesBefore[i]));
+      }
     }
-    person.expectFinished();
-    EXPECT_EQ(differences(), std::vector<std::string>{});
-    const crv::POMasterRecord after = order(crv::demo::openJobOrder);
-    expectAmountsMatchLines(after);
-    if (!save) {
-      EXPECT_TRUE(after.sameValues(before));
-      const auto restored = lines(before.POID);
-      ASSERT_EQ(restored.size(), linesBefore.size());
-      for (std::size_t i = 0; i < restored.size(); ++i) EXPECT_TRUE(restored[i].sameValues(linesBefore[i]));
-    }
-  }
 }
 
 TEST_F(UpdatePOMasterTest, ALineThatCannotBeDeletedKeepsItsCommitmentAndIsTakenBackOnOk) {
