@@ -38,7 +38,7 @@ class GlyphFonts {
               double& width);
   // The width alone; false when the text needs pango.
   bool width(const Font& font, std::string_view text, double& width);
-  // The scaled font the glyphs belong to (owned here).
+  // The scaled font the glyphs belong to (kept for the life of the process).
   cairo_scaled_font_t* scaledFont(const Font& font);
   // The line metrics of the font as pango lays out one line.
   FontMetrics metrics(const Font& font);
