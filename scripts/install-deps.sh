@@ -8,7 +8,7 @@ packages=(
   libsqlite3-dev sqlite3
   libpq-dev postgresql
   libgtest-dev libgmock-dev
-  libcairo2-dev libpango1.0-dev fonts-dejavu-core
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core fontconfig
   libjpeg-dev libcurl4-openssl-dev libcups2-dev poppler-utils
   libxlsxwriter-dev xlsx2csv
   qt6-base-dev qt6-declarative-dev xvfb xauth

@@ -46,5 +46,7 @@ Engine& engine();
 
 }  // namespace crv::render
 
-// The engine of the process, exported by libcrvcairo.so.
-extern "C" CRV_EXPORT crv::render::Engine* crvRenderEngine();
+// The engine of the process, exported by libcrvcairo.so; called once, before
+// anything is drawn. `fontconfigShared` says that another part of the
+// process uses fontconfig and owns its configuration.
+extern "C" CRV_EXPORT crv::render::Engine* crvRenderEngine(bool fontconfigShared);

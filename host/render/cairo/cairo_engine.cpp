@@ -2,6 +2,7 @@
 #include "host/render/cairo/cairo_pdf_writer.h"
 #include "host/render/cairo/cairo_png_painter.h"
 #include "host/render/cairo/pango_measurer.h"
+#include "host/render/cairo/report_fonts.h"
 
 namespace crv::render {
 namespace {
@@ -18,7 +19,8 @@ class CairoEngine final : public Engine {
 }  // namespace
 }  // namespace crv::render
 
-crv::render::Engine* crvRenderEngine() {
+crv::render::Engine* crvRenderEngine(bool fontconfigShared) {
   static crv::render::CairoEngine engine;
+  crv::render::chooseFontConfiguration(fontconfigShared);
   return &engine;
 }

@@ -5,8 +5,10 @@
 #include <pango/pangocairo.h>
 
 #include <array>
+#include <mutex>
 
 #include "host/render/cairo/pango_support.h"
+#include "host/render/cairo/report_fonts.h"
 
 namespace crv::render {
 
@@ -54,6 +56,74 @@ bool glyphReadsBack(cairo_scaled_font_t* scaled, char32_t c, unsigned long index
 
 }  // namespace
 
+namespace {
+
+// What the glyph runs need of a font, the same for every thread: made once
+// per process under the store's lock from a font map nothing else uses, so
+// that the measuring thread and the PDF writer's thread do not each ask
+// pango (and fontconfig) for every font again. Afterwards only the cairo
+// scaled font is used, which cairo lets threads share.
+struct SharedFace {
+  PangoFont* font = nullptr;
+  cairo_scaled_font_t* scaled = nullptr;
+  FontMetrics metrics;
+};
+
+class FaceStore {
+ public:
+  const SharedFace& face(const Font& font) {
+    std::lock_guard lock(mutex_);
+    auto [at, added] = faces_.try_emplace(fontKey(font));
+    if (added) at->second = load(font);
+    return *at->second;
+  }
+
+ private:
+  static std::unique_ptr<SharedFace> load(const Font& font) {
+    auto face = std::make_unique<SharedFace>();
+    PangoFontMap* map = sharedFontMapFor(font);
+    PangoContext* context = pango_font_map_create_context(map);
+    applyFontOptions(context);
+    PangoFontDescription* description = describeFont(font);
+    // Where pango puts the baseline of a one-line layout in this font, and
+    // how far it advances to the next line.
+    PangoLayout* layout = pango_layout_new(context);
+    pango_layout_set_font_description(layout, description);
+    pango_layout_set_text(layout, "Xg", 2);
+    // The glyph runs use the font pango lays Latin text out in (asking the
+    // map for the font apart would have pango match it a second time).
+    PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0);
+    PangoFont* laidOutIn =
+        line && line->runs ? static_cast<PangoGlyphItem*>(line->runs->data)->item->analysis.font : nullptr;
+    if (laidOutIn) {
+      face->font = PANGO_FONT(g_object_ref(laidOutIn));
+      face->scaled =
+          cairo_scaled_font_reference(pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(face->font)));
+    }
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    const double baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
+    const double height = static_cast<double>(logical.height) / PANGO_SCALE;
+    face->metrics = FontMetrics{baseline, height - baseline, height};
+    g_object_unref(layout);
+    pango_font_description_free(description);
+    g_object_unref(context);
+    return face;
+  }
+
+  std::mutex mutex_;
+  std::unordered_map<std::string, std::unique_ptr<SharedFace>> faces_;
+};
+
+// Kept for the life of the process, like the fonts pango caches.
+FaceStore& faceStore() {
+  static FaceStore* const store = new FaceStore;
+  return *store;
+}
+
+}  // namespace
+
+// A shared face with this thread's glyph lookups in it.
 struct GlyphFonts::Face {
   struct Glyph {
     enum class State : unsigned char { Unknown, Present, Missing } state = State::Unknown;
@@ -62,15 +132,8 @@ struct GlyphFonts::Face {
     bool readsBack = false;
   };
 
-  PangoFont* font = nullptr;
-  cairo_scaled_font_t* scaled = nullptr;
-  double baseline = 0;
+  const SharedFace* shared = nullptr;
   std::array<Glyph, endSimple> glyphs{};
-
-  ~Face() {
-    if (scaled) cairo_scaled_font_destroy(scaled);
-    if (font) g_object_unref(font);
-  }
 
   const Glyph& glyph(char32_t c) {
     Glyph& g = glyphs[c];
@@ -80,14 +143,14 @@ struct GlyphFonts::Face {
     const int length = g_unichar_to_utf8(static_cast<gunichar>(c), utf8);
     cairo_glyph_t* found = nullptr;
     int count = 0;
-    if (cairo_scaled_font_text_to_glyphs(scaled, 0, 0, utf8, length, &found, &count, nullptr, nullptr,
+    if (cairo_scaled_font_text_to_glyphs(shared->scaled, 0, 0, utf8, length, &found, &count, nullptr, nullptr,
                                          nullptr) == CAIRO_STATUS_SUCCESS &&
         count == 1 && found[0].index != 0) {
       cairo_text_extents_t extents;
-      cairo_scaled_font_glyph_extents(scaled, found, 1, &extents);
+      cairo_scaled_font_glyph_extents(shared->scaled, found, 1, &extents);
       g.index = found[0].index;
       g.advance = extents.x_advance;
-      g.readsBack = glyphReadsBack(scaled, c, g.index);
+      g.readsBack = glyphReadsBack(shared->scaled, c, g.index);
       g.state = Glyph::State::Present;
     }
     cairo_glyph_free(found);
@@ -103,34 +166,20 @@ GlyphFonts::Face& GlyphFonts::face(const Font& font) {
   auto [at, added] = faces_.try_emplace(fontKey(font));
   if (added) {
     at->second = std::make_unique<Face>();
-    Face& face = *at->second;
-    PangoFontMap* map = pango_cairo_font_map_get_default();
-    PangoContext* context = pango_font_map_create_context(map);
-    applyFontOptions(context);
-    PangoFontDescription* description = describeFont(font);
-    face.font = pango_font_map_load_font(map, context, description);
-    if (face.font)
-      face.scaled =
-          cairo_scaled_font_reference(pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(face.font)));
-    // Where pango puts the baseline of a one-line layout in this font.
-    PangoLayout* layout = pango_layout_new(context);
-    pango_layout_set_font_description(layout, description);
-    pango_layout_set_text(layout, "Xg", 2);
-    face.baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-    g_object_unref(layout);
-    pango_font_description_free(description);
-    g_object_unref(context);
+    at->second->shared = &faceStore().face(font);
   }
   lastFont_ = font;
   last_ = at->second.get();
   return *last_;
 }
 
-cairo_scaled_font_t* GlyphFonts::scaledFont(const Font& font) { return face(font).scaled; }
+FontMetrics GlyphFonts::metrics(const Font& font) { return face(font).shared->metrics; }
+
+cairo_scaled_font_t* GlyphFonts::scaledFont(const Font& font) { return face(font).shared->scaled; }
 
 bool GlyphFonts::width(const Font& font, std::string_view text, double& width) {
   Face& f = face(font);
-  if (!f.scaled) return false;
+  if (!f.shared->scaled) return false;
   double total = 0;
   for (std::size_t at = 0; at < text.size();) {
     const char32_t c = nextCharacter(text, at);
@@ -146,9 +195,9 @@ bool GlyphFonts::width(const Font& font, std::string_view text, double& width) {
 bool GlyphFonts::glyphs(const Font& font, std::string_view text, double x, double y,
                         std::vector<cairo_glyph_t>& out, double& width, bool& readBack) {
   Face& f = face(font);
-  if (!f.scaled) return false;
+  if (!f.shared->scaled) return false;
   const std::size_t start = out.size();
-  const double baseline = y + f.baseline;
+  const double baseline = y + f.shared->metrics.ascent;
   double pen = x;
   for (std::size_t at = 0; at < text.size();) {
     const char32_t c = nextCharacter(text, at);

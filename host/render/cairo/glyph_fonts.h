@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "host/framework/report/font.h"
+#include "host/framework/report/text_measurer.h"
 
 namespace crv::render {
 
@@ -40,8 +41,10 @@ class GlyphFonts {
               double& width, bool& readBack);
   // The width alone; false when the text needs pango.
   bool width(const Font& font, std::string_view text, double& width);
-  // The scaled font the glyphs belong to (owned here).
+  // The scaled font the glyphs belong to (kept for the life of the process).
   cairo_scaled_font_t* scaledFont(const Font& font);
+  // The line metrics of the font as pango lays out one line.
+  FontMetrics metrics(const Font& font);
 
  private:
   struct Face;

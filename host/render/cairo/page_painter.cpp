@@ -1,6 +1,6 @@
 // Texts are real text with their glyphs' Unicode in a PDF, so they can be
 // searched and copied: Latin text as runs of glyphs (GlyphFonts), the rest
-// through one reused pango layout. Rules and boxes are cairo paths; images
+// through reused pango layouts. Rules and boxes are cairo paths; images
 // are scaled surfaces.
 #include "host/render/cairo/page_painter.h"
 
@@ -8,16 +8,10 @@
 
 namespace crv::render {
 
-PagePainter::PagePainter(cairo_t* context, ImageCache& images) : cairo_(context), images_(images) {
-  layout_ = pango_cairo_create_layout(cairo_);
-  applyFontOptions(pango_layout_get_context(layout_));
-  pango_layout_context_changed(layout_);
-}
+PagePainter::PagePainter(cairo_t* context, ImageCache& images)
+    : cairo_(context), images_(images), layouts_(context) {}
 
-PagePainter::~PagePainter() {
-  for (auto& [key, description] : fonts_) pango_font_description_free(description);
-  g_object_unref(layout_);
-}
+PagePainter::~PagePainter() = default;
 
 void PagePainter::paint(const LaidOutPage& page) {
   for (const PagePrimitive& primitive : page.primitives) {
@@ -72,18 +66,10 @@ void PagePainter::setColor(const Color& color) {
 }
 
 void PagePainter::draw(const PlacedText& text) {
-  std::string key = fontKey(text.font);
-  if (key != layoutFont_) {
-    auto [at, added] = fonts_.try_emplace(key, nullptr);
-    if (added) at->second = describeFont(text.font);
-    pango_layout_set_font_description(layout_, at->second);
-    layoutFont_ = key;
-  }
-  std::string valid = validUtf8(text.text);
-  pango_layout_set_text(layout_, valid.data(), static_cast<int>(valid.size()));
+  PangoLayout* layout = layouts_.layout(text.font, validUtf8(text.text));
   setColor(text.color);
   cairo_move_to(cairo_, text.x, text.y);
-  pango_cairo_show_layout(cairo_, layout_);
+  pango_cairo_show_layout(cairo_, layout);
 }
 
 void PagePainter::draw(const PlacedLine& line) {

@@ -7,9 +7,9 @@
 #include <pango/pangocairo.h>
 
 #include <string>
-#include <unordered_map>
 
 #include "host/framework/report/laid_out_page.h"
+#include "host/render/cairo/font_layouts.h"
 #include "host/render/cairo/glyph_fonts.h"
 #include "host/render/cairo/image_cache.h"
 
@@ -38,9 +38,7 @@ class PagePainter {
 
   cairo_t* cairo_;
   ImageCache& images_;
-  PangoLayout* layout_ = nullptr;
-  std::string layoutFont_;
-  std::unordered_map<std::string, PangoFontDescription*> fonts_;
+  FontLayouts layouts_;
   GlyphFonts glyphFonts_;
   struct Run {
     Font font;

@@ -61,6 +61,16 @@ class ReportFileWriter {
   bool finished_ = false;
 };
 
+// One file format: the cells of each line in turn, then finish().
+class ReportFileWriter::Format {
+ public:
+  virtual ~Format() = default;
+  virtual void add(const std::vector<std::string_view>& cells) = 0;
+  // Throws std::runtime_error with the cause when the file cannot be completed.
+  virtual void finish() = 0;
+  virtual int sheets() const { return 1; }
+};
+
 // Writes every line; answers the error text, or an empty text on success.
 std::string writeReportFile(const std::vector<std::string>& lines, const std::filesystem::path& file);
 

@@ -131,6 +131,29 @@ TEST(PdfRenderer, StoresARepeatedImageOnce) {
   EXPECT_EQ(objects.size(), 1u) << "one stored image object";
 }
 
+TEST(PdfRenderer, DrawsOtherFamiliesAndCharactersInTheFacesTheSystemChooses) {
+  if (!havePoppler()) GTEST_SKIP() << "poppler-utils not installed";
+  test::TempFolder folder;
+  fs::path file = folder / "fonts.pdf";
+  LaidOutPage page;
+  page.width = 612;
+  page.height = 792;
+  page.primitives.push_back(PlacedText{36, 36, "Sans line", {}, {}});
+  page.primitives.push_back(PlacedText{36, 72, "Serif line", Font{"DejaVu Serif", 10}, {}});
+  // A mathematical capital that the sans faces lack.
+  page.primitives.push_back(PlacedText{36, 108, "Capital \xF0\x9D\x90\x80 here", {}, {}});
+  PdfRenderer pdf(file);
+  pdf.addPage(page);
+  pdf.finish();
+
+  const std::string quoted = "'" + file.string() + "'";
+  const std::string text = run("pdftotext " + quoted + " -");
+  for (const char* expected : {"Sans line", "Serif line", "Capital \xF0\x9D\x90\x80 here"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+  const std::string fonts = run("pdffonts " + quoted);
+  EXPECT_NE(fonts.find("+DejaVuSerif"), std::string::npos) << fonts;
+}
+
 TEST(PdfRenderer, LeavesNoPartialFileAndKeepsTheOldOneOnFailure) {
   test::TempFolder folder;
   fs::path file = folder / "order.pdf";
