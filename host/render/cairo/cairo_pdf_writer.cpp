@@ -4,14 +4,12 @@
 
 #include <cairo-pdf.h>
 
-#include <condition_variable>
-#include <deque>
 #include <exception>
-#include <mutex>
 #include <optional>
 #include <thread>
 
 #include "host/framework/services/file_replacement.h"
+#include "host/framework/services/hand_over_queue.h"
 #include "host/render/cairo/image_cache.h"
 #include "host/render/cairo/page_painter.h"
 #include "host/render/render_error.h"
@@ -31,15 +29,11 @@ struct CairoPdfWriter::State {
   int pages = 0;
   bool finished = false;
 
-  std::mutex mutex;
-  std::condition_variable changed;
-  std::deque<LaidOutPage> waiting;
-  bool closing = false;
-  std::exception_ptr failure;
+  HandOverQueue<LaidOutPage> waiting{pagesAhead};
   std::thread writer;
 
   ~State() {
-    stopWriter();
+    waiting.closeAndJoin(writer);
     if (cairo) cairo_destroy(cairo);
     if (surface) cairo_surface_destroy(surface);
   }
@@ -68,30 +62,17 @@ struct CairoPdfWriter::State {
   void writePages() {
     try {
       PagePainter painter(cairo, images);
-      while (std::optional<LaidOutPage> page = nextPage()) {
+      while (std::optional<LaidOutPage> page = waiting.take()) {
         cairo_pdf_surface_set_size(surface, page->width, page->height);
         painter.paint(*page);
         cairo_show_page(cairo);
         check();
       }
     } catch (...) {
-      std::lock_guard lock(mutex);
-      failure = std::current_exception();
-      waiting.clear();
-      changed.notify_all();
+      waiting.fail(std::current_exception());
       return;
     }
     completeDocument();
-  }
-
-  std::optional<LaidOutPage> nextPage() {
-    std::unique_lock lock(mutex);
-    changed.wait(lock, [this] { return !waiting.empty() || closing; });
-    if (waiting.empty()) return std::nullopt;
-    LaidOutPage page = std::move(waiting.front());
-    waiting.pop_front();
-    changed.notify_all();
-    return page;
   }
 
   void completeDocument() {
@@ -102,27 +83,8 @@ struct CairoPdfWriter::State {
       cairo_surface_finish(surface);
       check();
     } catch (...) {
-      std::lock_guard lock(mutex);
-      failure = std::current_exception();
+      waiting.fail(std::current_exception());
     }
-  }
-
-  void handOver(LaidOutPage page) {
-    std::unique_lock lock(mutex);
-    changed.wait(lock, [this] { return waiting.size() < pagesAhead || failure; });
-    if (failure) std::rethrow_exception(failure);
-    waiting.push_back(std::move(page));
-    changed.notify_all();
-  }
-
-  void stopWriter() {
-    if (!writer.joinable()) return;
-    {
-      std::lock_guard lock(mutex);
-      closing = true;
-    }
-    changed.notify_all();
-    writer.join();
   }
 };
 
@@ -148,7 +110,7 @@ CairoPdfWriter::~CairoPdfWriter() = default;  // an unfinished file is abandoned
 
 void CairoPdfWriter::addPage(LaidOutPage page) {
   if (state_->finished) throw RenderError("PDF file " + state_->file.string() + " is already complete");
-  state_->handOver(std::move(page));
+  state_->waiting.give(std::move(page));
   ++state_->pages;
 }
 
@@ -156,10 +118,10 @@ void CairoPdfWriter::finish() {
   if (state_->finished) return;
   if (state_->pages == 0) state_->fail("the report has no pages");
   state_->finished = true;
-  state_->stopWriter();
-  if (state_->failure) {
+  state_->waiting.closeAndJoin(state_->writer);
+  if (const std::exception_ptr failure = state_->waiting.failure()) {
     state_->finished = false;
-    std::rethrow_exception(state_->failure);
+    std::rethrow_exception(failure);
   }
   if (!state_->out->commit()) {
     state_->finished = false;

@@ -1,17 +1,15 @@
 // Report lines to .xlsx or .csv files.
 #include "host/siblings/CRVMISC/report_export.h"
 
-#include <condition_variable>
-#include <deque>
 #include <exception>
 #include <fstream>
-#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <thread>
 
 #include "host/data/shared_values.h"
 #include "host/framework/services/global_request.h"
+#include "host/framework/services/hand_over_queue.h"
 #include "host/framework/services/message_box.h"
 #include "host/framework/services/plugin_library.h"
 #include "host/framework/ui/front_end.h"
@@ -109,11 +107,8 @@ class ReportFileWriter::Lines {
   explicit Lines(Format& format) : format_(format), thread_([this] { write(); }) {}
   // Dropped before finish(): what still waits is not written.
   ~Lines() {
-    {
-      std::lock_guard lock(mutex_);
-      waiting_.clear();
-    }
-    stop();
+    batches_.drop();
+    batches_.closeAndJoin(thread_);
   }
   Lines(const Lines&) = delete;
   Lines& operator=(const Lines&) = delete;
@@ -126,8 +121,8 @@ class ReportFileWriter::Lines {
   // Waits until every line is written; rethrows the failure that stopped it.
   void finish() {
     if (!batch_.empty()) handOver();
-    stop();
-    if (failure_) std::rethrow_exception(failure_);
+    batches_.closeAndJoin(thread_);
+    if (const std::exception_ptr failure = batches_.failure()) std::rethrow_exception(failure);
   }
 
  private:
@@ -136,59 +131,27 @@ class ReportFileWriter::Lines {
   static constexpr std::size_t batchesAhead = 8;
 
   void handOver() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return waiting_.size() < batchesAhead || failure_; });
-    if (failure_) std::rethrow_exception(failure_);
-    waiting_.push_back(std::move(batch_));
+    batches_.give(std::move(batch_));
     batch_.clear();
-    changed_.notify_all();
   }
 
   void write() {
     try {
       std::vector<std::string_view> cells;
-      while (std::optional<Batch> batch = next()) {
+      while (std::optional<Batch> batch = batches_.take()) {
         for (const std::string& line : *batch) {
           splitCells(line, cells);
           format_.add(cells);
         }
       }
     } catch (...) {
-      std::lock_guard lock(mutex_);
-      failure_ = std::current_exception();
-      waiting_.clear();
-      changed_.notify_all();
+      batches_.fail(std::current_exception());
     }
-  }
-
-  std::optional<Batch> next() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !waiting_.empty() || closing_; });
-    if (waiting_.empty()) return std::nullopt;
-    Batch batch = std::move(waiting_.front());
-    waiting_.pop_front();
-    changed_.notify_all();
-    return batch;
-  }
-
-  // Lets the thread write what waits and end.
-  void stop() {
-    if (!thread_.joinable()) return;
-    {
-      std::lock_guard lock(mutex_);
-      closing_ = true;
-    }
-    changed_.notify_all();
-    thread_.join();
   }
 
   Format& format_;
   Batch batch_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::deque<Batch> waiting_;
-  bool closing_ = false;
-  std::exception_ptr failure_;
+  HandOverQueue<Batch> batches_{batchesAhead};
   std::thread thread_;  // last: started once everything above is set up
 };
 
