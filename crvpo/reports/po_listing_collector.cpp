@@ -27,6 +27,10 @@ void sortListedOrders(std::vector<ListedOrder>& orders, std::string_view sequenc
 ListingCollector::ListingCollector(ListingSelection& selection)
     : selection_(selection), orders_(crv::POMaster), lines_(crv::PODetail), vendors_(crv::APVendor) {
   if (orders_.isOpen()) ordersInTable_ = orders_.table.records();
+  // Lines are only tested and summed here: their wide text and notes stay
+  // unread until the printing.
+  lines_.table.readOnly(
+      {"POID", "TextFlag", "JobID", "CostCode", "EquipmentID", "TotalAmount", "AmountInvoiced"});
 }
 
 bool ListingCollector::startScan() {
