@@ -24,8 +24,8 @@ void sortListedOrders(std::vector<ListedOrder>& orders, std::string_view sequenc
   }
 }
 
-ListingCollector::ListingCollector(ListingSelection& selection)
-    : selection_(selection), orders_(crv::POMaster), lines_(crv::PODetail), vendors_(crv::APVendor) {
+ListingCollector::ListingCollector(ListingSelection& selection, ListingNames& names)
+    : selection_(selection), names_(names), orders_(crv::POMaster), lines_(crv::PODetail) {
   if (orders_.isOpen()) ordersInTable_ = orders_.table.records();
   // Lines are only tested and summed here: their wide text and notes stay
   // unread until the printing.
@@ -104,7 +104,7 @@ std::optional<ListedOrder> ListingCollector::collect() {
   listed.poid = order.POID;
   listed.sortNumber = poSortText(order.PONumber.view());
   listed.defaultJob = order.DefaultJob.str();
-  listed.vendorName = vendorName(order.VendorID);
+  listed.vendorName = names_.vendor(order.VendorID).name;
   listed.originalAmount = order.POAmount;
   if (order.Reconciled != 2) {
     listed.taxAmount = order.TaxAmount;
@@ -113,16 +113,6 @@ std::optional<ListedOrder> ListingCollector::collect() {
   if (listed.openAmount < crv::Amount() && selection_.limits().ColorCoding == 0)
     listed.openAmount = crv::Amount();
   return listed;
-}
-
-const std::string& ListingCollector::vendorName(crv::Id vendor) {
-  auto [at, added] = vendorNames_.try_emplace(vendor);
-  if (!added) return at->second;
-  vendors_.rec.clear();
-  vendors_.rec.VendorID = vendor;
-  at->second = vendors_.fetch(crv::APVendorRecord::KeyVendorID) ? vendors_.rec.VendorName.str()
-                                                                : std::string("Vendor Not Found");
-  return at->second;
 }
 
 std::vector<ListedOrder> ListingCollector::take() {

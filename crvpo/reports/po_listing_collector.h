@@ -19,11 +19,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "crvpo/reports/listing_names.h"
 #include "crvpo/reports/listing_selection.h"
-#include "host/data/tables/payables_tables.h"
 #include "host/framework/table/private_table.h"
 #include "host/framework/values/decimal.h"
 
@@ -45,7 +44,7 @@ void sortListedOrders(std::vector<ListedOrder>& orders, std::string_view sequenc
 
 class ListingCollector {
  public:
-  explicit ListingCollector(ListingSelection& selection);
+  ListingCollector(ListingSelection& selection, ListingNames& names);
 
   // Rows of POMaster, for the progress of the run.
   std::int64_t ordersInTable() const { return ordersInTable_; }
@@ -58,14 +57,11 @@ class ListingCollector {
   bool startScan();
   bool pastEnd() const;
   std::optional<ListedOrder> collect();
-  const std::string& vendorName(crv::Id vendor);
 
   ListingSelection& selection_;
+  ListingNames& names_;
   crv::PrivateTable<crv::POMasterRecord> orders_;
   crv::PrivateTable<crv::PODetailRecord> lines_;
-  crv::PrivateTable<crv::APVendorRecord> vendors_;
-  // Vendors' names as read once in this run: orders share few vendors.
-  std::unordered_map<crv::Id, std::string> vendorNames_;
   enum class Scan { All, ByVendor, ByJob } scan_ = Scan::All;
   bool started_ = false;
   bool ended_ = false;

@@ -5,7 +5,6 @@
 #include "crvpo/reports/address_lines.h"
 #include "crvpo/reports/export_cells.h"
 #include "host/data/shared_values.h"
-#include "host/data/tables/job_cost_tables.h"
 #include "host/data/tables/payables_tables.h"
 #include "host/framework/values/picture.h"
 
@@ -54,16 +53,15 @@ constexpr double numberWidth = 44;
 
 }  // namespace
 
-PurchaseOrderListing::PurchaseOrderListing(ListingSelection& selection,
+PurchaseOrderListing::PurchaseOrderListing(ListingSelection& selection, ListingNames& names,
                                            const std::vector<std::string>& limitLines,
                                            std::vector<std::string>* exportLines)
     : selection_(selection),
+      names_(names),
       export_(exportLines),
       orders_(crv::POMaster),
       lines_(crv::PODetail),
       reconciled_(crv::POREC),
-      vendors_(crv::APVendor),
-      jobs_(crv::JCHeader),
       invoices_(crv::APInv) {
   const crv::POLimitsRecord& limits = selection.limits();
   format_ = limits.SelectedCat == 2   ? ListingFormat::Summary
@@ -268,7 +266,7 @@ void PurchaseOrderListing::loadOrder(const ListedOrder& listed) {
   order_.accepted = o.DeliverAfterDate;
   order_.delivery = o.DeliveryDate;
 
-  const VendorValues& v = vendor(o.VendorID);
+  const ListingNames::Vendor& v = names_.vendor(o.VendorID);
   order_.vendorName = v.name;
   order_.vendorLines = v.lines;
   order_.vendorString = "(" + std::to_string(o.VendorID) + ") " + order_.vendorName;
@@ -280,36 +278,11 @@ void PurchaseOrderListing::loadOrder(const ListedOrder& listed) {
                       cityLine(o.ShipToCity.view(), o.ShipToState.view(), o.ShipToZip.view(), "  ", true));
   }
   if (!o.DefaultJob.empty()) {
-    const std::string& name = jobName(o.DefaultJob.str());
+    const std::string& name = names_.jobName(o.DefaultJob.str());
     order_.jobString1 = "Default Job: " + o.DefaultJob.str();
     order_.jobString2 = name;
     order_.jobString3 = "(" + o.DefaultJob.str() + ") " + name;
   }
-}
-
-const PurchaseOrderListing::VendorValues& PurchaseOrderListing::vendor(crv::Id vendorId) {
-  auto [at, added] = vendorValues_.try_emplace(vendorId);
-  if (!added) return at->second;
-  vendors_.rec.clear();
-  vendors_.rec.VendorID = vendorId;
-  if (vendors_.fetch(crv::APVendorRecord::KeyVendorID)) {
-    const crv::APVendorRecord& v = vendors_.rec;
-    at->second.name = v.VendorName.str();
-    at->second.lines = closedUpLines(v.Address.view(), v.Address2.view(),
-                                     cityLine(v.City.view(), v.State.view(), v.Zip.view(), "  ", true));
-  } else {
-    at->second.name = "Vendor Not Found";
-  }
-  return at->second;
-}
-
-const std::string& PurchaseOrderListing::jobName(const std::string& jobId) {
-  auto [at, added] = jobNames_.try_emplace(jobId);
-  if (!added) return at->second;
-  jobs_.rec.clear();
-  jobs_.rec.JobID = jobId;
-  if (jobs_.fetch(crv::JCHeaderRecord::KeyJobID)) at->second = jobs_.rec.JobName.str();
-  return at->second;
 }
 
 void PurchaseOrderListing::setOpenColour(const std::string& band, std::size_t item, crv::Amount open) {

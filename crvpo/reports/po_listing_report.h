@@ -14,7 +14,6 @@
 
 #include <array>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "crvpo/reports/po_listing_collector.h"
@@ -31,8 +30,8 @@ class PurchaseOrderListing {
  public:
   // `limits` with their open ends closed; `exportLines` (may be null) gets
   // the export lines, starting with the heading.
-  PurchaseOrderListing(ListingSelection& selection, const std::vector<std::string>& limitLines,
-                       std::vector<std::string>* exportLines);
+  PurchaseOrderListing(ListingSelection& selection, ListingNames& names,
+                       const std::vector<std::string>& limitLines, std::vector<std::string>* exportLines);
   PurchaseOrderListing(const PurchaseOrderListing&) = delete;
   PurchaseOrderListing& operator=(const PurchaseOrderListing&) = delete;
 
@@ -63,12 +62,6 @@ class PurchaseOrderListing {
     std::string jobString1, jobString2, jobString3, vendorString;
     crv::Amount taxAmount, openAmount, originalAmount;
   };
-  // A vendor and a job as the order bands show them, read once a run:
-  // orders share few vendors and jobs.
-  struct VendorValues {
-    std::string name;
-    std::array<std::string, 3> lines;
-  };
   struct LineValues {
     std::string itemId, catalog, description, subsidiary, unitName;
     crv::Date receipt;
@@ -91,8 +84,6 @@ class PurchaseOrderListing {
   void designFooter(const std::vector<std::string>& limitLines);
   void exportHeading();
   void loadOrder(const ListedOrder& listed);
-  const VendorValues& vendor(crv::Id vendorId);
-  const std::string& jobName(const std::string& jobId);
   void printLine();
   void printReconciliation();
   void print(std::string_view band);
@@ -101,6 +92,7 @@ class PurchaseOrderListing {
   void exportLine(std::string line);
 
   ListingSelection& selection_;
+  ListingNames& names_;
   std::vector<std::string>* export_;
   crv::Paginator* paginator_ = nullptr;
   crv::Report report_;
@@ -113,12 +105,7 @@ class PurchaseOrderListing {
   crv::PrivateTable<crv::POMasterRecord> orders_;
   crv::PrivateTable<crv::PODetailRecord> lines_;
   crv::PrivateTable<crv::PORECRecord> reconciled_;
-  crv::PrivateTable<crv::APVendorRecord> vendors_;
-  crv::PrivateTable<crv::JCHeaderRecord> jobs_;
   crv::PrivateTable<crv::APInvRecord> invoices_;
-
-  std::unordered_map<crv::Id, VendorValues> vendorValues_;
-  std::unordered_map<std::string, std::string> jobNames_;
 
   OrderValues order_;
   LineValues line_;

@@ -60,8 +60,8 @@ struct ListingRun::Parts {
   Parts(const crv::POLimitsRecord& format, std::vector<std::string>* exportLines)
       : selection(format, ListingLists::read(format.LimitID), crv::Date::today()),
         limitLines(listingLimitLines(selection.limits(), selection.lists(), crv::GENERIC != 0)),
-        collector(selection),
-        listing(selection, limitLines, exportLines) {}
+        collector(selection, names),
+        listing(selection, names, limitLines, exportLines) {}
 
   void layOutInto(const std::filesystem::path& file, std::vector<crv::LaidOutPage>* keep) {
     pdf.emplace(file);
@@ -72,6 +72,7 @@ struct ListingRun::Parts {
 
   ListingSelection selection;
   std::vector<std::string> limitLines;
+  ListingNames names;
   ListingCollector collector;
   PurchaseOrderListing listing;
   crv::PangoTextMeasurer measurer;
@@ -180,12 +181,6 @@ bool printListing() {
   std::filesystem::remove(laidOut, ignored);
   return printed;
 }
-
-}  // namespace
-}  // namespace crvpo
-
-namespace crvpo {
-namespace {
 
 struct ConsoleOutputs {
   std::optional<std::filesystem::path> pdf;

@@ -54,10 +54,6 @@ bool glyphReadsBack(cairo_scaled_font_t* scaled, char32_t c, unsigned long index
   return first;
 }
 
-}  // namespace
-
-namespace {
-
 // What the glyph runs need of a font, the same for every thread: made once
 // per process under the store's lock from a font map nothing else uses, so
 // that the measuring thread and the PDF writer's thread do not each ask
